@@ -1,0 +1,84 @@
+#include "drawvalues.h"
+
+#include <cmath>
+
+#include "angleconst.h"
+#include "calendar.h"
+#include "orientation.h"
+#include "solarposition.h"
+
+namespace quorvel {
+namespace {
+
+/// Julian Date and sidereal time; false when the date does not fit the calendar arithmetic.
+bool timeargs(RedrawState& st, int carry, char sep, LabelSink& sink) {
+    SunState& sun = st.sun;
+    sun.calrule = 2;
+    const CalTable caltab = caltable();
+    const auto day = static_cast<int16_t>(st.obs.day + carry);
+    if (!julday(caltab, st.obs.year, st.obs.month, day, sun.dayfrac, sun.calrule, sun.jd, sun.jdfrac))
+        return false;
+    sink.setcaption(ResultLabel::lbljd, jdcaption(sun.jd, sun.jdfrac, sep));
+    sidtime(sun.jd, sun.dayfrac, sun.sid);
+    sink.setcaption(ResultLabel::lblsid, sidcaption(sun.sid, sep));
+    return true;
+}
+
+void equatorial(SunState& sun, LabelSink& sink) {
+    sunxyz(sun.jd, sun.jdfrac, sun.x50, sun.y50, sun.z50);
+    precess(sun.x50, sun.y50, sun.z50, sun.jd, sun.jdfrac, sun.x, sun.y, sun.z);
+    radec(sun.x, sun.y, sun.z, sun.ra, sun.dec);
+    sink.setcaption(ResultLabel::lblsunrastr, racaption(sun.ra));
+    sink.setcaption(ResultLabel::lblsundecstr, deccaption(sun.dec));
+}
+
+void horizontal(RedrawState& st, char sep, LabelSink& sink) {
+    SunState& sun = st.sun;
+    sun.ha = hourangle(sun.sid, sun.ra, st.obs.lon);
+    sink.setcaption(ResultLabel::lblhang, hacaption(sun.ha, sep));
+    const double phi = static_cast<double>(st.obs.lat) * DEG;
+    const double h = static_cast<double>(sun.ha) * DEG * 15;
+    const float dec = static_cast<float>(static_cast<double>(sun.dec) * DEG);
+    altaz(std::cos(phi), std::sin(phi), h, dec, sun.az, sun.alt);
+    sink.setcaption(ResultLabel::lblalt, altcaption(sun.alt, sep));
+    sink.setcaption(ResultLabel::lblaz, azcaption(sun.az, sep));
+}
+
+void diskangles(RedrawState& st, char sep, LabelSink& sink) {
+    SunState& sun = st.sun;
+    sun.gamma = paraangle(st.obs.lat, sun.ha, sun.alt, sun.dec);
+    sink.setcaption(ResultLabel::lblntilt, tiltcaption(sun.gamma, sep));
+    double radius = 0;  // nothing reads the radius vector
+    sunlong(sun.jd, sun.jdfrac, sun.lambda, radius);
+    obliq(sun.jd, sun.jdfrac, sun.eps);
+    carrington(sun.jd, sun.jdfrac, sun.lambda, sun.eps, sun.b0, sun.p, sun.l0);
+    sink.setcaption(ResultLabel::lblp, pcaption(sun.p, sep));
+    sink.setcaption(ResultLabel::lblbo, b0caption(sun.b0, sep));
+    sink.setcaption(ResultLabel::lbllosun, l0caption(sun.l0, sep));
+    sun.rot = diskrotation(sun.p, sun.gamma, st.altaz);
+}
+
+}  // namespace
+
+InputFault drawvalues(const FieldTexts& fields, bool altaz, char sep, RedrawState& st,
+                      LabelSink& sink) {
+    int carry = 0;
+    InputFault fault = readinputs(fields, st.obs, st.sun, carry, st.inputerr);
+    if (fault != InputFault::none) return fault;
+
+    if (!timeargs(st, carry, sep, sink)) {
+        st.inputerr = 1;
+        return InputFault::date;
+    }
+    equatorial(st.sun, sink);
+
+    fault = readplace(fields, st.obs, st.inputerr);
+    if (fault != InputFault::none) return fault;
+    horizontal(st, sep, sink);
+
+    st.altaz = altaz ? 1 : 0;
+    diskangles(st, sep, sink);
+    return InputFault::none;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,46 @@
+// The computing half of a redraw: from the typed fields to the captions of
+// the result labels, in the order a redraw sets them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "captions.h"
+#include "obsinput.h"
+#include "sunstate.h"
+
+namespace quorvel {
+
+/// Receives each caption as soon as it is known, so that a failed place check
+/// leaves the first four labels updated and the others as they were.
+class LabelSink {
+public:
+    virtual ~LabelSink() = default;
+    virtual void setcaption(ResultLabel label, const std::string& caption) = 0;
+};
+
+/// The state a redraw computes and later steps read.
+struct RedrawState {
+    ObsInput obs;
+    SunState sun;
+    int16_t inputerr = 0;  ///< 0 lets a repaint redraw; 1 after a failed check; 2 after the rotation arrows.
+    int16_t altaz = 0;     ///< 1 for an alt-azimuth mount.
+};
+
+/// Runs the computing steps of a redraw.
+///
+/// Given:
+///   fields       the typed texts
+///   altaz        chkaltaz checked
+///   decimalsep   separator of the general and pattern texts
+/// Returned:
+///   state        inputs, solar quantities, inputerr, the mount
+///   sink         receives the captions in order
+///
+/// Returns the fault of the first failing check, or none. A date that the
+/// calendar arithmetic cannot hold (years beyond about +-4.37 million) fails
+/// as a date.
+InputFault drawvalues(const FieldTexts& fields, bool altaz, char decimalsep, RedrawState& state,
+                      LabelSink& sink);
+
+}  // namespace quorvel

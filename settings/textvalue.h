@@ -1,0 +1,27 @@
+// The one rule by which every numeric field is read.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+/// Value of a text: the leading decimal number, "." as the decimal point
+/// whatever the user's locale, 0 when there is none.
+///
+/// Notes:
+/// 1. Blanks (space, tab, line feed) are skipped wherever they occur: "2 1" is 21.
+/// 2. Number: optional sign, digits with at most one ".", optional exponent
+///    (E or e, optional sign, digits). The first other character ends it.
+/// 3. A magnitude beyond binary64 reads as an infinity of its sign; one below
+///    its smallest value reads as 0.
+double textvalue(std::string_view text);
+
+/// The value of a text narrowed to binary32 (nearest; beyond its range an
+/// infinity of the value's sign).
+float textvaluefloat(std::string_view text);
+
+/// Replaces the first comma of a text by a decimal point (a final comma is dropped).
+std::string commatodot(std::string_view text);
+
+}  // namespace quorvel
