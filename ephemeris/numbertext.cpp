@@ -1,5 +1,6 @@
 #include "numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -22,6 +23,38 @@ std::string fixeddigits(double v, int decimals) {
     auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed,
                              decimals);
     return std::string(buf.data(), res.ptr);
+}
+
+/// |v| rounded to `decimals` places, halves away from zero, on the exact
+/// binary value, as the integer |v| * 10^decimals; false when that is too
+/// large for the exact path.
+///
+/// The product is split exactly into hi + lo (std::fma), so the comparison
+/// with the halfway point sees the exact value.
+bool roundedscaled(double mag, int decimals, long long& scaled) {
+    static const double POW10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    if (decimals < 0 || decimals > 6) return false;
+    const double scale = POW10[decimals];
+    const double hi = mag * scale;
+    if (!(hi < 0x1p50)) return false;
+    const double lo = std::fma(mag, scale, -hi);
+    const double whole = std::floor(hi);
+    // Rounding may change this sum but never its sign, which is that of the
+    // exact remainder minus one half.
+    const double past = (hi - whole - 0.5) + lo;
+    scaled = static_cast<long long>(past >= 0 ? whole + 1 : whole);
+    return true;
+}
+
+/// The digits of scaled / 10^decimals with the decimal point, at least one integer digit.
+std::string scaleddigits(long long scaled, int decimals) {
+    char buf[32];
+    auto res = std::to_chars(buf, buf + sizeof buf, scaled);
+    std::string digits(buf, res.ptr);
+    const auto places = static_cast<size_t>(decimals);
+    if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
+    if (places > 0) digits.insert(digits.size() - places, 1, '.');
+    return digits;
 }
 
 }  // namespace
@@ -72,22 +105,25 @@ std::string patterntext(double v, std::string_view pattern, char decimalsep) {
     const size_t intzeros = point == std::string_view::npos ? pattern.size() : point;
 
     if (!std::isfinite(v)) return std::isnan(v) ? "NaN" : (v < 0 ? "-Infinity" : "Infinity");
-    double mag = std::fabs(v);
-    // Binary nearest rounding already goes away from zero except on exact ties.
-    if (istie(mag, decimals)) mag = std::nextafter(mag, INFINITY);
-    std::string text = fixeddigits(mag, decimals);
+    const double mag = std::fabs(v);
+    long long scaled = 0;
+    // Beyond the exact integer path, binary nearest rounding already goes away
+    // from zero except on exact ties.
+    const std::string text =
+        roundedscaled(mag, decimals, scaled)
+            ? scaleddigits(scaled, decimals)
+            : fixeddigits(istie(mag, decimals) ? std::nextafter(mag, INFINITY) : mag, decimals);
 
-    std::string intpart = text.substr(0, text.find('.'));
-    std::string fracpart = decimals > 0 ? text.substr(text.find('.') + 1) : "";
-    if (intpart.size() < intzeros) intpart.insert(0, intzeros - intpart.size(), '0');
-    if (intzeros == 0 && intpart == "0") intpart.clear();
-
+    const size_t dot = std::min(text.find('.'), text.size());
     const bool allzero = text.find_first_not_of("0.") == std::string::npos;
-    std::string out = (v < 0 && !allzero) ? "-" : "";
-    out += intpart;
+    std::string out;
+    out.reserve(text.size() + intzeros + 2);
+    if (v < 0 && !allzero) out += '-';
+    if (dot < intzeros) out.append(intzeros - dot, '0');
+    if (!(intzeros == 0 && dot == 1 && text[0] == '0')) out.append(text, 0, dot);
     if (decimals > 0) {
         out += decimalsep;
-        out += fracpart;
+        out.append(text, dot + 1);
     }
     return out;
 }

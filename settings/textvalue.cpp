@@ -1,5 +1,6 @@
 #include "textvalue.h"
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -33,39 +34,59 @@ locale_t clocale() {
 
 double textvalue(std::string_view text) {
     Scanner sc{text};
-    std::string number;
     const char sign = sc.peek();
-    if (sign == '+' || sign == '-') {
-        number += sign;
-        sc.next();
-    }
+    if (sign == '+' || sign == '-') sc.next();
+    const double signum = sign == '-' ? -1.0 : 1.0;
+
+    std::string number;  // unsigned mantissa, then the exponent if any
     bool anydigit = false, point = false;
+    int digits = 0, decimals = 0;
+    double integer = 0;  // the mantissa digits as an integer, exact up to 15 digits
     for (char c = sc.peek(); isdigit(c) || (c == '.' && !point); c = sc.peek()) {
-        if (c == '.') point = true; else anydigit = true;
+        if (c == '.') {
+            point = true;
+        } else {
+            anydigit = true;
+            integer = integer * 10 + (c - '0');
+            ++digits;
+            decimals += point;
+        }
         number += c;
         sc.next();
     }
     if (!anydigit) return 0.0;
 
+    bool exponent = false;
     const char e = sc.peek();
     if (e == 'e' || e == 'E') {
         Scanner ahead = sc;
         ahead.next();
-        std::string exponent = "e";
+        std::string exptext = "e";
         const char esign = ahead.peek();
         if (esign == '+' || esign == '-') {
-            exponent += esign;
+            exptext += esign;
             ahead.next();
         }
-        bool expdigit = false;
         for (char c = ahead.peek(); isdigit(c); c = ahead.peek()) {
-            exponent += c;
-            expdigit = true;
+            exptext += c;
+            exponent = true;
             ahead.next();
         }
-        if (expdigit) number += exponent;
+        if (exponent) number += exptext;
     }
-    return strtod_l(number.c_str(), nullptr, clocale());
+    // Up to 15 digits and no exponent: the digits and the power of ten are
+    // exact, so one division rounds correctly, as a full conversion would.
+    static const double POW10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (!exponent && digits <= 15) return signum * (integer / POW10[decimals]);
+
+    double v = 0;
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), v);
+    if (res.ec != std::errc()) {
+        // Beyond the range of binary64: strtod gives the infinity or the zero.
+        v = strtod_l(number.c_str(), nullptr, clocale());
+    }
+    return signum * v;
 }
 
 float textvaluefloat(std::string_view text) {

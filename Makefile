@@ -1,0 +1,46 @@
+# Quorvel: the everyday commands. "make run" builds and starts the program,
+# "make test" builds and runs the whole test suite, "make bench" the benchmarks.
+BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_RUNS ?= 30000
+
+.PHONY: all deps build run test fuzz-short fuzz bench clean
+
+all: build
+
+deps:
+	./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	cd $(BUILD)/bin && ./quorvel_cli ephem --lat 51.5 --long 0
+
+# The fuzz run comes first, so that CTest's summary closes the output.
+test: build fuzz-short
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+$(FUZZ_BUILD)/bin/fuzz_fields: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUORVEL_FUZZ=ON -DQUORVEL_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_fields
+
+fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields
+	rm -rf $(FUZZ_BUILD)/corpus_fields && mkdir -p $(FUZZ_BUILD)/corpus_fields
+	cp tests/fuzz/seeds_fields/* $(FUZZ_BUILD)/corpus_fields/
+	$(FUZZ_BUILD)/bin/fuzz_fields -runs=$(FUZZ_RUNS) -max_len=4096 $(FUZZ_BUILD)/corpus_fields \
+	  >$(FUZZ_BUILD)/fuzz_fields.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/fuzz_fields.log; exit 1; }
+	grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz_fields.log
+
+fuzz: FUZZ_RUNS = 5000000
+fuzz: fuzz-short
+
+bench: build
+	$(BUILD)/bin/bench_batch
+	bench/batch_rate.sh $(BUILD)/bin/quorvel_cli
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD)

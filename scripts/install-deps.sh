@@ -1,0 +1,31 @@
+#!/bin/sh
+# Installs the Debian 12 packages that building, running and testing Quorvel
+# need, when they are missing. Runs apt-get as root, through sudo otherwise.
+set -eu
+
+PACKAGES="build-essential cmake make pkg-config
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libgtest-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-liberation2 xvfb xauth x11-apps imagemagick
+  locales"
+
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+
+as_root() {
+  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi
+
+# A locale with a decimal comma, for the tests that prove parsing ignores it.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  as_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 || echo "note: could not make the de_DE.UTF-8 locale"
+fi
