@@ -36,7 +36,8 @@ CalTable caltable();
 ///
 /// Returns false, leaving jd and jdfrac unchanged, when an integer
 /// intermediate does not fit its field: the Gregorian correction in 16 bits
-/// or the Julian Date in 32 bits (years beyond about +-4.37 million), or when
+/// or the Julian Date in 32 bits (Gregorian years beyond about 4.37 million,
+/// Julian years before about -5.88 million), or when
 /// rule is not a row of the table.
 ///
 /// Notes:

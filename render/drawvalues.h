@@ -38,7 +38,8 @@ struct RedrawState {
 ///   sink         receives the captions in order
 ///
 /// Returns the fault of the first failing check, or none. A date that the
-/// calendar arithmetic cannot hold (years beyond about +-4.37 million) fails
+/// calendar arithmetic cannot hold (years beyond about 4.37 million, or
+/// before about -5.88 million) fails
 /// as a date.
 InputFault drawvalues(const FieldTexts& fields, bool altaz, char decimalsep, RedrawState& state,
                       LabelSink& sink);

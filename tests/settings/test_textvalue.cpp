@@ -1,0 +1,64 @@
+// The text-value rule and commatodot.
+#include <limits>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "textvalue.h"
+
+namespace quorvel {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+TEST(TextValueTest, LeadingDecimalNumber) {
+    const struct { const char* text; double value; } rows[] = {
+        {"", 0},        {"abc", 0},        {"-", 0},          {".", 0},         {"+-1", 0},
+        {"e5", 0},      {"+4", 4},         {"-3.25", -3.25},  {".5", 0.5},      {"5.", 5},
+        {"2 1", 21},    {" \t1 2\n. 5 ", 12.5},               {"- 7", -7},      {"12abc", 12},
+        {"1,5", 1},     {"1.2.3", 1.2},    {"1e3", 1000},     {"1E3", 1000},    {"2.5e-1", 0.25},
+        {"1 e +2", 100},
+        {"1e", 1},      {"1e+", 1},        {"7E-x", 7},       // an incomplete exponent is no exponent
+        {"1e999", kInf}, {"-1e999", -kInf}, {"1e-999", 0},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << '"' << r.text << '"');
+        EXPECT_EQ(textvalue(r.text), r.value);
+    }
+}
+
+TEST(TextValueTest, HundredThousandCharacters) {
+    EXPECT_EQ(textvalue(std::string(99'999, '0') + "7"), 7.0);
+    EXPECT_EQ(textvalue("1" + std::string(99'999, '0')), kInf);
+    EXPECT_EQ(textvalue("0." + std::string(99'998, '0') + "1"), 0.0);
+    EXPECT_EQ(textvalue("4" + std::string(100'000, ' ') + "2"), 42.0);
+}
+
+TEST(TextValueTest, Binary32) {
+    constexpr float kFloatInf = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(textvaluefloat("0.1"), 0.1f);
+    // The largest binary32 is 3.40282347e38; from half a step above it on, the
+    // nearest binary32 is infinity.
+    EXPECT_EQ(textvaluefloat("3.40282356e38"), std::numeric_limits<float>::max());
+    EXPECT_EQ(textvaluefloat("3.40282357e38"), kFloatInf);
+    EXPECT_EQ(textvaluefloat("-1e39"), -kFloatInf);
+}
+
+TEST(CommaToDotTest, FirstCommaOnly) {
+    const struct { const char* text; const char* result; } rows[] = {
+        {"51.5", "51.5"},    // no comma
+        {"51,25", "51.25"},  // before the last two characters
+        {"51,5", "51.5"},    // before the last character
+        {"123,", "123"},     // a final comma is dropped
+        {",", ""},
+        {"1,2,3", "1.2,3"},  // a later comma stays
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        EXPECT_EQ(commatodot(r.text), r.result);
+    }
+    EXPECT_EQ(textvalue(commatodot("1,2,3")), 1.2);
+}
+
+}  // namespace
+}  // namespace quorvel
