@@ -1,0 +1,21 @@
+// Whole-record file access: read the first record, replace a file atomically.
+#pragma once
+
+#include <string>
+
+#include "settingsrec.h"
+
+namespace quorvel {
+
+/// Reads the first record of a file; a short file is padded with zeros.
+/// Returns 0, FAULT_FILE_NOT_FOUND, FAULT_PERMISSION_DENIED or FAULT_DEVICE_IO.
+int readrecordfile(const std::string& path, SettingsBytes& bytes);
+
+/// Replaces path by a file holding exactly data, atomically: a failure leaves
+/// the old file as it was. Returns "" or the reason of the failure.
+std::string replacefile(const std::string& path, const std::string& data);
+
+/// Copies from to to (replacing it). Returns 0, or the fault number of the read.
+int copyfile(const std::string& from, const std::string& to);
+
+}  // namespace quorvel

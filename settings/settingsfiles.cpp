@@ -1,0 +1,297 @@
+#include "settingsfiles.h"
+
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "numbertext.h"
+#include "recordfile.h"
+#include "textvalue.h"
+
+namespace quorvel {
+namespace {
+
+std::string filepath(const std::string& folder, const char* name) {
+    return folder.empty() ? std::string(name) : folder + "/" + name;
+}
+
+/// A check box state as stored: 0, 1 or 2 (grayed); anything else unchecked.
+int storedstate(int16_t v) { return v >= 0 && v <= 2 ? v : 0; }
+int exactlyone(int16_t v) { return v == 1 ? 1 : 0; }
+int16_t ischecked(const SettingsForm& form, CheckBox box) { return form.value(box) == 1 ? 1 : 0; }
+
+/// The zone as a signed number text: " 1", "-5", " 5.5".
+std::string zonetext(double tz) { return signedtext(std::round(tz * 1e4) / 1e4); }
+
+/// The module values of a loaded record.
+void applyvalues(Program program, const SettingsRec& rec, SettingsState& state, ObsInput& obs,
+                 ViewOpts& view) {
+    const bool g = program == Program::quorvel_g;
+    state.inilat = static_cast<float>(rec.lat10 / 10.0);
+    state.inilong = static_cast<float>(rec.long10 / 10.0);
+    obs.tz = static_cast<float>(recordzone(rec));
+    obs.dst = rec.dst;
+    view.flip = rec.flipsign;
+    view.altaz = rec.mountaltaz;
+    view.grid = rec.grid;
+    view.invert = rec.invert;
+    auto upto1 = [](int16_t v) { return static_cast<int16_t>(v > 1 ? 0 : v); };
+    view.sunrot = g ? rec.rotation : upto1(rec.rotation);
+    view.posang = g ? rec.posangles : upto1(rec.posangles);
+    if (!g) view.drift = upto1(rec.drift);
+}
+
+/// The check boxes, in the window's order: setting a box raises its click event.
+void applyboxes(Program program, const SettingsRec& rec, const ViewOpts& view, SettingsForm& form) {
+    const bool g = program == Program::quorvel_g;
+    form.setvalue(CheckBox::chksunrot, g ? storedstate(rec.rotation) : exactlyone(view.sunrot));
+    form.setvalue(CheckBox::chkposang, g ? storedstate(rec.posangles) : exactlyone(view.posang));
+    if (!g) form.setvalue(CheckBox::chkdrift, exactlyone(view.drift));
+    form.setvalue(CheckBox::optdst, exactlyone(rec.dst));
+    form.setvalue(CheckBox::chkflip, exactlyone(rec.flipsign));
+    form.setvalue(rec.mountaltaz == 1 ? CheckBox::chkaltaz : CheckBox::chkequat, 1);
+    form.setvalue(CheckBox::chkgrid, exactlyone(rec.grid));
+    form.setvalue(CheckBox::chkinvert, exactlyone(rec.invert));
+}
+
+void applyplacetexts(const SettingsRec& rec, SettingsForm& form) {
+    form.settext(TextBox::txttz, zonetext(recordzone(rec)));
+    form.settext(TextBox::txtlat, tenthstext(rec.lat10, 4));
+    form.settext(TextBox::txtlong, tenthstext(rec.long10, 5));
+}
+
+void applystyle(const SettingsRec& rec, SettingsForm& form, StyleOpts& style) {
+    form.settext(TextBox::txtlabint, signedtext(rec.labelinterval));
+    form.settext(TextBox::txtangint, signedtext(rec.markinterval));
+    form.settext(TextBox::txtfont, signedtext(rec.fontsize));
+    form.settext(TextBox::txtgspace, signedtext(rec.gridspacing));
+    form.settext(TextBox::txtdia, signedtext(rec.diameter));
+    form.setvalue(CheckBox::chksunequator, storedstate(rec.sunequator));
+    form.setvalue(CheckBox::chkaxes, storedstate(rec.axes));
+    style.showequator = rec.sunequator == 1 ? 1 : 0;
+    style.diskcolour = rec.diskcolour;
+    style.backcolour = rec.backcolour;
+    style.limbcolour = rec.limbcolour;
+    style.pacolour = rec.pacolour;
+    style.gridcolour = rec.gridcolour;
+    style.equatorcolour = rec.equatorcolour;
+    style.arrowcolour = rec.arrowcolour;
+    style.axiscolour = rec.axiscolour;
+}
+
+bool intersects(const TwipsRect& a, const TwipsRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+void applywindow(const SettingsRec& rec, SettingsForm& form) {
+    constexpr int32_t SMALLEST = 1500;  // twips: about 100 pixels, still a usable window
+    const TwipsRect stored{rec.winleft, rec.wintop, rec.winwidth, rec.winheight};
+    bool visible = stored.width >= SMALLEST && stored.height >= SMALLEST;
+    const auto screens = form.screens();
+    if (visible && !screens.empty()) {
+        visible = false;
+        for (const TwipsRect& s : screens) visible = visible || intersects(stored, s);
+    }
+    form.setwindowstate(rec.winstate);
+    form.setgeometry(visible ? stored : TwipsRect{300, 100, 12900, 11100});
+}
+
+/// quorvel_g: back up "orrag.ini", import "orra.ini" on the first run, read.
+int readgraphicsfile(const std::string& folder, SettingsBytes& bytes) {
+    const std::string own = filepath(folder, GRAPHICS_SETTINGS_FILE);
+    // A backup that cannot be written costs nothing now; the settings still load.
+    if (copyfile(own, filepath(folder, GRAPHICS_BACKUP_FILE)) == FAULT_FILE_NOT_FOUND) {
+        const std::string viewer = filepath(folder, QUORVEL_SETTINGS_FILE);
+        const int fault = readrecordfile(viewer, bytes);
+        if (fault != 0) return fault;
+        copyfile(viewer, own);  // where the folder is read-only, the record read serves
+        return 0;
+    }
+    return readrecordfile(own, bytes);
+}
+
+int readviewerfile(const std::string& folder, SettingsBytes& bytes) {
+    const std::string path = filepath(folder, QUORVEL_SETTINGS_FILE);
+    bytes.fill(0);
+    const int fault = readrecordfile(path, bytes);
+    if (fault != FAULT_FILE_NOT_FOUND) return fault;
+    replacefile(path, "");  // the empty file of a first run, where the folder allows
+    return 0;
+}
+
+}  // namespace
+
+const char* settingsfilename(Program program) {
+    return program == Program::quorvel ? QUORVEL_SETTINGS_FILE : GRAPHICS_SETTINGS_FILE;
+}
+
+int loadsettings(Program program, const std::string& folder, SettingsForm& form,
+                 SettingsState& state, ObsInput& obs, ViewOpts& view, StyleOpts& style) {
+    SettingsBytes bytes{};
+    const bool g = program == Program::quorvel_g;
+    if (const int fault = g ? readgraphicsfile(folder, bytes) : readviewerfile(folder, bytes))
+        return fault;
+    applyrecord(program, decoderecord(bytes), form, state, obs, view, style);
+    return 0;
+}
+
+void applyrecord(Program program, const SettingsRec& rec, SettingsForm& form, SettingsState& state,
+                 ObsInput& obs, ViewOpts& view, StyleOpts& style) {
+    const bool g = program == Program::quorvel_g;
+    state.rec = rec;
+    if (g) applywindow(rec, form);
+    applyvalues(program, rec, state, obs, view);
+    applyboxes(program, rec, view, form);
+    applyplacetexts(rec, form);
+    obs.lat = state.inilat;  // the next redraw uses the loaded place
+    obs.lon = state.inilong;
+    if (g) applystyle(rec, form, style);
+}
+
+std::string startupmessage(Program program, int fault, int loadstep) {
+    if (program == Program::quorvel) {
+        if (fault == FAULT_FILE_NOT_FOUND)
+            return "File 'orra.ini' or 'orraold.ini is missing from the program folder.  The program cannot run.";
+        return "ERROR " + std::to_string(fault) + " occurred in subroutine f1 load.  The program cannot run.";
+    }
+    if (fault == FAULT_FILE_NOT_FOUND)
+        return "File 'orra.ini' or 'orrag.ini is missing from the program folder.  The program cannot run.";
+    return "Line = " + std::to_string(loadstep) + "   ERROR " + std::to_string(fault) +
+           " occurred in subroutine f1 load.  The program cannot run.";
+}
+
+namespace {
+
+/// A value that must fit a 16-bit field, with the name a message gives it.
+struct Field16 {
+    const char* name;
+    std::string typed;
+    double value;  ///< already scaled and rounded as stored
+    double unit;   ///< what one step of the field is worth, in the typed unit
+};
+
+/// The message when a value does not fit; nullopt when all fit.
+std::optional<std::string> unfitting(const std::vector<Field16>& fields, const char* file) {
+    constexpr size_t SHOWN = 40;  // characters of the typed text a message repeats
+    for (const Field16& f : fields) {
+        if (f.value >= -32768 && f.value <= 32767) continue;
+        const std::string typed = f.typed.size() > SHOWN ? f.typed.substr(0, SHOWN) + "..." : f.typed;
+        return "The " + std::string(f.name) + " \"" + typed + "\" is too large to keep: it must lie between " +
+               generaltext(-32768 * f.unit) + " and " + generaltext(32767 * f.unit) +
+               ". The settings were not saved; '" + file + "' keeps the previous ones.";
+    }
+    return std::nullopt;
+}
+
+double floorvalue(const SettingsForm& form, TextBox box) {
+    return std::floor(textvalue(form.text(box)));
+}
+
+/// The fields only quorvel_g owns.
+void graphicsfields(const SettingsForm& form, const StyleOpts& style, SettingsRec& rec) {
+    rec.reserved10 = 100;
+    rec.drift = 0;
+    rec.reserved24 = 0;
+    rec.labelinterval = static_cast<int16_t>(floorvalue(form, TextBox::txtlabint));
+    rec.markinterval = static_cast<int16_t>(floorvalue(form, TextBox::txtangint));
+    rec.fontsize = static_cast<int16_t>(floorvalue(form, TextBox::txtfont));
+    rec.gridspacing = static_cast<int16_t>(floorvalue(form, TextBox::txtgspace));
+    rec.diameter = static_cast<int16_t>(floorvalue(form, TextBox::txtdia));
+    rec.sunequator = static_cast<int16_t>(form.value(CheckBox::chksunequator));
+    rec.axes = static_cast<int16_t>(form.value(CheckBox::chkaxes));
+    rec.reserved40.fill(0);
+    rec.reserved100.fill(0);
+    rec.winstate = form.windowstate();
+    rec.diskcolour = style.diskcolour;
+    rec.backcolour = style.backcolour;
+    rec.limbcolour = style.limbcolour;
+    rec.pacolour = style.pacolour;
+    rec.gridcolour = style.gridcolour;
+    rec.equatorcolour = style.equatorcolour;
+    rec.arrowcolour = style.arrowcolour;
+    rec.axiscolour = style.axiscolour;
+    const TwipsRect g = form.geometry();
+    rec.wintop = g.top;
+    rec.winleft = g.left;
+    rec.winwidth = g.width;
+    rec.winheight = g.height;
+}
+
+}  // namespace
+
+bool writeini(Program program, const std::string& folder, SettingsForm& form,
+              SettingsState& state, ObsInput& obs, ViewOpts& view, const StyleOpts& style,
+              MessageBoxes& messages) {
+    const bool g = program == Program::quorvel_g;
+    const char* file = settingsfilename(program);
+    const std::string lattext = form.text(TextBox::txtlat), longtext = form.text(TextBox::txtlong);
+    const std::string tztext = form.text(TextBox::txttz);
+    state.inilat = textvaluefloat(commatodot(lattext));
+    state.inilong = textvaluefloat(commatodot(longtext));
+    obs.tz = textvaluefloat(commatodot(tztext));
+    obs.dst = ischecked(form, CheckBox::optdst);
+    view.flip = ischecked(form, CheckBox::chkflip) ? 1 : -1;
+    view.altaz = ischecked(form, CheckBox::chkaltaz);
+    view.grid = ischecked(form, CheckBox::chkgrid);
+    view.invert = ischecked(form, CheckBox::chkinvert);
+
+    // Nearest tenth of the binary32 values: 0.7 is 7 tenths, -0.2 is -2.
+    const double lat10 = std::round(static_cast<double>(state.inilat) * 10);
+    const double long10 = std::round(static_cast<double>(state.inilong) * 10);
+    const double zonehours = std::floor(static_cast<double>(obs.tz));
+    std::vector<Field16> fields = {{"latitude", lattext, lat10, 0.1},
+                                   {"longitude", longtext, long10, 0.1},
+                                   {"time difference", tztext, zonehours, 1}};
+    if (g) {
+        for (auto [name, box] : {std::pair{"angle label interval", TextBox::txtlabint},
+                                 std::pair{"angle mark interval", TextBox::txtangint},
+                                 std::pair{"label font size", TextBox::txtfont},
+                                 std::pair{"grid interval", TextBox::txtgspace},
+                                 std::pair{"solar diameter", TextBox::txtdia}})
+            fields.push_back({name, form.text(box), floorvalue(form, box), 1});
+    }
+    if (const auto refusal = unfitting(fields, file)) {
+        messages.showmessage(SAVE_MESSAGE_TITLE, *refusal);
+        return false;
+    }
+
+    SettingsRec rec = state.rec;
+    rec.lat10 = static_cast<int16_t>(lat10);
+    rec.long10 = static_cast<int16_t>(long10);
+    if (g) graphicsfields(form, style, rec);
+    setrecordzone(rec, static_cast<int16_t>(zonehours), obs.tz);
+    rec.dst = obs.dst;
+    rec.flipsign = view.flip;
+    rec.mountaltaz = view.altaz;
+    rec.grid = view.grid;
+    rec.invert = view.invert;
+    rec.rotation = static_cast<int16_t>(form.value(CheckBox::chksunrot));
+    rec.posangles = static_cast<int16_t>(form.value(CheckBox::chkposang));
+    if (!g) {
+        rec.drift = static_cast<int16_t>(form.value(CheckBox::chkdrift));
+        // What quorvel_g takes when it first imports this file.
+        rec.wintop = 100;
+        rec.winleft = 300;
+        rec.winwidth = 12900;
+        rec.winheight = 11100;
+        rec.winstate = 0;
+    }
+
+    if (g) form.processevents();
+    const SettingsBytes bytes = encoderecord(rec);
+    const std::string reason =
+        replacefile(filepath(folder, file), std::string(bytes.begin(), bytes.end()));
+    if (!reason.empty()) {
+        messages.showmessage(SAVE_MESSAGE_TITLE,
+                             std::string("The settings could not be saved to '") + file +
+                                 "' in the program folder: " + reason +
+                                 ". The previous settings file is unchanged.");
+        return false;
+    }
+    state.rec = rec;
+    return true;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,72 @@
+// The settings files of both programs: reading at start-up, saving after a draw.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "obsinput.h"
+#include "settingsform.h"
+#include "settingsrec.h"
+#include "viewopts.h"
+
+namespace quorvel {
+
+enum class Program { quorvel, quorvel_g };
+
+inline constexpr const char* QUORVEL_SETTINGS_FILE = "orra.ini";
+inline constexpr const char* GRAPHICS_SETTINGS_FILE = "orrag.ini";
+inline constexpr const char* GRAPHICS_BACKUP_FILE = "orragold.ini";
+
+/// Fault numbers of the start-up messages.
+inline constexpr int FAULT_FILE_NOT_FOUND = 53;
+inline constexpr int FAULT_DEVICE_IO = 57;
+inline constexpr int FAULT_PERMISSION_DENIED = 70;
+
+/// What a program holds of its settings for its whole run.
+struct SettingsState {
+    SettingsRec rec;   ///< as read; the fields the program does not own pass through its saves
+    float inilat = 0;  ///< latitude as last loaded or saved, degrees
+    float inilong = 0; ///< longitude as last loaded or saved, degrees, east negative
+};
+
+/// The program's own settings file name.
+const char* settingsfilename(Program program);
+
+/// Reads the settings file in folder and sets the record, the module values
+/// and the window's fields and check boxes.
+///
+/// Returns 0, or the fault number of a start-up failure (the caller shows
+/// startupmessage and ends the program): 53 when quorvel_g finds neither
+/// "orrag.ini" nor "orra.ini", 70 or 57 when a file cannot be read.
+///
+/// Notes:
+/// 1. quorvel without "orra.ini" starts from an all-zero record (it creates
+///    the empty file where it can).
+/// 2. quorvel_g first copies "orrag.ini" to "orragold.ini"; on its first run
+///    it takes "orra.ini" as its "orrag.ini".
+/// 3. A stored quorvel_g window that would be invisible opens at left 300,
+///    top 100, width 12900, height 11100 twips.
+int loadsettings(Program program, const std::string& folder, SettingsForm& form,
+                 SettingsState& state, ObsInput& obs, ViewOpts& view, StyleOpts& style);
+
+/// The part of loadsettings after the reading: sets the record, the module
+/// values and the window's fields from a decoded record.
+void applyrecord(Program program, const SettingsRec& rec, SettingsForm& form, SettingsState& state,
+                 ObsInput& obs, ViewOpts& view, StyleOpts& style);
+
+/// The message and title of a start-up failure; loadstep counts quorvel_g's
+/// start-up steps.
+std::string startupmessage(Program program, int fault, int loadstep);
+inline constexpr const char* STARTUP_MESSAGE_TITLE = "File Error";
+
+/// Reads the window's fields, updates the record and replaces the settings
+/// file. Returns false, after telling the user why in a message box, when the
+/// save was refused (a value that does not fit its field) or failed; the old
+/// file is then exactly as it was.
+bool writeini(Program program, const std::string& folder, SettingsForm& form,
+              SettingsState& state, ObsInput& obs, ViewOpts& view, const StyleOpts& style,
+              MessageBoxes& messages);
+
+inline constexpr const char* SAVE_MESSAGE_TITLE = "Settings not saved";
+
+}  // namespace quorvel
