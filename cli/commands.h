@@ -9,6 +9,7 @@ namespace quorvel::cli {
 
 int ephemcommand(const std::vector<std::string>& args);
 int tablecommand(const std::vector<std::string>& args);
+int rendercommand(const std::vector<std::string>& args);
 
 /// The nine field options shared by ephem and render, with their help lines.
 extern const char* const FIELD_OPTIONS_HELP;

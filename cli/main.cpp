@@ -13,6 +13,7 @@ const char* const USAGE =
     "Commands:\n"
     "  ephem   the captions of the result labels for one case, or --batch\n"
     "  table   the raw values over a range of dates and times, as CSV\n"
+    "  render  the normal view of the disk, to a PNG or SVG file\n"
     "Run 'quorvel_cli COMMAND --help' for the options of a command.\n";
 
 }  // namespace
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     try {
         if (command == "ephem") return ephemcommand(args);
         if (command == "table") return tablecommand(args);
+        if (command == "render") return rendercommand(args);
         throw UsageError("unknown command '" + command + "'");
     } catch (const UsageError& e) {
         std::cerr << "quorvel_cli: " << e.what() << "\n" << USAGE;

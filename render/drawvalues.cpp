@@ -55,7 +55,7 @@ void diskangles(RedrawState& st, char sep, LabelSink& sink) {
     sink.setcaption(ResultLabel::lblp, pcaption(sun.p, sep));
     sink.setcaption(ResultLabel::lblbo, b0caption(sun.b0, sep));
     sink.setcaption(ResultLabel::lbllosun, l0caption(sun.l0, sep));
-    sun.rot = diskrotation(sun.p, sun.gamma, st.altaz);
+    sun.rot = diskrotation(sun.p, sun.gamma, st.view.altaz);
 }
 
 }  // namespace
@@ -76,7 +76,8 @@ InputFault drawvalues(const FieldTexts& fields, bool altaz, char sep, RedrawStat
     if (fault != InputFault::none) return fault;
     horizontal(st, sep, sink);
 
-    st.altaz = altaz ? 1 : 0;
+    st.view.altaz = altaz ? 1 : 0;
+    sink.showtilt(altaz);
     diskangles(st, sep, sink);
     return InputFault::none;
 }

@@ -8,6 +8,7 @@
 #include "captions.h"
 #include "obsinput.h"
 #include "sunstate.h"
+#include "viewopts.h"
 
 namespace quorvel {
 
@@ -17,14 +18,17 @@ class LabelSink {
 public:
     virtual ~LabelSink() = default;
     virtual void setcaption(ResultLabel label, const std::string& caption) = 0;
+    /// Shows or hides the parallactic angle with its caption and frame (the mount).
+    virtual void showtilt(bool) {}
 };
 
 /// The state a redraw computes and later steps read.
 struct RedrawState {
     ObsInput obs;
     SunState sun;
+    ViewOpts view;         ///< display options as the redraw read them
+    int32_t gridcolour = 0xB9B9FF;  ///< grid lines, RGB(255, 185, 185); set at the start of each redraw
     int16_t inputerr = 0;  ///< 0 lets a repaint redraw; 1 after a failed check; 2 after the rotation arrows.
-    int16_t altaz = 0;     ///< 1 for an alt-azimuth mount.
 };
 
 /// Runs the computing steps of a redraw.
@@ -34,7 +38,7 @@ struct RedrawState {
 ///   altaz        chkaltaz checked
 ///   decimalsep   separator of the general and pattern texts
 /// Returned:
-///   state        inputs, solar quantities, inputerr, the mount
+///   state        inputs, solar quantities, inputerr, state.view.altaz
 ///   sink         receives the captions in order
 ///
 /// Returns the fault of the first failing check, or none. A date that the

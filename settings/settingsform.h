@@ -42,6 +42,13 @@ public:
     virtual void processevents() {}
 };
 
+/// Ends the program (after an error trap's message).
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    virtual void endprogram() = 0;
+};
+
 /// Modal message boxes with an OK button only.
 class MessageBoxes {
 public:

@@ -1,0 +1,83 @@
+#include <charconv>
+#include <iostream>
+
+#include <QGuiApplication>
+
+#include "commands.h"
+#include "fieldoptions.h"
+#include "pictureexport.h"
+
+namespace quorvel::cli {
+namespace {
+
+const char* const RENDER_HELP =
+    "usage: quorvel_cli render [field options] [display options] --out FILE\n"
+    "Draws the normal view, as the window shows it, to FILE: PNG or SVG by its ending.\n"
+    "An input that fails its check writes no file; its message goes to standard error.\n"
+    "\n"
+    "Display options:\n"
+    "  --altaz      alt-azimuth mount (the picture turns by the parallactic angle)\n"
+    "  --flip       flip the image horizontally\n"
+    "  --invert     turn the image by 180 degrees\n"
+    "  --grid       heliographic grid\n"
+    "  --posang     position-angle scale\n"
+    "  --drift      east-west drift arrow\n"
+    "  --rotation   solar rotation arrows\n"
+    "  --size WxH   pixels of the picture (default 454x393: the window's picture box)\n"
+    "\n"
+    "Field options:\n";
+
+const std::pair<const char*, CheckBox> DISPLAY_FLAGS[] = {
+    {"flip", CheckBox::chkflip},     {"invert", CheckBox::chkinvert}, {"grid", CheckBox::chkgrid},
+    {"posang", CheckBox::chkposang}, {"drift", CheckBox::chkdrift},   {"rotation", CheckBox::chksunrot}};
+
+QSizeF sizeoption(const std::string& text, double tpp) {
+    constexpr int LARGEST = 20000;  // pixels a side
+    int w = 0, h = 0;
+    const char* end = text.data() + text.size();
+    auto r1 = std::from_chars(text.data(), end, w);
+    if (r1.ec != std::errc() || r1.ptr == end || (*r1.ptr != 'x' && *r1.ptr != 'X'))
+        throw UsageError("--size takes WIDTHxHEIGHT in pixels, such as 454x393");
+    auto r2 = std::from_chars(r1.ptr + 1, end, h);
+    if (r2.ec != std::errc() || r2.ptr != end || w < 1 || h < 1 || w > LARGEST || h > LARGEST)
+        throw UsageError("--size takes WIDTHxHEIGHT, each from 1 to 20000 pixels");
+    return QSizeF(w * tpp, h * tpp);
+}
+
+}  // namespace
+
+int rendercommand(const std::vector<std::string>& args) {
+    std::set<std::string> valued = fieldoptionnames();
+    valued.insert({"size", "out"});
+    std::set<std::string> flags = {"help", "altaz"};
+    for (const auto& [name, box] : DISPLAY_FLAGS) flags.insert(name);
+    const Options opts(args, valued, flags);
+    if (opts.flag("help")) {
+        std::cout << RENDER_HELP << FIELD_OPTIONS_HELP;
+        return 0;
+    }
+    if (!opts.has("out")) throw UsageError("render needs --out FILE");
+
+    ExportRequest request;
+    request.fields = fieldtexts(opts);
+    request.altaz = opts.flag("altaz");
+    for (const auto& [name, box] : DISPLAY_FLAGS)
+        if (opts.flag(name)) request.checked.insert(box);
+    if (opts.has("size")) request.sizetwips = sizeoption(*opts.get("size"), request.twipsperpixel);
+    request.path = *opts.get("out");
+
+    // Text needs the fonts of a GUI application; no window is shown.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "quorvel_cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const ExportResult result = exportpicture(request);
+    if (!result.written) {
+        std::cerr << result.message << '\n';
+        return result.message.rfind("cannot write", 0) == 0 ? 2 : 1;
+    }
+    return 0;
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,56 @@
+#include "drawroutine.h"
+
+#include <new>
+
+#include "picture.h"
+#include "runtimefault.h"
+
+namespace quorvel {
+namespace {
+
+/// Clears the re-entry flag however the redraw ends.
+class DrawingFlag {
+public:
+    explicit DrawingFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~DrawingFlag() { flag_ = false; }
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+std::string drawfaultmessage(int number) {
+    if (number == 53) return "File 'orrasol.ini' is missing from the program folder.  The program cannot run.";
+    return "ERROR " + std::to_string(number) + " occurred in subroutine draw.   The program cannot run.";
+}
+
+DrawOutcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform& p) {
+    if (drawing_) return DrawOutcome::nested;
+    DrawingFlag flag(drawing_);
+    int number = 0;
+    try {
+        state.gridcolour = GRID_PINK;
+        p.surface.fontbold = true;
+        const InputFault fault = drawvalues(fields, altaz, p.decimalsep, state, p.labels);
+        if (fault != InputFault::none) {
+            p.messages.showmessage(INPUT_MESSAGE_TITLE, inputmessage(fault));
+            p.surface.cls();
+            return DrawOutcome::inputfault;
+        }
+        drawpicture(p.surface, state, p.controls, arrowpts);
+        return DrawOutcome::drawn;
+    } catch (const RuntimeFault& e) {
+        number = e.number;
+    } catch (const std::bad_alloc&) {
+        number = 7;  // out of memory
+    } catch (const std::exception&) {
+        number = 5;  // invalid procedure call
+    }
+    errmsg = drawfaultmessage(number);
+    p.messages.showmessage(DRAW_FAULT_TITLE, errmsg);
+    p.end.endprogram();
+    return DrawOutcome::fault;
+}
+
+}  // namespace quorvel

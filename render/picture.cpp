@@ -1,0 +1,75 @@
+#include "picture.h"
+
+#include "orientation.h"
+
+namespace quorvel {
+namespace {
+
+void line(Surface& s, const ViewMap& v, Point a, Point b, Colour colour) {
+    s.line(v.sx(a.x), v.sy(a.y), v.sx(b.x), v.sy(b.y), colour);
+}
+
+/// North-south and east-west lines of the sky, blue; later shapes cover their middle.
+void cardinallines(Surface& s, const ViewMap& v, double u, double angle) {
+    for (double theta : {90 - angle, 180 - angle}) {
+        const Point d = 1.82 * u * direction(theta);
+        line(s, v, -1.0 * d, d, BLUE);
+    }
+}
+
+}  // namespace
+
+void drawpicture(Surface& s, RedrawState& st, const PictureControls& controls, ArrowPoints& arrowpts) {
+    SunState& sun = st.sun;
+    ViewOpts& view = st.view;
+    view.invert = controls.checked(CheckBox::chkinvert) ? 1 : 0;
+    view.invsign = view.invert == 1 ? -1 : 1;
+
+    s.setscale(s.width() * -0.5f, s.height() * -0.5f);  // origin at the centre
+    s.fillstyle = FillStyle::solid;
+    s.cls();
+    view.flip = controls.checked(CheckBox::chkflip) ? 1 : -1;
+    const ViewMap v{view.flip, view.invsign};
+
+    const float u = static_cast<float>(s.height() * 0.25 * 0.97);  // size basis
+    const float r = static_cast<float>(1.5 * u);
+    sun.radius = r;
+    const float angle = static_cast<float>(sun.gamma * view.altaz);  // the mount's turn
+
+    cardinallines(s, v, u, angle);
+    if (controls.checked(CheckBox::chkposang)) {  // white ground of the scale
+        s.fillcolour = WHITE;
+        s.circle(0, 0, static_cast<float>(1.17 * r), WHITE);
+    }
+    if (controls.checked(CheckBox::chkdrift)) driftarrow(s, v, u, angle);
+
+    const double thetaa = 90 - static_cast<double>(angle) + sun.p;  // rotation axis, north end at -d
+    const Point axis = 1.7 * u * direction(thetaa);
+    line(s, v, -1.0 * axis, axis, RED);
+
+    s.fillcolour = YELLOW;  // the disk hides the middle of the axis and the drift arrow
+    s.circle(0, 0, r, BLACK);
+
+    view.grid = controls.checked(CheckBox::chkgrid) ? 1 : 0;
+    sun.rot = diskrotation(sun.p, sun.gamma, view.altaz);
+    if (view.grid == 1) helgrid(s, v, sun, st.gridcolour);
+    s.fillstyle = FillStyle::transparent;
+    s.circle(0, 0, r, BLACK);  // the limb again, over the grid
+
+    polemark(s, v, r, u, thetaa, sun.b0);
+    sun.rot = diskrotation(sun.p, sun.gamma, view.altaz);
+    solarequator(s, v, r, sun.rot, sun.b0, RED);
+
+    if (controls.checked(CheckBox::chkposang)) posangscale(s, r, angle, view.flip, view.invert);
+    compass(s, r, angle, view.flip, view.invert);
+    if (controls.checked(CheckBox::chksunrot)) {
+        for (float lat : {15.0f, -15.0f}) {
+            ArrowShape shape;
+            shape.lat = lat;
+            rotarrow(s, v, sun, shape, arrowpts);
+        }
+        st.inputerr = 2;  // no redraw on repaint until the next "Draw"
+    }
+}
+
+}  // namespace quorvel

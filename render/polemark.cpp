@@ -1,0 +1,26 @@
+#include "overlays.h"
+
+namespace quorvel {
+
+void polemark(Surface& s, const ViewMap& v, double r, double u, double thetaa, double b0) {
+    const Point axis = direction(thetaa);  // towards the south end; the north end is -axis
+    const Point limb = b0 > 0 ? -r * axis : r * axis;
+    const Point pole = (b0 > 0 ? -r : r) * std::cos(b0 * DEG) * axis;
+    s.line(v.sx(limb.x), v.sy(limb.y), v.sx(pole.x), v.sy(pole.y), RED);
+    s.fillcolour = RED;
+    s.circle(v.sx(pole.x), v.sy(pole.y), static_cast<float>(0.013 * u), RED);
+}
+
+void solarequator(Surface& s, const ViewMap& v, double r, float rot, double b0, Colour colour) {
+    const double cpsi = std::cos(rot * DEG), spsi = std::sin(rot * DEG);
+    const double k = -r * std::sin(b0 * DEG);
+    Point prev{r * cpsi, r * spsi};
+    for (float i = 2; i <= 180; i += 2) {
+        const double a = r * std::cos(i * DEG), b = k * std::sin(i * DEG);
+        const Point next{a * cpsi + spsi * b, a * spsi - cpsi * b};
+        s.line(v.sx(prev.x), v.sy(prev.y), v.sx(next.x), v.sy(next.y), colour);
+        prev = next;
+    }
+}
+
+}  // namespace quorvel

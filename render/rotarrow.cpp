@@ -1,0 +1,129 @@
+#include "overlays.h"
+
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+constexpr double PI = 3.141592653589793;  // this projection uses the exact half turn
+
+/// Projects sphere points (latitude, longitude from the central meridian,
+/// degrees) onto the picture.
+class SphereProjection {
+public:
+    SphereProjection(const SunState& sun)
+        : cbeta_(std::cos(-sun.b0 * DEG)), sbeta_(std::sin(-sun.b0 * DEG)),
+          cpsi_(std::cos(sun.rot * DEG)), spsi_(std::sin(sun.rot * DEG)), r_(sun.radius) {}
+
+    bool project(double phi, double l, Point& p) const {
+        const double f = -phi * DEG;
+        const double a = std::cos(f) * cbeta_, bz = sbeta_ * std::sin(f);
+        const double e = l * -0.01745329251993889;
+        const double den = std::cos(e) * sbeta_ - cbeta_ * std::tan(f);
+        double pa = den == 0 ? std::atan2(std::sin(e), 0.0) : std::atan(std::sin(e) / den);
+        if (den < 0) pa += PI;
+        const double z = a * std::cos(e) + bz;  // cosine of the distance from the disk centre
+        const double el = z >= 1 ? PI / 2 : z <= -1 ? -PI / 2 : std::atan(z / std::sqrt(1 - z * z));
+        const double q = std::cos(el) * std::cos(pa) * r_, w = std::cos(el) * std::sin(pa) * r_;
+        p = {w * cpsi_ + q * spsi_, w * spsi_ - q * cpsi_};
+        return el >= 0;
+    }
+
+private:
+    double cbeta_, sbeta_, cpsi_, spsi_, r_;
+};
+
+/// One pass over the outline: stores the points, and in the drawing pass
+/// joins them with lines as the arrow's outline.
+class OutlinePass {
+public:
+    OutlinePass(Surface& s, const ViewMap& v, const SphereProjection& proj, bool drawing,
+                Colour linecolour, ArrowPoints& pts)
+        : s_(s), v_(v), proj_(proj), drawing_(drawing), colour_(linecolour), pts_(pts) {}
+
+    /// A point of a run; joined to the previous point when join is true.
+    void point(double phi, double l, bool store, bool join) {
+        Point p;
+        const bool visible = proj_.project(phi, l, p);
+        const PixelPoint mapped{mul16(mul16(roundint16(p.x), v_.flip), v_.invsign),
+                                mul16(roundint16(p.y), v_.invsign)};
+        if (drawing_ && join && visible)
+            s_.line(static_cast<float>(prev_.x), static_cast<float>(prev_.y), v_.sx(p.x), v_.sy(p.y), colour_);
+        if (visible) s_.doevents();
+        if (store) {
+            // A shape of more than the array's points leaves the rest out.
+            if (count_ < pts_.size()) pts_[count_] = mapped;
+            ++count_;
+        }
+        prev_ = mapped;
+    }
+    /// A point joined to the previous one and otherwise forgotten: the
+    /// previous point stays what it was.
+    void spoke(double phi, double l) {
+        Point p;
+        const bool visible = proj_.project(phi, l, p);
+        if (drawing_ && visible)
+            s_.line(v_.sx(p.x), v_.sy(p.y), static_cast<float>(prev_.x), static_cast<float>(prev_.y), colour_);
+        if (visible) s_.doevents();
+    }
+    size_t stored() const { return std::min(count_, pts_.size()); }
+
+private:
+    Surface& s_;
+    const ViewMap& v_;
+    const SphereProjection& proj_;
+    bool drawing_;
+    Colour colour_;
+    ArrowPoints& pts_;
+    size_t count_ = 0;
+    PixelPoint prev_{};
+};
+
+void outline(OutlinePass& pass, const ArrowShape& a) {
+    const float base = a.centre + a.halflen - a.headlen, tip = a.centre + a.halflen;
+    const float tail = a.centre - a.halflen;
+    bool first = true;
+    for (float l = tail; l <= base; l += 0.5f, first = false)  // A: lower edge of the shaft
+        pass.point(a.lat - a.shaftw, l, true, !first);
+    first = true;
+    for (float phi = a.lat + a.shaftw; phi <= a.lat + a.headw; phi += 0.25f, first = false)  // B
+        pass.point(phi, base, true, !first);
+    pass.point(a.lat + a.headw, base, false, false);  // C: upper barb, then the tip
+    pass.point(a.lat, tip, true, true);
+    pass.spoke(a.lat - a.headw, base);  // D: lower barb to the tip
+    for (float phi = a.lat - a.headw; phi <= a.lat - a.shaftw; phi += 0.25f)  // E, its first from the tip
+        pass.point(phi, base, true, true);
+    first = true;
+    for (float l = base; l >= tail; l -= 0.5f, first = false)  // F: upper edge, back to the tail
+        pass.point(a.lat + a.shaftw, l, true, !first);
+    for (float phi = a.lat - a.shaftw; phi <= a.lat + a.shaftw; phi += 0.25f)  // G: the tail end
+        pass.point(phi, tail, true, true);
+}
+
+}  // namespace
+
+size_t rotarrow(Surface& s, const ViewMap& v, const SunState& sun, const ArrowShape& shape,
+                ArrowPoints& arrowpts) {
+    const SphereProjection proj(sun);
+    OutlinePass fill(s, v, proj, false, shape.linecolour, arrowpts);
+    outline(fill, shape);
+
+    const double t = s.twipsperpixel();
+    const double cx = s.width() / 2 / t, cy = s.height() / 2 / t;
+    std::vector<PixelPoint> pixels;
+    for (size_t i = 0; i < fill.stored(); ++i)
+        pixels.push_back({static_cast<int32_t>(std::nearbyint(arrowpts[i].x / t + cx)),
+                          static_cast<int32_t>(std::nearbyint(arrowpts[i].y / t + cy))});
+    s.fillstyle = FillStyle::solid;
+    s.forecolour = shape.fillcolour;
+    s.fillcolour = shape.fillcolour;
+    s.drawwidth = shape.penwidth;
+    s.polygon(pixels);
+    s.drawwidth = 1;
+
+    OutlinePass draw(s, v, proj, true, shape.linecolour, arrowpts);
+    outline(draw, shape);
+    return draw.stored();
+}
+
+}  // namespace quorvel
