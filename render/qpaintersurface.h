@@ -17,8 +17,8 @@
 
 namespace quorvel {
 
-/// The background of the picture box, where nothing is drawn.
-inline const QColor PICTURE_BACKGROUND(230, 230, 230);
+/// The background of the picture box, where nothing is drawn: white.
+inline const QColor PICTURE_BACKGROUND(255, 255, 255);
 
 QColor qcolour(Colour c);
 

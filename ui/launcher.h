@@ -1,0 +1,58 @@
+// Opening a document with its registered application, or starting a program,
+// from a command line: the shell's way, with a plain program start as fallback.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace quorvel {
+
+/// A command line taken apart.
+struct SplitCommand {
+    std::string command;     ///< the command line after quote removal
+    std::string file;        ///< the program or document
+    std::string parameters;  ///< what follows it, leading blanks removed
+    std::string folder;      ///< the working folder; empty for the current folder
+};
+
+/// Splits a command line as the shell is given it.
+///
+/// Notes:
+/// 1. A name in double quotes may hold blanks: "C:\My Tools\viewer.exe" /x
+///    gives the file C:\My Tools\viewer.exe and the parameters /x.
+/// 2. Without a folder argument the folder is the name's own: up to its last
+///    "\" or "/" (kept after a drive colon, "C:\", or when it is the first
+///    character), else the current folder (empty).
+SplitCommand splitcommand(const std::string& command, const std::optional<std::string>& folder = {});
+
+/// The services of the platform's shell, replaceable in tests.
+class ShellService {
+public:
+    virtual ~ShellService() = default;
+    /// Opens a document with its application or starts a program, without
+    /// waiting; returns a result greater than 32 for success, else a code:
+    /// 2 file not found, 31 no application for the document.
+    virtual int32_t shellexecute(const std::string& file, const std::string& parameters,
+                                 const std::string& folder, int32_t show) = 0;
+    /// The plain program start of a whole command line; throws RuntimeFault
+    /// (53 when the program is not found) when it cannot start it.
+    virtual void startprogram(const std::string& commandline, int32_t show) = 0;
+};
+
+/// Hands a command line to the shell; returns the shell's result (greater
+/// than 32 means success). When the shell fails, the command line is started
+/// as a program, whose failure throws RuntimeFault to the caller.
+/// command is rewritten without its quotes when it starts with one.
+int32_t launch(ShellService& shell, std::string& command, int32_t show,
+               const std::optional<std::string>& folder = {});
+
+/// The shell of this desktop: QDesktopServices for documents, QProcess for programs.
+class DesktopShell : public ShellService {
+public:
+    int32_t shellexecute(const std::string& file, const std::string& parameters,
+                         const std::string& folder, int32_t show) override;
+    void startprogram(const std::string& commandline, int32_t show) override;
+};
+
+}  // namespace quorvel

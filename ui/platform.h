@@ -1,0 +1,40 @@
+// The window's links to the desktop, each replaceable in tests: message
+// boxes, the end of the program, the clock.
+#pragma once
+
+#include <QDateTime>
+#include <QWidget>
+
+#include "settingsform.h"
+
+namespace quorvel {
+
+/// Message boxes with an OK button only, modal to a window.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    void setparent(QWidget* parent) { parent_ = parent; }
+    void showmessage(const std::string& title, const std::string& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+/// Ends the program once its event loop runs (at once when it runs already).
+class QtProgramEnd : public ProgramEnd {
+public:
+    void endprogram() override;
+    bool ended() const { return ended_; }
+
+private:
+    bool ended_ = false;
+};
+
+/// The computer's local date and time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const { return QDateTime::currentDateTime(); }
+};
+
+}  // namespace quorvel
