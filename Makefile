@@ -17,7 +17,7 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	cd $(BUILD)/bin && ./quorvel_cli ephem --lat 51.5 --long 0
+	cd $(BUILD)/bin && ./quorvel
 
 # The fuzz run comes first, so that CTest's summary closes the output.
 test: build fuzz-short
@@ -28,12 +28,22 @@ $(FUZZ_BUILD)/bin/fuzz_fields: deps
 	  -DQUORVEL_FUZZ=ON -DQUORVEL_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_fields
 
-fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields
+$(FUZZ_BUILD)/bin/fuzz_settings: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUORVEL_FUZZ=ON -DQUORVEL_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_settings
+
+fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings
 	rm -rf $(FUZZ_BUILD)/corpus_fields && mkdir -p $(FUZZ_BUILD)/corpus_fields
 	cp tests/fuzz/seeds_fields/* $(FUZZ_BUILD)/corpus_fields/
 	$(FUZZ_BUILD)/bin/fuzz_fields -runs=$(FUZZ_RUNS) -max_len=4096 $(FUZZ_BUILD)/corpus_fields \
 	  >$(FUZZ_BUILD)/fuzz_fields.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/fuzz_fields.log; exit 1; }
 	grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz_fields.log
+	rm -rf $(FUZZ_BUILD)/corpus_settings && mkdir -p $(FUZZ_BUILD)/corpus_settings
+	cp tests/fuzz/seeds_settings/* $(FUZZ_BUILD)/corpus_settings/
+	$(FUZZ_BUILD)/bin/fuzz_settings -runs=$(FUZZ_RUNS) -max_len=4096 $(FUZZ_BUILD)/corpus_settings \
+	  >$(FUZZ_BUILD)/fuzz_settings.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/fuzz_settings.log; exit 1; }
+	grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz_settings.log
 
 fuzz: FUZZ_RUNS = 5000000
 fuzz: fuzz-short
@@ -41,6 +51,8 @@ fuzz: fuzz-short
 bench: build
 	$(BUILD)/bin/bench_batch
 	bench/batch_rate.sh $(BUILD)/bin/quorvel_cli
+	$(BUILD)/bin/bench_picture
+	bench/render_time.sh $(BUILD)/bin/quorvel_cli
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)
