@@ -1,0 +1,179 @@
+#include "observationwindow.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include "twips.h"
+
+namespace quorvel {
+
+char localeseparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+ObservationWindow::ObservationWindow(WindowServices services)
+    : services_(std::move(services)), tpp_(twipsperpixel(this)) {
+    setObjectName("f1");
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, FORM_YELLOW);
+    setPalette(p);
+}
+
+void ObservationWindow::buildinputs(ControlFactory& f) {
+    const QFont small = smallfont();
+    f.frame("Shape1", {120, 240, 2175, 1275});
+    f.frame("Shape2", {120, 1560, 2175, 1140});
+    f.frame("Shape4", {120, 2790, 2175, 870});
+    f.frame("Shape7", {120, 3810, 2175, 660});
+    f.label("Label4", "D", {240, 315, 495, 240}, small);
+    f.label("Label6", "M", {840, 315, 565, 240}, small);
+    f.label("Label10", "Y", {1510, 315, 615, 240}, small);
+    f.label("Label17", "hr", {255, 870, 495, 240}, small);
+    f.label("Label18", "min", {855, 870, 565, 240}, small);
+    f.label("Label7", "Lat", {240, 1620, 855, 240}, small);
+    f.label("Label1", "Long", {1200, 1620, 930, 240}, small);
+    f.label("Label2", "Std time minus UT", {705, 2190, 800, 440}, small);
+
+    txtday_ = f.textbox("txtday", {240, 555, 495, 285}, "Day of month");
+    txtmonth_ = f.textbox("txtmonth", {840, 555, 565, 285}, "Month");
+    txtyear_ = f.textbox("txtyear", {1510, 555, 615, 285}, "Year,e.g. 2006");
+    txthour_ = f.textbox("txthour", {255, 1110, 495, 285});
+    txtmin_ = f.textbox("txtmin", {855, 1110, 565, 285});
+    command1_ = f.button("Command1", "Now", {1530, 1110, 615, 285}, small,
+                         "Enters current time of PC clock - but see DST checkbox.");
+    texts_[TextBox::txtlat] = f.textbox("txtlat", {240, 1860, 855, 285}, "Latitude - Positive in Northern Hemisphere.");
+    texts_[TextBox::txtlong] = f.textbox("txtlong", {1200, 1860, 930, 285}, "Longitudes East are Negative");
+    texts_[TextBox::txttz] = f.textbox("txttz", {240, 2220, 425, 285},
+                                       "Standard time difference from UTC in hours.  Negative for longitudes West of Greenwich.");
+    boxes_[CheckBox::optdst] = f.checkbox("optdst", "DST", {1530, 2220, 630, 375},
+                                          "Check when daylight saving (summer) time is used.");
+    boxes_[CheckBox::chkaltaz] = f.checkbox("chkaltaz", "Altaz mount", {240, 2850, 1215, 250});
+    boxes_[CheckBox::chkequat] = f.checkbox("chkequat", "Equat", {1485, 2850, 735, 250});
+    boxes_[CheckBox::chkflip] = f.checkbox("chkflip", "Flip image horizontally", {240, 3110, 1935, 250});
+    boxes_[CheckBox::chkinvert] = f.checkbox("chkinvert", "Invert", {240, 3360, 975, 250});
+    boxes_[CheckBox::chkposang] = f.checkbox("chkposang", "Pos Angs", {240, 3870, 1065, 250});
+    boxes_[CheckBox::chksunrot] = f.checkbox("chksunrot", "Rotation", {225, 4140, 1065, 250});
+    boxes_[CheckBox::chkgrid] = f.checkbox("chkgrid", "Grid", {1350, 4130, 615, 250});
+
+    pic1 = new PictureBox(this, tpp_);
+    pic1->setObjectName("pic1");
+    placetwips(pic1, 2480, 240, 6805, 5895, tpp_);
+}
+
+QLabel* ObservationWindow::result(ResultLabel label, QLabel* widget) {
+    results_[label] = widget;
+    return widget;
+}
+
+void ObservationWindow::wireinputs() {
+    for (QLineEdit* t : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_, texts_[TextBox::txttz],
+                         texts_[TextBox::txtlat], texts_[TextBox::txtlong]})
+        connect(t, &QLineEdit::textChanged, this, &ObservationWindow::showchanged);
+    connect(boxes_[CheckBox::chkaltaz], &QCheckBox::stateChanged, this, &ObservationWindow::chkaltaz_Click);
+    connect(boxes_[CheckBox::chkequat], &QCheckBox::stateChanged, this, &ObservationWindow::chkequat_Click);
+    connect(command1_, &QPushButton::clicked, this, &ObservationWindow::Command1_Click);
+}
+
+FieldTexts ObservationWindow::readfields() const {
+    FieldTexts f;
+    f.day = txtday_->text().toStdString();
+    f.month = txtmonth_->text().toStdString();
+    f.year = txtyear_->text().toStdString();
+    f.hour = txthour_->text().toStdString();
+    f.min = txtmin_->text().toStdString();
+    f.tz = text(TextBox::txttz);
+    f.dst = value(CheckBox::optdst) == 1;
+    f.lat = text(TextBox::txtlat);
+    f.lon = text(TextBox::txtlong);
+    return f;
+}
+
+DrawPlatform ObservationWindow::platform() {
+    return DrawPlatform{pic1->surface(), *this, *this, services_.messages, services_.end, localeseparator()};
+}
+
+void ObservationWindow::fillclock() {
+    // Each field reads the clock when it is filled.
+    txtday_->setText(QString::number(services_.clock.now().date().day()));
+    txtmonth_->setText(QString::number(services_.clock.now().date().month()));
+    txtyear_->setText(QString::number(services_.clock.now().date().year()));
+    txthour_->setText(QString::number(services_.clock.now().time().hour()));
+    txtmin_->setText(QString::number(services_.clock.now().time().minute()));
+}
+
+void ObservationWindow::showchanged() { lblalter_->show(); }
+
+void ObservationWindow::chkaltaz_Click() {
+    if (equatbusy_ == 1) return;
+    altazbusy_ = 1;
+    boxes_[CheckBox::chkaltaz]->setChecked(true);
+    boxes_[CheckBox::chkequat]->setChecked(false);
+    altazbusy_ = 0;
+    showchanged();
+}
+
+void ObservationWindow::chkequat_Click() {
+    if (altazbusy_ == 1) return;
+    equatbusy_ = 1;
+    boxes_[CheckBox::chkequat]->setChecked(true);
+    boxes_[CheckBox::chkaltaz]->setChecked(false);
+    equatbusy_ = 0;
+    showchanged();
+}
+
+void ObservationWindow::Command1_Click() {
+    showchanged();
+    fillclock();
+}
+
+QLineEdit* ObservationWindow::textbox(TextBox box) const {
+    auto it = texts_.find(box);
+    return it == texts_.end() ? nullptr : it->second;
+}
+
+QCheckBox* ObservationWindow::checkbox(CheckBox box) const {
+    auto it = boxes_.find(box);
+    return it == boxes_.end() ? nullptr : it->second;
+}
+
+std::string ObservationWindow::text(TextBox box) const {
+    QLineEdit* t = textbox(box);
+    return t ? t->text().toStdString() : "";
+}
+
+void ObservationWindow::settext(TextBox box, const std::string& text) {
+    if (QLineEdit* t = textbox(box)) t->setText(QString::fromStdString(text));
+}
+
+int ObservationWindow::value(CheckBox box) const {
+    QCheckBox* c = checkbox(box);
+    if (!c) return 0;
+    switch (c->checkState()) {
+        case Qt::Checked: return 1;
+        case Qt::PartiallyChecked: return 2;
+        default: return 0;
+    }
+}
+
+void ObservationWindow::setvalue(CheckBox box, int v) {
+    QCheckBox* c = checkbox(box);
+    if (!c) return;
+    if (v == 2) c->setTristate(true);
+    c->setCheckState(v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+void ObservationWindow::processevents() { QCoreApplication::processEvents(); }
+
+void ObservationWindow::setcaption(ResultLabel label, const std::string& caption) {
+    if (QLabel* l = results_[label]) l->setText(QString::fromStdString(caption));
+}
+
+void ObservationWindow::showtilt(bool visible) {
+    if (QLabel* l = results_[ResultLabel::lblntilt]) l->setVisible(visible);
+    if (label9_) label9_->setVisible(visible);
+    if (shape6_) shape6_->setVisible(visible);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,94 @@
+// What the windows of both programs share: the observation inputs, the mount
+// and display check boxes, the result labels, the picture box, and the ways
+// the settings, the drawing and the labels reach them.
+#pragma once
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "controls.h"
+#include "drawroutine.h"
+#include "launcher.h"
+#include "picturebox.h"
+#include "platform.h"
+#include "settingsfiles.h"
+
+namespace quorvel {
+
+/// What a window reaches beyond itself; tests substitute each.
+struct WindowServices {
+    MessageBoxes& messages;
+    ProgramEnd& end;
+    ShellService& shell;
+    const Clock& clock;
+    std::string folder;  ///< the program folder, where the settings and help files are
+};
+
+class ObservationWindow : public QWidget, public SettingsForm, public PictureControls, public LabelSink {
+    Q_OBJECT
+public:
+    explicit ObservationWindow(WindowServices services);
+
+    // Event handlers, named after their control and event.
+    void chkaltaz_Click();
+    void chkequat_Click();
+    void Command1_Click();
+    void showchanged();
+
+    // SettingsForm
+    std::string text(TextBox box) const override;
+    void settext(TextBox box, const std::string& text) override;
+    int value(CheckBox box) const override;
+    void setvalue(CheckBox box, int value) override;
+    void processevents() override;
+    // PictureControls
+    bool checked(CheckBox box) const override { return value(box) == 1; }
+    // LabelSink
+    void setcaption(ResultLabel label, const std::string& caption) override;
+    void showtilt(bool visible) override;
+
+    DrawRoutine routine;      ///< module state of the redraws
+    SettingsState settings;   ///< the settings record of this run
+    int redraws = 0;          ///< redraws run, by any cause
+    PictureBox* pic1 = nullptr;
+
+signals:
+    /// A redraw has ended (whatever its outcome).
+    void redrawn();
+
+protected:
+    /// The inputs column: date, time, place, zone, DST, mount, flip, invert,
+    /// and the overlay boxes "Pos Angs", "Rotation", "Grid".
+    void buildinputs(ControlFactory& f);
+    /// A result label, registered for its captions.
+    QLabel* result(ResultLabel label, QLabel* widget);
+    void wireinputs();
+    FieldTexts readfields() const;
+    void fillclock();
+    DrawPlatform platform();
+    QLineEdit* textbox(TextBox box) const;
+    QCheckBox* checkbox(CheckBox box) const;
+
+    WindowServices services_;
+    double tpp_;
+    std::map<TextBox, QLineEdit*> texts_;
+    std::map<CheckBox, QCheckBox*> boxes_;
+    std::map<ResultLabel, QLabel*> results_;
+    QLineEdit *txtday_ = nullptr, *txtmonth_ = nullptr, *txtyear_ = nullptr, *txthour_ = nullptr,
+              *txtmin_ = nullptr;
+    QLabel *lblalter_ = nullptr, *label9_ = nullptr;
+    QFrame* shape6_ = nullptr;  ///< the tilt's frame, where the window has one
+    QPushButton* command1_ = nullptr;
+    int16_t altazbusy_ = 0, equatbusy_ = 0;
+};
+
+/// The decimal separator of the user's locale, for the result labels.
+char localeseparator();
+
+}  // namespace quorvel
