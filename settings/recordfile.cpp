@@ -39,7 +39,9 @@ int readrecordfile(const std::string& path, SettingsBytes& bytes) {
 std::string replacefile(const std::string& path, const std::string& data) {
     QSaveFile f(qpath(path));
     if (!f.open(QIODevice::WriteOnly)) return f.errorString().toStdString();
-    if (f.write(data.data(), static_cast<qint64>(data.size())) != static_cast<qint64>(data.size())) {
+    // The write is buffered: a full disk shows only when the data is flushed.
+    if (f.write(data.data(), static_cast<qint64>(data.size())) != static_cast<qint64>(data.size()) ||
+        !f.flush()) {
         const std::string reason = f.errorString().toStdString();
         f.cancelWriting();
         return reason.empty() ? "the file could not be written" : reason;

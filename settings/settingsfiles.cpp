@@ -81,8 +81,10 @@ void applystyle(const SettingsRec& rec, SettingsForm& form, StyleOpts& style) {
 }
 
 bool intersects(const TwipsRect& a, const TwipsRect& b) {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
+    // In 64 bits: a stored width may be anything a file holds.
+    auto end = [](int32_t start, int32_t size) { return static_cast<int64_t>(start) + size; };
+    return a.left < end(b.left, b.width) && b.left < end(a.left, a.width) && a.top < end(b.top, b.height) &&
+           b.top < end(a.top, a.height);
 }
 
 void applywindow(const SettingsRec& rec, SettingsForm& form) {

@@ -89,6 +89,34 @@ double textvalue(std::string_view text) {
     return signum * v;
 }
 
+std::optional<double> leadingnumber(std::string_view text) {
+    Scanner sc{text};
+    const char c = sc.peek();
+    if (c == '+' || c == '-') sc.next();
+    bool point = false;
+    for (char d = sc.peek(); isdigit(d) || (d == '.' && !point); d = sc.peek()) {
+        if (isdigit(d)) return textvalue(text);
+        point = true;
+        sc.next();
+    }
+    return std::nullopt;
+}
+
+std::optional<double> strictnumber(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    const size_t last = text.find_last_not_of(" \t");
+    std::string_view body = text.substr(first, last - first + 1);
+    if (body[0] == '+') {
+        body.remove_prefix(1);
+        if (body.empty() || body[0] == '-') return std::nullopt;
+    }
+    double v = 0;
+    const auto res = std::from_chars(body.data(), body.data() + body.size(), v);
+    if (res.ec != std::errc() || res.ptr != body.data() + body.size() || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
 float textvaluefloat(std::string_view text) {
     const double v = textvalue(text);
     // Half an ulp above the largest binary32 value: from there on, nearest is infinity.

@@ -1,6 +1,7 @@
 // The one rule by which every numeric field is read.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,14 @@ namespace quorvel {
 /// 3. A magnitude beyond binary64 reads as an infinity of its sign; one below
 ///    its smallest value reads as 0.
 double textvalue(std::string_view text);
+
+/// The leading decimal number of a text, as textvalue reads it; nullopt when
+/// the text has none.
+std::optional<double> leadingnumber(std::string_view text);
+
+/// A text that is a number as a whole (blanks around it allowed, "." as the
+/// decimal point); nullopt otherwise.
+std::optional<double> strictnumber(std::string_view text);
 
 /// The value of a text narrowed to binary32 (nearest; beyond its range an
 /// infinity of the value's sign).
