@@ -26,19 +26,24 @@ std::string drawfaultmessage(int number) {
 }
 
 DrawOutcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform& p) {
+    return draw(fields, altaz, p, drawpicture, CaptionStyle::viewer);
+}
+
+DrawOutcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform& p, const PictureStep& picture,
+                              CaptionStyle captions) {
     if (drawing_) return DrawOutcome::nested;
     DrawingFlag flag(drawing_);
     int number = 0;
     try {
         state.gridcolour = GRID_PINK;
         p.surface.fontbold = true;
-        const InputFault fault = drawvalues(fields, altaz, p.decimalsep, state, p.labels);
+        const InputFault fault = drawvalues(fields, altaz, p.decimalsep, state, p.labels, captions);
         if (fault != InputFault::none) {
             p.messages.showmessage(INPUT_MESSAGE_TITLE, inputmessage(fault));
             p.surface.cls();
             return DrawOutcome::inputfault;
         }
-        drawpicture(p.surface, state, p.controls, arrowpts);
+        picture(p.surface, state, p.controls, arrowpts);
         return DrawOutcome::drawn;
     } catch (const RuntimeFault& e) {
         number = e.number;

@@ -2,6 +2,7 @@
 // with the one error trap.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "drawvalues.h"
@@ -33,6 +34,9 @@ enum class DrawOutcome {
 std::string drawfaultmessage(int number);
 inline constexpr const char* DRAW_FAULT_TITLE = "File Error";
 
+/// The picture half of a redraw, run once the computing steps have passed.
+using PictureStep = std::function<void(Surface&, RedrawState&, const PictureControls&, ArrowPoints&)>;
+
 class DrawRoutine {
 public:
     /// One redraw. The fields are the typed texts; altaz is chkaltaz.
@@ -41,6 +45,9 @@ public:
     /// 1. The drawing lets the window's events run; a redraw asked for from
     ///    inside one (a repaint, a click) is refused, never nested.
     DrawOutcome draw(const FieldTexts& fields, bool altaz, DrawPlatform& platform);
+    /// A redraw with another picture and caption style (quorvel_g's views).
+    DrawOutcome draw(const FieldTexts& fields, bool altaz, DrawPlatform& platform, const PictureStep& picture,
+                     CaptionStyle captions);
     bool drawing() const { return drawing_; }
 
     RedrawState state;

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "angleconst.h"
+#include "anglefmt.h"
+#include "numbertext.h"
 #include "calendar.h"
 #include "orientation.h"
 #include "solarposition.h"
@@ -24,24 +26,28 @@ bool timeargs(RedrawState& st, int carry, char sep, LabelSink& sink) {
     return true;
 }
 
-void equatorial(SunState& sun, LabelSink& sink) {
+void equatorial(SunState& sun, LabelSink& sink, CaptionStyle style) {
     sunxyz(sun.jd, sun.jdfrac, sun.x50, sun.y50, sun.z50);
     precess(sun.x50, sun.y50, sun.z50, sun.jd, sun.jdfrac, sun.x, sun.y, sun.z);
     radec(sun.x, sun.y, sun.z, sun.ra, sun.dec);
-    sink.setcaption(ResultLabel::lblsunrastr, racaption(sun.ra));
-    sink.setcaption(ResultLabel::lblsundecstr, deccaption(sun.dec));
+    const bool g = style == CaptionStyle::graphics;
+    sink.setcaption(ResultLabel::lblsunrastr, g ? "RA    " + hourmin(sun.ra) : racaption(sun.ra));
+    sink.setcaption(ResultLabel::lblsundecstr, g ? "Dec   " + degmin(sun.dec) : deccaption(sun.dec));
 }
 
-void horizontal(RedrawState& st, char sep, LabelSink& sink) {
+void horizontal(RedrawState& st, char sep, LabelSink& sink, CaptionStyle style) {
     SunState& sun = st.sun;
+    const bool g = style == CaptionStyle::graphics;
     sun.ha = hourangle(sun.sid, sun.ra, st.obs.lon);
-    sink.setcaption(ResultLabel::lblhang, hacaption(sun.ha, sep));
+    if (!g) sink.setcaption(ResultLabel::lblhang, hacaption(sun.ha, sep));
     const double phi = static_cast<double>(st.obs.lat) * DEG;
     const double h = static_cast<double>(sun.ha) * DEG * 15;
     const float dec = static_cast<float>(static_cast<double>(sun.dec) * DEG);
     altaz(std::cos(phi), std::sin(phi), h, dec, sun.az, sun.alt);
-    sink.setcaption(ResultLabel::lblalt, altcaption(sun.alt, sep));
-    sink.setcaption(ResultLabel::lblaz, azcaption(sun.az, sep));
+    sink.setcaption(ResultLabel::lblalt, g ? patterntext(static_cast<double>(sun.alt) * RAD, "00.0", sep)
+                                           : altcaption(sun.alt, sep));
+    sink.setcaption(ResultLabel::lblaz, g ? patterntext(static_cast<double>(sun.az) * RAD, "000.0", sep)
+                                          : azcaption(sun.az, sep));
 }
 
 void diskangles(RedrawState& st, char sep, LabelSink& sink) {
@@ -61,7 +67,7 @@ void diskangles(RedrawState& st, char sep, LabelSink& sink) {
 }  // namespace
 
 InputFault drawvalues(const FieldTexts& fields, bool altaz, char sep, RedrawState& st,
-                      LabelSink& sink) {
+                      LabelSink& sink, CaptionStyle style) {
     int carry = 0;
     InputFault fault = readinputs(fields, st.obs, st.sun, carry, st.inputerr);
     if (fault != InputFault::none) return fault;
@@ -70,11 +76,11 @@ InputFault drawvalues(const FieldTexts& fields, bool altaz, char sep, RedrawStat
         st.inputerr = 1;
         return InputFault::date;
     }
-    equatorial(st.sun, sink);
+    equatorial(st.sun, sink, style);
 
     fault = readplace(fields, st.obs, st.inputerr);
     if (fault != InputFault::none) return fault;
-    horizontal(st, sep, sink);
+    horizontal(st, sep, sink, style);
 
     st.view.altaz = altaz ? 1 : 0;
     sink.showtilt(altaz);

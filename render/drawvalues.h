@@ -22,6 +22,10 @@ public:
     virtual void showtilt(bool) {}
 };
 
+/// How the captions look: the viewer's, or quorvel_g's (no hour angle,
+/// altitude and azimuth as bare numbers, short RA and Dec prefixes).
+enum class CaptionStyle { viewer, graphics };
+
 /// The state a redraw computes and later steps read.
 struct RedrawState {
     ObsInput obs;
@@ -46,6 +50,6 @@ struct RedrawState {
 /// before about -5.88 million) fails
 /// as a date.
 InputFault drawvalues(const FieldTexts& fields, bool altaz, char decimalsep, RedrawState& state,
-                      LabelSink& sink);
+                      LabelSink& sink, CaptionStyle style = CaptionStyle::viewer);
 
 }  // namespace quorvel

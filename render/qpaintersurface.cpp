@@ -96,7 +96,7 @@ void QPainterSurface::cls() {
     pendinglines_.clear();  // cleared anyway
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(QPoint(0, 0), pixelsof(twips_, tpp_)), background_);
+    p.fillRect(QRect(QPoint(0, 0), pixelsof(twips_, tpp_)), qcolour(backcolour));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

@@ -55,6 +55,7 @@ public:
     virtual void doevents() = 0;
 
     // Drawing state, as the picture box keeps it.
+    Colour backcolour = rgb(255, 255, 255);  ///< what cls clears to
     Colour forecolour = 0;
     Colour fillcolour = 0;
     FillStyle fillstyle = FillStyle::transparent;

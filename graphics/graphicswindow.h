@@ -1,0 +1,66 @@
+// The window f1 of quorvel_g: the observation inputs, the style panel, the
+// two views and the clipboard capture.
+#pragma once
+
+#include <map>
+
+#include "desktop.h"
+#include "graphicsview.h"
+#include "observationwindow.h"
+
+namespace quorvel {
+
+/// What quorvel_g reaches beyond a quorvel window.
+struct GraphicsServices {
+    ColourChooser& colours;
+    Clipboard& clipboard;
+};
+
+class F1G : public ObservationWindow {
+    Q_OBJECT
+public:
+    F1G(WindowServices services, GraphicsServices graphics);
+
+    // Event handlers, named after their control and event.
+    void Form_Load();
+    void butdraw_Click();
+    void comgraph_Click();
+    void cmdcapture_Click();
+    void cmdhelp_Click();
+    void chksunequator_Click();
+    /// A colour button: the dialog starting from the button's colour.
+    void colour_Click(Colour StyleOpts::*colour);
+    /// The normal view, and the graphics-ready view.
+    void draw();
+    void drawgraphic();
+    /// Places pic1 and the rows below it for the window's size.
+    void layout();
+
+    // The window itself, in twips, as the settings keep it.
+    int16_t windowstate() const override;
+    void setwindowstate(int16_t state) override;
+    TwipsRect geometry() const override;
+    void setgeometry(const TwipsRect& rect) override;
+    std::vector<TwipsRect> screens() const override;
+
+    StyleOpts styleopts;
+    CustomColours customcolours{};
+    int loadstep = 0;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildcontrols();
+    void wireevents();
+    void redraw(bool graphicsready);
+    void save();
+
+    GraphicsServices graphics_;
+    std::map<std::string, QWidget*> placed_;  // controls the layout moves, by name
+    QLabel *lblver_ = nullptr, *lblauthor_ = nullptr;
+    QPushButton *butdraw_ = nullptr, *comgraph_ = nullptr, *cmdcapture_ = nullptr, *cmdhelp_ = nullptr;
+    std::vector<std::pair<QPushButton*, Colour StyleOpts::*>> colourbuttons_;
+};
+
+}  // namespace quorvel
