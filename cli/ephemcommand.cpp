@@ -12,7 +12,8 @@ namespace {
 const char* const EPHEM_HELP =
     "usage: quorvel_cli ephem [field options]\n"
     "       quorvel_cli ephem --batch\n"
-    "Prints the captions of the result labels, one line each: NAME: CAPTION.\n"
+    "Prints the captions of the result labels, one line each: NAME: CAPTION,\n"
+    "then the Carrington rotation number: carrington_rotation: N.\n"
     "\n"
     "Field options:\n";
 
@@ -30,6 +31,9 @@ public:
         text += ": ";
         text += caption;
         text += '\n';
+    }
+    void setrotation(int32_t rotation) override {
+        text += "carrington_rotation: " + std::to_string(rotation) + "\n";
     }
     std::string text;
 };

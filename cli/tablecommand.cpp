@@ -5,6 +5,7 @@
 #include <string>
 
 #include "angleconst.h"
+#include "orientation.h"
 #include "civiltime.h"
 #include "commands.h"
 #include "drawvalues.h"
@@ -31,7 +32,7 @@ const char* const TABLE_HELP =
 
 const char* const HEADER =
     "date,time,jd,sidereal_h,ra_h,dec_deg,hour_angle_h,altitude_deg,azimuth_deg,"
-    "parallactic_deg,p_deg,b0_deg,l0_deg\n";
+    "parallactic_deg,p_deg,b0_deg,l0_deg,carrington_rotation\n";
 
 constexpr int64_t MAX_ROWS = 10'000'000;
 
@@ -61,6 +62,7 @@ void appendrow(std::string& out, const ClockTime& t, const SunState& s) {
     appendnumber(out, s.p);
     appendnumber(out, s.b0);
     appendnumber(out, s.l0);
+    appendnumber(out, carringtonrotation(s.jd, s.jdfrac, s.l0));
     out += '\n';
 }
 

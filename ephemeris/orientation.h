@@ -36,6 +36,18 @@ void obliq(int32_t jd, float jdfrac, double& eps);
 void carrington(int32_t jd, float jdfrac, double lambda, const double& eps, double& b0,
                 double& p, double& l0);
 
+/// The Carrington rotation number of a moment, consistent with the program's
+/// own L0: it increases by one exactly where L0 wraps from near 0 to near 360.
+///
+/// Given:
+///   jd, jdfrac  Julian Date in two pieces
+///   l0          the L0 of that moment, degrees, [0, 360)
+///
+/// Notes:
+/// 1. The mean synodic period 27.2752316 days fixes the number to within a
+///    fraction of a rotation; L0 decides where the rotation begins.
+int32_t carringtonrotation(int32_t jd, float jdfrac, double l0);
+
 /// Parallactic angle, degrees, (-180, 180], binary32: the two-argument
 /// arctangent of its sine and cosine, positive in the afternoon.
 ///

@@ -93,6 +93,9 @@ void F1G::buildcontrols() {
         placed_[caption] = f.label(caption, captiontext, {left, 9630, 1100, 240}, small);
         placed_[value] = result(label, f.label(value, "", {left, 9870, 1100, 285}, resultfont));
     }
+    placed_["Label23"] = f.label("Label23", "CR", {8640, 9630, 1100, 240}, small, "Carrington rotation number");
+    placed_["lblcarrot"] = lblcarrot_ = f.label("lblcarrot", "", {8640, 9870, 1100, 285}, resultfont,
+        "Carrington rotation number: it grows by one each time Lo passes from 0 to 360.");
     label9_ = static_cast<QLabel*>(placed_["Label9"]);
     result(ResultLabel::lblsunrastr, f.label("lblsunrastr", "AAAAA", {2520, 10500, 1500, 240}, small))->hide();
     result(ResultLabel::lblsundecstr, f.label("lblsundecstr", "BBBBBB", {4100, 10500, 1500, 240}, small))->hide();
@@ -232,8 +235,10 @@ void F1G::layout() {
     auto move = [&](QWidget* widget, double top) {
         widget->move(widget->x(), topixels(top, tpp_));
     };
-    for (const char* name : {"lblalt", "lblaz", "lblntilt", "lblbo", "lblp", "lbllosun"}) move(placed_[name], H - 1230);
-    for (const char* name : {"Label11", "Label12", "Label9", "Label14", "Label16", "Label15"}) move(placed_[name], H - 1470);
+    for (const char* name : {"lblalt", "lblaz", "lblntilt", "lblbo", "lblp", "lbllosun", "lblcarrot"})
+        move(placed_[name], H - 1230);
+    for (const char* name : {"Label11", "Label12", "Label9", "Label14", "Label16", "Label15", "Label23"})
+        move(placed_[name], H - 1470);
     cmdhelp_->move(topixels(w - cmdhelp_->width() * tpp_ - 450, tpp_), topixels(H - 1230, tpp_));
     move(lblver_, H - 800);
     move(lblauthor_, H - 800);

@@ -61,6 +61,7 @@ void diskangles(RedrawState& st, char sep, LabelSink& sink) {
     sink.setcaption(ResultLabel::lblp, pcaption(sun.p, sep));
     sink.setcaption(ResultLabel::lblbo, b0caption(sun.b0, sep));
     sink.setcaption(ResultLabel::lbllosun, l0caption(sun.l0, sep));
+    sink.setrotation(carringtonrotation(sun.jd, sun.jdfrac, sun.l0));
     sun.rot = diskrotation(sun.p, sun.gamma, st.view.altaz);
 }
 

@@ -20,6 +20,8 @@ public:
     virtual void setcaption(ResultLabel label, const std::string& caption) = 0;
     /// Shows or hides the parallactic angle with its caption and frame (the mount).
     virtual void showtilt(bool) {}
+    /// The Carrington rotation number, once L0 is known.
+    virtual void setrotation(int32_t) {}
 };
 
 /// How the captions look: the viewer's, or quorvel_g's (no hour angle,

@@ -34,6 +34,8 @@ SplitCommand splitcommand(const std::string& line, const std::optional<std::stri
         if (q != std::string::npos) {
             s.command = line.substr(1, q - 1) + line.substr(q + 1);
             pos = q - 1;
+        } else {
+            pos = line.size();  // no closing quote: the whole text is the name
         }
     }
     if (pos == std::string::npos) {

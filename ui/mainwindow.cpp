@@ -62,14 +62,17 @@ void F1::buildcontrols() {
     label9_ = f.label("Label9", "N - S meridian tilt", {2540, 6260, 1650, 255}, small);
     result(ResultLabel::lblntilt, f.label("lblntilt", "gamma", {2540, 6530, 1650, 285}, resultfont));
     f.label("Label14", "Bo", {4390, 6260, 1000, 255}, small);
-    f.label("Label16", "P", {5420, 6260, 1000, 255}, small);
-    f.label("Label15", "Lo", {6450, 6260, 1000, 255}, small);
-    result(ResultLabel::lblbo, f.label("lblbo", "Bo", {4390, 6530, 1000, 285}, resultfont,
+    f.label("Label16", "P", {5300, 6260, 800, 255}, small);
+    f.label("Label15", "Lo", {6150, 6260, 650, 255}, small);
+    f.label("Label23", "CR", {6850, 6260, 650, 255}, small, "Carrington rotation number");
+    result(ResultLabel::lblbo, f.label("lblbo", "Bo", {4390, 6530, 880, 285}, resultfont,
         "Heliographic latitude of centre of sun's disk, degrees.  N pole is tilted towards Earth if Bo is positive."));
-    result(ResultLabel::lblp, f.label("lblp", "P", {5420, 6530, 1000, 285}, resultfont,
+    result(ResultLabel::lblp, f.label("lblp", "P", {5300, 6530, 820, 285}, resultfont,
         "Position angle of the northern extremity of the axis of rotation measured eastwards from the North point of the disk."));
-    result(ResultLabel::lbllosun, f.label("lbllosun", "Lo", {6450, 6530, 1000, 285}, resultfont,
+    result(ResultLabel::lbllosun, f.label("lbllosun", "Lo", {6150, 6530, 680, 285}, resultfont,
         "Heliographic longitude, degrees, of the centre of the Sun's disk."));
+    lblcarrot_ = f.label("lblcarrot", "", {6850, 6530, 650, 285}, resultfont,
+                         "Carrington rotation number: it grows by one each time Lo passes from 0 to 360.");
     result(ResultLabel::lbljd, f.label("lbljd", "jd temp", {2480, 6900, 2000, 240}, small));
     result(ResultLabel::lblsid, f.label("lblsid", "sid", {4500, 6900, 2000, 240}, small));
     // The hour angle and its captions sit below the client area, out of sight.

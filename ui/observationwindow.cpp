@@ -170,6 +170,10 @@ void ObservationWindow::setcaption(ResultLabel label, const std::string& caption
     if (QLabel* l = results_[label]) l->setText(QString::fromStdString(caption));
 }
 
+void ObservationWindow::setrotation(int32_t rotation) {
+    if (lblcarrot_) lblcarrot_->setText(QString::number(rotation));
+}
+
 void ObservationWindow::showtilt(bool visible) {
     if (QLabel* l = results_[ResultLabel::lblntilt]) l->setVisible(visible);
     if (label9_) label9_->setVisible(visible);

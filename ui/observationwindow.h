@@ -52,6 +52,7 @@ public:
     // LabelSink
     void setcaption(ResultLabel label, const std::string& caption) override;
     void showtilt(bool visible) override;
+    void setrotation(int32_t rotation) override;
 
     DrawRoutine routine;      ///< module state of the redraws
     SettingsState settings;   ///< the settings record of this run
@@ -83,6 +84,7 @@ protected:
     QLineEdit *txtday_ = nullptr, *txtmonth_ = nullptr, *txtyear_ = nullptr, *txthour_ = nullptr,
               *txtmin_ = nullptr;
     QLabel *lblalter_ = nullptr, *label9_ = nullptr;
+    QLabel* lblcarrot_ = nullptr;  ///< the Carrington rotation number beside L0
     QFrame* shape6_ = nullptr;  ///< the tilt's frame, where the window has one
     QPushButton* command1_ = nullptr;
     int16_t altazbusy_ = 0, equatbusy_ = 0;
