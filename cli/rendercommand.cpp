@@ -6,6 +6,9 @@
 #include "commands.h"
 #include "fieldoptions.h"
 #include "pictureexport.h"
+#include "recordfile.h"
+#include "textvalue.h"
+#include "truescale.h"
 
 namespace quorvel::cli {
 namespace {
@@ -24,6 +27,14 @@ const char* const RENDER_HELP =
     "  --drift      east-west drift arrow\n"
     "  --rotation   solar rotation arrows\n"
     "  --size WxH   pixels of the picture (default 454x393: the window's picture box)\n"
+    "\n"
+    "The graphics-ready view of quorvel_g alone, at a true scale:\n"
+    "  --view graphics     draw it instead of the normal view (needs --style)\n"
+    "  --style FILE        the colours, sizes and check boxes of an \"orrag.ini\"\n"
+    "  --diameter-px N     PNG and SVG: the disk's diameter in pixels (default the style's)\n"
+    "  --diameter-mm N     PDF: the disk's diameter in millimetres (default 150)\n"
+    "  --caption           date, time, place, P, B0, L0 and the rotation number below the disk\n"
+    "FILE may then end in .pdf as well.\n"
     "\n"
     "Field options:\n";
 
@@ -46,10 +57,53 @@ QSizeF sizeoption(const std::string& text, double tpp) {
 
 }  // namespace
 
+double positiveoption(const Options& opts, const char* name, double fallback) {
+    if (!opts.has(name)) return fallback;
+    const auto v = strictnumber(*opts.get(name));
+    if (!v || *v <= 0 || *v > 100000) throw UsageError(std::string("--") + name + " takes a number greater than 0");
+    return *v;
+}
+
+void startgui() {
+    // Text needs the fonts of a GUI application; no window is shown.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int truescalecommand(const Options& opts) {
+    if (!opts.has("style")) throw UsageError("--view graphics needs --style FILE (an orrag.ini)");
+    if (!opts.has("out")) throw UsageError("render needs --out FILE");
+    SettingsBytes bytes{};
+    if (readrecordfile(*opts.get("style"), bytes) != 0) {
+        std::cerr << "cannot read the style file " << *opts.get("style") << '\n';
+        return 2;
+    }
+    TrueScaleRequest request;
+    applystylerecord(decoderecord(bytes), request);
+    request.fields = fieldtexts(opts);
+    if (opts.flag("altaz")) request.altaz = true;
+    for (const auto& [name, box] : DISPLAY_FLAGS)
+        if (opts.flag(name)) request.checked.insert(box);
+    request.diameterpx = positiveoption(opts, "diameter-px", textvalue(request.texts[TextBox::txtdia]));
+    request.diametermm = positiveoption(opts, "diameter-mm", 150);
+    request.caption = opts.flag("caption");
+    request.path = *opts.get("out");
+    startgui();
+    int argc = 1;
+    char name[] = "quorvel_cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const ExportResult result = exporttruescale(request);
+    if (!result.written) {
+        std::cerr << result.message << '\n';
+        return result.message.rfind("cannot write", 0) == 0 ? 2 : 1;
+    }
+    return 0;
+}
+
 int rendercommand(const std::vector<std::string>& args) {
     std::set<std::string> valued = fieldoptionnames();
-    valued.insert({"size", "out"});
-    std::set<std::string> flags = {"help", "altaz"};
+    valued.insert({"size", "out", "view", "style", "diameter-px", "diameter-mm"});
+    std::set<std::string> flags = {"help", "altaz", "caption"};
     for (const auto& [name, box] : DISPLAY_FLAGS) flags.insert(name);
     const Options opts(args, valued, flags);
     if (opts.flag("help")) {
@@ -57,6 +111,10 @@ int rendercommand(const std::vector<std::string>& args) {
         return 0;
     }
     if (!opts.has("out")) throw UsageError("render needs --out FILE");
+
+    const std::string view = opts.get("view", "normal");
+    if (view != "normal" && view != "graphics") throw UsageError("--view takes normal or graphics");
+    if (view == "graphics") return truescalecommand(opts);
 
     ExportRequest request;
     request.fields = fieldtexts(opts);
@@ -66,8 +124,7 @@ int rendercommand(const std::vector<std::string>& args) {
     if (opts.has("size")) request.sizetwips = sizeoption(*opts.get("size"), request.twipsperpixel);
     request.path = *opts.get("out");
 
-    // Text needs the fonts of a GUI application; no window is shown.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    startgui();
     int argc = 1;
     char name[] = "quorvel_cli";
     char* argv[] = {name, nullptr};

@@ -21,10 +21,4 @@ std::optional<Colour> QtColourChooser::choose(Colour current, CustomColours& cus
     return rgb(c.red(), c.green(), c.blue());
 }
 
-void QtClipboard::clear() { QGuiApplication::clipboard()->clear(); }
-
-void QtClipboard::setimage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
-
-void QtClipboard::beep() { QApplication::beep(); }
-
 }  // namespace quorvel

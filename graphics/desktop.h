@@ -6,16 +6,9 @@
 #include <QWidget>
 
 #include "colours.h"
+#include "platform.h"
 
 namespace quorvel {
-
-class Clipboard {
-public:
-    virtual ~Clipboard() = default;
-    virtual void clear() = 0;
-    virtual void setimage(const QImage& image) = 0;
-    virtual void beep() = 0;
-};
 
 /// Qt's colour dialog, with its full custom-colour section.
 class QtColourChooser : public ColourChooser {
@@ -26,14 +19,6 @@ public:
 
 private:
     QWidget* parent_;
-};
-
-/// The system clipboard and the platform's beep.
-class QtClipboard : public Clipboard {
-public:
-    void clear() override;
-    void setimage(const QImage& image) override;
-    void beep() override;
 };
 
 }  // namespace quorvel

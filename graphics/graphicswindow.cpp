@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "runtimefault.h"
+#include "textvalue.h"
 #include "twips.h"
 
 #ifndef QUORVEL_VERSION
@@ -25,6 +26,7 @@ constexpr double FRAME_WIDTH = 120, FRAME_HEIGHT = 420;
 F1G::F1G(WindowServices services, GraphicsServices graphics)
     : ObservationWindow(std::move(services)), graphics_(graphics) {
     setWindowTitle("Quorvel-G       Graphics production version of Quorvel");
+    desktopquestions_.setparent(this);
     buildcontrols();
     wireevents();
     setgeometry({300, 100, 12900, 11100});
@@ -102,6 +104,14 @@ void F1G::buildcontrols() {
     result(ResultLabel::lbljd, f.label("lbljd", "jd temp", {5700, 10500, 1500, 240}, small));
     result(ResultLabel::lblsid, f.label("lblsid", "sid", {7300, 10500, 1500, 240}, small));
     cmdhelp_ = f.button("cmdhelp", "Help", {11000, 9870, 570, 450}, buttons);
+    QFont readout = small;
+    readout.setPointSizeF(7.5);
+    placed_["cmdsaveimage"] = cmdsaveimage_ = f.button("cmdsaveimage", "Save Image...", {9620, 9870, 1000, 400}, small,
+        "The graphics-ready view alone: PNG or SVG at a disk diameter in pixels, PDF in millimetres.");
+    placed_["cmdprint"] = cmdprint_ = f.button("cmdprint", "Print...", {10700, 9870, 1000, 400}, small,
+        "Prints the graphics-ready view with the disk at a diameter in millimetres (150 mm makes a drawing blank).");
+    placed_["lblreadout"] = lblreadout_ = f.label("lblreadout", "", {9620, 10300, 3000, 320}, readout,
+        "The point under the mouse; a click copies it for a spreadsheet.");
     lblver_ = f.label("lblver", "vx.x.x", {120, 10300, 2200, 240}, small);
     lblauthor_ = f.label("lblauthor", CREDIT, {2520, 10300, 7000, 240}, small);
 
@@ -123,6 +133,8 @@ void F1G::wireevents() {
     connect(comgraph_, &QPushButton::clicked, this, &F1G::comgraph_Click);
     connect(cmdcapture_, &QPushButton::clicked, this, &F1G::cmdcapture_Click);
     connect(cmdhelp_, &QPushButton::clicked, this, &F1G::cmdhelp_Click);
+    connect(cmdsaveimage_, &QPushButton::clicked, this, &F1G::cmdsaveimage_Click);
+    connect(cmdprint_, &QPushButton::clicked, this, &F1G::cmdprint_Click);
     for (auto& [button, field] : colourbuttons_) {
         auto member = field;
         connect(button, &QPushButton::clicked, this, [this, member] { colour_Click(member); });
@@ -219,6 +231,39 @@ void F1G::cmdhelp_Click() {
     }
 }
 
+TrueScaleRequest F1G::truescalerequest() const {
+    TrueScaleRequest r;
+    r.fields = readfields();
+    r.altaz = checked(CheckBox::chkaltaz);
+    for (const auto& [box, widget] : boxes_)
+        if (value(box) == 1) r.checked.insert(box);
+    for (const auto& [box, widget] : texts_) r.texts[box] = widget->text().toStdString();
+    r.style = styleopts;
+    const auto px = leadingnumber(text(TextBox::txtdia));
+    r.diameterpx = px && *px > 0 ? *px : 500;
+    r.diametermm = lastdiametermm_;
+    r.caption = lastcaption_;
+    return r;
+}
+
+void F1G::cmdsaveimage_Click() {
+    TrueScaleRequest r = truescalerequest();
+    if (!questions().ask(r, false)) return;
+    lastdiametermm_ = r.diametermm;
+    lastcaption_ = r.caption;
+    const ExportResult result = exporttruescale(r);
+    if (!result.written) services_.messages.showmessage("Save Image", "The image was not saved: " + result.message);
+}
+
+void F1G::cmdprint_Click() {
+    TrueScaleRequest r = truescalerequest();
+    if (!questions().ask(r, true)) return;
+    lastdiametermm_ = r.diametermm;
+    lastcaption_ = r.caption;
+    const std::string failure = questions().print(r);
+    if (!failure.empty()) services_.messages.showmessage("Print", "Nothing was printed: " + failure);
+}
+
 void F1G::chksunequator_Click() { styleopts.showequator = value(CheckBox::chksunequator) == 1 ? 1 : 0; }
 
 void F1G::colour_Click(Colour StyleOpts::*colour) {
@@ -239,6 +284,9 @@ void F1G::layout() {
         move(placed_[name], H - 1230);
     for (const char* name : {"Label11", "Label12", "Label9", "Label14", "Label16", "Label15", "Label23"})
         move(placed_[name], H - 1470);
+    move(placed_["cmdsaveimage"], H - 1230);
+    move(placed_["cmdprint"], H - 1230);
+    move(placed_["lblreadout"], H - 800);
     cmdhelp_->move(topixels(w - cmdhelp_->width() * tpp_ - 450, tpp_), topixels(H - 1230, tpp_));
     move(lblver_, H - 800);
     move(lblauthor_, H - 800);

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "desktop.h"
+#include "truescaledialog.h"
 #include "graphicsview.h"
 #include "observationwindow.h"
 
@@ -14,6 +15,7 @@ namespace quorvel {
 struct GraphicsServices {
     ColourChooser& colours;
     Clipboard& clipboard;
+    TrueScaleQuestions* truescale = nullptr;  ///< the desktop's dialogs when not given
 };
 
 class F1G : public ObservationWindow {
@@ -28,6 +30,11 @@ public:
     void cmdcapture_Click();
     void cmdhelp_Click();
     void chksunequator_Click();
+    /// The graphics-ready view alone at a true scale: to a file, or printed.
+    void cmdsaveimage_Click();
+    void cmdprint_Click();
+    /// What the true-scale output draws: the window's moment, options and style.
+    TrueScaleRequest truescalerequest() const;
     /// A colour button: the dialog starting from the button's colour.
     void colour_Click(Colour StyleOpts::*colour);
     /// The normal view, and the graphics-ready view.
@@ -60,6 +67,11 @@ private:
     std::map<std::string, QWidget*> placed_;  // controls the layout moves, by name
     QLabel *lblver_ = nullptr, *lblauthor_ = nullptr;
     QPushButton *butdraw_ = nullptr, *comgraph_ = nullptr, *cmdcapture_ = nullptr, *cmdhelp_ = nullptr;
+    QPushButton *cmdsaveimage_ = nullptr, *cmdprint_ = nullptr;
+    QtTrueScaleQuestions desktopquestions_;
+    TrueScaleQuestions& questions() { return graphics_.truescale ? *graphics_.truescale : desktopquestions_; }
+    double lastdiametermm_ = 150;
+    bool lastcaption_ = true;
     std::vector<std::pair<QPushButton*, Colour StyleOpts::*>> colourbuttons_;
 };
 

@@ -80,6 +80,10 @@ void F1::buildcontrols() {
     f.label("Label11", "Alt", {1100, 7500, 800, 240}, small);
     f.label("Label12", "Azim", {1900, 7500, 800, 240}, small);
     result(ResultLabel::lblhang, f.label("lblhang", "", {240, 7760, 1000, 285}, resultfont, "Hour angle of sun.  "));
+    QFont readout = small;
+    readout.setPointSizeF(7.5);
+    lblreadout_ = f.label("lblreadout", "", {7560, 6140, 2060, 320}, readout,
+                          "The point under the mouse; a click copies it for a spreadsheet.");
     lblver_ = f.label("lblver", "vx.x.x", {120, 6990, 2200, 240}, small);
     lblauthor_ = f.label("lblauthor", CREDIT, {2480, 6990, 5100, 240}, small);
 

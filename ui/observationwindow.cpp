@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "readout.h"
 #include "twips.h"
 
 namespace quorvel {
@@ -74,6 +75,11 @@ void ObservationWindow::wireinputs() {
     connect(boxes_[CheckBox::chkaltaz], &QCheckBox::stateChanged, this, &ObservationWindow::chkaltaz_Click);
     connect(boxes_[CheckBox::chkequat], &QCheckBox::stateChanged, this, &ObservationWindow::chkequat_Click);
     connect(command1_, &QPushButton::clicked, this, &ObservationWindow::Command1_Click);
+    connect(pic1, &PictureBox::pointed, this, &ObservationWindow::pic1_MouseMove);
+    connect(pic1, &PictureBox::clicked, this, &ObservationWindow::pic1_Click);
+    connect(pic1, &PictureBox::left, this, [this] {
+        if (lblreadout_) lblreadout_->clear();
+    });
 }
 
 FieldTexts ObservationWindow::readfields() const {
@@ -104,6 +110,19 @@ void ObservationWindow::fillclock() {
 }
 
 void ObservationWindow::showchanged() { lblalter_->show(); }
+
+void ObservationWindow::pic1_MouseMove(double x, double y) {
+    // Only a picture that stands: none after a failed check, none while drawing.
+    if (!lblreadout_ || routine.drawing() || routine.state.inputerr == 1) return;
+    lblreadout_->setText(QString::fromStdString(readouttext(readdisk(x, y, routine.state.sun, routine.state.view))));
+}
+
+void ObservationWindow::pic1_Click(double x, double y) {
+    if (routine.drawing() || routine.state.inputerr == 1) return;
+    const DiskReadout r = readdisk(x, y, routine.state.sun, routine.state.view);
+    if (!r.ondisk) return;
+    clipboard().settext(readoutline(routine.state.sun.jd, routine.state.sun.jdfrac, r));
+}
 
 void ObservationWindow::chkaltaz_Click() {
     if (equatbusy_ == 1) return;

@@ -28,6 +28,7 @@ struct WindowServices {
     ShellService& shell;
     const Clock& clock;
     std::string folder;  ///< the program folder, where the settings and help files are
+    Clipboard* clipboard = nullptr;  ///< the system clipboard when not given
 };
 
 class ObservationWindow : public QWidget, public SettingsForm, public PictureControls, public LabelSink {
@@ -40,6 +41,9 @@ public:
     void chkequat_Click();
     void Command1_Click();
     void showchanged();
+    /// The readout of the point under the mouse, and its copy on a click.
+    void pic1_MouseMove(double x, double y);
+    void pic1_Click(double x, double y);
 
     // SettingsForm
     std::string text(TextBox box) const override;
@@ -85,6 +89,9 @@ protected:
               *txtmin_ = nullptr;
     QLabel *lblalter_ = nullptr, *label9_ = nullptr;
     QLabel* lblcarrot_ = nullptr;  ///< the Carrington rotation number beside L0
+    QLabel* lblreadout_ = nullptr; ///< what lies under the mouse on the disk
+    QtClipboard systemclipboard_;
+    Clipboard& clipboard() { return services_.clipboard ? *services_.clipboard : systemclipboard_; }
     QFrame* shape6_ = nullptr;  ///< the tilt's frame, where the window has one
     QPushButton* command1_ = nullptr;
     int16_t altazbusy_ = 0, equatbusy_ = 0;

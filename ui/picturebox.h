@@ -18,11 +18,21 @@ public:
     /// Outer size in twips, as the drawing reads it.
     QSizeF sizetwips() const;
 
+signals:
+    /// The mouse over the box, at a point of the surface (picture units, origin at the centre).
+    void pointed(double x, double y);
+    void clicked(double x, double y);
+    void left();
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:
+    QPointF tosurface(QPointF pixel) const;
     double tpp_;
     PictureImage picture_;
 };

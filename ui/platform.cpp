@@ -1,6 +1,8 @@
 #include "platform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -11,6 +13,16 @@ void QtMessageBoxes::showmessage(const std::string& title, const std::string& te
                     QMessageBox::Ok, parent_);
     box.exec();
 }
+
+void QtClipboard::clear() { QGuiApplication::clipboard()->clear(); }
+
+void QtClipboard::setimage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
+
+void QtClipboard::settext(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void QtClipboard::beep() { QApplication::beep(); }
 
 void QtProgramEnd::endprogram() {
     ended_ = true;

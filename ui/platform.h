@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QImage>
 #include <QWidget>
 
 #include "settingsform.h"
@@ -28,6 +29,25 @@ public:
 
 private:
     bool ended_ = false;
+};
+
+/// The clipboard and the platform's beep.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void clear() = 0;
+    virtual void setimage(const QImage& image) = 0;
+    virtual void settext(const std::string& text) { (void)text; }
+    virtual void beep() = 0;
+};
+
+/// The system clipboard.
+class QtClipboard : public Clipboard {
+public:
+    void clear() override;
+    void setimage(const QImage& image) override;
+    void settext(const std::string& text) override;
+    void beep() override;
 };
 
 /// The computer's local date and time.

@@ -1,0 +1,56 @@
+#include "truescaledialog.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quorvel {
+
+bool QtTrueScaleQuestions::ask(TrueScaleRequest& r, bool printing) {
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(printing ? "Print" : "Save Image");
+    auto* form = new QFormLayout(&dialog);
+    auto* px = new QDoubleSpinBox(&dialog);
+    px->setRange(10, 20000);
+    px->setDecimals(0);
+    px->setValue(r.diameterpx);
+    auto* mm = new QDoubleSpinBox(&dialog);
+    mm->setRange(10, 1000);
+    mm->setDecimals(1);
+    mm->setValue(r.diametermm);
+    auto* caption = new QCheckBox("Date, time, place, P, B0, L0 and rotation below the disk", &dialog);
+    caption->setChecked(r.caption);
+    if (!printing) form->addRow("Disk diameter, pixels (PNG, SVG)", px);
+    form->addRow(printing ? "Disk diameter, mm" : "Disk diameter, mm (PDF)", mm);
+    form->addRow("Caption", caption);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    r.diameterpx = px->value();
+    r.diametermm = mm->value();
+    r.caption = caption->isChecked();
+    if (printing) return true;
+    const QString path = QFileDialog::getSaveFileName(parent_, "Save Image", "disk.png",
+                                                      "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
+    if (path.isEmpty()) return false;
+    r.path = path.toStdString();
+    return true;
+}
+
+std::string QtTrueScaleQuestions::print(const TrueScaleRequest& r) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent_);
+    if (dialog.exec() != QDialog::Accepted) return "";
+    // The disk at its diameter in the middle of the printable area.
+    const QRectF page = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    return drawtruescale(printer, page.size(), printer.resolution(), r);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,35 @@
+// Asking how to write or print the graphics-ready view at a true scale.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QWidget>
+
+#include "truescale.h"
+
+namespace quorvel {
+
+/// The questions of "Save Image..." and "Print...", replaceable in tests.
+class TrueScaleQuestions {
+public:
+    virtual ~TrueScaleQuestions() = default;
+    /// The sizes and the caption; false when cancelled. path is asked too unless printing.
+    virtual bool ask(TrueScaleRequest& request, bool printing) = 0;
+    /// Prints the request on a printer the user chooses; "" or why not (a cancel is "").
+    virtual std::string print(const TrueScaleRequest& request) = 0;
+};
+
+/// The desktop's dialogs: sizes and caption, the file chooser, the print dialog.
+class QtTrueScaleQuestions : public TrueScaleQuestions {
+public:
+    explicit QtTrueScaleQuestions(QWidget* parent = nullptr) : parent_(parent) {}
+    void setparent(QWidget* parent) { parent_ = parent; }
+    bool ask(TrueScaleRequest& request, bool printing) override;
+    std::string print(const TrueScaleRequest& request) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace quorvel

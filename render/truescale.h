@@ -1,0 +1,46 @@
+// The graphics-ready view alone (the disk and its overlays, not the window)
+// at a true scale: PNG or SVG at a chosen disk diameter in pixels, PDF or a
+// printed page at a chosen diameter in millimetres, with an optional caption.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include <QPaintDevice>
+#include <QSizeF>
+
+#include "obsinput.h"
+#include "pictureexport.h"
+#include "settingsform.h"
+#include "settingsrec.h"
+#include "viewopts.h"
+
+namespace quorvel {
+
+struct TrueScaleRequest {
+    FieldTexts fields;
+    bool altaz = false;
+    std::set<CheckBox> checked;           ///< display and style check boxes that are on
+    std::map<TextBox, std::string> texts; ///< the style boxes (diameter, intervals, number size)
+    StyleOpts style;
+    double diameterpx = 500;              ///< PNG and SVG: disk diameter, pixels
+    double diametermm = 150;              ///< PDF and print: disk diameter, millimetres
+    bool caption = false;                 ///< date, time, place, P, B0, L0 and rotation below the disk
+    std::string path;                     ///< ".png", ".svg" or ".pdf"
+};
+
+/// The style, the style boxes and the check boxes a quorvel_g settings record holds.
+void applystylerecord(const SettingsRec& rec, TrueScaleRequest& request);
+
+/// Writes the request by the file's ending. An input that fails its check writes no file.
+ExportResult exporttruescale(const TrueScaleRequest& request);
+
+/// Draws the request on a page-like device at dpi dots per inch, the disk
+/// diameter in millimetres, centred in a box of sizemm; "" or why not.
+std::string drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const TrueScaleRequest& request);
+
+/// The size of the page that holds the disk, its scale and its caption, millimetres.
+QSizeF truescalepage(const TrueScaleRequest& request);
+
+}  // namespace quorvel
