@@ -8,7 +8,7 @@ PACKAGES="build-essential cmake make pkg-config
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool
-  locales"
+  locales poppler-utils"
 
 missing=""
 for p in $PACKAGES; do
