@@ -1,4 +1,5 @@
 #include <charconv>
+#include <functional>
 #include <iostream>
 
 #include <QGuiApplication>
@@ -64,9 +65,18 @@ double positiveoption(const Options& opts, const char* name, double fallback) {
     return *v;
 }
 
-void startgui() {
-    // Text needs the fonts of a GUI application; no window is shown.
+/// Runs an export inside a GUI application (text needs its fonts; no window
+/// is shown) and turns its result into the exit status.
+int runexport(const std::function<ExportResult()>& exporter) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "quorvel_cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const ExportResult result = exporter();
+    if (result.written) return 0;
+    std::cerr << result.message << '\n';
+    return result.message.rfind("cannot write", 0) == 0 ? 2 : 1;
 }
 
 int truescalecommand(const Options& opts) {
@@ -87,17 +97,7 @@ int truescalecommand(const Options& opts) {
     request.diametermm = positiveoption(opts, "diameter-mm", 150);
     request.caption = opts.flag("caption");
     request.path = *opts.get("out");
-    startgui();
-    int argc = 1;
-    char name[] = "quorvel_cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    const ExportResult result = exporttruescale(request);
-    if (!result.written) {
-        std::cerr << result.message << '\n';
-        return result.message.rfind("cannot write", 0) == 0 ? 2 : 1;
-    }
-    return 0;
+    return runexport([&] { return exporttruescale(request); });
 }
 
 int rendercommand(const std::vector<std::string>& args) {
@@ -124,17 +124,7 @@ int rendercommand(const std::vector<std::string>& args) {
     if (opts.has("size")) request.sizetwips = sizeoption(*opts.get("size"), request.twipsperpixel);
     request.path = *opts.get("out");
 
-    startgui();
-    int argc = 1;
-    char name[] = "quorvel_cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    const ExportResult result = exportpicture(request);
-    if (!result.written) {
-        std::cerr << result.message << '\n';
-        return result.message.rfind("cannot write", 0) == 0 ? 2 : 1;
-    }
-    return 0;
+    return runexport([&] { return exportpicture(request); });
 }
 
 }  // namespace quorvel::cli

@@ -218,18 +218,7 @@ void F1G::cmdcapture_Click() {
     graphics_.clipboard.beep();
 }
 
-void F1G::cmdhelp_Click() {
-    std::string command = "helpqvg.pdf";
-    try {
-        launch(services_.shell, command, 1, services_.folder);
-    } catch (const RuntimeFault& e) {
-        if (e.number == 53)
-            services_.messages.showmessage("File Error", "File 'helpqvg.pdf' is missing from the program folder.   Help cannot open.");
-        else
-            services_.messages.showmessage("Help Error", "ERROR " + std::to_string(e.number) +
-                " occurred in HELP.  HELP needs Adobe Acrobat reader installed.   Please go to Adobe site for a free download.");
-    }
-}
+void F1G::cmdhelp_Click() { openhelp("helpqvg.pdf"); }
 
 TrueScaleRequest F1G::truescalerequest() const {
     TrueScaleRequest r;

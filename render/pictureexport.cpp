@@ -37,11 +37,6 @@ public:
     void endprogram() override {}
 };
 
-bool endswith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
-                                                 [](char a, char b) { return std::tolower(a) == b; });
-}
-
 /// Draws the request on a surface over device; "" or the message of a failure.
 std::string drawon(const ExportRequest& r, QPaintDevice& device) {
     QPainterSurface surface(device, r.sizetwips, r.twipsperpixel);
@@ -56,40 +51,52 @@ std::string drawon(const ExportRequest& r, QPaintDevice& device) {
     return outcome == DrawOutcome::drawn ? "" : messages.last;
 }
 
-std::string save(const std::string& path, const QByteArray& data) {
+}  // namespace
+
+bool hasending(const std::string& path, const std::string& ending) {
+    return path.size() >= ending.size() &&
+           std::equal(ending.rbegin(), ending.rend(), path.rbegin(),
+                      [](char e, char c) { return std::tolower(static_cast<unsigned char>(c)) == e; });
+}
+
+std::string savefile(const std::string& path, const QByteArray& data) {
     QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit())
+    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.flush() || !f.commit())
         return "cannot write " + path + ": " + f.errorString().toStdString();
     return "";
 }
 
-}  // namespace
-
-ExportResult exportpicture(const ExportRequest& r) {
-    const QSize pixels = pixelsof(r.sizetwips, r.twipsperpixel);
+std::optional<ExportResult> writeimagefile(const std::string& path, QSize pixels,
+                                           const std::function<std::string(QPaintDevice&)>& draw) {
     QByteArray data;
     std::string failure;
-    if (endswith(r.path, ".svg")) {
+    if (hasending(path, ".svg")) {
         QBuffer buffer(&data);
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(pixels);
         svg.setViewBox(QRect(QPoint(0, 0), pixels));
         svg.setTitle("Quorvel");
-        failure = drawon(r, svg);
-    } else if (endswith(r.path, ".png")) {
+        failure = draw(svg);
+    } else if (hasending(path, ".png")) {
         QImage image(pixels, QImage::Format_RGB32);
-        failure = drawon(r, image);
+        failure = draw(image);
         if (failure.empty()) {
             QBuffer buffer(&data);
             buffer.open(QIODevice::WriteOnly);
             image.save(&buffer, "PNG");
         }
     } else {
-        return {false, "the output file must end in .png or .svg"};
+        return std::nullopt;
     }
-    if (failure.empty()) failure = save(r.path, data);
-    return {failure.empty(), failure};
+    if (failure.empty()) failure = savefile(path, data);
+    return ExportResult{failure.empty(), failure};
+}
+
+ExportResult exportpicture(const ExportRequest& r) {
+    const auto result = writeimagefile(r.path, pixelsof(r.sizetwips, r.twipsperpixel),
+                                       [&](QPaintDevice& device) { return drawon(r, device); });
+    return result ? *result : ExportResult{false, "the output file must end in .png or .svg"};
 }
 
 }  // namespace quorvel

@@ -1,9 +1,14 @@
 // The normal view drawn without a window, to a PNG or SVG file.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
+#include <QByteArray>
+#include <QPaintDevice>
+#include <QSize>
 #include <QSizeF>
 
 #include "obsinput.h"
@@ -24,6 +29,18 @@ struct ExportResult {
     bool written = false;
     std::string message;  ///< why nothing was written (an input message, or the file's error)
 };
+
+/// Whether a file name ends in ending ("." and letters, lower case), whatever its case.
+bool hasending(const std::string& path, const std::string& ending);
+
+/// Replaces a file by data, atomically; "" or why not.
+std::string savefile(const std::string& path, const QByteArray& data);
+
+/// Draws on an image (".png") or an SVG drawing (".svg") of pixels, by the
+/// path's ending, and writes the file. draw returns "" or why nothing was
+/// drawn, in which case no file is written. nullopt for another ending.
+std::optional<ExportResult> writeimagefile(const std::string& path, QSize pixels,
+                                           const std::function<std::string(QPaintDevice&)>& draw);
 
 /// Draws the picture of the request and writes it, PNG or SVG by the file's ending.
 /// An input that fails its check writes no file.

@@ -46,11 +46,6 @@ public:
     std::string last;
 };
 
-bool endswith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
-                                                 [](char a, char b) { return std::tolower(a) == b; });
-}
-
 std::string twodigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
 /// The two caption lines of a drawn moment.
@@ -102,13 +97,6 @@ std::string drawscaled(QPaintDevice& device, QSizeF boxtwips, double tpp, double
     return outcome == DrawOutcome::drawn ? "" : quiet.last;
 }
 
-std::string save(const std::string& path, const QByteArray& data) {
-    QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.flush() || !f.commit())
-        return "cannot write " + path + ": " + f.errorString().toStdString();
-    return "";
-}
-
 }  // namespace
 
 void applystylerecord(const SettingsRec& rec, TrueScaleRequest& r) {
@@ -150,44 +138,32 @@ std::string drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const
 }
 
 ExportResult exporttruescale(const TrueScaleRequest& r) {
-    QByteArray data;
-    std::string failure;
+    if (hasending(r.path, ".pdf")) {
+        QByteArray data;
+        std::string failure;
+        {
+            QBuffer buffer(&data);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&buffer);
+            constexpr int DPI = 1200;
+            pdf.setResolution(DPI);
+            pdf.setPageSize(QPageSize(truescalepage(r), QPageSize::Millimeter, "Quorvel"));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+            pdf.setTitle("Quorvel");
+            pdf.setCreator("Quorvel");
+            failure = drawtruescale(pdf, truescalepage(r), DPI, r);
+        }
+        if (failure.empty()) failure = savefile(r.path, data);
+        return {failure.empty(), failure};
+    }
     const double side = std::ceil(r.diameterpx * BOX_PER_DIAMETER);
     const QSize pixels(static_cast<int>(side),
                        static_cast<int>(std::ceil(side + (r.caption ? r.diameterpx * CAPTION_PER_DIAMETER : 0))));
     const QSizeF twips(pixels.width() * 15.0, pixels.height() * 15.0);
-    if (endswith(r.path, ".pdf")) {
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        constexpr int DPI = 1200;
-        pdf.setResolution(DPI);
-        pdf.setPageSize(QPageSize(truescalepage(r), QPageSize::Millimeter, "Quorvel"));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        pdf.setTitle("Quorvel");
-        pdf.setCreator("Quorvel");
-        failure = drawtruescale(pdf, truescalepage(r), DPI, r);
-    } else if (endswith(r.path, ".svg")) {
-        QBuffer buffer(&data);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(pixels);
-        svg.setViewBox(QRect(QPoint(0, 0), pixels));
-        svg.setTitle("Quorvel");
-        failure = drawscaled(svg, twips, 15, r.diameterpx, r);
-    } else if (endswith(r.path, ".png")) {
-        QImage image(pixels, QImage::Format_RGB32);
-        failure = drawscaled(image, twips, 15, r.diameterpx, r);
-        if (failure.empty()) {
-            QBuffer buffer(&data);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
-        }
-    } else {
-        return {false, "the output file must end in .png, .svg or .pdf"};
-    }
-    if (failure.empty()) failure = save(r.path, data);
-    return {failure.empty(), failure};
+    const auto result = writeimagefile(r.path, pixels, [&](QPaintDevice& device) {
+        return drawscaled(device, twips, 15, r.diameterpx, r);
+    });
+    return result ? *result : ExportResult{false, "the output file must end in .png, .svg or .pdf"};
 }
 
 }  // namespace quorvel

@@ -148,18 +148,7 @@ void F1::Command2_Click() {
     }
 }
 
-void F1::cmdhelp_Click() {
-    std::string command = "helpqv.pdf";
-    try {
-        launch(services_.shell, command, 1, services_.folder);
-    } catch (const RuntimeFault& e) {
-        if (e.number == 53)
-            services_.messages.showmessage("File Error", "File 'helpqv.pdf' is missing from the program folder.   Help cannot open.");
-        else
-            services_.messages.showmessage("Help Error", "ERROR " + std::to_string(e.number) +
-                " occurred in HELP.  HELP needs Adobe Acrobat reader installed.   Please go to Adobe site for a free download.");
-    }
-}
+void F1::cmdhelp_Click() { openhelp("helpqv.pdf"); }
 
 void F1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "readout.h"
+#include "runtimefault.h"
 #include "twips.h"
 
 namespace quorvel {
@@ -110,6 +111,20 @@ void ObservationWindow::fillclock() {
 }
 
 void ObservationWindow::showchanged() { lblalter_->show(); }
+
+void ObservationWindow::openhelp(const std::string& document) {
+    std::string command = document;
+    try {
+        launch(services_.shell, command, 1, services_.folder);
+    } catch (const RuntimeFault& e) {
+        if (e.number == 53)
+            services_.messages.showmessage("File Error", "File '" + document +
+                                                             "' is missing from the program folder.   Help cannot open.");
+        else
+            services_.messages.showmessage("Help Error", "ERROR " + std::to_string(e.number) +
+                " occurred in HELP.  HELP needs Adobe Acrobat reader installed.   Please go to Adobe site for a free download.");
+    }
+}
 
 void ObservationWindow::pic1_MouseMove(double x, double y) {
     // Only a picture that stands: none after a failed check, none while drawing.

@@ -44,6 +44,9 @@ public:
     /// The readout of the point under the mouse, and its copy on a click.
     void pic1_MouseMove(double x, double y);
     void pic1_Click(double x, double y);
+    /// Opens a help document of the program folder; a missing one, or one
+    /// without a viewer, is reported and the program goes on.
+    void openhelp(const std::string& document);
 
     // SettingsForm
     std::string text(TextBox box) const override;

@@ -49,8 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{"BareDocumentUsesCurrentFolder", "helpqv.pdf", {}, "helpqv.pdf", "helpqv.pdf", "", ""},
         SplitRow{"LeadingBlanksOfParametersGo", "prog    -x  y", {}, "prog    -x  y", "prog", "-x  y", ""},
         // Without a closing quote the line is kept as it is and the name runs to its end.
-        SplitRow{"UnclosedQuote", "\"C:\\My Tools\\viewer.exe /x", {}, "\"C:\\My Tools\\viewer.exe /x",
-                 "\"C:\\My Tools\\viewer.exe /x", "", "\"C:\\My Tools"},
+        // (a "/x" would count as a folder separator here, so the parameter is "-x")
+        SplitRow{"UnclosedQuote", "\"C:\\My Tools\\viewer.exe -x", {}, "\"C:\\My Tools\\viewer.exe -x",
+                 "\"C:\\My Tools\\viewer.exe -x", "", "\"C:\\My Tools"},
         SplitRow{"GivenFolderWins", "C:\\Tools\\viewer.exe /x", std::string("D:\\work"),
                  "C:\\Tools\\viewer.exe /x", "C:\\Tools\\viewer.exe", "/x", "D:\\work"}),
     [](const testing::TestParamInfo<SplitRow>& info) { return std::string(info.param.name); });
