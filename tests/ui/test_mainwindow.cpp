@@ -78,8 +78,17 @@ SettingsRec plainrecord() {
 }
 
 /// A window in its own program folder, loaded from a prepared "orra.ini".
+struct RecordingClipboard : Clipboard {
+    void clear() override { texts.clear(); }
+    void setimage(const QImage&) override {}
+    void settext(const std::string& text) override { texts.push_back(text); }
+    void beep() override {}
+    std::vector<std::string> texts;
+};
+
 struct Rig {
     QTemporaryDir dir;
+    RecordingClipboard clipboard;
     RecordingMessages messages;
     RecordingEnd end;
     FakeShell shell;
@@ -93,7 +102,7 @@ struct Rig {
         QFile file(dir.filePath("orra.ini"));
         if (file.open(QIODevice::WriteOnly)) file.write(stored);
         file.close();
-        f1 = std::make_unique<F1>(WindowServices{messages, end, shell, clock, dir.path().toStdString()});
+        f1 = std::make_unique<F1>(WindowServices{messages, end, shell, clock, dir.path().toStdString(), &clipboard});
         f1->Form_Load();
     }
     /// Shows the window and waits for the first picture.
@@ -225,6 +234,24 @@ private slots:
         QCOMPARE(rig.child<QCheckBox>("chkaltaz")->isChecked(), altaz);
         QCOMPARE(rig.child<QCheckBox>("chkequat")->isChecked(), !altaz);
         QVERIFY(rig.notice());
+    }
+
+    // The readout follows the mouse over the drawn disk; a click copies one line.
+    void readoutfollowsthemouseandclickcopies() {
+        Rig rig;
+        QVERIFY(rig.shown());
+        auto* readout = rig.child<QLabel>("lblreadout");
+        QVERIFY(readout);
+        const QPoint centre = rig.f1->pic1->rect().center();
+        QTest::mouseMove(rig.f1->pic1, centre);
+        QTRY_VERIFY(readout->text().startsWith("Lat "));
+        QTest::mouseMove(rig.f1->pic1, QPoint(2, 2));  // a corner lies outside the disk
+        QTRY_VERIFY(readout->text().startsWith("Off the disk"));
+        QTest::mouseClick(rig.f1->pic1, Qt::LeftButton, {}, centre);
+        QCOMPARE(rig.clipboard.texts.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(rig.clipboard.texts[0]).split('\t').size(), 6);
+        QTest::mouseClick(rig.f1->pic1, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(rig.clipboard.texts.size(), size_t(1));  // nothing to copy off the disk
     }
 
     void drawfillslabelsandsaves() {
