@@ -53,25 +53,25 @@ void QPainterSurface::flushlines() {
     pendinglines_.clear();
 }
 
-const QPainterSurface::CachedFont& QPainterSurface::cachedfont(const FontSpec& spec) {
+const QPainterSurface::CachedFont& QPainterSurface::cachedfont(const FontSpec& wanted) {
     auto same = [&](const CachedFont& c) {
-        return c.spec.face == spec.face && c.spec.height == spec.height && c.spec.weight == spec.weight &&
-               c.spec.italic == spec.italic && c.spec.underline == spec.underline &&
-               c.spec.strikeout == spec.strikeout;
+        return c.wanted.face == wanted.face && c.wanted.height == wanted.height && c.wanted.weight == wanted.weight &&
+               c.wanted.italic == wanted.italic && c.wanted.underline == wanted.underline &&
+               c.wanted.strikeout == wanted.strikeout;
     };
     for (const CachedFont& c : fonts_)
         if (same(c)) return c;
-    QFont font(QString::fromStdString(spec.face));
+    QFont font(QString::fromStdString(wanted.face));
     font.setHintingPreference(QFont::PreferNoHinting);  // turned glyphs gain nothing from hinting
-    font.setPixelSize(std::max(1, spec.height));
+    font.setPixelSize(std::max(1, wanted.height));
     // The height asked for is the character cell (ascent + descent), as a GDI font's.
     const double cell = QFontMetricsF(font).height();
-    if (cell > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.height * spec.height / cell))));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeout);
-    fonts_.push_back({spec, font, QFontMetricsF(font).ascent()});
+    if (cell > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.height * wanted.height / cell))));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(wanted.weight, 1, 1000)));
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikeout);
+    fonts_.push_back({wanted, font, QFontMetricsF(font).ascent()});
     return fonts_.back();
 }
 
@@ -116,13 +116,13 @@ void QPainterSurface::circle(float x, float y, float r, Colour colour) {
     p.drawEllipse(topixels(x, y), rpx, rpx);
 }
 
-void QPainterSurface::print(const std::string& text, const FontSpec& spec) {
+void QPainterSurface::print(const std::string& text, const FontSpec& wanted) {
     flushlines();
-    const CachedFont& font = cachedfont(spec);
+    const CachedFont& font = cachedfont(wanted);
     QPainter& p = painter();
     p.save();
     p.translate(topixels(currentx, currenty));
-    p.rotate(-spec.escapement / 10.0);  // counter-clockwise on the screen
+    p.rotate(-wanted.escapement / 10.0);  // counter-clockwise on the screen
     p.setFont(font.font);
     p.setPen(qcolour(forecolour));
     p.drawText(QPointF(0, font.ascent), QString::fromStdString(text));

@@ -50,12 +50,12 @@ public:
 
 private:
     struct CachedFont {
-        FontSpec spec;
+        FontSpec wanted;
         QFont font;
         double ascent = 0;
     };
     QPainter& painter();
-    const CachedFont& cachedfont(const FontSpec& spec);
+    const CachedFont& cachedfont(const FontSpec& wanted);
     void flushlines();
     QPointF topixels(float x, float y) const;
     QPen pen(Colour colour) const;
