@@ -44,7 +44,9 @@ const std::pair<const char*, CheckBox> DISPLAY_FLAGS[] = {
     {"posang", CheckBox::chkposang}, {"drift", CheckBox::chkdrift},   {"rotation", CheckBox::chksunrot}};
 
 QSizeF sizeoption(const std::string& text, double tpp) {
-    constexpr int LARGEST = 20000;  // pixels a side
+    // Pixels a side: beyond about 6000 the disk's radius leaves the 16-bit
+    // range the grid's joins are kept in.
+    constexpr int LARGEST = 6000;
     int w = 0, h = 0;
     const char* end = text.data() + text.size();
     auto r1 = std::from_chars(text.data(), end, w);
@@ -52,7 +54,7 @@ QSizeF sizeoption(const std::string& text, double tpp) {
         throw UsageError("--size takes WIDTHxHEIGHT in pixels, such as 454x393");
     auto r2 = std::from_chars(r1.ptr + 1, end, h);
     if (r2.ec != std::errc() || r2.ptr != end || w < 1 || h < 1 || w > LARGEST || h > LARGEST)
-        throw UsageError("--size takes WIDTHxHEIGHT, each from 1 to 20000 pixels");
+        throw UsageError("--size takes WIDTHxHEIGHT, each from 1 to 6000 pixels");
     return QSizeF(w * tpp, h * tpp);
 }
 
