@@ -115,13 +115,7 @@ void F1G::buildcontrols() {
     lblver_ = f.label("lblver", "vx.x.x", {120, 10300, 2200, 240}, small);
     lblauthor_ = f.label("lblauthor", CREDIT, {2520, 10300, 7000, 240}, small);
 
-    lblalter_ = f.label("lblalter", "Parameters have changed", {360, 5040, 1455, 375}, small);
-    lblalter_->setAutoFillBackground(true);
-    QPalette pink = lblalter_->palette();
-    pink.setColor(QPalette::Window, NOTICE_PINK);
-    lblalter_->setPalette(pink);
-    lblalter_->setAlignment(Qt::AlignCenter);
-    lblalter_->raise();
+    buildnotice(f);
 }
 
 void F1G::wireevents() {

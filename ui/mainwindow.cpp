@@ -44,14 +44,7 @@ void F1::buildcontrols() {
     command2_ = f.button("Command2", "Graphics", {7660, 6460, 875, 450}, arialfont(9.75));
     cmdhelp_ = f.button("cmdhelp", "Help", {8700, 6460, 570, 450}, arialfont(9.75));
 
-    // The notice overlaps the lower part of "Draw": it stays on top of it.
-    lblalter_ = f.label("lblalter", "Parameters have changed", {360, 5040, 1455, 375}, small);
-    lblalter_->setAutoFillBackground(true);
-    QPalette pink = lblalter_->palette();
-    pink.setColor(QPalette::Window, NOTICE_PINK);
-    lblalter_->setPalette(pink);
-    lblalter_->setAlignment(Qt::AlignCenter);
-    lblalter_->raise();
+    buildnotice(f);
 
     f.label("lblsunpos", "Sun Position", {240, 5550, 1935, 285}, resultfont);
     result(ResultLabel::lblsunrastr, f.label("lblsunrastr", "AAAAA", {240, 5835, 1995, 285}, resultfont));

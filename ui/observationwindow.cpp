@@ -64,6 +64,16 @@ void ObservationWindow::buildinputs(ControlFactory& f) {
     placetwips(pic1, 2480, 240, 6805, 5895, tpp_);
 }
 
+void ObservationWindow::buildnotice(ControlFactory& f) {
+    lblalter_ = f.label("lblalter", "Parameters have changed", {360, 5040, 1455, 375}, smallfont());
+    lblalter_->setAutoFillBackground(true);
+    QPalette pink = lblalter_->palette();
+    pink.setColor(QPalette::Window, NOTICE_PINK);
+    lblalter_->setPalette(pink);
+    lblalter_->setAlignment(Qt::AlignCenter);
+    lblalter_->raise();  // the notice overlaps the lower part of the draw button
+}
+
 QLabel* ObservationWindow::result(ResultLabel label, QLabel* widget) {
     results_[label] = widget;
     return widget;

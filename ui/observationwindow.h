@@ -74,6 +74,8 @@ protected:
     /// The inputs column: date, time, place, zone, DST, mount, flip, invert,
     /// and the overlay boxes "Pos Angs", "Rotation", "Grid".
     void buildinputs(ControlFactory& f);
+    /// The notice "Parameters have changed", on top of the draw button it overlaps.
+    void buildnotice(ControlFactory& f);
     /// A result label, registered for its captions.
     QLabel* result(ResultLabel label, QLabel* widget);
     void wireinputs();
