@@ -15,6 +15,7 @@
 #include "numbertext.h"
 #include "orientation.h"
 #include "qpaintersurface.h"
+#include "settingsfiles.h"
 #include "textvalue.h"
 
 namespace quorvel {
@@ -100,14 +101,7 @@ std::string drawscaled(QPaintDevice& device, QSizeF boxtwips, double tpp, double
 }  // namespace
 
 void applystylerecord(const SettingsRec& rec, TrueScaleRequest& r) {
-    r.style.diskcolour = rec.diskcolour;
-    r.style.backcolour = rec.backcolour;
-    r.style.limbcolour = rec.limbcolour;
-    r.style.pacolour = rec.pacolour;
-    r.style.gridcolour = rec.gridcolour;
-    r.style.equatorcolour = rec.equatorcolour;
-    r.style.arrowcolour = rec.arrowcolour;
-    r.style.axiscolour = rec.axiscolour;
+    recordcolours(rec, r.style);
     r.style.showequator = rec.sunequator == 1 ? 1 : 0;
     r.texts[TextBox::txtdia] = signedtext(rec.diameter);
     r.texts[TextBox::txtgspace] = signedtext(rec.gridspacing);

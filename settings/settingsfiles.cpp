@@ -70,14 +70,7 @@ void applystyle(const SettingsRec& rec, SettingsForm& form, StyleOpts& style) {
     form.setvalue(CheckBox::chksunequator, storedstate(rec.sunequator));
     form.setvalue(CheckBox::chkaxes, storedstate(rec.axes));
     style.showequator = rec.sunequator == 1 ? 1 : 0;
-    style.diskcolour = rec.diskcolour;
-    style.backcolour = rec.backcolour;
-    style.limbcolour = rec.limbcolour;
-    style.pacolour = rec.pacolour;
-    style.gridcolour = rec.gridcolour;
-    style.equatorcolour = rec.equatorcolour;
-    style.arrowcolour = rec.arrowcolour;
-    style.axiscolour = rec.axiscolour;
+    recordcolours(rec, style);
 }
 
 bool intersects(const TwipsRect& a, const TwipsRect& b) {
@@ -124,6 +117,25 @@ int readviewerfile(const std::string& folder, SettingsBytes& bytes) {
 }
 
 }  // namespace
+
+namespace {
+
+/// Which record field keeps which style colour.
+constexpr std::pair<int32_t SettingsRec::*, int32_t StyleOpts::*> COLOUR_FIELDS[] = {
+    {&SettingsRec::diskcolour, &StyleOpts::diskcolour},       {&SettingsRec::backcolour, &StyleOpts::backcolour},
+    {&SettingsRec::limbcolour, &StyleOpts::limbcolour},       {&SettingsRec::pacolour, &StyleOpts::pacolour},
+    {&SettingsRec::gridcolour, &StyleOpts::gridcolour},       {&SettingsRec::equatorcolour, &StyleOpts::equatorcolour},
+    {&SettingsRec::arrowcolour, &StyleOpts::arrowcolour},     {&SettingsRec::axiscolour, &StyleOpts::axiscolour}};
+
+}  // namespace
+
+void recordcolours(const SettingsRec& rec, StyleOpts& style) {
+    for (const auto& [inrecord, instyle] : COLOUR_FIELDS) style.*instyle = rec.*inrecord;
+}
+
+void storecolours(const StyleOpts& style, SettingsRec& rec) {
+    for (const auto& [inrecord, instyle] : COLOUR_FIELDS) rec.*inrecord = style.*instyle;
+}
 
 const char* settingsfilename(Program program) {
     return program == Program::quorvel ? QUORVEL_SETTINGS_FILE : GRAPHICS_SETTINGS_FILE;
@@ -206,14 +218,7 @@ void graphicsfields(const SettingsForm& form, const StyleOpts& style, SettingsRe
     rec.reserved40.fill(0);
     rec.reserved100.fill(0);
     rec.winstate = form.windowstate();
-    rec.diskcolour = style.diskcolour;
-    rec.backcolour = style.backcolour;
-    rec.limbcolour = style.limbcolour;
-    rec.pacolour = style.pacolour;
-    rec.gridcolour = style.gridcolour;
-    rec.equatorcolour = style.equatorcolour;
-    rec.arrowcolour = style.arrowcolour;
-    rec.axiscolour = style.axiscolour;
+    storecolours(style, rec);
     const TwipsRect g = form.geometry();
     rec.wintop = g.top;
     rec.winleft = g.left;

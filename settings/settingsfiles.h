@@ -29,6 +29,10 @@ struct SettingsState {
     float inilong = 0; ///< longitude as last loaded or saved, degrees, east negative
 };
 
+/// The eight colours of the presentation style, from a record and into one.
+void recordcolours(const SettingsRec& rec, StyleOpts& style);
+void storecolours(const StyleOpts& style, SettingsRec& rec);
+
 /// The program's own settings file name.
 const char* settingsfilename(Program program);
 
