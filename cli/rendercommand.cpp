@@ -69,16 +69,15 @@ double positiveoption(const Options& opts, const char* name, double fallback) {
 
 /// Runs an export inside a GUI application (text needs its fonts; no window
 /// is shown) and turns its result into the exit status.
-int runexport(const std::function<ExportResult()>& exporter) {
+int runexport(const std::function<Outcome()>& exporter) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "quorvel_cli";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    const ExportResult result = exporter();
-    if (result.written) return 0;
-    std::cerr << result.message << '\n';
-    return result.message.rfind("cannot write", 0) == 0 ? 2 : 1;
+    const Outcome result = exporter();
+    if (!result.done()) std::cerr << result.message << '\n';
+    return result.exitstatus();
 }
 
 int truescalecommand(const Options& opts) {

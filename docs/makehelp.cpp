@@ -24,8 +24,7 @@ QImage examplepicture(const QString& dir) {
     r.checked = {quorvel::CheckBox::chkgrid, quorvel::CheckBox::chkposang, quorvel::CheckBox::chkdrift,
                  quorvel::CheckBox::chksunrot};
     r.path = (dir + "/helpexample.png").toStdString();
-    const quorvel::ExportResult result = quorvel::exportpicture(r);
-    return result.written ? QImage(QString::fromStdString(r.path)) : QImage();
+    return quorvel::exportpicture(r).done() ? QImage(QString::fromStdString(r.path)) : QImage();
 }
 
 }  // namespace

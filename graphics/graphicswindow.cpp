@@ -234,8 +234,8 @@ void F1G::cmdsaveimage_Click() {
     if (!questions().ask(r, false)) return;
     lastdiametermm_ = r.diametermm;
     lastcaption_ = r.caption;
-    const ExportResult result = exporttruescale(r);
-    if (!result.written) services_.messages.showmessage("Save Image", "The image was not saved: " + result.message);
+    const Outcome result = exporttruescale(r);
+    if (!result.done()) services_.messages.showmessage("Save Image", "The image was not saved: " + result.message);
 }
 
 void F1G::cmdprint_Click() {

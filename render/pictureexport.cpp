@@ -59,14 +59,14 @@ bool hasending(const std::string& path, const std::string& ending) {
                       [](char e, char c) { return std::tolower(static_cast<unsigned char>(c)) == e; });
 }
 
-std::string savefile(const std::string& path, const QByteArray& data) {
+Outcome savefile(const std::string& path, const QByteArray& data) {
     QSaveFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.flush() || !f.commit())
-        return "cannot write " + path + ": " + f.errorString().toStdString();
-    return "";
+        return Outcome::io("cannot write " + path + ": " + f.errorString().toStdString());
+    return Outcome::ok();
 }
 
-std::optional<ExportResult> writeimagefile(const std::string& path, QSize pixels,
+std::optional<Outcome> writeimagefile(const std::string& path, QSize pixels,
                                            const std::function<std::string(QPaintDevice&)>& draw) {
     QByteArray data;
     std::string failure;
@@ -89,14 +89,14 @@ std::optional<ExportResult> writeimagefile(const std::string& path, QSize pixels
     } else {
         return std::nullopt;
     }
-    if (failure.empty()) failure = savefile(path, data);
-    return ExportResult{failure.empty(), failure};
+    if (!failure.empty()) return Outcome::input(failure);
+    return savefile(path, data);
 }
 
-ExportResult exportpicture(const ExportRequest& r) {
+Outcome exportpicture(const ExportRequest& r) {
     const auto result = writeimagefile(r.path, pixelsof(r.sizetwips, r.twipsperpixel),
                                        [&](QPaintDevice& device) { return drawon(r, device); });
-    return result ? *result : ExportResult{false, "the output file must end in .png or .svg"};
+    return result ? *result : Outcome::usage("the output file must end in .png or .svg");
 }
 
 }  // namespace quorvel

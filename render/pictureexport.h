@@ -12,6 +12,7 @@
 #include <QSizeF>
 
 #include "obsinput.h"
+#include "outcome.h"
 #include "settingsform.h"
 
 namespace quorvel {
@@ -25,25 +26,21 @@ struct ExportRequest {
     std::string path;                    ///< ".png" or ".svg"
 };
 
-struct ExportResult {
-    bool written = false;
-    std::string message;  ///< why nothing was written (an input message, or the file's error)
-};
-
 /// Whether a file name ends in ending ("." and letters, lower case), whatever its case.
 bool hasending(const std::string& path, const std::string& ending);
 
-/// Replaces a file by data, atomically; "" or why not.
-std::string savefile(const std::string& path, const QByteArray& data);
+/// Replaces a file by data, atomically; an I/O outcome says why not.
+Outcome savefile(const std::string& path, const QByteArray& data);
 
 /// Draws on an image (".png") or an SVG drawing (".svg") of pixels, by the
-/// path's ending, and writes the file. draw returns "" or why nothing was
-/// drawn, in which case no file is written. nullopt for another ending.
-std::optional<ExportResult> writeimagefile(const std::string& path, QSize pixels,
+/// path's ending, and writes the file. draw returns "" or the input message
+/// of why nothing was drawn, in which case no file is written. nullopt for
+/// another ending.
+std::optional<Outcome> writeimagefile(const std::string& path, QSize pixels,
                                            const std::function<std::string(QPaintDevice&)>& draw);
 
 /// Draws the picture of the request and writes it, PNG or SVG by the file's ending.
 /// An input that fails its check writes no file.
-ExportResult exportpicture(const ExportRequest& request);
+Outcome exportpicture(const ExportRequest& request);
 
 }  // namespace quorvel

@@ -131,7 +131,7 @@ std::string drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const
     return drawscaled(device, twips, tpp, diameterdev, r);
 }
 
-ExportResult exporttruescale(const TrueScaleRequest& r) {
+Outcome exporttruescale(const TrueScaleRequest& r) {
     if (hasending(r.path, ".pdf")) {
         QByteArray data;
         std::string failure;
@@ -147,8 +147,8 @@ ExportResult exporttruescale(const TrueScaleRequest& r) {
             pdf.setCreator("Quorvel");
             failure = drawtruescale(pdf, truescalepage(r), DPI, r);
         }
-        if (failure.empty()) failure = savefile(r.path, data);
-        return {failure.empty(), failure};
+        if (!failure.empty()) return Outcome::input(failure);
+        return savefile(r.path, data);
     }
     const double side = std::ceil(r.diameterpx * BOX_PER_DIAMETER);
     const QSize pixels(static_cast<int>(side),
@@ -157,7 +157,7 @@ ExportResult exporttruescale(const TrueScaleRequest& r) {
     const auto result = writeimagefile(r.path, pixels, [&](QPaintDevice& device) {
         return drawscaled(device, twips, 15, r.diameterpx, r);
     });
-    return result ? *result : ExportResult{false, "the output file must end in .png, .svg or .pdf"};
+    return result ? *result : Outcome::usage("the output file must end in .png, .svg or .pdf");
 }
 
 }  // namespace quorvel

@@ -34,7 +34,7 @@ struct TrueScaleRequest {
 void applystylerecord(const SettingsRec& rec, TrueScaleRequest& request);
 
 /// Writes the request by the file's ending. An input that fails its check writes no file.
-ExportResult exporttruescale(const TrueScaleRequest& request);
+Outcome exporttruescale(const TrueScaleRequest& request);
 
 /// Draws the request on a page-like device at dpi dots per inch, the disk
 /// diameter in millimetres, centred in a box of sizemm; "" or why not.

@@ -258,8 +258,8 @@ TEST(ExportTest, SvgHoldsVectorShapes) {
     req.fields = solstice();
     req.checked = {CheckBox::chkposang, CheckBox::chksunrot};
     req.path = dir.filePath("disk.svg").toStdString();
-    const ExportResult r = exportpicture(req);
-    ASSERT_TRUE(r.written) << r.message;
+    const Outcome r = exportpicture(req);
+    ASSERT_TRUE(r.done()) << r.message;
     const std::string svg = readall(QString::fromStdString(req.path));
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_EQ(svg.find("<image"), std::string::npos) << "no raster inside";
@@ -278,15 +278,15 @@ TEST(ExportTest, PngOfTheWindowsPictureAndNoneForAFailingInput) {
     ExportRequest req;
     req.fields = solstice();
     req.path = dir.filePath("disk.png").toStdString();
-    ASSERT_TRUE(exportpicture(req).written);
+    ASSERT_TRUE(exportpicture(req).done());
     const QImage png(QString::fromStdString(req.path));
     EXPECT_EQ(png.size(), QSize(454, 393));
     EXPECT_TRUE(yellow(pixel(png, kDisk.at(45, 0.3))));
 
     req.fields.lat = "95";
     req.path = dir.filePath("bad.png").toStdString();
-    const ExportResult r = exportpicture(req);
-    EXPECT_FALSE(r.written);
+    const Outcome r = exportpicture(req);
+    EXPECT_EQ(r.kind, OutcomeKind::inputfault);
     EXPECT_EQ(r.message, inputmessage(InputFault::place));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(req.path)));
 }
