@@ -6,14 +6,6 @@
 
 namespace quorvel {
 
-void defaultcolours(StyleOpts& style) {
-    style.backcolour = rgb(0, 0, 0);
-    style.gridcolour = rgb(0, 0, 0);
-    style.diskcolour = rgb(255, 255, 255);
-    style.limbcolour = rgb(255, 255, 255);
-    style.pacolour = rgb(70, 70, 70);
-}
-
 CustomColours setcustomcolours() {
     static const char* const texts[16] = {
         "000,159,245", "000,136,238", "051,122,170", "045,100,150", "040,090,125", "040,080,100",

@@ -6,15 +6,12 @@
 #include <optional>
 
 #include "colour.h"
+#include "stylesizes.h"
 #include "viewopts.h"
 
 namespace quorvel {
 
 using CustomColours = std::array<Colour, 16>;
-
-/// The style's colours before the settings are read: black background and
-/// grid, white disk and limb, grey scale.
-void defaultcolours(StyleOpts& style);
 
 /// The 16 custom colours offered at every start.
 CustomColours setcustomcolours();

@@ -16,7 +16,7 @@
 namespace quorvel {
 namespace {
 
-const char* const CREDIT = "Quorvel-G, by the Quorvel developers - the oriented solar disk for slides";
+const char* const CREDIT = "Quorvel-G, by the Quorvel developers";
 const char* const SIZES_TITLE = "Quorvel-G";
 // The window's frame around its client area, twips: the stored geometry is the outer one.
 constexpr double FRAME_WIDTH = 120, FRAME_HEIGHT = 420;
@@ -40,17 +40,23 @@ void F1G::buildcontrols() {
     boxes_[CheckBox::chkposang]->setToolTip("Check for a position angle scale");
     boxes_[CheckBox::chksunrot]->setText("Solar rotation arrows");
     boxes_[CheckBox::chksunrot]->setToolTip("Check to show axes and NS meridian");
-    placetwips(boxes_[CheckBox::chksunrot], 225, 4140, 1935, 250, tpp_);
-    placetwips(boxes_[CheckBox::chkgrid], 1470, 3870, 615, 250, tpp_);
-    placetwips(boxes_[CheckBox::chkposang], 240, 3870, 1215, 250, tpp_);
+    // The longer captions need the whole row; "Grid" joins "Invert".
+    placetwips(boxes_[CheckBox::chkposang], 240, 3870, 1545, 250, tpp_);
+    placetwips(boxes_[CheckBox::chksunrot], 240, 4140, 1935, 250, tpp_);
+    placetwips(boxes_[CheckBox::chkgrid], 1350, 3360, 705, 250, tpp_);
 
+    // The left column below the inputs: the view buttons with the notice
+    // between them, the colours, the two style boxes and the sizes.
     butdraw_ = f.button("butdraw", "Quorvel Normal View", {120, 4560, 2175, 795}, arialfont(9.75, true));
-    f.frame("Shape12", {120, 5380, 2175, 1340});
-    comgraph_ = f.button("comgraph", "Graphics Ready View", {120, 5420, 2175, 870}, arialfont(9.75, true));
-    cmdcapture_ = f.button("cmdcapture", "Copy to Clipboard", {120, 6320, 2175, 370}, buttons);
+    buildnotice(f, {360, 5370, 1455, 375});
+    f.frame("Shape12", {120, 5760, 2175, 1290});
+    comgraph_ = f.button("comgraph", "Graphics Ready View", {120, 5775, 2175, 870}, arialfont(9.75, true));
+    cmdcapture_ = f.button("cmdcapture", "Copy to Clipboard", {120, 6660, 2175, 370}, buttons);
 
-    f.frame("Shape8", {120, 6760, 2175, 1440});
-    f.label("Label19", "Colours", {240, 6800, 1800, 240}, small);
+    f.frame("Shape8", {120, 7065, 2175, 1305});
+    f.label("Label19", "Colours", {240, 7095, 900, 240}, small);
+    cmddefaultstyle_ = f.button("cmddefaultstyle", "Default style", {1200, 7080, 1035, 240}, small,
+                                "The design's sizes, colours, \"Equator\" and \"Axes\"; drawn at the next view button.");
     const std::tuple<const char*, const char*, Colour StyleOpts::*> colours[] = {
         {"cmdcolback", "Bckgrnd", &StyleOpts::backcolour}, {"cmddiskcol", "Disk", &StyleOpts::diskcolour},
         {"cmdlimbcol", "Limb", &StyleOpts::limbcolour},    {"cmdgridcol", "Grid", &StyleOpts::gridcolour},
@@ -58,29 +64,31 @@ void F1G::buildcontrols() {
         {"cmdarcol", "Arrows", &StyleOpts::arrowcolour},   {"cmdaxescol", "Sun axis", &StyleOpts::axiscolour}};
     for (size_t i = 0; i < 8; ++i) {
         const auto& [name, caption, field] = colours[i];
-        const double left = i % 2 == 0 ? 240 : 1200, top = 7080 + 270.0 * static_cast<double>(i / 2);
+        const double left = i % 2 == 0 ? 240 : 1200, top = 7335 + 255.0 * static_cast<double>(i / 2);
         colourbuttons_.push_back({f.button(name, caption, {left, top, 855, 240}, small), field});
     }
-    f.frame("Shape9", {120, 8240, 2175, 330});
-    boxes_[CheckBox::chksunequator] = f.checkbox("chksunequator", "Equator", {240, 8280, 900, 250},
+    f.frame("Shape9", {120, 8385, 2175, 315});
+    boxes_[CheckBox::chksunequator] = f.checkbox("chksunequator", "Equator", {240, 8415, 900, 250},
                                                  "Check to show axes and NS meridian");
-    boxes_[CheckBox::chkaxes] = f.checkbox("chkaxes", "Axes", {1200, 8280, 900, 250}, "Check to show axes and NS meridian");
+    boxes_[CheckBox::chkaxes] = f.checkbox("chkaxes", "Axes", {1200, 8415, 900, 250}, "Check to show axes and NS meridian");
 
-    f.frame("Shape11", {120, 8610, 2175, 1650});
+    f.frame("Shape11", {120, 8715, 2175, 1830});
     const std::tuple<const char*, const char*, TextBox, const char*, const char*, const char*> sizes[] = {
-        {"Label5", "Solar diameter, pixels", TextBox::txtdia, "txtdia", "500", ""},
-        {"Label3", "Grid interval, degrees", TextBox::txtgspace, "txtgspace", "15", ""},
-        {"Label20", "Angle mark interval", TextBox::txtangint, "txtangint", "10", "Angular interval in position angle scale"},
-        {"Label21", "Angle label  interval", TextBox::txtlabint, "txtlabint", "30", ""},
-        {"Label22", "Label font size", TextBox::txtfont, "txtfont", "14", "Angular interval in position angle scale"}};
-    double top = 8670;
+        {"Label5", "Solar diameter, pixels", TextBox::txtdia, "txtdia", DEFAULT_DIAMETER, ""},
+        {"Label3", "Grid interval, degrees", TextBox::txtgspace, "txtgspace", DEFAULT_GRID_INTERVAL, ""},
+        {"Label20", "Angle mark interval", TextBox::txtangint, "txtangint", DEFAULT_MARK_INTERVAL,
+         "Angular interval in position angle scale"},
+        {"Label21", "Angle label  interval", TextBox::txtlabint, "txtlabint", DEFAULT_LABEL_INTERVAL, ""},
+        {"Label22", "Label font size", TextBox::txtfont, "txtfont", DEFAULT_FONT_SIZE,
+         "Angular interval in position angle scale"}};
+    double top = 8730;
     QFont captions = small;
-    captions.setPointSizeF(7.5);  // the longest caption fits beside its box
+    captions.setPointSizeF(7.5);  // two lines where the caption needs them
     for (const auto& [label, caption, box, name, text, tooltip] : sizes) {
-        f.label(label, caption, {200, top + 30, 1560, 240}, captions);
-        texts_[box] = f.textbox(name, {1770, top, 465, 285}, tooltip);
+        f.label(label, caption, {200, top, 1330, 360}, captions);
+        texts_[box] = f.textbox(name, {1560, top + 37, 675, 285}, tooltip);
         texts_[box]->setText(text);
-        top += 315;
+        top += 360;
     }
 
     // The value and caption rows below pic1; the layout moves them.
@@ -92,34 +100,31 @@ void F1G::buildcontrols() {
         {"Label16", "P", "lblp", ResultLabel::lblp, 6680},
         {"Label15", "Lo", "lbllosun", ResultLabel::lbllosun, 7660}};
     for (const auto& [caption, captiontext, value, label, left] : rows) {
-        placed_[caption] = f.label(caption, captiontext, {left, 9630, 1100, 240}, small);
-        placed_[value] = result(label, f.label(value, "", {left, 9870, 1100, 285}, resultfont));
+        placed_[caption] = f.label(caption, captiontext, {left, 9630, 960, 240}, small);
+        placed_[value] = result(label, f.label(value, "", {left, 9870, 960, 285}, resultfont));
     }
-    placed_["Label23"] = f.label("Label23", "CR", {8640, 9630, 1100, 240}, small, "Carrington rotation number");
-    placed_["lblcarrot"] = lblcarrot_ = f.label("lblcarrot", "", {8640, 9870, 1100, 285}, resultfont,
+    placed_["Label23"] = f.label("Label23", "CR", {8640, 9630, 960, 240}, small, "Carrington rotation number");
+    placed_["lblcarrot"] = lblcarrot_ = f.label("lblcarrot", "", {8640, 9870, 960, 285}, resultfont,
         "Carrington rotation number: it grows by one each time Lo passes from 0 to 360.");
     label9_ = static_cast<QLabel*>(placed_["Label9"]);
-    result(ResultLabel::lblsunrastr, f.label("lblsunrastr", "AAAAA", {2520, 10500, 1500, 240}, small))->hide();
-    result(ResultLabel::lblsundecstr, f.label("lblsundecstr", "BBBBBB", {4100, 10500, 1500, 240}, small))->hide();
-    result(ResultLabel::lbljd, f.label("lbljd", "jd temp", {5700, 10500, 1500, 240}, small));
-    result(ResultLabel::lblsid, f.label("lblsid", "sid", {7300, 10500, 1500, 240}, small));
+    result(ResultLabel::lblsunrastr, f.label("lblsunrastr", "", {2520, 10500, 1500, 240}, small))->hide();
+    result(ResultLabel::lblsundecstr, f.label("lblsundecstr", "", {4100, 10500, 1500, 240}, small))->hide();
+    result(ResultLabel::lbljd, f.label("lbljd", "", {5700, 10500, 1500, 240}, small));
+    result(ResultLabel::lblsid, f.label("lblsid", "", {7300, 10500, 1500, 240}, small));
     cmdhelp_ = f.button("cmdhelp", "Help", {11000, 9870, 570, 450}, buttons);
-    QFont readout = small;
-    readout.setPointSizeF(7.5);
-    placed_["cmdsaveimage"] = cmdsaveimage_ = f.button("cmdsaveimage", "Save Image...", {9620, 9870, 1000, 400}, small,
+    cmdsaveimage_ = f.button("cmdsaveimage", "Save Image...", {9840, 9870, 1140, 400}, small,
         "The graphics-ready view alone: PNG or SVG at a disk diameter in pixels, PDF in millimetres.");
-    placed_["cmdprint"] = cmdprint_ = f.button("cmdprint", "Print...", {10700, 9870, 1000, 400}, small,
+    cmdprint_ = f.button("cmdprint", "Print...", {11040, 9870, 780, 400}, small,
         "Prints the graphics-ready view with the disk at a diameter in millimetres (150 mm makes a drawing blank).");
-    placed_["lblreadout"] = lblreadout_ = f.label("lblreadout", "", {9620, 10300, 3000, 320}, readout,
+    // The bottom row: version, credit and the readout of the point under the mouse.
+    lblver_ = f.label("lblver", "", {2520, 10300, 1000, 240}, small);
+    lblauthor_ = f.label("lblauthor", CREDIT, {3600, 10300, 2950, 240}, small);
+    lblreadout_ = f.label("lblreadout", "", {6600, 10300, 6000, 240}, small,
         "The point under the mouse; a click copies it for a spreadsheet.");
-    lblver_ = f.label("lblver", "vx.x.x", {120, 10300, 2200, 240}, small);
-    lblauthor_ = f.label("lblauthor", CREDIT, {2520, 10300, 7000, 240}, small);
-
-    buildnotice(f);
 }
 
 void F1G::wireevents() {
-    wireinputs();
+    wireinputs(comgraph_);
     for (CheckBox b : {CheckBox::chkflip, CheckBox::optdst})
         connect(boxes_[b], &QCheckBox::stateChanged, this, &F1G::showchanged);
     connect(boxes_[CheckBox::chksunequator], &QCheckBox::stateChanged, this, &F1G::chksunequator_Click);
@@ -129,6 +134,7 @@ void F1G::wireevents() {
     connect(cmdhelp_, &QPushButton::clicked, this, &F1G::cmdhelp_Click);
     connect(cmdsaveimage_, &QPushButton::clicked, this, &F1G::cmdsaveimage_Click);
     connect(cmdprint_, &QPushButton::clicked, this, &F1G::cmdprint_Click);
+    connect(cmddefaultstyle_, &QPushButton::clicked, this, &F1G::cmddefaultstyle_Click);
     for (auto& [button, field] : colourbuttons_) {
         auto member = field;
         connect(button, &QPushButton::clicked, this, [this, member] { colour_Click(member); });
@@ -158,35 +164,42 @@ void F1G::Form_Load() {
         if (fault != 0) throw RuntimeFault(fault, "settings file");
         loadstep = 5;
         layout();
+        showmount();
+        showcolours();
     } catch (const RuntimeFault& e) {
         services_.messages.showmessage(STARTUP_MESSAGE_TITLE, startupmessage(Program::quorvel_g, e.number, loadstep));
         services_.end.endprogram();
     }
 }
 
-void F1G::redraw(bool graphicsready) {
+bool F1G::redraw(bool graphicsready) {
+    // The style's boxes are checked first: what the record cannot hold is
+    // neither drawn nor saved.
+    StyleSizes sizes;
+    const Outcome checked = checkstylesizes([this](TextBox box) { return text(box); },
+                                            largestdiameter(tpp_), sizes);
+    if (!checked.done()) {
+        services_.messages.showmessage(SIZES_TITLE, checked.message);
+        return false;
+    }
     lblalter_->hide();
     const StyleOpts style = styleopts;
-    std::string problems;
     auto picture = [&](Surface& s, RedrawState& st, const PictureControls& c, ArrowPoints& pts) {
-        const StyleSizes sizes = readstylesizes(c);
-        problems = viewproblems(sizes, graphicsready, c);
         (graphicsready ? drawgraphicpicture : drawnormalgpicture)(s, st, c, style, sizes, pts);
     };
     DrawPlatform p = platform();
-    if (routine.draw(readfields(), checked(CheckBox::chkaltaz), p, picture, CaptionStyle::graphics) ==
+    if (routine.draw(readfields(), this->checked(CheckBox::chkaltaz), p, picture, CaptionStyle::graphics) ==
         DrawOutcome::nested)
-        return;
+        return true;
     pic1->update();
     ++redraws;
-    // What was left out, and why, once the picture stands.
-    if (!problems.empty()) services_.messages.showmessage(SIZES_TITLE, problems);
     emit redrawn();
+    return true;
 }
 
-void F1G::draw() { redraw(false); }
+bool F1G::draw() { return redraw(false); }
 
-void F1G::drawgraphic() { redraw(true); }
+bool F1G::drawgraphic() { return redraw(true); }
 
 void F1G::save() {
     writeini(Program::quorvel_g, services_.folder, *this, settings, routine.state.obs, routine.state.view,
@@ -194,20 +207,18 @@ void F1G::save() {
 }
 
 void F1G::butdraw_Click() {
-    draw();
-    save();
+    if (draw()) save();
 }
 
 void F1G::comgraph_Click() {
-    drawgraphic();
-    save();
+    if (drawgraphic()) save();
 }
 
 void F1G::cmdcapture_Click() {
-    // This desktop has no window-snapshot key: the window grabs itself as shown.
+    // The whole picture, however much of it the window shows.
     graphics_.clipboard.clear();
     QCoreApplication::processEvents();
-    graphics_.clipboard.setimage(grab().toImage());
+    graphics_.clipboard.setimage(pic1->image());
     QCoreApplication::processEvents();
     graphics_.clipboard.beep();
 }
@@ -249,12 +260,25 @@ void F1G::cmdprint_Click() {
 
 void F1G::chksunequator_Click() { styleopts.showequator = value(CheckBox::chksunequator) == 1 ? 1 : 0; }
 
+void F1G::cmddefaultstyle_Click() {
+    applydefaultstyle(*this, styleopts);
+    showcolours();
+}
+
 void F1G::colour_Click(Colour StyleOpts::*colour) {
     styleopts.*colour = choosecolour(graphics_.colours, styleopts.*colour, customcolours);
+    showcolours();
+}
+
+void F1G::showcolours() {
+    for (auto& [button, field] : colourbuttons_) setbuttoncolour(button, qcolour(styleopts.*field));
 }
 
 void F1G::layout() {
     const double w = width() * tpp_ + FRAME_WIDTH, h = height() * tpp_ + FRAME_HEIGHT;
+    auto moveto = [&](QWidget* widget, double left, double top) {
+        widget->move(topixels(left, tpp_), topixels(top, tpp_));
+    };
     const int W = static_cast<int16_t>(std::clamp(std::nearbyint(w), -32768.0, 32767.0));
     const int H = static_cast<int16_t>(std::clamp(std::nearbyint(h), -32768.0, 32767.0));
     // A short window keeps pic1 one twip high rather than negative.
@@ -267,12 +291,13 @@ void F1G::layout() {
         move(placed_[name], H - 1230);
     for (const char* name : {"Label11", "Label12", "Label9", "Label14", "Label16", "Label15", "Label23"})
         move(placed_[name], H - 1470);
-    move(placed_["cmdsaveimage"], H - 1230);
-    move(placed_["cmdprint"], H - 1230);
-    move(placed_["lblreadout"], H - 800);
-    cmdhelp_->move(topixels(w - cmdhelp_->width() * tpp_ - 450, tpp_), topixels(H - 1230, tpp_));
-    move(lblver_, H - 800);
-    move(lblauthor_, H - 800);
+    // Help keeps its place from the right edge, and the two output buttons theirs beside it.
+    const double helpleft = w - cmdhelp_->width() * tpp_ - 450;
+    cmdhelp_->move(topixels(helpleft, tpp_), topixels(H - 1230, tpp_));
+    moveto(cmdprint_, helpleft - 60 - cmdprint_->width() * tpp_, H - 1230);
+    moveto(cmdsaveimage_, helpleft - 120 - (cmdprint_->width() + cmdsaveimage_->width()) * tpp_, H - 1230);
+    for (QLabel* l : {lblver_, lblauthor_, lblreadout_}) move(l, H - 800);
+    lblreadout_->resize(std::max(1, topixels(helpleft - 60, tpp_) - lblreadout_->x()), lblreadout_->height());
     results_[ResultLabel::lblsundecstr]->hide();
     results_[ResultLabel::lblsunrastr]->hide();
 }
@@ -293,14 +318,17 @@ void F1G::setwindowstate(int16_t state) {
 }
 
 TwipsRect F1G::geometry() const {
+    // The position of the frame, as setgeometry restores it: the client area
+    // of the normal (not maximized) window, less the frame's own offset.
     const QRect g = normalGeometry().isValid() ? normalGeometry() : QWidget::geometry();
-    return {static_cast<int32_t>(std::lround(g.x() * tpp_)), static_cast<int32_t>(std::lround(g.y() * tpp_)),
+    const QPoint frame = g.topLeft() - (QWidget::geometry().topLeft() - pos());
+    return {static_cast<int32_t>(std::lround(frame.x() * tpp_)), static_cast<int32_t>(std::lround(frame.y() * tpp_)),
             static_cast<int32_t>(std::lround(g.width() * tpp_ + FRAME_WIDTH)),
             static_cast<int32_t>(std::lround(g.height() * tpp_ + FRAME_HEIGHT))};
 }
 
 void F1G::setgeometry(const TwipsRect& r) {
-    move(topixels(r.left, tpp_), topixels(r.top, tpp_));
+    move(topixels(r.left, tpp_), topixels(r.top, tpp_));  // the frame's top-left corner
     resize(std::max(1, topixels(r.width - FRAME_WIDTH, tpp_)), std::max(1, topixels(r.height - FRAME_HEIGHT, tpp_)));
 }
 

@@ -30,6 +30,8 @@ public:
     void cmdcapture_Click();
     void cmdhelp_Click();
     void chksunequator_Click();
+    /// Puts the design's style back (sizes, colours, "Equator", "Axes"); no redraw.
+    void cmddefaultstyle_Click();
     /// The graphics-ready view alone at a true scale: to a file, or printed.
     void cmdsaveimage_Click();
     void cmdprint_Click();
@@ -37,9 +39,10 @@ public:
     TrueScaleRequest truescalerequest() const;
     /// A colour button: the dialog starting from the button's colour.
     void colour_Click(Colour StyleOpts::*colour);
-    /// The normal view, and the graphics-ready view.
-    void draw();
-    void drawgraphic();
+    /// The normal view, and the graphics-ready view; false when the style's
+    /// boxes refused it before anything was drawn.
+    bool draw();
+    bool drawgraphic();
     /// Places pic1 and the rows below it for the window's size.
     void layout();
 
@@ -60,14 +63,16 @@ protected:
 private:
     void buildcontrols();
     void wireevents();
-    void redraw(bool graphicsready);
+    bool redraw(bool graphicsready);
     void save();
+    /// Each colour button shows its colour.
+    void showcolours();
 
     GraphicsServices graphics_;
     std::map<std::string, QWidget*> placed_;  // controls the layout moves, by name
     QLabel *lblver_ = nullptr, *lblauthor_ = nullptr;
     QPushButton *butdraw_ = nullptr, *comgraph_ = nullptr, *cmdcapture_ = nullptr, *cmdhelp_ = nullptr;
-    QPushButton *cmdsaveimage_ = nullptr, *cmdprint_ = nullptr;
+    QPushButton *cmdsaveimage_ = nullptr, *cmdprint_ = nullptr, *cmddefaultstyle_ = nullptr;
     QtTrueScaleQuestions desktopquestions_;
     TrueScaleQuestions& questions() { return graphics_.truescale ? *graphics_.truescale : desktopquestions_; }
     double lastdiametermm_ = 150;

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     quorvel::QtClipboard clipboard;
     quorvel::F1G f1({messages, end, shell, clock, QDir::currentPath().toStdString()}, {colours, clipboard});
     messages.setparent(&f1);
+    shell.failed = [&messages](const std::string& why) { messages.showmessage("Help Error", why); };
     colours.setparent(&f1);
     f1.Form_Load();
     if (end.ended()) return app.exec();

@@ -2,45 +2,21 @@
 // style's colours and sizes, and its own normal view.
 #pragma once
 
-#include <map>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "drawvalues.h"
 #include "overlays.h"
 #include "picturecontrols.h"
+#include "stylesizes.h"
 #include "surface.h"
 #include "viewopts.h"
 
 namespace quorvel {
 
-/// The sizes and intervals of the style panel, checked. An element whose
-/// value is missing is left out of the view; problems says why, by box.
-struct StyleSizes {
-    std::optional<double> diameter;      ///< disk diameter, pixels
-    std::optional<float> gridinterval;   ///< degrees
-    std::optional<float> markinterval;   ///< degrees between ticks
-    std::optional<float> labelinterval;  ///< degrees between numbers
-    std::optional<int32_t> numbersize;   ///< pixels
-    std::map<TextBox, std::string> problems;
-};
-
-/// The problems that matter to a view: the diameter and the grid interval
-/// to the graphics-ready view (the grid's only when it is on), the scale's
-/// boxes when the scale is on. One line each, "" when none.
-std::string viewproblems(const StyleSizes& sizes, bool graphicsready, const PictureControls& controls);
-
-/// Reads the style boxes: the diameter by its leading number, the intervals
-/// and the number size as whole numbers, each greater than 0 (intervals at
-/// least 0.1 degree, so no loop runs without end).
-StyleSizes readstylesizes(const PictureControls& controls);
-
 /// The position-angle scale of quorvel_g: ticks every mark interval, numbers
-/// every label interval, in the style's colour and number size.
+/// every label interval (degrees, at least 1), in the style's colour and
+/// number size (pixels).
 struct PaScale {
-    std::optional<float> mark, label;
-    std::optional<int32_t> numbersize;
+    float mark = 10, label = 30;
+    int32_t numbersize = 14;
     Colour colour = 0;
 };
 void pascale(Surface& s, float radius, float angle, int16_t flip, int16_t invert, const PaScale& scale);

@@ -7,14 +7,17 @@
 namespace quorvel {
 
 
+/// Rounds to binary32: the grid stores exactly its numbered results so.
 inline float f32(double v) { return static_cast<float>(v); }
 
-/// Orthographic projection of heliographic points; every intermediate is binary32.
+/// Orthographic projection of heliographic points. The numbered results are
+/// held in binary32 on purpose (the drawn segment starts depend on them);
+/// everything between them, the trigonometric functions included, runs in
+/// binary64.
 class GridProjection {
 public:
     GridProjection(double b0, float rot, float radius) : r_(radius) {
-        float b = f32(90 - static_cast<double>(f32(b0 + 90)));  // -b0, through binary32 values
-        b = f32(b * DEG);
+        const double b = f32(f32(90 - static_cast<double>(f32(b0 + 90))) * DEG);  // -b0, through binary32 values
         cb_ = f32(std::cos(b));
         sb_ = f32(std::sin(b));
         cr_ = f32(std::cos(rot * DEG));
@@ -24,28 +27,28 @@ public:
     /// Projects latitude phi and longitude l from the central meridian (degrees);
     /// returns whether the point is on the visible hemisphere.
     bool project(float phi, float l, float& x, float& y) const {
-        const float phir = f32(phi * DEG);
-        const float tphi = f32(std::tan(phir)), sphi = f32(std::sin(phir)), cphi = f32(std::cos(phir));
-        const float a = f32(static_cast<double>(cphi) * cb_), b = f32(static_cast<double>(sb_) * sphi);
-        const float lr = f32(l * DEG);
-        const float sl = f32(std::sin(lr));
-        const float den = f32(std::cos(lr) * sb_ - static_cast<double>(cb_) * tphi);
-        float pa;
+        const double phir = f32(phi * DEG);
+        const double tphi = f32(std::tan(phir)), sphi = f32(std::sin(phir)), cphi = f32(std::cos(phir));
+        const double a = f32(cphi * cb_), b = f32(sb_ * sphi);
+        const double lr = f32(l * DEG);
+        const double sl = f32(std::sin(lr));
+        const double den = f32(std::cos(lr) * sb_ - cb_ * tphi);
+        double pa;
         if (den == 0) {
-            pa = f32(std::atan2(static_cast<double>(sl), 0.0));  // +-pi/2, or 0 at the centre
+            pa = f32(std::atan2(sl, 0.0));  // +-pi/2, or 0 at the centre
         } else {
-            pa = f32(std::atan(static_cast<double>(f32(static_cast<double>(sl) / den))));
+            pa = f32(std::atan(f32(sl / den)));
             if (den < 0) pa = f32(pa + HALFTURN);
         }
-        const float e = f32(a * std::cos(lr) + b);  // sine of the elevation toward the observer
-        float el;
+        const double e = f32(a * std::cos(lr) + b);  // sine of the elevation toward the observer
+        double el;
         if (e >= 1) el = f32(HALFTURN * 0.5);  // rounding can reach beyond 1
         else if (e <= -1) el = f32(-HALFTURN * 0.5);
-        else el = f32(std::atan(e / std::sqrt(1 - static_cast<double>(e) * e)));
-        const float x0 = f32(std::cos(el) * std::cos(pa) * r_);
-        const float y0 = f32(std::cos(el) * std::sin(pa) * r_);
-        x = f32(static_cast<double>(x0) * sr_ + static_cast<double>(y0) * cr_);
-        y = f32(static_cast<double>(y0) * sr_ - static_cast<double>(x0) * cr_);
+        else el = f32(std::atan(e / std::sqrt(1 - e * e)));
+        const double x0 = f32(std::cos(el) * std::cos(pa) * r_);
+        const double y0 = f32(std::cos(el) * std::sin(pa) * r_);
+        x = f32(x0 * sr_ + y0 * cr_);
+        y = f32(y0 * sr_ - x0 * cr_);
         return el >= 0;
     }
 

@@ -10,19 +10,16 @@ void pascale(Surface& surf, float radius, float angle, int16_t flip, int16_t inv
     auto at = [&](double t, double r) {
         return Point{flip * s * r * std::cos(t * DEG), s * r * std::sin(t * DEG)};
     };
-    if (scale.mark) {
-        for (float i = 0; i <= 359; i += *scale.mark) {  // ticks, all of one length
-            const double t = i - 90 - static_cast<double>(angle);
-            const Point a = at(t, r1), b = at(t, r2);
-            surf.line(static_cast<float>(a.x), static_cast<float>(a.y), static_cast<float>(b.x),
-                      static_cast<float>(b.y), scale.colour);
-        }
+    for (float i = 0; i <= 359; i += scale.mark) {  // ticks, all of one length
+        const double t = i - 90 - static_cast<double>(angle);
+        const Point a = at(t, r1), b = at(t, r2);
+        surf.line(static_cast<float>(a.x), static_cast<float>(a.y), static_cast<float>(b.x),
+                  static_cast<float>(b.y), scale.colour);
     }
     surf.forecolour = scale.colour;
-    if (!scale.label || !scale.numbersize) return;
-    const double h = *scale.numbersize;
+    const double h = scale.numbersize;
     const double rt = r2 + 16 * h + 0.01 * radius;
-    for (float i = 0; i <= 359; i += *scale.label) {
+    for (float i = 0; i <= 359; i += scale.label) {
         const double t = i - 90 - static_cast<double>(angle);
         const double k = i < 10 ? 1.4 : i < 100 ? 2.4 : 3.0;  // the number of digits
         double g = i - static_cast<double>(angle);
@@ -33,7 +30,7 @@ void pascale(Surface& surf, float radius, float angle, int16_t flip, int16_t inv
         const double x = flip * s * rt * std::cos(t * DEG) - h * 5 * k * std::cos(g * DEG);
         const double y = s * r * std::sin(t * DEG) + h * 5 * k * std::sin(g * DEG);
         fontprint(surf, signedtext(i), static_cast<float>(x), static_cast<float>(y), "Arial",
-                  *scale.numbersize, 400, static_cast<int32_t>(std::nearbyint(g * 10)));
+                  scale.numbersize, 400, static_cast<int32_t>(std::nearbyint(g * 10)));
     }
 }
 

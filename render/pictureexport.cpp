@@ -80,11 +80,14 @@ std::optional<Outcome> writeimagefile(const std::string& path, QSize pixels,
         failure = draw(svg);
     } else if (hasending(path, ".png")) {
         QImage image(pixels, QImage::Format_RGB32);
+        if (image.isNull())
+            return Outcome::input("could not make an image of " + std::to_string(pixels.width()) + " x " +
+                                  std::to_string(pixels.height()) + " pixels: not enough memory");
         failure = draw(image);
         if (failure.empty()) {
             QBuffer buffer(&data);
             buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
+            if (!image.save(&buffer, "PNG")) return Outcome::io("could not encode the PNG image for " + path);
         }
     } else {
         return std::nullopt;

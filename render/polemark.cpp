@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "overlays.h"
 
 namespace quorvel {
@@ -6,7 +8,9 @@ void polemark(Surface& s, const ViewMap& v, double r, double u, double thetaa, d
     const Point axis = direction(thetaa);  // towards the south end; the north end is -axis
     const Point limb = b0 > 0 ? -r * axis : r * axis;
     const Point pole = (b0 > 0 ? -r : r) * std::cos(b0 * DEG) * axis;
-    s.line(v.sx(limb.x), v.sy(limb.y), v.sx(pole.x), v.sy(pole.y), RED);
+    // North: from the limb in to the pole; south: from the pole out to the limb.
+    const auto [from, to] = b0 > 0 ? std::pair{limb, pole} : std::pair{pole, limb};
+    s.line(v.sx(from.x), v.sy(from.y), v.sx(to.x), v.sy(to.y), RED);
     s.fillcolour = RED;
     s.circle(v.sx(pole.x), v.sy(pole.y), static_cast<float>(0.013 * u), RED);
 }

@@ -20,10 +20,11 @@ QPainterSurface::QPainterSurface(QPaintDevice& device, QSizeF sizetwips, double 
                                  QColor background)
     : device_(&device), twips_(sizetwips), tpp_(twipsperpixel), background_(background) {}
 
-void QPainterSurface::retarget(QPaintDevice& device, QSizeF sizetwips) {
+void QPainterSurface::retarget(QPaintDevice& device, QSizeF sizetwips, QPoint offset) {
     finish();
     device_ = &device;
     twips_ = sizetwips;
+    offset_ = offset;
 }
 
 QPainterSurface::~QPainterSurface() { finish(); }
@@ -76,7 +77,7 @@ const QPainterSurface::CachedFont& QPainterSurface::cachedfont(const FontSpec& w
 }
 
 QPointF QPainterSurface::topixels(float x, float y) const {
-    return {(x - scaleleft_) / tpp_, (y - scaletop_) / tpp_};
+    return {(x - scaleleft_) / tpp_ + offset_.x(), (y - scaletop_) / tpp_ + offset_.y()};
 }
 
 QPen QPainterSurface::pen(Colour colour) const {
@@ -94,9 +95,13 @@ void QPainterSurface::setscale(float left, float top) {
 
 void QPainterSurface::cls() {
     pendinglines_.clear();  // cleared anyway
+    if (beforeclear) {
+        finish();
+        beforeclear();
+    }
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(QPoint(0, 0), pixelsof(twips_, tpp_)), qcolour(backcolour));
+    p.fillRect(QRect(offset_, pixelsof(twips_, tpp_)), qcolour(backcolour));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -140,27 +145,40 @@ void QPainterSurface::polygon(const std::vector<PixelPoint>& points) {
 }
 
 void QPainterSurface::doevents() {
-    if (!onevents) return;
-    finish();
-    onevents();
+    if (onevents) onevents();
 }
 
 PictureImage::PictureImage(QSizeF sizetwips, double twipsperpixel)
     : image_(pixelsof(sizetwips, twipsperpixel), QImage::Format_RGB32), tpp_(twipsperpixel),
-      surface_(image_, sizetwips, twipsperpixel) {
+      box_(image_.size()), surface_(image_, sizetwips, twipsperpixel) {
     image_.fill(PICTURE_BACKGROUND);
+    surface_.beforeclear = [this] {
+        fit(box_, false);
+        surface_.retarget(image_, QSizeF(surface_.width(), surface_.height()));
+    };
+}
+
+void PictureImage::fit(QSize pixels, bool keep) {
+    if (pixels == image_.size()) return;
+    QImage next(pixels, QImage::Format_RGB32);
+    next.fill(qcolour(surface_.backcolour));
+    if (keep) {
+        QPainter p(&next);
+        p.drawImage((pixels.width() - image_.width()) / 2, (pixels.height() - image_.height()) / 2, image_);
+    }
+    image_ = next;
 }
 
 void PictureImage::resize(QSizeF sizetwips) {
     surface_.finish();
-    QImage next(pixelsof(sizetwips, tpp_), QImage::Format_RGB32);
-    next.fill(PICTURE_BACKGROUND);
-    {
-        QPainter p(&next);
-        p.drawImage(0, 0, image_);
-    }
-    image_ = next;
-    surface_.retarget(image_, sizetwips);
+    box_ = pixelsof(sizetwips, tpp_);
+    fit(image_.size().expandedTo(box_), true);
+    const QRect box = shown();
+    surface_.retarget(image_, sizetwips, box.topLeft());
+}
+
+QRect PictureImage::shown() const {
+    return QRect(QPoint((image_.width() - box_.width()) / 2, (image_.height() - box_.height()) / 2), box_);
 }
 
 const QImage& PictureImage::image() {

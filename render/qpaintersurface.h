@@ -29,8 +29,9 @@ public:
                     QColor background = PICTURE_BACKGROUND);
     ~QPainterSurface() override;
 
-    /// Draws on another device from now on (the drawing state stays).
-    void retarget(QPaintDevice& device, QSizeF sizetwips);
+    /// Draws on another device from now on (the drawing state stays); the box
+    /// lies at offset device pixels in it.
+    void retarget(QPaintDevice& device, QSizeF sizetwips, QPoint offset = {});
 
     float width() const override { return static_cast<float>(twips_.width()); }
     float height() const override { return static_cast<float>(twips_.height()); }
@@ -45,8 +46,10 @@ public:
 
     /// Ends the painting so the device can be read; the next operation resumes it.
     void finish();
-    /// Called by doevents once the painting is finished (the window lets its events run).
+    /// Called by doevents: the window lets its events run (it calls finish first).
     std::function<void()> onevents;
+    /// Called by cls before it clears, so that the device can fit the box again.
+    std::function<void()> beforeclear;
 
 private:
     struct CachedFont {
@@ -62,6 +65,7 @@ private:
 
     QPaintDevice* device_;
     QSizeF twips_;
+    QPoint offset_;  ///< where the box lies on the device, pixels
     double tpp_;
     QColor background_;
     float scaleleft_ = 0, scaletop_ = 0;
@@ -77,20 +81,26 @@ private:
 QSize pixelsof(QSizeF sizetwips, double twipsperpixel);
 
 /// The picture box's persistent backing image and its surface: the picture
-/// survives covering and repaints; a paint handler only blits it.
+/// survives covering, repaints and resizes; a paint handler only blits it.
 class PictureImage {
 public:
     PictureImage(QSizeF sizetwips, double twipsperpixel);
-    /// A new size keeps the picture drawn so far at the top-left corner; the
-    /// surface stays the same object, so a redraw in progress goes on.
+    /// A new size of the box keeps the whole drawing, centred in the box: a
+    /// larger box widens the image with the background last cleared to, a
+    /// smaller one shows its middle. The surface stays the same object, so a
+    /// redraw in progress goes on. The next clearing fits the image to the box.
     void resize(QSizeF sizetwips);
     QPainterSurface& surface() { return surface_; }
-    /// The image, with all drawing so far applied.
+    /// The whole drawing, with all drawing so far applied.
     const QImage& image();
+    /// The part of the image the box shows, image pixels.
+    QRect shown() const;
 
 private:
+    void fit(QSize pixels, bool keep);
     QImage image_;
     double tpp_;
+    QSize box_;  ///< the box, pixels
     QPainterSurface surface_;
 };
 

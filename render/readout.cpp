@@ -61,11 +61,11 @@ DiskReadout readdisk(double xs, double ys, const SunState& sun, const ViewOpts& 
 }
 
 std::string readouttext(const DiskReadout& r) {
-    const std::string where = "PA " + patterntext(r.pa, "0.0") + "   r " + patterntext(r.rho, "0.000");
-    if (!r.ondisk) return "Off the disk   " + where;
-    return "Lat " + patterntext(std::fabs(r.lat), "0.0") + (r.lat < 0 ? " S" : " N") + "   CMD " +
-           patterntext(std::fabs(r.cmd), "0.0") + (r.cmd < 0 ? " E" : " W") + "   Carr " +
-           patterntext(r.carrington, "0.0") + "\n" + where;
+    const std::string where = "PA " + patterntext(r.pa, "0.0") + "  r " + patterntext(r.rho, "0.000");
+    if (!r.ondisk) return "Off the disk  " + where;
+    return "Lat " + patterntext(std::fabs(r.lat), "0.0") + (r.lat < 0 ? " S" : " N") + "  CMD " +
+           patterntext(std::fabs(r.cmd), "0.0") + (r.cmd < 0 ? " E" : " W") + "  Carr " +
+           patterntext(r.carrington, "0.0") + "  " + where;
 }
 
 std::string readoutline(int32_t jd, float jdfrac, const DiskReadout& r) {

@@ -23,8 +23,8 @@ struct DiskReadout {
 /// x right, y down, picture units) against the last redraw's state.
 DiskReadout readdisk(double x, double y, const SunState& sun, const ViewOpts& view);
 
-/// "Lat 12.3 N   CMD 10.2 W   Carr 143.5   PA 271.0   r 0.52", or that the
-/// point is off the disk.
+/// One line: "Lat 12.3 N  CMD 10.2 W  Carr 143.5  PA 271.0  r 0.520", or
+/// that the point is off the disk with its PA and r.
 std::string readouttext(const DiskReadout& r);
 
 /// One tab-separated line for a spreadsheet: UT date and time, latitude,

@@ -1,6 +1,7 @@
 #include "recordingsurface.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace quorvel {
 
@@ -10,7 +11,16 @@ RecordedOp RecordingSurface::base(RecordedOp::Kind kind, Colour colour) const {
     op.fillcolour = fillcolour;
     op.fillstyle = fillstyle;
     op.drawwidth = drawwidth;
+    op.backcolour = backcolour;
+    op.fontbold = fontbold;
     return op;
+}
+
+void RecordingSurface::setscale(float left, float top) {
+    scaleleft = left, scaletop = top;
+    RecordedOp op = base(RecordedOp::setscale, 0);
+    op.x1 = left, op.y1 = top;
+    ops.push_back(op);
 }
 
 void RecordingSurface::cls() { ops.push_back(base(RecordedOp::cls, 0)); }
@@ -50,34 +60,61 @@ std::vector<RecordedOp> RecordingSurface::ofkind(RecordedOp::Kind kind) const {
     return out;
 }
 
-std::string RecordingSurface::log() const {
-    std::string out;
-    char buf[256];
-    for (const RecordedOp& op : ops) {
-        switch (op.kind) {
-            case RecordedOp::cls: out += "cls\n"; continue;
-            case RecordedOp::doevents: out += "doevents\n"; continue;
-            case RecordedOp::line:
-                std::snprintf(buf, sizeof buf, "line %.1f %.1f %.1f %.1f #%06x w%d\n", op.x1, op.y1,
-                              op.x2, op.y2, static_cast<unsigned>(op.colour), op.drawwidth);
-                break;
-            case RecordedOp::circle:
-                std::snprintf(buf, sizeof buf, "circle %.1f %.1f r%.1f #%06x fill %s #%06x\n", op.x1,
-                              op.y1, op.x2, static_cast<unsigned>(op.colour),
-                              op.fillstyle == FillStyle::solid ? "solid" : "none",
-                              static_cast<unsigned>(op.fillcolour));
-                break;
-            case RecordedOp::print:
-                std::snprintf(buf, sizeof buf, "print \"%s\" %.1f %.1f %s %d w%d esc%d\n",
-                              op.text.c_str(), op.x1, op.y1, op.font.face.c_str(), op.font.height,
-                              op.font.weight, op.font.escapement);
-                break;
-            case RecordedOp::polygon:
-                std::snprintf(buf, sizeof buf, "polygon %zu points #%06x w%d\n", op.points.size(),
-                              static_cast<unsigned>(op.fillcolour), op.drawwidth);
-                break;
+namespace {
+
+/// "#rrggbb" of a colour held as red + 256 * green + 65536 * blue.
+std::string hex(Colour c) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", redof(c), greenof(c), blueof(c));
+    return buf;
+}
+
+std::string num(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.9g", v);
+    return buf;
+}
+
+std::string statetext(const RecordedOp& op) {
+    return "state fill " + hex(op.fillcolour) + (op.fillstyle == FillStyle::solid ? " solid" : " transparent") +
+           " width " + std::to_string(op.drawwidth) + " back " + hex(op.backcolour) + (op.fontbold ? " bold" : " plain");
+}
+
+std::string optext(const RecordedOp& op) {
+    switch (op.kind) {
+        case RecordedOp::setscale: return "setscale " + num(op.x1) + " " + num(op.y1);
+        case RecordedOp::cls: return "cls";
+        case RecordedOp::doevents: return "doevents";
+        case RecordedOp::line:
+            return "line " + num(op.x1) + " " + num(op.y1) + " " + num(op.x2) + " " + num(op.y2) + " " + hex(op.colour);
+        case RecordedOp::circle: return "circle " + num(op.x1) + " " + num(op.y1) + " " + num(op.x2) + " " + hex(op.colour);
+        case RecordedOp::print: {
+            const FontSpec& f = op.font;
+            return "print \"" + op.text + "\" " + num(op.x1) + " " + num(op.y1) + " " + hex(op.colour) + " font \"" +
+                   f.face + "\" " + std::to_string(f.height) + " " + std::to_string(f.weight) + " esc " +
+                   std::to_string(f.escapement) + (f.italic ? " italic" : "") + (f.underline ? " underline" : "") +
+                   (f.strikeout ? " strikeout" : "");
         }
-        out += buf;
+        case RecordedOp::polygon: {
+            std::string s = "polygon " + hex(op.colour) + " " + std::to_string(op.points.size());
+            for (const PixelPoint& p : op.points) s += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+            return s;
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string RecordingSurface::log() const {
+    std::string out, state;
+    for (const RecordedOp& op : ops) {
+        if (op.kind != RecordedOp::doevents && op.kind != RecordedOp::setscale) {
+            std::string now = statetext(op);
+            if (now != state) out += now + "\n";
+            state = std::move(now);
+        }
+        out += optext(op) + "\n";
     }
     return out;
 }

@@ -10,12 +10,14 @@
 namespace quorvel {
 
 struct RecordedOp {
-    enum Kind { cls, line, circle, print, polygon, doevents } kind;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  ///< line ends; circle centre in x1, y1 and radius in x2
+    enum Kind { setscale, cls, line, circle, print, polygon, doevents } kind;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  ///< line ends; circle centre in x1, y1 and radius in x2; scale left, top
     Colour colour = 0;
     Colour fillcolour = 0;
     FillStyle fillstyle = FillStyle::transparent;
     int drawwidth = 1;
+    Colour backcolour = 0;
+    bool fontbold = false;
     std::string text;
     FontSpec font;
     std::vector<PixelPoint> points;
@@ -29,7 +31,7 @@ public:
     float width() const override { return width_; }
     float height() const override { return height_; }
     double twipsperpixel() const override { return tpp_; }
-    void setscale(float left, float top) override { scaleleft = left, scaletop = top; }
+    void setscale(float left, float top) override;
     void cls() override;
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
     void circle(float x, float y, float r, Colour colour) override;
@@ -39,7 +41,11 @@ public:
 
     /// The operations of one kind, in order.
     std::vector<RecordedOp> ofkind(RecordedOp::Kind kind) const;
-    /// One line of text per operation ("line 0 -100 0 -105 #0000ff w1").
+    /// The whole redraw as text: one line per operation with all its
+    /// arguments ("line 0 -3750 0 -3937.5 #0000ff"), coordinates to 9
+    /// significant digits, colours as #rrggbb, polygons with every point, and
+    /// a "state" line before an operation whenever the drawing state it uses
+    /// (fill, fill style, width, fore and back colour, bold) has changed.
     std::string log() const;
 
     std::vector<RecordedOp> ops;

@@ -24,10 +24,13 @@ namespace {
 constexpr double MM_PER_INCH = 25.4;
 constexpr double BOX_PER_DIAMETER = 1.6;      // the scale and its numbers around the disk
 constexpr double CAPTION_PER_DIAMETER = 0.2;  // room for two caption lines below
+constexpr double SMALLEST_MM = 10, LARGEST_MM = 2800;  // a PDF page is at most 5080 mm a side
+constexpr double LARGEST_PX = 100000;
+constexpr double LARGEST_IMAGE_PIXELS = 16384.0 * 16384;  // 1 GiB of 32-bit pixels
 
 class RequestControls : public PictureControls {
 public:
-    RequestControls(const TrueScaleRequest& r, std::map<TextBox, std::string> texts) : r_(r), texts_(std::move(texts)) {}
+    RequestControls(const TrueScaleRequest& r, const std::map<TextBox, std::string>& texts) : r_(r), texts_(texts) {}
     bool checked(CheckBox box) const override { return r_.checked.count(box) > 0; }
     std::string text(TextBox box) const override {
         auto it = texts_.find(box);
@@ -36,7 +39,7 @@ public:
 
 private:
     const TrueScaleRequest& r_;
-    std::map<TextBox, std::string> texts_;
+    const std::map<TextBox, std::string>& texts_;
 };
 
 class Quiet : public LabelSink, public MessageBoxes, public ProgramEnd {
@@ -65,26 +68,22 @@ std::pair<std::string, std::string> captionlines(const TrueScaleRequest& r, cons
     return {first, second};
 }
 
-/// Draws on a surface whose disk is diameterdev device pixels across.
+/// Draws on a surface whose disk is diameterdev device pixels across, with
+/// the style's sizes as checked.
 std::string drawscaled(QPaintDevice& device, QSizeF boxtwips, double tpp, double diameterdev,
-                       const TrueScaleRequest& r) {
-    std::map<TextBox, std::string> texts = r.texts;
+                       const TrueScaleRequest& r, StyleSizes sizes) {
     // The numbers keep their size relative to the disk of the window's view.
-    const auto windowdia = leadingnumber(texts[TextBox::txtdia]);
-    const auto h = strictnumber(texts[TextBox::txtfont]);
-    if (windowdia && *windowdia > 0 && h)
-        texts[TextBox::txtfont] = std::to_string(std::max(1.0, std::floor(*h * diameterdev / *windowdia)));
-    texts[TextBox::txtdia] = generaltext(diameterdev);
+    sizes.numbersize = static_cast<int32_t>(std::max(1.0, std::floor(sizes.numbersize * diameterdev / sizes.diameter)));
+    sizes.diameter = diameterdev;
 
     QPainterSurface surface(device, boxtwips, tpp);
-    RequestControls controls(r, texts);
+    RequestControls controls(r, r.texts);
     Quiet quiet;
     DrawPlatform platform{surface, controls, quiet, quiet, quiet, '.'};
     DrawRoutine routine;
     auto picture = [&](Surface& s, RedrawState& st, const PictureControls& c, ArrowPoints& pts) {
-        const StyleSizes sizes = readstylesizes(c);
         drawgraphicpicture(s, st, c, r.style, sizes, pts);
-        if (!r.caption || !sizes.diameter) return;
+        if (!r.caption) return;
         const auto [first, second] = captionlines(r, st);
         const double radius = st.sun.radius;
         const int32_t height = static_cast<int32_t>(std::max(8.0, diameterdev / 45));
@@ -97,6 +96,18 @@ std::string drawscaled(QPaintDevice& device, QSizeF boxtwips, double tpp, double
     surface.finish();
     return outcome == DrawOutcome::drawn ? "" : quiet.last;
 }
+
+/// The style boxes of a request, checked as the window's view buttons check them.
+Outcome checkedsizes(const TrueScaleRequest& r, StyleSizes& sizes) {
+    return checkstylesizes(
+        [&](TextBox box) {
+            auto it = r.texts.find(box);
+            return it == r.texts.end() ? std::string() : it->second;
+        },
+        largestdiameter(15), sizes);
+}
+
+std::string number(double v) { return generaltext(std::round(v * 10) / 10); }
 
 }  // namespace
 
@@ -123,16 +134,55 @@ QSizeF truescalepage(const TrueScaleRequest& r) {
     return {side, side + (r.caption ? r.diametermm * CAPTION_PER_DIAMETER : 0)};
 }
 
+Outcome checktruescale(const TrueScaleRequest& r, bool page) {
+    StyleSizes sizes;
+    if (Outcome o = checkedsizes(r, sizes); !o.done()) return o;
+    if (page) {
+        if (!(r.diametermm >= SMALLEST_MM && r.diametermm <= LARGEST_MM))
+            return Outcome::input("The disk diameter of " + number(r.diametermm) + " mm is not from " +
+                                  number(SMALLEST_MM) + " to " + number(LARGEST_MM) +
+                                  " mm (the largest a PDF page holds with the scale around it).");
+        return Outcome::ok();
+    }
+    if (!(r.diameterpx >= 1 && r.diameterpx <= LARGEST_PX))
+        return Outcome::input("The disk diameter of " + number(r.diameterpx) + " pixels is not from 1 to " +
+                              number(LARGEST_PX) + " pixels.");
+    if (hasending(r.path, ".png")) {
+        const QSize pixels = truescalepixels(r);
+        if (static_cast<double>(pixels.width()) * pixels.height() > LARGEST_IMAGE_PIXELS)
+            return Outcome::input("A disk of " + number(r.diameterpx) + " pixels makes an image of " +
+                                  std::to_string(pixels.width()) + " x " + std::to_string(pixels.height()) +
+                                  " pixels, more than the " + number(LARGEST_IMAGE_PIXELS / 1e6) +
+                                  " million pixels this program makes: choose a smaller diameter, or SVG or PDF.");
+    }
+    return Outcome::ok();
+}
+
+QSize truescalepixels(const TrueScaleRequest& r) {
+    const double side = std::ceil(r.diameterpx * BOX_PER_DIAMETER);
+    return QSize(static_cast<int>(side),
+                 static_cast<int>(std::ceil(side + (r.caption ? r.diameterpx * CAPTION_PER_DIAMETER : 0))));
+}
+
 std::string drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const TrueScaleRequest& r) {
+    StyleSizes sizes;
+    if (Outcome o = checktruescale(r, true); !o.done()) return o.message;
+    checkedsizes(r, sizes);
     const double tpp = 1440.0 / dpi;
     const QSizeF twips(sizemm.width() / MM_PER_INCH * 1440, sizemm.height() / MM_PER_INCH * 1440);
     // The disk sits in the middle of the square part; the caption goes below it.
     const double diameterdev = r.diametermm / MM_PER_INCH * dpi;
-    return drawscaled(device, twips, tpp, diameterdev, r);
+    return drawscaled(device, twips, tpp, diameterdev, r, sizes);
 }
 
 Outcome exporttruescale(const TrueScaleRequest& r) {
-    if (hasending(r.path, ".pdf")) {
+    const bool pdf = hasending(r.path, ".pdf");
+    if (!pdf && !hasending(r.path, ".png") && !hasending(r.path, ".svg"))
+        return Outcome::usage("the output file must end in .png, .svg or .pdf");
+    if (Outcome o = checktruescale(r, pdf); !o.done()) return o;
+    StyleSizes sizes;
+    checkedsizes(r, sizes);
+    if (pdf) {
         QByteArray data;
         std::string failure;
         {
@@ -150,14 +200,11 @@ Outcome exporttruescale(const TrueScaleRequest& r) {
         if (!failure.empty()) return Outcome::input(failure);
         return savefile(r.path, data);
     }
-    const double side = std::ceil(r.diameterpx * BOX_PER_DIAMETER);
-    const QSize pixels(static_cast<int>(side),
-                       static_cast<int>(std::ceil(side + (r.caption ? r.diameterpx * CAPTION_PER_DIAMETER : 0))));
+    const QSize pixels = truescalepixels(r);
     const QSizeF twips(pixels.width() * 15.0, pixels.height() * 15.0);
-    const auto result = writeimagefile(r.path, pixels, [&](QPaintDevice& device) {
-        return drawscaled(device, twips, 15, r.diameterpx, r);
+    return *writeimagefile(r.path, pixels, [&](QPaintDevice& device) {
+        return drawscaled(device, twips, 15, r.diameterpx, r, sizes);
     });
-    return result ? *result : Outcome::usage("the output file must end in .png, .svg or .pdf");
 }
 
 }  // namespace quorvel

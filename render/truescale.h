@@ -8,6 +8,7 @@
 #include <string>
 
 #include <QPaintDevice>
+#include <QSize>
 #include <QSizeF>
 
 #include "obsinput.h"
@@ -33,11 +34,22 @@ struct TrueScaleRequest {
 /// The style, the style boxes and the check boxes a quorvel_g settings record holds.
 void applystylerecord(const SettingsRec& rec, TrueScaleRequest& request);
 
-/// Writes the request by the file's ending. An input that fails its check writes no file.
+/// Writes the request by the file's ending. An input, a style box or a size
+/// that fails its check writes no file (an input fault); so does an image
+/// too large to make.
 Outcome exporttruescale(const TrueScaleRequest& request);
 
+/// The checks of exporttruescale before anything is drawn: the style boxes
+/// as the view buttons check them, the diameter in millimetres for a page,
+/// in pixels (and the image's size for PNG) otherwise.
+Outcome checktruescale(const TrueScaleRequest& request, bool page);
+
+/// The pixels of the PNG or SVG picture of a request.
+QSize truescalepixels(const TrueScaleRequest& request);
+
 /// Draws the request on a page-like device at dpi dots per inch, the disk
-/// diameter in millimetres, centred in a box of sizemm; "" or why not.
+/// diameter in millimetres, centred in a box of sizemm; "" or why not (the
+/// message of a failed check).
 std::string drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const TrueScaleRequest& request);
 
 /// The size of the page that holds the disk, its scale and its caption, millimetres.

@@ -7,7 +7,7 @@ PACKAGES="build-essential cmake make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool
+  fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool openbox
   locales poppler-utils"
 
 missing=""

@@ -62,6 +62,10 @@ void applyplacetexts(const SettingsRec& rec, SettingsForm& form) {
 }
 
 void applystyle(const SettingsRec& rec, SettingsForm& form, StyleOpts& style) {
+    if (rec.reserved10 != GRAPHICS_RECORD_MARK) {  // a record quorvel_g never wrote holds no style
+        applydefaultstyle(form, style);
+        return;
+    }
     form.settext(TextBox::txtlabint, signedtext(rec.labelinterval));
     form.settext(TextBox::txtangint, signedtext(rec.markinterval));
     form.settext(TextBox::txtfont, signedtext(rec.fontsize));
@@ -128,6 +132,18 @@ constexpr std::pair<int32_t SettingsRec::*, int32_t StyleOpts::*> COLOUR_FIELDS[
     {&SettingsRec::arrowcolour, &StyleOpts::arrowcolour},     {&SettingsRec::axiscolour, &StyleOpts::axiscolour}};
 
 }  // namespace
+
+void applydefaultstyle(SettingsForm& form, StyleOpts& style) {
+    form.settext(TextBox::txtdia, DEFAULT_DIAMETER);
+    form.settext(TextBox::txtgspace, DEFAULT_GRID_INTERVAL);
+    form.settext(TextBox::txtangint, DEFAULT_MARK_INTERVAL);
+    form.settext(TextBox::txtlabint, DEFAULT_LABEL_INTERVAL);
+    form.settext(TextBox::txtfont, DEFAULT_FONT_SIZE);
+    form.setvalue(CheckBox::chksunequator, 1);
+    form.setvalue(CheckBox::chkaxes, 1);
+    style.showequator = 1;
+    defaultcolours(style);
+}
 
 void recordcolours(const SettingsRec& rec, StyleOpts& style) {
     for (const auto& [inrecord, instyle] : COLOUR_FIELDS) style.*instyle = rec.*inrecord;
@@ -205,7 +221,7 @@ double floorvalue(const SettingsForm& form, TextBox box) {
 
 /// The fields only quorvel_g owns.
 void graphicsfields(const SettingsForm& form, const StyleOpts& style, SettingsRec& rec) {
-    rec.reserved10 = 100;
+    rec.reserved10 = GRAPHICS_RECORD_MARK;
     rec.drift = 0;
     rec.reserved24 = 0;
     rec.labelinterval = static_cast<int16_t>(floorvalue(form, TextBox::txtlabint));
@@ -237,7 +253,9 @@ bool writeini(Program program, const std::string& folder, SettingsForm& form,
     const std::string tztext = form.text(TextBox::txttz);
     state.inilat = textvaluefloat(commatodot(lattext));
     state.inilong = textvaluefloat(commatodot(longtext));
-    obs.tz = textvaluefloat(commatodot(tztext));
+    // The zone as the redraw reads it (without a decimal comma), so that the
+    // next start draws the moment this one drew.
+    obs.tz = textvaluefloat(tztext);
     obs.dst = ischecked(form, CheckBox::optdst);
     view.flip = ischecked(form, CheckBox::chkflip) ? 1 : -1;
     view.altaz = ischecked(form, CheckBox::chkaltaz);

@@ -7,6 +7,7 @@
 #include "obsinput.h"
 #include "settingsform.h"
 #include "settingsrec.h"
+#include "stylesizes.h"
 #include "viewopts.h"
 
 namespace quorvel {
@@ -29,6 +30,13 @@ struct SettingsState {
     float inilong = 0; ///< longitude as last loaded or saved, degrees, east negative
 };
 
+/// What quorvel_g writes at offset 10: a record without it holds no style.
+inline constexpr int16_t GRAPHICS_RECORD_MARK = 100;
+
+/// The design's style panel: the five size texts, "Equator" and "Axes"
+/// checked, the design's colours.
+void applydefaultstyle(SettingsForm& form, StyleOpts& style);
+
 /// The eight colours of the presentation style, from a record and into one.
 void recordcolours(const SettingsRec& rec, StyleOpts& style);
 void storecolours(const StyleOpts& style, SettingsRec& rec);
@@ -50,6 +58,9 @@ const char* settingsfilename(Program program);
 ///    it takes "orra.ini" as its "orrag.ini".
 /// 3. A stored quorvel_g window that would be invisible opens at left 300,
 ///    top 100, width 12900, height 11100 twips.
+/// 4. A record quorvel_g never wrote (offset 10 is not 100: quorvel's file,
+///    an empty file) gives quorvel_g the design's style, and its place, zone
+///    and options as usual.
 int loadsettings(Program program, const std::string& folder, SettingsForm& form,
                  SettingsState& state, ObsInput& obs, ViewOpts& view, StyleOpts& style);
 

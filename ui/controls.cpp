@@ -47,10 +47,9 @@ QCheckBox* ControlFactory::checkbox(const char* name, const QString& caption, Tw
                                     const QString& tooltip) {
     auto* c = new QCheckBox(caption, parent_);
     c->setFont(smallfont());
+    // A button's background role is the button colour; a check box here has the form's.
+    c->setBackgroundRole(QPalette::Window);
     c->setAutoFillBackground(true);
-    QPalette p = c->palette();
-    p.setColor(QPalette::Window, FORM_YELLOW);
-    c->setPalette(p);
     place(c, name, box, tooltip);
     return c;
 }
@@ -73,6 +72,30 @@ QFrame* ControlFactory::frame(const char* name, TwipsBox box, const QColor& bord
     place(f, name, box, {});
     f->lower();
     return f;
+}
+
+void setformpalette(QWidget* form) {
+    QPalette p = form->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::Window, FORM_YELLOW);
+        p.setColor(g, QPalette::WindowText, Qt::black);
+        p.setColor(g, QPalette::Base, Qt::white);
+        p.setColor(g, QPalette::Text, Qt::black);
+        p.setColor(g, QPalette::PlaceholderText, QColor(110, 110, 110));
+    }
+    p.setColor(QPalette::Disabled, QPalette::Window, FORM_YELLOW);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    p.setColor(QPalette::Disabled, QPalette::Base, QColor(240, 240, 240));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    form->setPalette(p);
+}
+
+void setbuttoncolour(QPushButton* button, const QColor& colour) {
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, colour);
+    const double luminance = 0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue();
+    p.setColor(QPalette::ButtonText, luminance < 128 ? Qt::white : Qt::black);
+    button->setPalette(p);
 }
 
 void settextcolour(QLabel* label, const QColor& colour) {

@@ -50,4 +50,13 @@ private:
 /// Sets the text colour of a label.
 void settextcolour(QLabel* label, const QColor& colour);
 
+/// The form's own colours, whatever the desktop's palette: pale yellow
+/// behind black captions, text boxes black on white. Buttons keep the
+/// desktop's pair, which is readable by itself.
+void setformpalette(QWidget* form);
+
+/// Shows a colour on a button: its face in the colour, its caption black or
+/// white, whichever reads better on it.
+void setbuttoncolour(QPushButton* button, const QColor& colour);
+
 }  // namespace quorvel

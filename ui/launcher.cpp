@@ -1,10 +1,10 @@
 #include "launcher.h"
 
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QUrl>
 
 #include "runtimefault.h"
 
@@ -12,6 +12,18 @@ namespace quorvel {
 namespace {
 
 bool isseparator(char c) { return c == '\\' || c == '/'; }
+
+/// A program rather than a document: an ELF file or a script.
+bool isprogramfile(const QFileInfo& info) {
+    QFile f(info.absoluteFilePath());
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = f.read(4);
+    return head == QByteArray("\x7f" "ELF", 4) || head.startsWith("#!");
+}
+
+std::string notrunnable(const QFileInfo& info) {
+    return info.fileName().toStdString() + " is there but may not be run (it is not executable)";
+}
 
 /// The folder part of a name (positions counted from 1, as the split rule is written).
 std::string folderofname(const std::string& name) {
@@ -60,16 +72,35 @@ int32_t launch(ShellService& shell, std::string& command, int32_t show,
 
 int32_t DesktopShell::shellexecute(const std::string& file, const std::string& parameters,
                                    const std::string& folder, int32_t) {
-    constexpr int32_t FILE_NOT_FOUND = 2, NO_ASSOCIATION = 31, DONE = 42;
+    constexpr int32_t FILE_NOT_FOUND = 2, ACCESS_DENIED = 5, NO_ASSOCIATION = 31, DONE = 42;
     const QDir base(folder.empty() ? QDir::currentPath() : QString::fromStdString(folder));
     const QFileInfo info(base, QString::fromStdString(file));
     if (!info.exists()) return FILE_NOT_FOUND;
-    if (info.isFile() && info.isExecutable()) {
+    if (info.isFile() && isprogramfile(info)) {
+        if (!info.isExecutable()) return ACCESS_DENIED;
         const QStringList args = QProcess::splitCommand(QString::fromStdString(parameters));
         return QProcess::startDetached(info.absoluteFilePath(), args, base.absolutePath()) ? DONE
                                                                                            : NO_ASSOCIATION;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? DONE : NO_ASSOCIATION;
+    // The opener may run as long as the document's viewer: its end is watched, not awaited.
+    auto* opener = new QProcess(QCoreApplication::instance());
+    opener->setProgram(QString::fromStdString(opener_));
+    opener->setArguments({info.absoluteFilePath()});
+    opener->start();
+    if (!opener->waitForStarted()) {
+        delete opener;
+        return NO_ASSOCIATION;
+    }
+    const std::string path = info.absoluteFilePath().toStdString(), name = info.fileName().toStdString();
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, path, name, report = failed, tool = opener_](int code, QProcess::ExitStatus how) {
+                         opener->deleteLater();
+                         if ((code == 0 && how == QProcess::NormalExit) || !report) return;
+                         report("The document viewer could not open '" + name + "' (" + tool +
+                                " ended with status " + std::to_string(code) +
+                                "). Install a PDF viewer, or open the file yourself: " + path);
+                     });
+    return DONE;
 }
 
 void DesktopShell::startprogram(const std::string& commandline, int32_t) {
@@ -78,6 +109,7 @@ void DesktopShell::startprogram(const std::string& commandline, int32_t) {
     const QString program = parts.takeFirst();
     const QFileInfo info(QDir::current(), program);
     if (!info.exists()) throw RuntimeFault(53, program.toStdString() + " was not found");
+    if (info.isFile() && !info.isExecutable()) throw RuntimeFault(5, notrunnable(info));
     if (!QProcess::startDetached(info.absoluteFilePath(), parts))
         throw RuntimeFault(5, program.toStdString() + " could not be started");
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -32,7 +33,8 @@ public:
     virtual ~ShellService() = default;
     /// Opens a document with its application or starts a program, without
     /// waiting; returns a result greater than 32 for success, else a code:
-    /// 2 file not found, 31 no application for the document.
+    /// 2 file not found, 5 a program that may not be run, 31 no application
+    /// for the document.
     virtual int32_t shellexecute(const std::string& file, const std::string& parameters,
                                  const std::string& folder, int32_t show) = 0;
     /// The plain program start of a whole command line; throws RuntimeFault
@@ -47,12 +49,21 @@ public:
 int32_t launch(ShellService& shell, std::string& command, int32_t show,
                const std::optional<std::string>& folder = {});
 
-/// The shell of this desktop: QDesktopServices for documents, QProcess for programs.
+/// The shell of this desktop: the document opener (xdg-open) for documents,
+/// a detached process for programs (a file that starts with an ELF header or
+/// "#!").
 class DesktopShell : public ShellService {
 public:
+    explicit DesktopShell(std::string opener = "xdg-open") : opener_(std::move(opener)) {}
     int32_t shellexecute(const std::string& file, const std::string& parameters,
                          const std::string& folder, int32_t show) override;
     void startprogram(const std::string& commandline, int32_t show) override;
+    /// Told, once the window's events run again, when the opener ended
+    /// without opening a document it had accepted.
+    std::function<void(const std::string& message)> failed;
+
+private:
+    std::string opener_;
 };
 
 }  // namespace quorvel

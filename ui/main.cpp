@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     quorvel::QtMessageBoxes messages;
     quorvel::F1 f1({messages, end, shell, clock, QDir::currentPath().toStdString()});
     messages.setparent(&f1);
+    shell.failed = [&messages](const std::string& why) { messages.showmessage("Help Error", why); };
     f1.Form_Load();
     if (end.ended()) return app.exec();
     f1.show();

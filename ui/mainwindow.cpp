@@ -20,13 +20,14 @@ namespace {
 const char* const TILT_TOOLTIP =
     "Angle between (1) the meridian passing through the Sun and the North Celestial Pole and (2) "
     "the great circle passing through the Sun and the Zenith.";
-const char* const CREDIT = "Quorvel, by the Quorvel developers - the oriented solar disk";
+const char* const CREDIT = "Quorvel, by the Quorvel developers";
 
 }  // namespace
 
 F1::F1(WindowServices services) : ObservationWindow(std::move(services)) {
     setWindowTitle("Quorvel");
-    resize(topixels(9645, tpp_), topixels(7230, tpp_));
+    // The design's client area, fixed: the hidden rows below it stay hidden.
+    setFixedSize(topixels(9645, tpp_), topixels(7230, tpp_));
     buildcontrols();
     wireevents();
 }
@@ -36,54 +37,53 @@ void F1::buildcontrols() {
     const QFont small = smallfont(), resultfont = arialfont(9.75);
 
     buildinputs(f);
-    f.frame("Shape3", {120, 5490, 2175, 1440}, RESULT_BROWN);
+    // The result group lies below the notice, which lies below "Draw".
+    f.frame("Shape3", {120, 5790, 2175, 1185}, RESULT_BROWN);
     shape6_ = f.frame("Shape6", {2480, 6220, 1750, 640}, RESULT_BROWN);
     f.frame("Shape5", {4330, 6220, 3200, 640}, RESULT_BROWN);
-    boxes_[CheckBox::chkdrift] = f.checkbox("chkdrift", "EW drift", {1350, 3870, 870, 255});
+    boxes_[CheckBox::chkdrift] = f.checkbox("chkdrift", "EW drift", {1305, 3870, 975, 255});
     butdraw_ = f.button("butdraw", "Draw", {120, 4560, 2175, 795}, arialfont(15.75));
     command2_ = f.button("Command2", "Graphics", {7660, 6460, 875, 450}, arialfont(9.75));
     cmdhelp_ = f.button("cmdhelp", "Help", {8700, 6460, 570, 450}, arialfont(9.75));
 
-    buildnotice(f);
+    buildnotice(f, {360, 5385, 1455, 375});
 
-    f.label("lblsunpos", "Sun Position", {240, 5550, 1935, 285}, resultfont);
-    result(ResultLabel::lblsunrastr, f.label("lblsunrastr", "AAAAA", {240, 5835, 1995, 285}, resultfont));
-    result(ResultLabel::lblsundecstr, f.label("lblsundecstr", "BBBBBB", {240, 6120, 1995, 285}, resultfont));
-    result(ResultLabel::lblalt, f.label("lblalt", "CCCC", {240, 6405, 1995, 285}, resultfont, "Sun's altitude, degrees"));
-    result(ResultLabel::lblaz, f.label("lblaz", "DDDD", {240, 6660, 1995, 255}, resultfont,
-                                           "Sun's azimuth, degrees from north measured through east."));
+    // Results start blank: their design captions are placeholders, never values.
+    f.label("lblsunpos", "Sun Position", {240, 5820, 1935, 225}, resultfont);
+    result(ResultLabel::lblsunrastr, f.label("lblsunrastr", "", {240, 6045, 1995, 225}, resultfont));
+    result(ResultLabel::lblsundecstr, f.label("lblsundecstr", "", {240, 6270, 1995, 225}, resultfont));
+    result(ResultLabel::lblalt, f.label("lblalt", "", {240, 6495, 1995, 225}, resultfont, "Sun's altitude, degrees"));
+    result(ResultLabel::lblaz, f.label("lblaz", "", {240, 6720, 1995, 225}, resultfont,
+                                       "Sun's azimuth, degrees from north measured through east."));
     label9_ = f.label("Label9", "N - S meridian tilt", {2540, 6260, 1650, 255}, small);
-    result(ResultLabel::lblntilt, f.label("lblntilt", "gamma", {2540, 6530, 1650, 285}, resultfont));
-    f.label("Label14", "Bo", {4390, 6260, 1000, 255}, small);
-    f.label("Label16", "P", {5300, 6260, 800, 255}, small);
-    f.label("Label15", "Lo", {6150, 6260, 650, 255}, small);
+    result(ResultLabel::lblntilt, f.label("lblntilt", "", {2540, 6530, 1650, 285}, resultfont));
+    f.label("Label14", "Bo", {4390, 6260, 880, 255}, small);
+    f.label("Label16", "P", {5300, 6260, 820, 255}, small);
+    f.label("Label15", "Lo", {6150, 6260, 680, 255}, small);
     f.label("Label23", "CR", {6850, 6260, 650, 255}, small, "Carrington rotation number");
-    result(ResultLabel::lblbo, f.label("lblbo", "Bo", {4390, 6530, 880, 285}, resultfont,
+    result(ResultLabel::lblbo, f.label("lblbo", "", {4390, 6530, 880, 285}, resultfont,
         "Heliographic latitude of centre of sun's disk, degrees.  N pole is tilted towards Earth if Bo is positive."));
-    result(ResultLabel::lblp, f.label("lblp", "P", {5300, 6530, 820, 285}, resultfont,
+    result(ResultLabel::lblp, f.label("lblp", "", {5300, 6530, 820, 285}, resultfont,
         "Position angle of the northern extremity of the axis of rotation measured eastwards from the North point of the disk."));
-    result(ResultLabel::lbllosun, f.label("lbllosun", "Lo", {6150, 6530, 680, 285}, resultfont,
+    result(ResultLabel::lbllosun, f.label("lbllosun", "", {6150, 6530, 680, 285}, resultfont,
         "Heliographic longitude, degrees, of the centre of the Sun's disk."));
     lblcarrot_ = f.label("lblcarrot", "", {6850, 6530, 650, 285}, resultfont,
                          "Carrington rotation number: it grows by one each time Lo passes from 0 to 360.");
-    result(ResultLabel::lbljd, f.label("lbljd", "jd temp", {2480, 6900, 2000, 240}, small));
-    result(ResultLabel::lblsid, f.label("lblsid", "sid", {4500, 6900, 2000, 240}, small));
+    result(ResultLabel::lbljd, f.label("lbljd", "", {2480, 6900, 2000, 240}, small));
+    result(ResultLabel::lblsid, f.label("lblsid", "", {4500, 6900, 2000, 240}, small));
     // The hour angle and its captions sit below the client area, out of sight.
     f.label("Label8", "Hr ang", {240, 7500, 800, 240}, small);
     f.label("Label11", "Alt", {1100, 7500, 800, 240}, small);
     f.label("Label12", "Azim", {1900, 7500, 800, 240}, small);
     result(ResultLabel::lblhang, f.label("lblhang", "", {240, 7760, 1000, 285}, resultfont, "Hour angle of sun.  "));
-    QFont readout = small;
-    readout.setPointSizeF(7.5);
-    lblreadout_ = f.label("lblreadout", "", {7560, 6140, 2060, 320}, readout,
+    lblver_ = f.label("lblver", "", {120, 6990, 2200, 240}, small);
+    lblauthor_ = f.label("lblauthor", CREDIT, {2480, 6990, 2700, 240}, small);
+    lblreadout_ = f.label("lblreadout", "", {5220, 6990, 4380, 240}, small,
                           "The point under the mouse; a click copies it for a spreadsheet.");
-    lblver_ = f.label("lblver", "vx.x.x", {120, 6990, 2200, 240}, small);
-    lblauthor_ = f.label("lblauthor", CREDIT, {2480, 6990, 5100, 240}, small);
-
 }
 
 void F1::wireevents() {
-    wireinputs();
+    wireinputs(butdraw_);
     for (CheckBox b : {CheckBox::chkflip, CheckBox::chkgrid, CheckBox::chkposang, CheckBox::chksunrot,
                        CheckBox::chkdrift, CheckBox::optdst})
         connect(boxes_[b], &QCheckBox::stateChanged, this, &F1::showchanged);
@@ -101,14 +101,15 @@ void F1::Form_Load() {
         lblauthor_->setText(CREDIT);
         settextcolour(lblauthor_, CREDIT_GREY);
         settextcolour(lblver_, CREDIT_GREY);
-        for (const char* name : {"lblsunpos", "lblalt", "lblaz", "lblsundecstr", "lblsunrastr", "Label9",
-                                 "Label14", "Label15", "Label16", "lblbo", "lblntilt", "lbllosun", "lblp"})
+        for (const char* name : {"lblsunpos", "lblalt", "lblaz", "lblsundecstr", "lblsunrastr", "Label9", "Label14",
+                                 "Label15", "Label16", "Label23", "lblbo", "lblntilt", "lbllosun", "lblp", "lblcarrot"})
             settextcolour(findChild<QLabel*>(name), RESULT_BROWN);
         fillclock();
         results_[ResultLabel::lblntilt]->setToolTip(TILT_TOOLTIP);
         const int fault = loadsettings(Program::quorvel, services_.folder, *this, settings,
                                        routine.state.obs, routine.state.view, style_);
         if (fault != 0) throw RuntimeFault(fault, "settings file");
+        showmount();
         QCoreApplication::processEvents();
     } catch (const RuntimeFault& e) {
         services_.messages.showmessage(STARTUP_MESSAGE_TITLE, startupmessage(Program::quorvel, e.number, 0));

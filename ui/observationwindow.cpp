@@ -18,9 +18,7 @@ ObservationWindow::ObservationWindow(WindowServices services)
     : services_(std::move(services)), tpp_(twipsperpixel(this)) {
     setObjectName("f1");
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, FORM_YELLOW);
-    setPalette(p);
+    setformpalette(this);
 }
 
 void ObservationWindow::buildinputs(ControlFactory& f) {
@@ -51,27 +49,30 @@ void ObservationWindow::buildinputs(ControlFactory& f) {
                                        "Standard time difference from UTC in hours.  Negative for longitudes West of Greenwich.");
     boxes_[CheckBox::optdst] = f.checkbox("optdst", "DST", {1530, 2220, 630, 375},
                                           "Check when daylight saving (summer) time is used.");
-    boxes_[CheckBox::chkaltaz] = f.checkbox("chkaltaz", "Altaz mount", {240, 2850, 1215, 250});
-    boxes_[CheckBox::chkequat] = f.checkbox("chkequat", "Equat", {1485, 2850, 735, 250});
-    boxes_[CheckBox::chkflip] = f.checkbox("chkflip", "Flip image horizontally", {240, 3110, 1935, 250});
+    // Widths beyond the design's where a caption needs them to show whole.
+    boxes_[CheckBox::chkaltaz] = f.checkbox("chkaltaz", "Altaz mount", {225, 2850, 1260, 250});
+    boxes_[CheckBox::chkequat] = f.checkbox("chkequat", "Equat", {1485, 2850, 795, 250});
+    boxes_[CheckBox::chkflip] = f.checkbox("chkflip", "Flip image horizontally", {240, 3110, 2025, 250});
     boxes_[CheckBox::chkinvert] = f.checkbox("chkinvert", "Invert", {240, 3360, 975, 250});
     boxes_[CheckBox::chkposang] = f.checkbox("chkposang", "Pos Angs", {240, 3870, 1065, 250});
     boxes_[CheckBox::chksunrot] = f.checkbox("chksunrot", "Rotation", {225, 4140, 1065, 250});
-    boxes_[CheckBox::chkgrid] = f.checkbox("chkgrid", "Grid", {1350, 4130, 615, 250});
+    boxes_[CheckBox::chkgrid] = f.checkbox("chkgrid", "Grid", {1350, 4130, 705, 250});
 
     pic1 = new PictureBox(this, tpp_);
     pic1->setObjectName("pic1");
     placetwips(pic1, 2480, 240, 6805, 5895, tpp_);
 }
 
-void ObservationWindow::buildnotice(ControlFactory& f) {
-    lblalter_ = f.label("lblalter", "Parameters have changed", {360, 5040, 1455, 375}, smallfont());
+void ObservationWindow::buildnotice(ControlFactory& f, TwipsBox box) {
+    QFont font = smallfont();
+    font.setPointSizeF(7.5);  // two lines in the design's box
+    lblalter_ = f.label("lblalter", "Parameters have changed", box, font);
     lblalter_->setAutoFillBackground(true);
     QPalette pink = lblalter_->palette();
     pink.setColor(QPalette::Window, NOTICE_PINK);
+    pink.setColor(QPalette::WindowText, Qt::black);
     lblalter_->setPalette(pink);
     lblalter_->setAlignment(Qt::AlignCenter);
-    lblalter_->raise();  // the notice overlaps the lower part of the draw button
 }
 
 QLabel* ObservationWindow::result(ResultLabel label, QLabel* widget) {
@@ -79,12 +80,16 @@ QLabel* ObservationWindow::result(ResultLabel label, QLabel* widget) {
     return widget;
 }
 
-void ObservationWindow::wireinputs() {
+void ObservationWindow::wireinputs(QPushButton* defaultbutton) {
     for (QLineEdit* t : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_, texts_[TextBox::txttz],
                          texts_[TextBox::txtlat], texts_[TextBox::txtlong]})
         connect(t, &QLineEdit::textChanged, this, &ObservationWindow::showchanged);
-    connect(boxes_[CheckBox::chkaltaz], &QCheckBox::stateChanged, this, &ObservationWindow::chkaltaz_Click);
-    connect(boxes_[CheckBox::chkequat], &QCheckBox::stateChanged, this, &ObservationWindow::chkequat_Click);
+    for (QLineEdit* t : findChildren<QLineEdit*>())
+        connect(t, &QLineEdit::returnPressed, defaultbutton, &QPushButton::click);
+    // A click has already toggled the box; the handler checks it again. The
+    // program's own changes raise the handlers through setvalue.
+    connect(boxes_[CheckBox::chkaltaz], &QCheckBox::clicked, this, &ObservationWindow::chkaltaz_Click);
+    connect(boxes_[CheckBox::chkequat], &QCheckBox::clicked, this, &ObservationWindow::chkequat_Click);
     connect(command1_, &QPushButton::clicked, this, &ObservationWindow::Command1_Click);
     connect(pic1, &PictureBox::pointed, this, &ObservationWindow::pic1_MouseMove);
     connect(pic1, &PictureBox::clicked, this, &ObservationWindow::pic1_Click);
@@ -206,7 +211,12 @@ void ObservationWindow::setvalue(CheckBox box, int v) {
     if (!c) return;
     if (v == 2) c->setTristate(true);
     c->setCheckState(v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    // Setting a box raises its click event, as a click would.
+    if (box == CheckBox::chkaltaz) chkaltaz_Click();
+    if (box == CheckBox::chkequat) chkequat_Click();
 }
+
+void ObservationWindow::showmount() { showtilt(value(CheckBox::chkaltaz) == 1); }
 
 void ObservationWindow::processevents() { QCoreApplication::processEvents(); }
 

@@ -74,11 +74,15 @@ protected:
     /// The inputs column: date, time, place, zone, DST, mount, flip, invert,
     /// and the overlay boxes "Pos Angs", "Rotation", "Grid".
     void buildinputs(ControlFactory& f);
-    /// The notice "Parameters have changed", on top of the draw button it overlaps.
-    void buildnotice(ControlFactory& f);
+    /// The notice "Parameters have changed", where it covers no control.
+    void buildnotice(ControlFactory& f, TwipsBox box);
     /// A result label, registered for its captions.
     QLabel* result(ResultLabel label, QLabel* widget);
-    void wireinputs();
+    /// The events of the inputs: changes show the notice, Enter in a field
+    /// presses the default button, the mount pair excludes itself.
+    void wireinputs(QPushButton* defaultbutton);
+    /// The tilt group follows the mount as loaded, before any redraw.
+    void showmount();
     FieldTexts readfields() const;
     void fillclock();
     DrawPlatform platform();

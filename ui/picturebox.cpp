@@ -11,10 +11,16 @@ PictureBox::PictureBox(QWidget* parent, double tpp)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     setMouseTracking(true);
-    // Each yield of a drawing shows the picture so far and lets the window's events run.
+    // A yield of a drawing shows the picture so far and lets the window's
+    // events run, once a frame at most: a fine grid yields tens of thousands
+    // of times, and the window stays as responsive.
     picture_.surface().onevents = [this] {
+        constexpr qint64 FRAME_MS = 30;
+        if (sinceyield_.isValid() && sinceyield_.elapsed() < FRAME_MS) return;
+        picture_.surface().finish();
         update();
         QCoreApplication::processEvents();
+        sinceyield_.restart();
     };
 }
 
@@ -39,7 +45,8 @@ QSizeF PictureBox::sizetwips() const { return QSizeF(width() * tpp_, height() * 
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, picture_.image());
+    const QImage& image = picture_.image();
+    p.drawImage(QPoint(0, 0), image, picture_.shown());
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) { picture_.resize(sizetwips()); }

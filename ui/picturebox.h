@@ -1,6 +1,7 @@
 // The picture box pic1: a persistent backing image that its paint event only blits.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "qpaintersurface.h"
@@ -35,6 +36,7 @@ private:
     QPointF tosurface(QPointF pixel) const;
     double tpp_;
     PictureImage picture_;
+    QElapsedTimer sinceyield_;  ///< the window's events run at most this often while drawing
 };
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 namespace quorvel {
@@ -11,6 +12,15 @@ namespace quorvel {
 void QtMessageBoxes::showmessage(const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Ok, parent_);
+    // Centred over its window once that is on the screen (the desktop may not
+    // have placed it yet at its first showing), else on the screen.
+    box.adjustSize();
+    QRect over = parent_ && parent_->isVisible() ? parent_->frameGeometry() : QRect();
+    if (over.isEmpty()) {
+        QScreen* screen = parent_ && parent_->screen() ? parent_->screen() : QGuiApplication::primaryScreen();
+        if (screen) over = screen->availableGeometry();
+    }
+    if (!over.isEmpty()) box.move(over.center() - box.rect().center());
     box.exec();
 }
 

@@ -212,7 +212,8 @@ TEST(PainterTest, ResizeKeepsThePictureAndTheSurfaceDrawsOn) {
     const QImage& img = w.picture.image();
     EXPECT_EQ(&w.picture.surface(), surface);
     ASSERT_EQ(img.size(), pixelsof(larger, kTpp));
-    EXPECT_EQ(img.copy(QRect(QPoint(0, 0), before.size())), before) << "the picture stays at the top-left";
+    const QPoint centred((img.width() - before.width()) / 2, (img.height() - before.height()) / 2);
+    EXPECT_EQ(img.copy(QRect(centred, before.size())), before) << "the picture stays whole, centred";
     EXPECT_TRUE(background(pixel(img, QPointF(img.width() - 2, img.height() - 2))));
 
     // The next redraw fills the larger box around its new centre.

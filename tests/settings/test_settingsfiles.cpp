@@ -154,6 +154,7 @@ TEST_F(SettingsFilesTest, ViewerStartSetsBoxesThenTexts) {
 TEST_F(SettingsFilesTest, GrayedStatesLoadUncheckedOnlyInTheViewer) {
     SettingsRec rec = viewerrecord();
     rec.rotation = 2, rec.posangles = 2, rec.drift = 2, rec.sunequator = 2, rec.axes = 2;
+    rec.reserved10 = GRAPHICS_RECORD_MARK;  // a record quorvel_g wrote, so its style is read
     writeall(path("orra.ini"), bytesof(rec));
     Session viewer{Program::quorvel, folder}, graphics{Program::quorvel_g, folder};
     ASSERT_EQ(viewer.load(), 0);
@@ -170,7 +171,7 @@ TEST_F(SettingsFilesTest, GrayedStatesLoadUncheckedOnlyInTheViewer) {
 TEST_F(SettingsFilesTest, GraphicsStartSetsWindowThenFieldsThenStyle) {
     SettingsRec rec = viewerrecord();
     rec.drift = 1, rec.winstate = 2, rec.labelinterval = 30, rec.markinterval = -5, rec.fontsize = 14;
-    rec.gridspacing = 15, rec.diameter = 500, rec.sunequator = 1;
+    rec.gridspacing = 15, rec.diameter = 500, rec.sunequator = 1, rec.reserved10 = GRAPHICS_RECORD_MARK;
     writeall(path("orrag.ini"), bytesof(rec));
     Session s{Program::quorvel_g, folder};
     ASSERT_EQ(s.load(), 0);
@@ -200,7 +201,8 @@ TEST_F(SettingsFilesTest, ViewerSaveCarriesTheOtherFieldsThrough) {
     old.replace(40, 4, std::string("\x1e\x00\x07\x00", 4));  // 30 minutes of a zone of 7 hours
     const struct { const char* tz; int16_t hours; std::string minutebytes; } rows[] = {
         {"0", 0, old.substr(40, 4)},                    // minutes of another zone stay as they were
-        {"5,5", 5, std::string("\x1e\x00\x05\x00", 4)},  // 30 minutes of zone 5
+        {"5.5", 5, std::string("\x1e\x00\x05\x00", 4)},  // 30 minutes of zone 5
+        {"5,5", 5, old.substr(40, 4)},                  // read as the redraw reads it: a whole 5
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.tz);
@@ -245,8 +247,8 @@ TEST_F(SettingsFilesTest, GraphicsFirstRunImportsTheViewerFile) {
     EXPECT_EQ(first.form.state, 0);
     EXPECT_EQ(rect(first.form.geom), (std::vector<int32_t>{300, 100, 12900, 11100}));
     EXPECT_EQ(first.form.text(TextBox::txtlat), "-45.3");
-    EXPECT_EQ(first.form.text(TextBox::txtdia), " 640");
-    EXPECT_EQ(first.style.diskcolour, 0x00FF00);
+    EXPECT_EQ(first.form.text(TextBox::txtdia), "500") << "a record quorvel_g never wrote holds no style";
+    EXPECT_EQ(first.style.diskcolour, 0xFFFFFF);
     first.form.texts[TextBox::txtdia] = "720";
     ASSERT_TRUE(first.save());
     const std::string saved = readall(path("orrag.ini"));

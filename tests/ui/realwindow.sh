@@ -19,7 +19,7 @@ cp "$settings" "$dir/$(basename "$settings" | sed 's/_[^.]*\././')"
 cat >"$dir/run.sh" <<INNER
 #!/bin/sh
 cd "$dir"
-./$(basename "$program") &
+QT_QPA_PLATFORM=xcb ./$(basename "$program") &
 pid=\$!
 i=0
 while [ \$i -lt 40 ]; do
