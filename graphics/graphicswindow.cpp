@@ -237,6 +237,7 @@ TrueScaleRequest F1G::truescalerequest() const {
     r.diameterpx = px && *px > 0 ? *px : 500;
     r.diametermm = lastdiametermm_;
     r.caption = lastcaption_;
+    r.ratio = devicePixelRatioF();  // images as sharp as this screen shows them
     return r;
 }
 

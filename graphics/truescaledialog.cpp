@@ -15,17 +15,20 @@ bool QtTrueScaleQuestions::ask(TrueScaleRequest& r, bool printing) {
     QDialog dialog(parent_);
     dialog.setWindowTitle(printing ? "Print" : "Save Image");
     auto* form = new QFormLayout(&dialog);
-    auto* px = new QDoubleSpinBox(&dialog);
-    px->setRange(10, 20000);
-    px->setDecimals(0);
-    px->setValue(r.diameterpx);
+    QDoubleSpinBox* px = nullptr;  // pixels matter to images only
+    if (!printing) {
+        px = new QDoubleSpinBox(&dialog);
+        px->setRange(10, 20000);
+        px->setDecimals(0);
+        px->setValue(r.diameterpx);
+    }
     auto* mm = new QDoubleSpinBox(&dialog);
     mm->setRange(10, 1000);
     mm->setDecimals(1);
     mm->setValue(r.diametermm);
     auto* caption = new QCheckBox("Date, time, place, P, B0, L0 and rotation below the disk", &dialog);
     caption->setChecked(r.caption);
-    if (!printing) form->addRow("Disk diameter, pixels (PNG, SVG)", px);
+    if (px) form->addRow("Disk diameter, pixels (PNG, SVG)", px);
     form->addRow(printing ? "Disk diameter, mm" : "Disk diameter, mm (PDF)", mm);
     form->addRow("Caption", caption);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
@@ -33,7 +36,7 @@ bool QtTrueScaleQuestions::ask(TrueScaleRequest& r, bool printing) {
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return false;
-    r.diameterpx = px->value();
+    if (px) r.diameterpx = px->value();
     r.diametermm = mm->value();
     r.caption = caption->isChecked();
     if (printing) return true;
@@ -50,7 +53,7 @@ std::string QtTrueScaleQuestions::print(const TrueScaleRequest& r) {
     if (dialog.exec() != QDialog::Accepted) return "";
     // The disk at its diameter in the middle of the printable area.
     const QRectF page = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    return drawtruescale(printer, page.size(), printer.resolution(), r);
+    return drawtruescale(printer, page.size(), printer.resolution(), r).message;
 }
 
 }  // namespace quorvel

@@ -5,53 +5,13 @@
 #include <QImage>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <cmath>
 
-#include "drawroutine.h"
+#include "headless.h"
+#include "picture.h"
 #include "qpaintersurface.h"
 
 namespace quorvel {
-namespace {
-
-class RequestControls : public PictureControls {
-public:
-    explicit RequestControls(const std::set<CheckBox>& on) : on_(on) {}
-    bool checked(CheckBox box) const override { return on_.count(box) > 0; }
-
-private:
-    const std::set<CheckBox>& on_;
-};
-
-class NoLabels : public LabelSink {
-public:
-    void setcaption(ResultLabel, const std::string&) override {}
-};
-
-class KeptMessages : public MessageBoxes {
-public:
-    void showmessage(const std::string&, const std::string& text) override { last = text; }
-    std::string last;
-};
-
-class NoEnd : public ProgramEnd {
-public:
-    void endprogram() override {}
-};
-
-/// Draws the request on a surface over device; "" or the message of a failure.
-std::string drawon(const ExportRequest& r, QPaintDevice& device) {
-    QPainterSurface surface(device, r.sizetwips, r.twipsperpixel);
-    RequestControls controls(r.checked);
-    NoLabels labels;
-    KeptMessages messages;
-    NoEnd end;
-    DrawPlatform platform{surface, controls, labels, messages, end, '.'};
-    DrawRoutine routine;
-    const DrawOutcome outcome = routine.draw(r.fields, r.altaz, platform);
-    surface.finish();
-    return outcome == DrawOutcome::drawn ? "" : messages.last;
-}
-
-}  // namespace
 
 bool hasending(const std::string& path, const std::string& ending) {
     return path.size() >= ending.size() &&
@@ -66,39 +26,45 @@ Outcome savefile(const std::string& path, const QByteArray& data) {
     return Outcome::ok();
 }
 
-std::optional<Outcome> writeimagefile(const std::string& path, QSize pixels,
-                                           const std::function<std::string(QPaintDevice&)>& draw) {
+std::optional<Outcome> writeimagefile(const std::string& path, QSize logical, double scale, double ratio,
+                                      const std::function<Outcome(QPaintDevice&, double)>& draw) {
     QByteArray data;
-    std::string failure;
+    const QSize device(static_cast<int>(std::ceil(logical.width() * scale)),
+                       static_cast<int>(std::ceil(logical.height() * scale)));
     if (hasending(path, ".svg")) {
         QBuffer buffer(&data);
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
-        svg.setSize(pixels);
-        svg.setViewBox(QRect(QPoint(0, 0), pixels));
+        svg.setSize(device);
+        svg.setViewBox(QRect(QPoint(0, 0), device));
+        svg.setResolution(static_cast<int>(std::lround(96 * scale)));  // a logical pixel is 1/96 inch
         svg.setTitle("Quorvel");
-        failure = draw(svg);
+        if (Outcome o = draw(svg, scale); !o.done()) return o;
     } else if (hasending(path, ".png")) {
-        QImage image(pixels, QImage::Format_RGB32);
+        QImage image = ratioimage(logical, scale);
         if (image.isNull())
-            return Outcome::input("could not make an image of " + std::to_string(pixels.width()) + " x " +
-                                  std::to_string(pixels.height()) + " pixels: not enough memory");
-        failure = draw(image);
-        if (failure.empty()) {
-            QBuffer buffer(&data);
-            buffer.open(QIODevice::WriteOnly);
-            if (!image.save(&buffer, "PNG")) return Outcome::io("could not encode the PNG image for " + path);
-        }
+            return Outcome::input("could not make an image of " + std::to_string(device.width()) + " x " +
+                                  std::to_string(device.height()) + " pixels: not enough memory");
+        const int dotspermetre = static_cast<int>(std::lround(96 * ratio / 0.0254));
+        image.setDotsPerMeterX(dotspermetre);
+        image.setDotsPerMeterY(dotspermetre);
+        if (Outcome o = draw(image, 1); !o.done()) return o;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) return Outcome::io("could not encode the PNG image for " + path);
     } else {
         return std::nullopt;
     }
-    if (!failure.empty()) return Outcome::input(failure);
     return savefile(path, data);
 }
 
 Outcome exportpicture(const ExportRequest& r) {
-    const auto result = writeimagefile(r.path, pixelsof(r.sizetwips, r.twipsperpixel),
-                                       [&](QPaintDevice& device) { return drawon(r, device); });
+    const auto result = writeimagefile(
+        r.path, pixelsof(r.sizetwips, r.twipsperpixel), 1, 1, [&](QPaintDevice& device, double devicescale) {
+            QPainterSurface surface(device, r.sizetwips, r.twipsperpixel, devicescale);
+            HeadlessRedraw redraw(r.checked);
+            return redraw.draw(surface, r.fields, r.altaz, drawpicture, CaptionStyle::viewer);
+        });
     return result ? *result : Outcome::usage("the output file must end in .png or .svg");
 }
 

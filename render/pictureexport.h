@@ -32,12 +32,18 @@ bool hasending(const std::string& path, const std::string& ending);
 /// Replaces a file by data, atomically; an I/O outcome says why not.
 Outcome savefile(const std::string& path, const QByteArray& data);
 
-/// Draws on an image (".png") or an SVG drawing (".svg") of pixels, by the
-/// path's ending, and writes the file. draw returns "" or the input message
-/// of why nothing was drawn, in which case no file is written. nullopt for
-/// another ending.
-std::optional<Outcome> writeimagefile(const std::string& path, QSize pixels,
-                                           const std::function<std::string(QPaintDevice&)>& draw);
+/// Draws on an image (".png") or an SVG drawing (".svg"), by the path's
+/// ending, and writes the file; nullopt for another ending.
+///
+/// Given:
+///   logical  the picture's size, logical pixels
+///   scale    device pixels a logical pixel makes
+///   ratio    the screen's pixel ratio the PNG's resolution states (96 dots per inch times it)
+///   draw     draws on the device, whose painter takes logical pixels once
+///            scaled by its devicescale argument; done, or why nothing was
+///            drawn (then no file is written)
+std::optional<Outcome> writeimagefile(const std::string& path, QSize logical, double scale, double ratio,
+                                      const std::function<Outcome(QPaintDevice&, double devicescale)>& draw);
 
 /// Draws the picture of the request and writes it, PNG or SVG by the file's ending.
 /// An input that fails its check writes no file.

@@ -2,7 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPolygon>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -16,11 +16,24 @@ QSize pixelsof(QSizeF sizetwips, double twipsperpixel) {
         .expandedTo(QSize(1, 1));
 }
 
-QPainterSurface::QPainterSurface(QPaintDevice& device, QSizeF sizetwips, double twipsperpixel,
-                                 QColor background)
-    : device_(&device), twips_(sizetwips), tpp_(twipsperpixel), background_(background) {}
+QImage ratioimage(QSize logical, double ratio, QColor fill) {
+    const QSize device(static_cast<int>(std::ceil(logical.width() * ratio)),
+                       static_cast<int>(std::ceil(logical.height() * ratio)));
+    QImage image(device, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    image.setDevicePixelRatio(ratio);
+    const int dotspermetre = static_cast<int>(std::lround(96 * ratio / 0.0254));
+    image.setDotsPerMeterX(dotspermetre);
+    image.setDotsPerMeterY(dotspermetre);
+    image.fill(fill);
+    return image;
+}
 
-void QPainterSurface::retarget(QPaintDevice& device, QSizeF sizetwips, QPoint offset) {
+QPainterSurface::QPainterSurface(QPaintDevice& device, QSizeF sizetwips, double twipsperpixel, double devicescale,
+                                 QColor background)
+    : device_(&device), twips_(sizetwips), tpp_(twipsperpixel), devicescale_(devicescale), background_(background) {}
+
+void QPainterSurface::retarget(QPaintDevice& device, QSizeF sizetwips, QPointF offset) {
     finish();
     device_ = &device;
     twips_ = sizetwips;
@@ -29,10 +42,14 @@ void QPainterSurface::retarget(QPaintDevice& device, QSizeF sizetwips, QPoint of
 
 QPainterSurface::~QPainterSurface() { finish(); }
 
+bool QPainterSurface::raster() const {
+    return device_->devType() == QInternal::Image || device_->devType() == QInternal::Pixmap;
+}
+
 QPainter& QPainterSurface::painter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(device_);
-        painter_->setRenderHint(QPainter::Antialiasing);
+        if (devicescale_ != 1) painter_->scale(devicescale_, devicescale_);
         painter_->setRenderHint(QPainter::TextAntialiasing);
     }
     return *painter_;
@@ -43,14 +60,26 @@ void QPainterSurface::finish() {
     painter_.reset();
 }
 
+QLineF QPainterSurface::crisp(QLineF l) const {
+    if (!raster()) return l;
+    // Device pixels a logical pixel holds; a line of odd device width is
+    // centred on a pixel's middle, one of even width on a pixel's edge.
+    const double k = devicescale_ * device_->devicePixelRatio();
+    const bool odd = static_cast<int>(std::lround(pendingwidth_ * k)) % 2 == 1;
+    auto centre = [&](double v) { return (odd ? std::floor(v * k) + 0.5 : std::round(v * k)) / k; };
+    constexpr double STRAIGHT = 1e-6;  // logical pixels
+    if (std::abs(l.x1() - l.x2()) < STRAIGHT) l.setLine(centre(l.x1()), l.y1(), centre(l.x1()), l.y2());
+    if (std::abs(l.y1() - l.y2()) < STRAIGHT) l.setLine(l.x1(), centre(l.y1()), l.x2(), centre(l.y1()));
+    return l;
+}
+
 void QPainterSurface::flushlines() {
     if (pendinglines_.empty()) return;
-    QPen p(qcolour(pendingcolour_));
-    p.setWidthF(pendingwidth_);
-    p.setCosmetic(true);
-    p.setCapStyle(Qt::RoundCap);
-    painter().setPen(p);
-    painter().drawLines(pendinglines_.data(), static_cast<int>(pendinglines_.size()));
+    QPainter& p = painter();
+    p.setRenderHint(QPainter::Antialiasing, !raster());
+    p.setPen(pen(pendingcolour_, pendingwidth_));
+    for (QLineF& l : pendinglines_) l = crisp(l);
+    p.drawLines(pendinglines_.data(), static_cast<int>(pendinglines_.size()));
     pendinglines_.clear();
 }
 
@@ -62,28 +91,31 @@ const QPainterSurface::CachedFont& QPainterSurface::cachedfont(const FontSpec& w
     };
     for (const CachedFont& c : fonts_)
         if (same(c)) return c;
+    const QFont font = cellfont(wanted);
+    fonts_.push_back({wanted, font, QFontMetricsF(font).ascent()});
+    return fonts_.back();
+}
+
+QFont cellfont(const FontSpec& wanted) {
     QFont font(QString::fromStdString(wanted.face));
     font.setHintingPreference(QFont::PreferNoHinting);  // turned glyphs gain nothing from hinting
     font.setPixelSize(std::max(1, wanted.height));
-    // The height asked for is the character cell (ascent + descent), as a GDI font's.
     const double cell = QFontMetricsF(font).height();
     if (cell > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.height * wanted.height / cell))));
     font.setWeight(static_cast<QFont::Weight>(std::clamp(wanted.weight, 1, 1000)));
     font.setItalic(wanted.italic);
     font.setUnderline(wanted.underline);
     font.setStrikeOut(wanted.strikeout);
-    fonts_.push_back({wanted, font, QFontMetricsF(font).ascent()});
-    return fonts_.back();
+    return font;
 }
 
 QPointF QPainterSurface::topixels(float x, float y) const {
     return {(x - scaleleft_) / tpp_ + offset_.x(), (y - scaletop_) / tpp_ + offset_.y()};
 }
 
-QPen QPainterSurface::pen(Colour colour) const {
+QPen QPainterSurface::pen(Colour colour, int width) const {
     QPen p(qcolour(colour));
-    p.setWidthF(drawwidth);
-    p.setCosmetic(true);
+    p.setWidthF(width);  // logical pixels
     p.setCapStyle(Qt::RoundCap);
     return p;
 }
@@ -101,7 +133,8 @@ void QPainterSurface::cls() {
     }
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(offset_, pixelsof(twips_, tpp_)), qcolour(backcolour));
+    p.fillRect(QRectF(offset_, QSizeF(pixelsof(twips_, tpp_))), qcolour(backcolour));
+    if (!clearrect_.isEmpty()) p.fillRect(clearrect_, qcolour(backcolour));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -115,10 +148,18 @@ void QPainterSurface::line(float x1, float y1, float x2, float y2, Colour colour
 void QPainterSurface::circle(float x, float y, float r, Colour colour) {
     flushlines();
     QPainter& p = painter();
-    p.setPen(pen(colour));
-    p.setBrush(fillstyle == FillStyle::solid ? QBrush(qcolour(fillcolour)) : QBrush(Qt::NoBrush));
+    const QPointF centre = topixels(x, y);
     const double rpx = r / tpp_;
-    p.drawEllipse(topixels(x, y), rpx, rpx);
+    if (fillstyle == FillStyle::solid) {  // the area smooth, its outline crisp over it
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(Qt::NoPen);
+        p.setBrush(qcolour(fillcolour));
+        p.drawEllipse(centre, rpx, rpx);
+    }
+    p.setRenderHint(QPainter::Antialiasing, !raster());
+    p.setPen(pen(colour, drawwidth));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, rpx, rpx);
 }
 
 void QPainterSurface::print(const std::string& text, const FontSpec& wanted) {
@@ -126,6 +167,7 @@ void QPainterSurface::print(const std::string& text, const FontSpec& wanted) {
     const CachedFont& font = cachedfont(wanted);
     QPainter& p = painter();
     p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
     p.translate(topixels(currentx, currenty));
     p.rotate(-wanted.escapement / 10.0);  // counter-clockwise on the screen
     p.setFont(font.font);
@@ -136,10 +178,13 @@ void QPainterSurface::print(const std::string& text, const FontSpec& wanted) {
 
 void QPainterSurface::polygon(const std::vector<PixelPoint>& points) {
     flushlines();
-    QPolygon poly;
-    for (const PixelPoint& pt : points) poly << QPoint(pt.x, pt.y);
+    QPolygonF poly;  // pixels of the box, whose corner lies at the offset
+    for (const PixelPoint& pt : points) poly << QPointF(pt.x + offset_.x(), pt.y + offset_.y());
     QPainter& p = painter();
-    p.setPen(pen(forecolour));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QPen edge = pen(forecolour, drawwidth);
+    edge.setJoinStyle(Qt::RoundJoin);
+    p.setPen(edge);
     p.setBrush(qcolour(fillcolour));
     p.drawPolygon(poly, Qt::OddEvenFill);
 }
@@ -148,23 +193,22 @@ void QPainterSurface::doevents() {
     if (onevents) onevents();
 }
 
-PictureImage::PictureImage(QSizeF sizetwips, double twipsperpixel)
-    : image_(pixelsof(sizetwips, twipsperpixel), QImage::Format_RGB32), tpp_(twipsperpixel),
-      box_(image_.size()), surface_(image_, sizetwips, twipsperpixel) {
-    image_.fill(PICTURE_BACKGROUND);
+PictureImage::PictureImage(QSizeF sizetwips, double twipsperpixel, double ratio)
+    : image_(ratioimage(pixelsof(sizetwips, twipsperpixel), ratio)), tpp_(twipsperpixel), ratio_(ratio),
+      box_(pixelsof(sizetwips, twipsperpixel)), surface_(image_, sizetwips, twipsperpixel) {
     surface_.beforeclear = [this] {
         fit(box_, false);
         surface_.retarget(image_, QSizeF(surface_.width(), surface_.height()));
     };
 }
 
-void PictureImage::fit(QSize pixels, bool keep) {
-    if (pixels == image_.size()) return;
-    QImage next(pixels, QImage::Format_RGB32);
-    next.fill(qcolour(surface_.backcolour));
+void PictureImage::fit(QSize logical, bool keep) {
+    const QSize now = image_.deviceIndependentSize().toSize();
+    if (logical == now) return;
+    QImage next = ratioimage(logical, ratio_, qcolour(surface_.backcolour));
     if (keep) {
         QPainter p(&next);
-        p.drawImage((pixels.width() - image_.width()) / 2, (pixels.height() - image_.height()) / 2, image_);
+        p.drawImage(QPointF((logical.width() - now.width()) / 2, (logical.height() - now.height()) / 2), image_);
     }
     image_ = next;
 }
@@ -172,13 +216,13 @@ void PictureImage::fit(QSize pixels, bool keep) {
 void PictureImage::resize(QSizeF sizetwips) {
     surface_.finish();
     box_ = pixelsof(sizetwips, tpp_);
-    fit(image_.size().expandedTo(box_), true);
-    const QRect box = shown();
-    surface_.retarget(image_, sizetwips, box.topLeft());
+    fit(image_.deviceIndependentSize().toSize().expandedTo(box_), true);
+    surface_.retarget(image_, sizetwips, QPointF(shown().topLeft()));
 }
 
 QRect PictureImage::shown() const {
-    return QRect(QPoint((image_.width() - box_.width()) / 2, (image_.height() - box_.height()) / 2), box_);
+    const QSize whole = image_.deviceIndependentSize().toSize();
+    return QRect(QPoint((whole.width() - box_.width()) / 2, (whole.height() - box_.height()) / 2), box_);
 }
 
 const QImage& PictureImage::image() {

@@ -1,17 +1,22 @@
-// The surface drawn with QPainter: on a backing image for the windows, or on
-// any paint device (an SVG generator) for export.
+// The surface drawn with QPainter, on any paint device: the backing image of
+// a window's picture box, a PNG image, an SVG drawing, a PDF page, a printer.
+//
+// Every output draws in logical pixels (the box's twips over its twips per
+// pixel) and differs only in its device transform: an image at a device
+// pixel ratio gets it from Qt, a page gets devicescale device units per
+// logical pixel (its dots per inch over 96).
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QLineF>
 #include <QPainter>
 #include <QPaintDevice>
 #include <QSize>
 #include <functional>
 #include <memory>
 #include <vector>
-#include <QFont>
-#include <QLineF>
 
 #include "surface.h"
 
@@ -24,14 +29,26 @@ QColor qcolour(Colour c);
 
 class QPainterSurface : public Surface {
 public:
-    /// Draws on device, a box of sizetwips at twipsperpixel twips a device pixel.
-    QPainterSurface(QPaintDevice& device, QSizeF sizetwips, double twipsperpixel,
+    /// Draws on device a box of sizetwips at twipsperpixel twips a logical
+    /// pixel; devicescale device units make a logical pixel (beyond the
+    /// device's own pixel ratio).
+    ///
+    /// Notes:
+    /// 1. On a raster device (an image) lines and circle outlines are drawn
+    ///    without smoothing, horizontal and vertical ones centred on device
+    ///    pixels, so that each drawn pixel has the line's exact colour; text
+    ///    and filled areas are smoothed. Vector devices get smooth shapes.
+    /// 2. A "1 pixel" line is one logical pixel wide: two device pixels at a
+    ///    ratio of 2, 0.26 mm on a page.
+    QPainterSurface(QPaintDevice& device, QSizeF sizetwips, double twipsperpixel, double devicescale = 1,
                     QColor background = PICTURE_BACKGROUND);
     ~QPainterSurface() override;
 
     /// Draws on another device from now on (the drawing state stays); the box
-    /// lies at offset device pixels in it.
-    void retarget(QPaintDevice& device, QSizeF sizetwips, QPoint offset = {});
+    /// lies at offset logical pixels in it.
+    void retarget(QPaintDevice& device, QSizeF sizetwips, QPointF offset = {});
+    /// What cls clears besides the box, logical pixels (a picture's margins).
+    void setclearrect(QRectF logical) { clearrect_ = logical; }
 
     float width() const override { return static_cast<float>(twips_.width()); }
     float height() const override { return static_cast<float>(twips_.height()); }
@@ -61,13 +78,17 @@ private:
     const CachedFont& cachedfont(const FontSpec& wanted);
     void flushlines();
     QPointF topixels(float x, float y) const;
-    QPen pen(Colour colour) const;
+    QLineF crisp(QLineF l) const;
+    QPen pen(Colour colour, int width) const;
+    bool raster() const;
 
     QPaintDevice* device_;
     QSizeF twips_;
-    QPoint offset_;  ///< where the box lies on the device, pixels
     double tpp_;
+    double devicescale_;
     QColor background_;
+    QPointF offset_;    ///< where the box lies on the device, logical pixels
+    QRectF clearrect_;  ///< cleared with the box
     float scaleleft_ = 0, scaletop_ = 0;
     std::unique_ptr<QPainter> painter_;
     std::vector<CachedFont> fonts_;
@@ -77,30 +98,40 @@ private:
     int pendingwidth_ = 1;
 };
 
-/// Device pixels that hold a box of sizetwips: whole pixels, rounded up.
+/// The font that fills a character cell height pixels high (ascent and
+/// descent together), as the text procedures ask for it.
+QFont cellfont(const FontSpec& wanted);
+
+/// Logical pixels that hold a box of sizetwips: whole pixels, rounded up.
 QSize pixelsof(QSizeF sizetwips, double twipsperpixel);
+
+/// An image of logical pixels at a device pixel ratio, its resolution
+/// saying so (96 dots per inch times the ratio); null when it cannot be made.
+QImage ratioimage(QSize logical, double ratio, QColor fill = PICTURE_BACKGROUND);
 
 /// The picture box's persistent backing image and its surface: the picture
 /// survives covering, repaints and resizes; a paint handler only blits it.
 class PictureImage {
 public:
-    PictureImage(QSizeF sizetwips, double twipsperpixel);
+    /// ratio: the screen's device pixel ratio.
+    PictureImage(QSizeF sizetwips, double twipsperpixel, double ratio = 1);
     /// A new size of the box keeps the whole drawing, centred in the box: a
     /// larger box widens the image with the background last cleared to, a
     /// smaller one shows its middle. The surface stays the same object, so a
     /// redraw in progress goes on. The next clearing fits the image to the box.
     void resize(QSizeF sizetwips);
     QPainterSurface& surface() { return surface_; }
-    /// The whole drawing, with all drawing so far applied.
+    /// The whole drawing, with all drawing so far applied, at the screen's ratio.
     const QImage& image();
-    /// The part of the image the box shows, image pixels.
+    /// The part of the image the box shows, logical pixels of the image.
     QRect shown() const;
 
 private:
-    void fit(QSize pixels, bool keep);
+    void fit(QSize logical, bool keep);
     QImage image_;
     double tpp_;
-    QSize box_;  ///< the box, pixels
+    double ratio_;
+    QSize box_;  ///< the box, logical pixels
     QPainterSurface surface_;
 };
 

@@ -7,10 +7,12 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QFontMetricsF>
 #include <cmath>
+#include <vector>
 
 #include "captions.h"
-#include "drawroutine.h"
+#include "headless.h"
 #include "graphicsview.h"
 #include "numbertext.h"
 #include "orientation.h"
@@ -22,92 +24,129 @@ namespace quorvel {
 namespace {
 
 constexpr double MM_PER_INCH = 25.4;
-constexpr double BOX_PER_DIAMETER = 1.6;      // the scale and its numbers around the disk
-constexpr double CAPTION_PER_DIAMETER = 0.2;  // room for two caption lines below
-constexpr double SMALLEST_MM = 10, LARGEST_MM = 2800;  // a PDF page is at most 5080 mm a side
+constexpr double LOGICAL_DPI = 96;   // a logical pixel is 1/96 inch
+constexpr double TPP = 15;           // twips a logical pixel, as on the window
+constexpr double MARGIN = 0.02;      // around the picture, of the diameter
+constexpr double SMALLEST_MM = 10, LARGEST_MM = 2000;  // a PDF page is at most 5080 mm a side
 constexpr double LARGEST_PX = 100000;
 constexpr double LARGEST_IMAGE_PIXELS = 16384.0 * 16384;  // 1 GiB of 32-bit pixels
 
-class RequestControls : public PictureControls {
-public:
-    RequestControls(const TrueScaleRequest& r, const std::map<TextBox, std::string>& texts) : r_(r), texts_(texts) {}
-    bool checked(CheckBox box) const override { return r_.checked.count(box) > 0; }
-    std::string text(TextBox box) const override {
-        auto it = texts_.find(box);
-        return it == texts_.end() ? "" : it->second;
-    }
-
-private:
-    const TrueScaleRequest& r_;
-    const std::map<TextBox, std::string>& texts_;
-};
-
-class Quiet : public LabelSink, public MessageBoxes, public ProgramEnd {
-public:
-    void setcaption(ResultLabel, const std::string&) override {}
-    void showmessage(const std::string&, const std::string& text) override { last = text; }
-    void endprogram() override {}
-    std::string last;
-};
-
 std::string twodigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
+std::string number(double v) { return generaltext(std::round(v * 10) / 10); }
+
 /// The two caption lines of a drawn moment.
-std::pair<std::string, std::string> captionlines(const TrueScaleRequest& r, const RedrawState& st) {
+std::vector<std::string> captionlines(const TrueScaleRequest& r, const RedrawState& st) {
     const ObsInput& o = st.obs;
     const SunState& s = st.sun;
     const std::string local = std::to_string(o.year) + "-" + twodigits(o.month) + "-" + twodigits(o.day) + " " +
                               r.fields.hour + ":" + (r.fields.min.size() < 2 ? "0" : "") + r.fields.min;
     const double ut = s.dayfrac * 24.0;
     const int uth = static_cast<int>(ut), utm = static_cast<int>(std::lround((ut - uth) * 60)) % 60;
-    std::string first = "Local " + local + (o.dst ? " (DST)" : "") + "   zone " + signedtext(o.tz).substr(o.tz < 0 ? 0 : 1) +
-                        " h   UT " + twodigits(uth) + ":" + twodigits(utm) + "   JD " + jdcaption(s.jd, s.jdfrac);
-    std::string second = "Lat " + patterntext(o.lat, "0.0") + "   Long " + patterntext(o.lon, "0.0") +
-                         " (east negative)   P " + pcaption(s.p) + "   B0 " + b0caption(s.b0) + "   L0 " +
-                         l0caption(s.l0) + "   Rotation " + std::to_string(carringtonrotation(s.jd, s.jdfrac, s.l0));
-    return {first, second};
+    return {"Local " + local + (o.dst ? " (DST)" : "") + "   zone " + signedtext(o.tz).substr(o.tz < 0 ? 0 : 1) +
+                " h   UT " + twodigits(uth) + ":" + twodigits(utm) + "   JD " + jdcaption(s.jd, s.jdfrac),
+            "Lat " + patterntext(o.lat, "0.0") + "   Long " + patterntext(o.lon, "0.0") + " (east negative)   P " +
+                pcaption(s.p) + "   B0 " + b0caption(s.b0) + "   L0 " + l0caption(s.l0) + "   Rotation " +
+                std::to_string(carringtonrotation(s.jd, s.jdfrac, s.l0))};
 }
 
-/// Draws on a surface whose disk is diameterdev device pixels across, with
-/// the style's sizes as checked.
-std::string drawscaled(QPaintDevice& device, QSizeF boxtwips, double tpp, double diameterdev,
-                       const TrueScaleRequest& r, StyleSizes sizes) {
-    // The numbers keep their size relative to the disk of the window's view.
-    sizes.numbersize = static_cast<int32_t>(std::max(1.0, std::floor(sizes.numbersize * diameterdev / sizes.diameter)));
-    sizes.diameter = diameterdev;
-
-    QPainterSurface surface(device, boxtwips, tpp);
-    RequestControls controls(r, r.texts);
-    Quiet quiet;
-    DrawPlatform platform{surface, controls, quiet, quiet, quiet, '.'};
-    DrawRoutine routine;
-    auto picture = [&](Surface& s, RedrawState& st, const PictureControls& c, ArrowPoints& pts) {
-        drawgraphicpicture(s, st, c, r.style, sizes, pts);
-        if (!r.caption) return;
-        const auto [first, second] = captionlines(r, st);
-        const double radius = st.sun.radius;
-        const int32_t height = static_cast<int32_t>(std::max(8.0, diameterdev / 45));
-        s.forecolour = r.style.pacolour;
-        fontprint(s, first, static_cast<float>(-radius * 1.45), static_cast<float>(radius * 1.5), "Arial", height, 400, 0);
-        fontprint(s, second, static_cast<float>(-radius * 1.45), static_cast<float>(radius * 1.5 + height * tpp * 1.3),
-                  "Arial", height, 400, 0);
-    };
-    const DrawOutcome outcome = routine.draw(r.fields, r.altaz, platform, picture, CaptionStyle::graphics);
-    surface.finish();
-    return outcome == DrawOutcome::drawn ? "" : quiet.last;
-}
-
-/// The style boxes of a request, checked as the window's view buttons check them.
-Outcome checkedsizes(const TrueScaleRequest& r, StyleSizes& sizes) {
+/// The style boxes of a request, as the view buttons read them.
+Outcome stylesizes(const TrueScaleRequest& r, StyleSizes& sizes) {
     return checkstylesizes(
         [&](TextBox box) {
             auto it = r.texts.find(box);
             return it == r.texts.end() ? std::string() : it->second;
         },
-        largestdiameter(15), sizes);
+        largestdiameter(TPP), sizes);
 }
 
-std::string number(double v) { return generaltext(std::round(v * 10) / 10); }
+/// Where the parts of a true-scale picture lie, in working pixels: logical
+/// pixels, or coarser ones for a disk beyond the largest the grid draws
+/// exactly (scale says how many logical pixels one holds).
+struct Layout {
+    StyleSizes sizes;      ///< the style's, the diameter and number size at this scale
+    double scale = 1;      ///< logical pixels a working pixel makes
+    double extent = 0;     ///< from the disk's centre to the farthest element, and a margin
+    int32_t caption = 0;   ///< caption line height; 0 for none
+    double captionwidth = 0;
+    std::vector<std::string> lines;
+
+    double margin() const { return MARGIN * sizes.diameter; }
+    QSizeF size() const {
+        const double width = std::max(2 * extent, captionwidth + 2 * margin());
+        return {width, 2 * extent + (caption ? 2.6 * caption + margin() : 0)};
+    }
+    /// The disk's centre in the picture.
+    QPointF centre() const { return {size().width() / 2, extent}; }
+};
+
+double linewidth(const std::string& text, int32_t height) {
+    FontSpec font;
+    font.height = height;
+    return QFontMetricsF(cellfont(font)).horizontalAdvance(QString::fromStdString(text));
+}
+
+/// The layout of a disk diameter logical pixels across, with its caption no
+/// wider than widest (working pixels; 0 for any width).
+Layout layoutof(const TrueScaleRequest& r, const StyleSizes& style, double diameter,
+                const std::vector<std::string>& lines, double widest = 0) {
+    Layout l;
+    l.sizes = style;
+    l.scale = std::max(1.0, diameter / largestdiameter(TPP));
+    l.sizes.diameter = diameter / l.scale;
+    // The numbers keep their size relative to the disk of the window's view.
+    l.sizes.numbersize =
+        static_cast<int32_t>(std::max(1.0, std::floor(style.numbersize * l.sizes.diameter / style.diameter)));
+    const double radius = l.sizes.diameter / 2;
+    double reach = radius;
+    if (r.checked.count(CheckBox::chkaxes)) reach = std::max(reach, radius * 1.7 / 1.5);
+    if (r.checked.count(CheckBox::chkposang))  // the numbers hang inward from their circle
+        reach = std::max(reach, 1.17 * radius + (16.0 / TPP + 0.3) * l.sizes.numbersize);
+    l.extent = reach + l.margin();
+    if (!r.caption) return l;
+    l.lines = lines;
+    l.caption = static_cast<int32_t>(std::max(8.0, l.sizes.diameter / 45));
+    for (;;) {  // the caption keeps to the width it is given
+        l.captionwidth = 0;
+        for (const std::string& line : lines) l.captionwidth = std::max(l.captionwidth, linewidth(line, l.caption));
+        if (widest <= 0 || l.captionwidth + 2 * l.margin() <= widest || l.caption <= 4) return l;
+        l.caption = std::max(4, static_cast<int32_t>(l.caption * (widest - 2 * l.margin()) / l.captionwidth));
+    }
+}
+
+/// The caption lines of a request's moment; an input fault when its fields fail.
+Outcome momentlines(const TrueScaleRequest& r, std::vector<std::string>& lines) {
+    if (!r.caption) return Outcome::ok();
+    struct Nothing : LabelSink {
+        void setcaption(ResultLabel, const std::string&) override {}
+    } labels;
+    RedrawState state;
+    const InputFault fault = drawvalues(r.fields, r.altaz, '.', state, labels, CaptionStyle::graphics);
+    if (fault != InputFault::none) return Outcome::input(inputmessage(fault));
+    lines = captionlines(r, state);
+    return Outcome::ok();
+}
+
+/// Draws a layout on a device whose painter takes devicescale device units
+/// for a logical pixel, the picture's corner at at (working pixels).
+Outcome drawlayout(QPaintDevice& device, double devicescale, QPointF at, const Layout& l, const TrueScaleRequest& r) {
+    const QPointF centre = at + l.centre();
+    const QSizeF box(2 * l.extent * TPP, 2 * l.extent * TPP);
+    QPainterSurface surface(device, box, TPP, devicescale * l.scale);
+    surface.retarget(device, box, centre - QPointF(l.extent, l.extent));
+    surface.setclearrect(QRectF(at, l.size()));
+    HeadlessRedraw redraw(r.checked, r.texts);
+    auto picture = [&](Surface& s, RedrawState& st, const PictureControls& c, ArrowPoints& pts) {
+        drawgraphicpicture(s, st, c, r.style, l.sizes, pts);
+        s.forecolour = r.style.pacolour;
+        for (size_t i = 0; i < l.lines.size(); ++i) {  // twips from the disk's centre
+            const double x = (at.x() + l.margin() - centre.x()) * TPP;
+            const double y = (2 * l.extent + (0.3 + 1.3 * static_cast<double>(i)) * l.caption - l.extent) * TPP;
+            fontprint(s, l.lines[i], static_cast<float>(x), static_cast<float>(y), "Arial", l.caption, 400, 0);
+        }
+    };
+    return redraw.draw(surface, r.fields, r.altaz, picture, CaptionStyle::graphics);
+}
 
 }  // namespace
 
@@ -129,50 +168,51 @@ void applystylerecord(const SettingsRec& rec, TrueScaleRequest& r) {
     if (rec.mountaltaz == 1) r.altaz = true;
 }
 
-QSizeF truescalepage(const TrueScaleRequest& r) {
-    const double side = r.diametermm * BOX_PER_DIAMETER;
-    return {side, side + (r.caption ? r.diametermm * CAPTION_PER_DIAMETER : 0)};
-}
-
 Outcome checktruescale(const TrueScaleRequest& r, bool page) {
     StyleSizes sizes;
-    if (Outcome o = checkedsizes(r, sizes); !o.done()) return o;
+    if (Outcome o = stylesizes(r, sizes); !o.done()) return o;
     if (page) {
         if (!(r.diametermm >= SMALLEST_MM && r.diametermm <= LARGEST_MM))
             return Outcome::input("The disk diameter of " + number(r.diametermm) + " mm is not from " +
-                                  number(SMALLEST_MM) + " to " + number(LARGEST_MM) +
-                                  " mm (the largest a PDF page holds with the scale around it).");
+                                  number(SMALLEST_MM) + " to " + number(LARGEST_MM) + " mm.");
         return Outcome::ok();
     }
     if (!(r.diameterpx >= 1 && r.diameterpx <= LARGEST_PX))
         return Outcome::input("The disk diameter of " + number(r.diameterpx) + " pixels is not from 1 to " +
                               number(LARGEST_PX) + " pixels.");
     if (hasending(r.path, ".png")) {
-        const QSize pixels = truescalepixels(r);
-        if (static_cast<double>(pixels.width()) * pixels.height() > LARGEST_IMAGE_PIXELS)
-            return Outcome::input("A disk of " + number(r.diameterpx) + " pixels makes an image of " +
-                                  std::to_string(pixels.width()) + " x " + std::to_string(pixels.height()) +
-                                  " pixels, more than the " + number(LARGEST_IMAGE_PIXELS / 1e6) +
-                                  " million pixels this program makes: choose a smaller diameter, or SVG or PDF.");
+        // The caption is not known yet: the widest picture it could make.
+        const Layout l = layoutof(r, sizes, r.diameterpx, {});
+        const double side = 2 * l.extent * l.scale * r.ratio;
+        const double pixels = side * (side + (r.caption ? 0.1 * side : 0));
+        if (pixels > LARGEST_IMAGE_PIXELS)
+            return Outcome::input("A disk of " + number(r.diameterpx) + " pixels makes an image of about " +
+                                  number(pixels / 1e6) + " million pixels, more than the " +
+                                  number(LARGEST_IMAGE_PIXELS / 1e6) +
+                                  " million this program makes: choose a smaller diameter, or SVG or PDF.");
     }
     return Outcome::ok();
 }
 
-QSize truescalepixels(const TrueScaleRequest& r) {
-    const double side = std::ceil(r.diameterpx * BOX_PER_DIAMETER);
-    return QSize(static_cast<int>(side),
-                 static_cast<int>(std::ceil(side + (r.caption ? r.diameterpx * CAPTION_PER_DIAMETER : 0))));
-}
-
-std::string drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const TrueScaleRequest& r) {
+Outcome drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const TrueScaleRequest& r) {
     StyleSizes sizes;
-    if (Outcome o = checktruescale(r, true); !o.done()) return o.message;
-    checkedsizes(r, sizes);
-    const double tpp = 1440.0 / dpi;
-    const QSizeF twips(sizemm.width() / MM_PER_INCH * 1440, sizemm.height() / MM_PER_INCH * 1440);
-    // The disk sits in the middle of the square part; the caption goes below it.
-    const double diameterdev = r.diametermm / MM_PER_INCH * dpi;
-    return drawscaled(device, twips, tpp, diameterdev, r, sizes);
+    std::vector<std::string> lines;
+    if (Outcome o = checktruescale(r, true); !o.done()) return o;
+    if (Outcome o = momentlines(r, lines); !o.done()) return o;
+    stylesizes(r, sizes);
+    const double diameter = r.diametermm / MM_PER_INCH * LOGICAL_DPI;
+    const double scale = std::max(1.0, diameter / largestdiameter(TPP));
+    const QSizeF page(sizemm.width() / MM_PER_INCH * LOGICAL_DPI / scale, sizemm.height() / MM_PER_INCH * LOGICAL_DPI / scale);
+    const Layout l = layoutof(r, sizes, diameter, lines, page.width());
+    const QSizeF need = l.size();
+    if (need.width() > page.width() || need.height() > page.height()) {
+        const double mm = MM_PER_INCH / LOGICAL_DPI * l.scale;
+        return Outcome::input("A disk of " + number(r.diametermm) + " mm with its scale and caption needs " +
+                              number(need.width() * mm) + " x " + number(need.height() * mm) +
+                              " mm; the printable area is " + number(sizemm.width()) + " x " +
+                              number(sizemm.height()) + " mm. Choose a smaller diameter or a larger paper.");
+    }
+    return drawlayout(device, dpi / LOGICAL_DPI, QPointF((page.width() - need.width()) / 2, 0), l, r);
 }
 
 Outcome exporttruescale(const TrueScaleRequest& r) {
@@ -181,30 +221,36 @@ Outcome exporttruescale(const TrueScaleRequest& r) {
         return Outcome::usage("the output file must end in .png, .svg or .pdf");
     if (Outcome o = checktruescale(r, pdf); !o.done()) return o;
     StyleSizes sizes;
-    checkedsizes(r, sizes);
-    if (pdf) {
-        QByteArray data;
-        std::string failure;
-        {
-            QBuffer buffer(&data);
-            buffer.open(QIODevice::WriteOnly);
-            QPdfWriter pdf(&buffer);
-            constexpr int DPI = 1200;
-            pdf.setResolution(DPI);
-            pdf.setPageSize(QPageSize(truescalepage(r), QPageSize::Millimeter, "Quorvel"));
-            pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-            pdf.setTitle("Quorvel");
-            pdf.setCreator("Quorvel");
-            failure = drawtruescale(pdf, truescalepage(r), DPI, r);
-        }
-        if (!failure.empty()) return Outcome::input(failure);
-        return savefile(r.path, data);
+    stylesizes(r, sizes);
+    std::vector<std::string> lines;
+    if (Outcome o = momentlines(r, lines); !o.done()) return o;
+    if (!pdf) {
+        const Layout l = layoutof(r, sizes, r.diameterpx, lines);
+        const QSize logical(static_cast<int>(std::ceil(l.size().width() * l.scale)),
+                            static_cast<int>(std::ceil(l.size().height() * l.scale)));
+        const double scale = hasending(r.path, ".png") ? r.ratio : 1;
+        return *writeimagefile(r.path, logical, scale, r.ratio, [&](QPaintDevice& device, double devicescale) {
+            return drawlayout(device, devicescale, {}, l, r);
+        });
     }
-    const QSize pixels = truescalepixels(r);
-    const QSizeF twips(pixels.width() * 15.0, pixels.height() * 15.0);
-    return *writeimagefile(r.path, pixels, [&](QPaintDevice& device) {
-        return drawscaled(device, twips, 15, r.diameterpx, r, sizes);
-    });
+    constexpr int DPI = 1200;
+    const Layout l = layoutof(r, sizes, r.diametermm / MM_PER_INCH * LOGICAL_DPI, lines);
+    const double mm = MM_PER_INCH / LOGICAL_DPI * l.scale;
+    QByteArray data;
+    Outcome drawn;
+    {
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(DPI);
+        writer.setPageSize(QPageSize(l.size() * mm, QPageSize::Millimeter, "Quorvel"));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        writer.setTitle("Quorvel");
+        writer.setCreator("Quorvel");
+        drawn = drawlayout(writer, DPI / LOGICAL_DPI, {}, l, r);
+    }
+    if (!drawn.done()) return drawn;
+    return savefile(r.path, data);
 }
 
 }  // namespace quorvel

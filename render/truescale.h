@@ -8,7 +8,6 @@
 #include <string>
 
 #include <QPaintDevice>
-#include <QSize>
 #include <QSizeF>
 
 #include "obsinput.h"
@@ -25,18 +24,27 @@ struct TrueScaleRequest {
     std::set<CheckBox> checked;           ///< display and style check boxes that are on
     std::map<TextBox, std::string> texts; ///< the style boxes (diameter, intervals, number size)
     StyleOpts style;
-    double diameterpx = 500;              ///< PNG and SVG: disk diameter, pixels
+    double diameterpx = 500;              ///< PNG and SVG: disk diameter, logical pixels
     double diametermm = 150;              ///< PDF and print: disk diameter, millimetres
     bool caption = false;                 ///< date, time, place, P, B0, L0 and rotation below the disk
+    double ratio = 1;                     ///< PNG: device pixels a logical pixel makes (the screen's ratio)
     std::string path;                     ///< ".png", ".svg" or ".pdf"
 };
 
 /// The style, the style boxes and the check boxes a quorvel_g settings record holds.
 void applystylerecord(const SettingsRec& rec, TrueScaleRequest& request);
 
-/// Writes the request by the file's ending. An input, a style box or a size
-/// that fails its check writes no file (an input fault); so does an image
-/// too large to make.
+/// Writes the request by the file's ending: PNG and SVG with the disk
+/// diameterpx logical pixels across (a PNG has ratio device pixels for each,
+/// and says so in its resolution), PDF with the disk diametermm across on a
+/// page that holds the picture and its caption. An input, a style box or a
+/// size that fails its check writes no file (an input fault); so does an
+/// image too large to make.
+///
+/// Notes:
+/// 1. Every element stands where the window's graphics-ready view puts it
+///    relative to the disk: the scale's numbers keep their size relative to
+///    the disk of the style's diameter.
 Outcome exporttruescale(const TrueScaleRequest& request);
 
 /// The checks of exporttruescale before anything is drawn: the style boxes
@@ -44,15 +52,10 @@ Outcome exporttruescale(const TrueScaleRequest& request);
 /// in pixels (and the image's size for PNG) otherwise.
 Outcome checktruescale(const TrueScaleRequest& request, bool page);
 
-/// The pixels of the PNG or SVG picture of a request.
-QSize truescalepixels(const TrueScaleRequest& request);
-
-/// Draws the request on a page-like device at dpi dots per inch, the disk
-/// diameter in millimetres, centred in a box of sizemm; "" or why not (the
-/// message of a failed check).
-std::string drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const TrueScaleRequest& request);
-
-/// The size of the page that holds the disk, its scale and its caption, millimetres.
-QSizeF truescalepage(const TrueScaleRequest& request);
+/// Prints the request on a page-like device (a printer) at dpi dots per
+/// inch: the disk diametermm across, centred across the printable area of
+/// sizemm and at its top, the caption below. An input fault when the fields
+/// fail or when the picture does not fit the printable area.
+Outcome drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const TrueScaleRequest& request);
 
 }  // namespace quorvel

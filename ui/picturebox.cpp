@@ -7,7 +7,7 @@
 namespace quorvel {
 
 PictureBox::PictureBox(QWidget* parent, double tpp)
-    : QWidget(parent), tpp_(tpp), picture_(QSizeF(15 * tpp, 15 * tpp), tpp) {
+    : QWidget(parent), tpp_(tpp), picture_(QSizeF(15 * tpp, 15 * tpp), tpp, parent->devicePixelRatioF()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     setMouseTracking(true);
@@ -46,7 +46,10 @@ QSizeF PictureBox::sizetwips() const { return QSizeF(width() * tpp_, height() * 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QImage& image = picture_.image();
-    p.drawImage(QPoint(0, 0), image, picture_.shown());
+    const double ratio = image.devicePixelRatio();
+    const QRect shown = picture_.shown();
+    p.drawImage(QRectF(QPointF(0, 0), QSizeF(shown.size())), image,
+                QRectF(shown.x() * ratio, shown.y() * ratio, shown.width() * ratio, shown.height() * ratio));
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) { picture_.resize(sizetwips()); }

@@ -139,6 +139,31 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
+    // Under a dark desktop palette every caption, field and value still reads
+    // against what lies behind it.
+    void darkpalette() {
+        const QPalette desktop = QApplication::palette();
+        QPalette dark;
+        for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
+                                    {QPalette::Base, QColor(42, 42, 42)}, {QPalette::Text, Qt::white},
+                                    {QPalette::Button, QColor(53, 53, 53)}, {QPalette::ButtonText, Qt::white}})
+            dark.setColor(role, colour);
+        QApplication::setPalette(dark);
+        Rig rig;
+        QVERIFY(rig.shown());
+        for (const char* name : {"Label7", "Label2", "Label23", "lblcarrot", "lblp", "txtlat", "chkgrid", "optdst", "lblalter"}) {
+            auto* w = rig.child<QWidget>(name);
+            w->show();
+            const QImage image = w->grab().toImage();
+            const int behind = qGray(image.pixel(image.width() - 1, image.height() - 1));
+            int contrast = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) contrast = std::max(contrast, std::abs(qGray(image.pixel(x, y)) - behind));
+            QVERIFY2(contrast > 100, name);
+        }
+        QApplication::setPalette(desktop);
+    }
+
     void changeshowsnotice_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("notice");

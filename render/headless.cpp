@@ -1,0 +1,17 @@
+#include "headless.h"
+
+namespace quorvel {
+
+std::string HeadlessRedraw::text(TextBox box) const {
+    auto it = texts_.find(box);
+    return it == texts_.end() ? "" : it->second;
+}
+
+Outcome HeadlessRedraw::draw(Surface& surface, const FieldTexts& fields, bool altaz, const PictureStep& picture,
+                             CaptionStyle captions) {
+    DrawPlatform platform{surface, *this, *this, *this, *this, '.'};
+    if (routine.draw(fields, altaz, platform, picture, captions) == DrawOutcome::drawn) return Outcome::ok();
+    return Outcome::input(message_);
+}
+
+}  // namespace quorvel

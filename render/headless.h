@@ -1,0 +1,39 @@
+// One redraw without a window, for the outputs that draw a picture alone:
+// the check boxes and style boxes of a request, no labels, the message of a
+// failed check kept, no end of the program.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "drawroutine.h"
+#include "outcome.h"
+
+namespace quorvel {
+
+class HeadlessRedraw : public PictureControls, public LabelSink, public MessageBoxes, public ProgramEnd {
+public:
+    HeadlessRedraw(const std::set<CheckBox>& checked, const std::map<TextBox, std::string>& texts = {})
+        : checked_(checked), texts_(texts) {}
+
+    /// The redraw of fields on surface, with picture as its picture step;
+    /// an input fault with the check's message when the fields fail.
+    Outcome draw(Surface& surface, const FieldTexts& fields, bool altaz, const PictureStep& picture,
+                 CaptionStyle captions);
+
+    bool checked(CheckBox box) const override { return checked_.count(box) > 0; }
+    std::string text(TextBox box) const override;
+    void setcaption(ResultLabel, const std::string&) override {}
+    void showmessage(const std::string&, const std::string& text) override { message_ = text; }
+    void endprogram() override {}
+
+    DrawRoutine routine;
+
+private:
+    const std::set<CheckBox>& checked_;
+    const std::map<TextBox, std::string> texts_;
+    std::string message_;
+};
+
+}  // namespace quorvel
