@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_RUNS ?= 30000
 
-.PHONY: all deps build run test fuzz-short fuzz bench clean
+.PHONY: all deps build run test fuzz-short fuzz bench package install clean
 
 all: build
 
@@ -17,7 +17,16 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	cd $(BUILD)/bin && ./quorvel
+	$(BUILD)/bin/quorvel
+
+# The Debian package quorvel_VERSION_amd64.deb in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# Installs into PREFIX (default /usr/local).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The fuzz run comes first, so that CTest's summary closes the output.
 test: build fuzz-short

@@ -2,7 +2,10 @@
 // example picture drawn by the program itself.
 //
 // usage: makehelp INPUT.html OUTPUT.pdf
+#include <QBuffer>
+#include <QDateTime>
 #include <QFile>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -27,6 +30,19 @@ QImage examplepicture(const QString& dir) {
     return quorvel::exportpicture(r).done() ? QImage(QString::fromStdString(r.path)) : QImage();
 }
 
+/// With SOURCE_DATE_EPOCH set, the document's creation date is that moment
+/// (written in the same number of bytes), so that builds repeat byte for byte.
+void stampdate(QByteArray& pdf) {
+    bool ok = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    if (!ok) return;
+    const QByteArray stamp = "/CreationDate (D:" +
+                             QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).toString("yyyyMMddHHmmss").toLatin1() + "Z)";
+    static const QRegularExpression date(R"(/CreationDate \(D:\d{14}Z\))");
+    const QRegularExpressionMatch m = date.match(QString::fromLatin1(pdf));
+    if (m.hasMatch() && m.capturedLength() == stamp.size()) pdf.replace(m.capturedStart(), stamp.size(), stamp);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,12 +63,23 @@ int main(int argc, char** argv) {
     doc.addResource(QTextDocument::ImageResource, QUrl("example.png"), examplepicture(outdir));
     doc.setHtml(QString::fromUtf8(in.readAll()));
 
-    QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-    pdf.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
-    pdf.setCreator("Quorvel");
-    doc.print(&pdf);
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+        pdf.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
+        pdf.setCreator("Quorvel");
+        doc.print(&pdf);
+    }
     QFile::remove(outdir + "/helpexample.png");
+    stampdate(bytes);
+    QFile out(QString::fromLocal8Bit(argv[2]));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "makehelp: cannot write %s\n", argv[2]);
+        return 1;
+    }
     return 0;
 }

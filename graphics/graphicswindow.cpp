@@ -159,7 +159,7 @@ void F1G::Form_Load() {
         loadstep = 3;
         fillclock();
         loadstep = 4;
-        const int fault = loadsettings(Program::quorvel_g, services_.folder, *this, settings, routine.state.obs,
+        const int fault = loadsettings(Program::quorvel_g, services_.folders, *this, settings, routine.state.obs,
                                        routine.state.view, styleopts);
         if (fault != 0) throw RuntimeFault(fault, "settings file");
         loadstep = 5;
@@ -202,7 +202,7 @@ bool F1G::draw() { return redraw(false); }
 bool F1G::drawgraphic() { return redraw(true); }
 
 void F1G::save() {
-    writeini(Program::quorvel_g, services_.folder, *this, settings, routine.state.obs, routine.state.view,
+    writeini(Program::quorvel_g, services_.folders, *this, settings, routine.state.obs, routine.state.view,
              styleopts, services_.messages);
 }
 

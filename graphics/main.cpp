@@ -1,27 +1,21 @@
 // quorvel_g: the oriented solar disk as a presentation graphic.
 #include <QApplication>
-#include <QDir>
 
+#include "desktop.h"
+#include "desktopstart.h"
 #include "graphicswindow.h"
-#include "launcher.h"
-#include "platform.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = quorvel::commandline(argc, argv,
+            "Quorvel-G draws the oriented solar disk as a presentation graphic in chosen colours and sizes, "
+            "and copies it to the clipboard, saves it at a true scale (PNG, SVG, PDF) and prints it."))
+        return *status;
     QApplication app(argc, argv);
-    // The settings and help files live in the program folder, which is the current folder.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-    quorvel::QtProgramEnd end;
-    quorvel::DesktopShell shell;
-    quorvel::Clock clock;
-    quorvel::QtMessageBoxes messages;
+    quorvel::Desktop desktop;
     quorvel::QtColourChooser colours;
     quorvel::QtClipboard clipboard;
-    quorvel::F1G f1({messages, end, shell, clock, QDir::currentPath().toStdString()}, {colours, clipboard});
-    messages.setparent(&f1);
-    shell.failed = [&messages](const std::string& why) { messages.showmessage("Help Error", why); };
+    quorvel::F1G f1({desktop.messages, desktop.end, desktop.shell, desktop.clock, quorvel::desktopfolders("orrag.ini")},
+                    {colours, clipboard});
     colours.setparent(&f1);
-    f1.Form_Load();
-    if (end.ended()) return app.exec();
-    f1.show();
-    return app.exec();
+    return desktop.run(f1, [&] { f1.Form_Load(); });
 }

@@ -1,6 +1,8 @@
 #include "truescaledialog.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -9,7 +11,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "desktopstart.h"
+
 namespace quorvel {
+
+QtTrueScaleQuestions::QtTrueScaleQuestions(QWidget* parent)
+    : parent_(parent), folder_(QString::fromStdString(picturesfolder())) {}
 
 bool QtTrueScaleQuestions::ask(TrueScaleRequest& r, bool printing) {
     QDialog dialog(parent_);
@@ -40,17 +47,21 @@ bool QtTrueScaleQuestions::ask(TrueScaleRequest& r, bool printing) {
     r.diametermm = mm->value();
     r.caption = caption->isChecked();
     if (printing) return true;
-    const QString path = QFileDialog::getSaveFileName(parent_, "Save Image", "disk.png",
+    const QString path = QFileDialog::getSaveFileName(parent_, "Save Image", QDir(folder_).filePath("disk.png"),
                                                       "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
     if (path.isEmpty()) return false;
+    folder_ = QFileInfo(path).absolutePath();
     r.path = path.toStdString();
     return true;
 }
 
 std::string QtTrueScaleQuestions::print(const TrueScaleRequest& r) {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName("disk");
+    QDir::setCurrent(folder_);  // where the print dialog proposes its file
     QPrintDialog dialog(&printer, parent_);
     if (dialog.exec() != QDialog::Accepted) return "";
+    if (!printer.outputFileName().isEmpty()) folder_ = QFileInfo(printer.outputFileName()).absolutePath();
     // The disk at its diameter in the middle of the printable area.
     const QRectF page = printer.pageLayout().paintRect(QPageLayout::Millimeter);
     return drawtruescale(printer, page.size(), printer.resolution(), r).message;

@@ -20,16 +20,19 @@ public:
     virtual std::string print(const TrueScaleRequest& request) = 0;
 };
 
-/// The desktop's dialogs: sizes and caption, the file chooser, the print dialog.
+/// The desktop's dialogs: sizes and caption, the file chooser, the print
+/// dialog. Files are proposed in the user's Pictures folder, then in the
+/// folder of the last one saved while the program runs.
 class QtTrueScaleQuestions : public TrueScaleQuestions {
 public:
-    explicit QtTrueScaleQuestions(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtTrueScaleQuestions(QWidget* parent = nullptr);
     void setparent(QWidget* parent) { parent_ = parent; }
     bool ask(TrueScaleRequest& request, bool printing) override;
     std::string print(const TrueScaleRequest& request) override;
 
 private:
     QWidget* parent_;
+    QString folder_;  ///< where the next file is proposed
 };
 
 }  // namespace quorvel

@@ -3,11 +3,12 @@
 # need, when they are missing. Runs apt-get as root, through sudo otherwise.
 set -eu
 
-PACKAGES="build-essential cmake make pkg-config
+PACKAGES="build-essential cmake make pkg-config dpkg-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool openbox
+  fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool openbox xdg-utils
+  desktop-file-utils appstream
   locales poppler-utils"
 
 missing=""
@@ -15,11 +16,18 @@ for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
 
+# Root runs the commands itself, a user through sudo; a user without sudo is told what to run.
+can_root() { [ "$(id -u)" = 0 ] || command -v sudo >/dev/null 2>&1; }
 as_root() {
   if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
 }
 
 if [ -n "$missing" ]; then
+  if ! can_root; then
+    echo "Some packages are missing and installing them needs root. As root, run:" >&2
+    echo "  apt-get update && apt-get install -y --no-install-recommends$missing" >&2
+    exit 1
+  fi
   echo "Installing:$missing"
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
@@ -27,5 +35,9 @@ fi
 
 # A locale with a decimal comma, for the tests that prove parsing ignores it.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-  as_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 || echo "note: could not make the de_DE.UTF-8 locale"
+  if can_root; then
+    as_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 || echo "note: could not make the de_DE.UTF-8 locale"
+  else
+    echo "note: the de_DE.UTF-8 locale is missing; as root: localedef -i de_DE -c -f UTF-8 de_DE.UTF-8"
+  fi
 fi

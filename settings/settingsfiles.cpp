@@ -98,11 +98,12 @@ void applywindow(const SettingsRec& rec, SettingsForm& form) {
 }
 
 /// quorvel_g: back up "orrag.ini", import "orra.ini" on the first run, read.
-int readgraphicsfile(const std::string& folder, SettingsBytes& bytes) {
+int readgraphicsfile(const Folders& folders, SettingsBytes& bytes) {
+    const std::string& folder = folders.settings;
     const std::string own = filepath(folder, GRAPHICS_SETTINGS_FILE);
     // A backup that cannot be written costs nothing now; the settings still load.
     if (copyfile(own, filepath(folder, GRAPHICS_BACKUP_FILE)) == FAULT_FILE_NOT_FOUND) {
-        const std::string viewer = filepath(folder, QUORVEL_SETTINGS_FILE);
+        const std::string viewer = filepath(folders.viewersettings, QUORVEL_SETTINGS_FILE);
         const int fault = readrecordfile(viewer, bytes);
         if (fault != 0) return fault;
         copyfile(viewer, own);  // where the folder is read-only, the record read serves
@@ -157,11 +158,11 @@ const char* settingsfilename(Program program) {
     return program == Program::quorvel ? QUORVEL_SETTINGS_FILE : GRAPHICS_SETTINGS_FILE;
 }
 
-int loadsettings(Program program, const std::string& folder, SettingsForm& form,
+int loadsettings(Program program, const Folders& folders, SettingsForm& form,
                  SettingsState& state, ObsInput& obs, ViewOpts& view, StyleOpts& style) {
     SettingsBytes bytes{};
     const bool g = program == Program::quorvel_g;
-    if (const int fault = g ? readgraphicsfile(folder, bytes) : readviewerfile(folder, bytes))
+    if (const int fault = g ? readgraphicsfile(folders, bytes) : readviewerfile(folders.settings, bytes))
         return fault;
     applyrecord(program, decoderecord(bytes), form, state, obs, view, style);
     return 0;
@@ -244,7 +245,7 @@ void graphicsfields(const SettingsForm& form, const StyleOpts& style, SettingsRe
 
 }  // namespace
 
-bool writeini(Program program, const std::string& folder, SettingsForm& form,
+bool writeini(Program program, const Folders& folders, SettingsForm& form,
               SettingsState& state, ObsInput& obs, ViewOpts& view, const StyleOpts& style,
               MessageBoxes& messages) {
     const bool g = program == Program::quorvel_g;
@@ -307,11 +308,11 @@ bool writeini(Program program, const std::string& folder, SettingsForm& form,
     if (g) form.processevents();
     const SettingsBytes bytes = encoderecord(rec);
     const std::string reason =
-        replacefile(filepath(folder, file), std::string(bytes.begin(), bytes.end()));
+        replacefile(filepath(folders.settings, file), std::string(bytes.begin(), bytes.end()));
     if (!reason.empty()) {
         messages.showmessage(SAVE_MESSAGE_TITLE,
-                             std::string("The settings could not be saved to '") + file +
-                                 "' in the program folder: " + reason +
+                             "The settings could not be saved to '" + filepath(folders.settings, file) +
+                                 "': " + reason +
                                  ". The previous settings file is unchanged.");
         return false;
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "obsinput.h"
+#include "settingsfolder.h"
 #include "settingsform.h"
 #include "settingsrec.h"
 #include "stylesizes.h"
@@ -44,8 +45,9 @@ void storecolours(const StyleOpts& style, SettingsRec& rec);
 /// The program's own settings file name.
 const char* settingsfilename(Program program);
 
-/// Reads the settings file in folder and sets the record, the module values
-/// and the window's fields and check boxes.
+/// Reads the program's settings file in folders.settings (quorvel_g's first
+/// run imports "orra.ini" from folders.viewersettings) and sets the record,
+/// the module values and the window's fields and check boxes.
 ///
 /// Returns 0, or the fault number of a start-up failure (the caller shows
 /// startupmessage and ends the program): 53 when quorvel_g finds neither
@@ -61,7 +63,7 @@ const char* settingsfilename(Program program);
 /// 4. A record quorvel_g never wrote (offset 10 is not 100: quorvel's file,
 ///    an empty file) gives quorvel_g the design's style, and its place, zone
 ///    and options as usual.
-int loadsettings(Program program, const std::string& folder, SettingsForm& form,
+int loadsettings(Program program, const Folders& folders, SettingsForm& form,
                  SettingsState& state, ObsInput& obs, ViewOpts& view, StyleOpts& style);
 
 /// The part of loadsettings after the reading: sets the record, the module
@@ -78,7 +80,7 @@ inline constexpr const char* STARTUP_MESSAGE_TITLE = "File Error";
 /// file. Returns false, after telling the user why in a message box, when the
 /// save was refused (a value that does not fit its field) or failed; the old
 /// file is then exactly as it was.
-bool writeini(Program program, const std::string& folder, SettingsForm& form,
+bool writeini(Program program, const Folders& folders, SettingsForm& form,
               SettingsState& state, ObsInput& obs, ViewOpts& view, const StyleOpts& style,
               MessageBoxes& messages);
 

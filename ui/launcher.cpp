@@ -66,7 +66,7 @@ int32_t launch(ShellService& shell, std::string& command, int32_t show,
     const SplitCommand s = splitcommand(command, folder);
     command = s.command;
     const int32_t result = shell.shellexecute(s.file, s.parameters, s.folder, show);
-    if (result < 32) shell.startprogram(command, show);
+    if (result < 32) shell.startprogram(command, s.folder, show);
     return result;
 }
 
@@ -103,11 +103,11 @@ int32_t DesktopShell::shellexecute(const std::string& file, const std::string& p
     return DONE;
 }
 
-void DesktopShell::startprogram(const std::string& commandline, int32_t) {
+void DesktopShell::startprogram(const std::string& commandline, const std::string& folder, int32_t) {
     QStringList parts = QProcess::splitCommand(QString::fromStdString(commandline));
     if (parts.isEmpty()) throw RuntimeFault(53, "nothing to start");
     const QString program = parts.takeFirst();
-    const QFileInfo info(QDir::current(), program);
+    const QFileInfo info(folder.empty() ? QDir::current() : QDir(QString::fromStdString(folder)), program);
     if (!info.exists()) throw RuntimeFault(53, program.toStdString() + " was not found");
     if (info.isFile() && !info.isExecutable()) throw RuntimeFault(5, notrunnable(info));
     if (!QProcess::startDetached(info.absoluteFilePath(), parts))

@@ -37,9 +37,11 @@ public:
     /// for the document.
     virtual int32_t shellexecute(const std::string& file, const std::string& parameters,
                                  const std::string& folder, int32_t show) = 0;
-    /// The plain program start of a whole command line; throws RuntimeFault
-    /// (53 when the program is not found) when it cannot start it.
-    virtual void startprogram(const std::string& commandline, int32_t show) = 0;
+    /// The plain program start of a whole command line, its program looked
+    /// for in folder (the current folder when empty); throws RuntimeFault
+    /// (53 when the program is not found, 5 when it may not be run) when it
+    /// cannot start it.
+    virtual void startprogram(const std::string& commandline, const std::string& folder, int32_t show) = 0;
 };
 
 /// Hands a command line to the shell; returns the shell's result (greater
@@ -57,7 +59,7 @@ public:
     explicit DesktopShell(std::string opener = "xdg-open") : opener_(std::move(opener)) {}
     int32_t shellexecute(const std::string& file, const std::string& parameters,
                          const std::string& folder, int32_t show) override;
-    void startprogram(const std::string& commandline, int32_t show) override;
+    void startprogram(const std::string& commandline, const std::string& folder, int32_t show) override;
     /// Told, once the window's events run again, when the opener ended
     /// without opening a document it had accepted.
     std::function<void(const std::string& message)> failed;

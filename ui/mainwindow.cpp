@@ -106,7 +106,7 @@ void F1::Form_Load() {
             settextcolour(findChild<QLabel*>(name), RESULT_BROWN);
         fillclock();
         results_[ResultLabel::lblntilt]->setToolTip(TILT_TOOLTIP);
-        const int fault = loadsettings(Program::quorvel, services_.folder, *this, settings,
+        const int fault = loadsettings(Program::quorvel, services_.folders, *this, settings,
                                        routine.state.obs, routine.state.view, style_);
         if (fault != 0) throw RuntimeFault(fault, "settings file");
         showmount();
@@ -128,16 +128,16 @@ void F1::draw() {
 
 void F1::butdraw_Click() {
     draw();
-    writeini(Program::quorvel, services_.folder, *this, settings, routine.state.obs, routine.state.view,
+    writeini(Program::quorvel, services_.folders, *this, settings, routine.state.obs, routine.state.view,
              style_, services_.messages);
 }
 
 void F1::Command2_Click() {
     std::string command = "quorvel_g";
     try {
-        launch(services_.shell, command, 1, services_.folder);
+        launch(services_.shell, command, 1, services_.folders.program);
     } catch (const RuntimeFault& e) {
-        services_.messages.showmessage("Graphics", "The graphics program quorvel_g could not be started from the program folder: " +
+        services_.messages.showmessage("Graphics", "The graphics program quorvel_g could not be started from " + services_.folders.program + ": " +
                                                        std::string(e.what()) + ".");
     }
 }

@@ -130,7 +130,7 @@ void ObservationWindow::showchanged() { lblalter_->show(); }
 void ObservationWindow::openhelp(const std::string& document) {
     std::string command = document;
     try {
-        launch(services_.shell, command, 1, services_.folder);
+        launch(services_.shell, command, 1, services_.folders.documents);
     } catch (const RuntimeFault& e) {
         if (e.number == 53)
             services_.messages.showmessage("File Error", "File '" + document +

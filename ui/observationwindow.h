@@ -27,7 +27,7 @@ struct WindowServices {
     ProgramEnd& end;
     ShellService& shell;
     const Clock& clock;
-    std::string folder;  ///< the program folder, where the settings and help files are
+    Folders folders;     ///< where the settings, the help documents and quorvel_g are
     Clipboard* clipboard = nullptr;  ///< the system clipboard when not given
 };
 
@@ -44,7 +44,7 @@ public:
     /// The readout of the point under the mouse, and its copy on a click.
     void pic1_MouseMove(double x, double y);
     void pic1_Click(double x, double y);
-    /// Opens a help document of the program folder; a missing one, or one
+    /// Opens a help document of the documents folder; a missing one, or one
     /// without a viewer, is reported and the program goes on.
     void openhelp(const std::string& document);
 

@@ -260,6 +260,14 @@ TEST_F(SettingsFilesTest, GraphicsFirstRunImportsTheViewerFile) {
     EXPECT_EQ(readall(path("orra.ini")), viewerfile) << "quorvel_g never writes the viewer's file";
 }
 
+// A program folder that may take the file keeps it; one that cannot (here
+// one that does not exist; as root, permissions stop no write) sends it to
+// the configuration folder.
+TEST_F(SettingsFilesTest, SettingsLiveBesideTheProgramOrInTheConfigurationFolder) {
+    EXPECT_EQ(settingsfolder(folder, "orra.ini", "/config"), folder);
+    EXPECT_EQ(settingsfolder(folder + "/gone", "orra.ini", "/config"), "/config");
+}
+
 TEST_F(SettingsFilesTest, StartUpFaults) {
     Session g{Program::quorvel_g, folder};
     EXPECT_EQ(g.load(), FAULT_FILE_NOT_FOUND);

@@ -38,7 +38,7 @@ struct FakeShell : ShellService {
         calls.push_back({file, params, folder, std::to_string(show)});
         return result;
     }
-    void startprogram(const std::string& line, int32_t) override {
+    void startprogram(const std::string& line, const std::string&, int32_t) override {
         started.push_back(line);
         if (startfault != 0) throw RuntimeFault(startfault, line + " not started");
     }

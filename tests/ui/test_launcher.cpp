@@ -73,7 +73,7 @@ public:
         shellcalls.push_back({file, parameters, folder, show});
         return result;
     }
-    void startprogram(const std::string& commandline, int32_t) override {
+    void startprogram(const std::string& commandline, const std::string&, int32_t) override {
         started.push_back(commandline);
         if (startfails) throw RuntimeFault(53, "not found");
     }

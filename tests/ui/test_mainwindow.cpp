@@ -398,7 +398,6 @@ private slots:
         QVERIFY(QString::fromStdString(reports[0]).contains("helpqv.pdf"));
 
         programfile(dir, "quorvel_g", false);
-        QDir::setCurrent(dir.path());
         std::string command = "quorvel_g";
         try {
             launch(shell, command, 1, dir.path().toStdString());
