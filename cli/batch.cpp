@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "drawvalues.h"
+#include "output.h"
 
 namespace quorvel::cli {
 namespace {
@@ -65,13 +66,26 @@ void answerbatchline(std::string_view line, std::string& out) {
     out += '\n';
 }
 
-bool runbatch(std::FILE* in, std::FILE* out) {
+Outcome runbatch(std::FILE* in, std::FILE* out) {
     constexpr size_t WRITE_AT = 1 << 20;  // bytes of answers held before they go to stdio
+    const std::string overlonganswer =
+        "error\tthe line is longer than " + std::to_string(LONGEST_BATCH_LINE) + " bytes\n";
     std::string answers, pending;
-    bool writeok = true;
-    auto writeanswers = [&] {
-        writeok = writeok && std::fwrite(answers.data(), 1, answers.size(), out) == answers.size();
-        answers.clear();
+    bool overlong = false;  // the pending line grew too long: its further bytes are skipped
+    auto keep = [&](std::string_view piece) {
+        if (overlong) return;
+        if (pending.size() + piece.size() > LONGEST_BATCH_LINE) {
+            overlong = true;
+            pending.clear();
+        } else {
+            pending.append(piece);
+        }
+    };
+    auto answerpending = [&] {
+        if (overlong) answers += overlonganswer;
+        else answerbatchline(pending, answers);
+        pending.clear();
+        overlong = false;
     };
     std::vector<char> buf(1 << 16);
     size_t n;
@@ -79,21 +93,24 @@ bool runbatch(std::FILE* in, std::FILE* out) {
         std::string_view chunk(buf.data(), n);
         size_t start = 0;
         for (size_t nl; (nl = chunk.find('\n', start)) != std::string_view::npos; start = nl + 1) {
-            if (pending.empty()) {
-                answerbatchline(chunk.substr(start, nl - start), answers);
+            const std::string_view piece = chunk.substr(start, nl - start);
+            if (pending.empty() && !overlong && piece.size() <= LONGEST_BATCH_LINE) {
+                answerbatchline(piece, answers);
             } else {
-                pending.append(chunk.substr(start, nl - start));
-                answerbatchline(pending, answers);
-                pending.clear();
+                keep(piece);
+                answerpending();
             }
         }
-        pending.append(chunk.substr(start));
-        if (answers.size() >= WRITE_AT) writeanswers();
+        keep(chunk.substr(start));
+        if (answers.size() >= WRITE_AT) {
+            if (Outcome written = writeall(out, answers); !written.done()) return written;
+            answers.clear();
+        }
     }
-    const bool readok = !std::ferror(in);
-    if (!pending.empty()) answerbatchline(pending, answers);
-    writeanswers();
-    return readok && writeok && std::fflush(out) == 0;
+    const bool readfailed = std::ferror(in);
+    if (!readfailed && (overlong || !pending.empty())) answerpending();
+    if (Outcome written = writeandflush(out, answers); !written.done()) return written;
+    return readfailed ? Outcome::io("cannot read standard input") : Outcome::ok();
 }
 
 }  // namespace quorvel::cli

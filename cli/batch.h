@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "outcome.h"
+
 namespace quorvel::cli {
 
 /// Appends the answer to one case line (without its line feed) to out, with
@@ -18,8 +20,17 @@ namespace quorvel::cli {
 ///    error answer of its own.
 void answerbatchline(std::string_view line, std::string& out);
 
-/// Answers every line of in on out; the output is written at the end.
-/// Returns false when reading or writing failed.
-bool runbatch(std::FILE* in, std::FILE* out);
+/// The longest case line answered as a case, in bytes without its line feed.
+inline constexpr size_t LONGEST_BATCH_LINE = 1 << 20;
+
+/// Answers every line of in on out, in order, and flushes out. An io outcome
+/// when reading or writing failed; the answers stop at the first failed write.
+///
+/// Notes:
+/// 1. A last line without a line feed is answered like the others.
+/// 2. A line longer than LONGEST_BATCH_LINE is answered by "error", TAB and
+///    a message saying so, and is never held whole: memory stays the same
+///    whatever the input.
+Outcome runbatch(std::FILE* in, std::FILE* out);
 
 }  // namespace quorvel::cli

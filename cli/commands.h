@@ -1,15 +1,19 @@
-// The commands of quorvel_cli. Each returns the exit status: 0 success,
-// 1 an input that fails its check, 2 a usage error (thrown as UsageError).
+// The commands of quorvel_cli. Each reads its arguments (without the command
+// name), writes its results to standard output and returns its outcome, whose
+// kind is the exit status: 0 done, 1 an input that fails its check, 2 a usage
+// error, 3 a file that cannot be read or written.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "outcome.h"
+
 namespace quorvel::cli {
 
-int ephemcommand(const std::vector<std::string>& args);
-int tablecommand(const std::vector<std::string>& args);
-int rendercommand(const std::vector<std::string>& args);
+Outcome ephemcommand(const std::vector<std::string>& args);
+Outcome tablecommand(const std::vector<std::string>& args);
+Outcome rendercommand(const std::vector<std::string>& args);
 
 /// The nine field options shared by ephem and render, with their help lines.
 extern const char* const FIELD_OPTIONS_HELP;

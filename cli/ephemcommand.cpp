@@ -1,10 +1,10 @@
 #include <cstdio>
-#include <iostream>
 
 #include "batch.h"
 #include "commands.h"
 #include "drawvalues.h"
 #include "fieldoptions.h"
+#include "output.h"
 
 namespace quorvel::cli {
 namespace {
@@ -22,7 +22,10 @@ const char* const BATCH_HELP =
     "--batch reads cases from standard input, one a line: the nine field texts\n"
     "separated by TAB in the order day, month, year, hour, min, tz, dst, lat, long\n"
     "(dst \"1\" means checked). Each line is answered by one line: the 11 captions\n"
-    "separated by TAB, or \"error\", a TAB and the message. Exit status 0.\n";
+    "separated by TAB, or \"error\", a TAB and the message; a line longer than\n"
+    "1048576 bytes is answered by an error of its own. The exit status is 0 even\n"
+    "when cases fail their checks, 3 when the input cannot be read or the answers\n"
+    "cannot be written.\n";
 
 class PrintSink : public LabelSink {
 public:
@@ -40,30 +43,22 @@ public:
 
 }  // namespace
 
-int ephemcommand(const std::vector<std::string>& args) {
-    std::set<std::string> valued = fieldoptionnames();
-    const Options opts(args, valued, {"batch", "help"});
-    if (opts.flag("help")) {
-        std::cout << EPHEM_HELP << FIELD_OPTIONS_HELP << BATCH_HELP;
-        return 0;
-    }
+Outcome ephemcommand(const std::vector<std::string>& args) {
+    OptionNames names{fieldoptionnames(), {"batch", "help"}};
+    Options opts;
+    if (Outcome read = Options::read(args, names, opts); !read.done()) return read;
+    if (opts.flag("help")) return writeandflush(stdout, std::string(EPHEM_HELP) + FIELD_OPTIONS_HELP + BATCH_HELP);
     if (opts.flag("batch")) {
-        if (args.size() != 1) throw UsageError("--batch takes no other options");
-        if (!runbatch(stdin, stdout)) {
-            std::cerr << "quorvel_cli: reading or writing failed\n";
-            return 2;
-        }
-        return 0;
+        if (opts.count() != 1) return Outcome::usage("--batch takes no other options");
+        return runbatch(stdin, stdout);
     }
+    FieldTexts fields;
+    if (Outcome read = fieldtexts(opts, fields); !read.done()) return read;
     RedrawState state;
     PrintSink sink;
-    const InputFault fault = drawvalues(fieldtexts(opts), false, '.', state, sink);
-    if (fault != InputFault::none) {
-        std::cerr << inputmessage(fault) << '\n';
-        return 1;
-    }
-    std::cout << sink.text;
-    return 0;
+    const InputFault fault = drawvalues(fields, false, '.', state, sink);
+    if (fault != InputFault::none) return Outcome::input(inputmessage(fault));
+    return writeandflush(stdout, sink.text);
 }
 
 }  // namespace quorvel::cli

@@ -23,11 +23,10 @@ const std::set<std::string>& fieldoptionnames() {
     return names;
 }
 
-FieldTexts fieldtexts(const Options& opts) {
+Outcome fieldtexts(const Options& opts, FieldTexts& f) {
     const std::time_t now = std::time(nullptr);
     std::tm ut{};
     gmtime_r(&now, &ut);
-    FieldTexts f;
     f.day = opts.get("day", std::to_string(ut.tm_mday));
     f.month = opts.get("month", std::to_string(ut.tm_mon + 1));
     f.year = opts.get("year", std::to_string(ut.tm_year + 1900));
@@ -35,11 +34,10 @@ FieldTexts fieldtexts(const Options& opts) {
     f.min = opts.get("min", std::to_string(ut.tm_min));
     f.tz = opts.get("tz", "0");
     const std::string dst = opts.get("dst", "0");
-    if (dst != "0" && dst != "1") throw UsageError("--dst takes 0 or 1");
     f.dst = dst == "1";
     f.lat = opts.get("lat", "0");
     f.lon = opts.get("long", "0");
-    return f;
+    return dst == "0" || dst == "1" ? Outcome::ok() : Outcome::usage("--dst takes 0 or 1");
 }
 
 }  // namespace quorvel::cli

@@ -13,7 +13,8 @@ namespace quorvel::cli {
 const std::set<std::string>& fieldoptionnames();
 
 /// The field texts from the options. Omitted date and time fields take the
-/// current Universal Time, the others "0"; --dst must be 0 or 1.
-FieldTexts fieldtexts(const Options& opts);
+/// current Universal Time, the others "0". A usage outcome when --dst is not
+/// 0 or 1.
+Outcome fieldtexts(const Options& opts, FieldTexts& f);
 
 }  // namespace quorvel::cli

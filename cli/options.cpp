@@ -2,30 +2,42 @@
 
 namespace quorvel::cli {
 
-Options::Options(const std::vector<std::string>& args, const std::set<std::string>& valued,
-                 const std::set<std::string>& flags) {
+Outcome Options::read(const std::vector<std::string>& args, const OptionNames& names, Options& opts) {
+    opts = Options();
+    opts.count_ = args.size();
+    bool optionsended = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.rfind("--", 0) != 0) throw UsageError("unexpected argument '" + a + "'");
+        if (optionsended || a == "-" || a.empty() || a[0] != '-') {
+            if (opts.operands_.size() >= names.operands) return Outcome::usage("unexpected argument '" + a + "'");
+            opts.operands_.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            optionsended = true;
+            continue;
+        }
+        if (a.rfind("--", 0) != 0) return Outcome::usage("unknown option " + a);
         std::string name = a.substr(2);
         std::optional<std::string> value;
         if (const size_t eq = name.find('='); eq != std::string::npos) {
             value = name.substr(eq + 1);
             name.resize(eq);
         }
-        if (flags.count(name)) {
-            if (value) throw UsageError("option --" + name + " takes no value");
-            values_[name] = "";
-        } else if (valued.count(name)) {
+        if (names.flags.count(name)) {
+            if (value) return Outcome::usage("option --" + name + " takes no value");
+            opts.values_[name] = "";
+        } else if (names.valued.count(name)) {
             if (!value) {
-                if (i + 1 >= args.size()) throw UsageError("option --" + name + " needs a value");
+                if (i + 1 >= args.size()) return Outcome::usage("option --" + name + " needs a value");
                 value = args[++i];
             }
-            values_[name] = *value;
+            opts.values_[name] = *value;
         } else {
-            throw UsageError("unknown option --" + name);
+            return Outcome::usage("unknown option --" + name);
         }
     }
+    return Outcome::ok();
 }
 
 std::optional<std::string> Options::get(const std::string& name) const {

@@ -1,33 +1,46 @@
-// A small command-line option reader: "--name value", "--name=value" and flags.
+// A small command-line option reader: "--name value", "--name=value", flags,
+// operands, and "--", after which every argument is an operand.
 #pragma once
 
 #include <map>
 #include <optional>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "outcome.h"
+
 namespace quorvel::cli {
 
-/// A usage error: the message is printed and the program exits with status 2.
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+/// The options a command accepts, by name without "--".
+struct OptionNames {
+    std::set<std::string> valued;  ///< take a value: "--lat 51.5" or "--lat=51.5"
+    std::set<std::string> flags;   ///< stand alone: "--grid"
+    size_t operands = 0;           ///< how many other arguments it takes at most
 };
 
 class Options {
 public:
-    /// Reads args; valued and flag name the accepted options (without "--").
-    Options(const std::vector<std::string>& args, const std::set<std::string>& valued,
-            const std::set<std::string>& flags);
+    /// Reads args into opts; a usage outcome names the first wrong argument.
+    ///
+    /// Notes:
+    /// 1. A valued option takes the next argument whatever it looks like, so
+    ///    "--long -5" works.
+    /// 2. "--" ends the options; a lone "-" is an operand.
+    static Outcome read(const std::vector<std::string>& args, const OptionNames& names, Options& opts);
 
     bool has(const std::string& name) const { return values_.count(name) > 0; }
+    bool flag(const std::string& name) const { return has(name); }
     std::optional<std::string> get(const std::string& name) const;
     std::string get(const std::string& name, const std::string& fallback) const;
-    bool flag(const std::string& name) const { return has(name); }
+    const std::vector<std::string>& operands() const { return operands_; }
+    /// Arguments in all, operands included (0 for none).
+    size_t count() const { return count_; }
 
 private:
     std::map<std::string, std::string> values_;
+    std::vector<std::string> operands_;
+    size_t count_ = 0;
 };
 
 }  // namespace quorvel::cli

@@ -1,11 +1,11 @@
 #include <charconv>
 #include <functional>
-#include <iostream>
 
 #include <QGuiApplication>
 
 #include "commands.h"
 #include "fieldoptions.h"
+#include "output.h"
 #include "pictureexport.h"
 #include "recordfile.h"
 #include "textvalue.h"
@@ -43,7 +43,8 @@ const std::pair<const char*, CheckBox> DISPLAY_FLAGS[] = {
     {"flip", CheckBox::chkflip},     {"invert", CheckBox::chkinvert}, {"grid", CheckBox::chkgrid},
     {"posang", CheckBox::chkposang}, {"drift", CheckBox::chkdrift},   {"rotation", CheckBox::chksunrot}};
 
-QSizeF sizeoption(const std::string& text, double tpp) {
+/// The picture size of --size WxH, in twips; a usage outcome when it is not one.
+Outcome sizeoption(const std::string& text, double tpp, QSizeF& sizetwips) {
     // Pixels a side: beyond about 6000 the disk's radius leaves the 16-bit
     // range the grid's joins are kept in.
     constexpr int LARGEST = 6000;
@@ -51,78 +52,77 @@ QSizeF sizeoption(const std::string& text, double tpp) {
     const char* end = text.data() + text.size();
     auto r1 = std::from_chars(text.data(), end, w);
     if (r1.ec != std::errc() || r1.ptr == end || (*r1.ptr != 'x' && *r1.ptr != 'X'))
-        throw UsageError("--size takes WIDTHxHEIGHT in pixels, such as 454x393");
+        return Outcome::usage("--size takes WIDTHxHEIGHT in pixels, such as 454x393");
     auto r2 = std::from_chars(r1.ptr + 1, end, h);
     if (r2.ec != std::errc() || r2.ptr != end || w < 1 || h < 1 || w > LARGEST || h > LARGEST)
-        throw UsageError("--size takes WIDTHxHEIGHT, each from 1 to 6000 pixels");
-    return QSizeF(w * tpp, h * tpp);
+        return Outcome::usage("--size takes WIDTHxHEIGHT, each from 1 to 6000 pixels");
+    sizetwips = QSizeF(w * tpp, h * tpp);
+    return Outcome::ok();
 }
 
-}  // namespace
-
-double positiveoption(const Options& opts, const char* name, double fallback) {
-    if (!opts.has(name)) return fallback;
+/// A number option greater than 0 (and at most 100000), or fallback when it is not given.
+Outcome positiveoption(const Options& opts, const char* name, double fallback, double& value) {
+    value = fallback;
+    if (!opts.has(name)) return Outcome::ok();
     const auto v = strictnumber(*opts.get(name));
-    if (!v || *v <= 0 || *v > 100000) throw UsageError(std::string("--") + name + " takes a number greater than 0");
-    return *v;
+    if (!v || *v <= 0 || *v > 100000) return Outcome::usage(std::string("--") + name + " takes a number greater than 0");
+    value = *v;
+    return Outcome::ok();
 }
 
 /// Runs an export inside a GUI application (text needs its fonts; no window
-/// is shown) and turns its result into the exit status.
-int runexport(const std::function<Outcome()>& exporter) {
+/// is shown).
+Outcome runexport(const std::function<Outcome()>& exporter) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "quorvel_cli";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    const Outcome result = exporter();
-    if (!result.done()) std::cerr << result.message << '\n';
-    return result.exitstatus();
+    return exporter();
 }
 
-int truescalecommand(const Options& opts) {
-    if (!opts.has("style")) throw UsageError("--view graphics needs --style FILE (an orrag.ini)");
-    if (!opts.has("out")) throw UsageError("render needs --out FILE");
+Outcome truescalecommand(const Options& opts) {
+    if (!opts.has("style")) return Outcome::usage("--view graphics needs --style FILE (an orrag.ini)");
     SettingsBytes bytes{};
-    if (readrecordfile(*opts.get("style"), bytes) != 0) {
-        std::cerr << "cannot read the style file " << *opts.get("style") << '\n';
-        return 2;
-    }
+    if (readrecordfile(*opts.get("style"), bytes) != 0)
+        return Outcome::io("cannot read the style file " + *opts.get("style"));
     TrueScaleRequest request;
     applystylerecord(decoderecord(bytes), request);
-    request.fields = fieldtexts(opts);
     if (opts.flag("altaz")) request.altaz = true;
     for (const auto& [name, box] : DISPLAY_FLAGS)
         if (opts.flag(name)) request.checked.insert(box);
-    request.diameterpx = positiveoption(opts, "diameter-px", textvalue(request.texts[TextBox::txtdia]));
-    request.diametermm = positiveoption(opts, "diameter-mm", 150);
+    for (Outcome read : {fieldtexts(opts, request.fields),
+                         positiveoption(opts, "diameter-px", textvalue(request.texts[TextBox::txtdia]), request.diameterpx),
+                         positiveoption(opts, "diameter-mm", 150, request.diametermm)})
+        if (!read.done()) return read;
     request.caption = opts.flag("caption");
     request.path = *opts.get("out");
     return runexport([&] { return exporttruescale(request); });
 }
 
-int rendercommand(const std::vector<std::string>& args) {
-    std::set<std::string> valued = fieldoptionnames();
-    valued.insert({"size", "out", "view", "style", "diameter-px", "diameter-mm"});
-    std::set<std::string> flags = {"help", "altaz", "caption"};
-    for (const auto& [name, box] : DISPLAY_FLAGS) flags.insert(name);
-    const Options opts(args, valued, flags);
-    if (opts.flag("help")) {
-        std::cout << RENDER_HELP << FIELD_OPTIONS_HELP;
-        return 0;
-    }
-    if (!opts.has("out")) throw UsageError("render needs --out FILE");
+}  // namespace
+
+Outcome rendercommand(const std::vector<std::string>& args) {
+    OptionNames names{fieldoptionnames(), {"help", "altaz", "caption"}};
+    names.valued.insert({"size", "out", "view", "style", "diameter-px", "diameter-mm"});
+    for (const auto& [name, box] : DISPLAY_FLAGS) names.flags.insert(name);
+    Options opts;
+    if (Outcome read = Options::read(args, names, opts); !read.done()) return read;
+    if (opts.flag("help")) return writeandflush(stdout, std::string(RENDER_HELP) + FIELD_OPTIONS_HELP);
+    if (!opts.has("out")) return Outcome::usage("render needs --out FILE");
 
     const std::string view = opts.get("view", "normal");
-    if (view != "normal" && view != "graphics") throw UsageError("--view takes normal or graphics");
+    if (view != "normal" && view != "graphics") return Outcome::usage("--view takes normal or graphics");
     if (view == "graphics") return truescalecommand(opts);
 
     ExportRequest request;
-    request.fields = fieldtexts(opts);
+    if (Outcome read = fieldtexts(opts, request.fields); !read.done()) return read;
     request.altaz = opts.flag("altaz");
     for (const auto& [name, box] : DISPLAY_FLAGS)
         if (opts.flag(name)) request.checked.insert(box);
-    if (opts.has("size")) request.sizetwips = sizeoption(*opts.get("size"), request.twipsperpixel);
+    if (opts.has("size"))
+        if (Outcome read = sizeoption(*opts.get("size"), request.twipsperpixel, request.sizetwips); !read.done())
+            return read;
     request.path = *opts.get("out");
 
     return runexport([&] { return exportpicture(request); });

@@ -1,16 +1,16 @@
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <iostream>
 #include <string>
 
 #include "angleconst.h"
-#include "orientation.h"
 #include "civiltime.h"
 #include "commands.h"
 #include "drawvalues.h"
 #include "options.h"
-#include "textvalue.h"
+#include "orientation.h"
+#include "output.h"
 
 namespace quorvel::cli {
 namespace {
@@ -24,17 +24,31 @@ const char* const TABLE_HELP =
     "                 (the time defaults to 12:00; --to defaults to --from)\n"
     "  --step         minutes (m), hours (h) or days (d); default 1d\n"
     "  --tz, --dst, --lat, --long as for the ephem command (defaults 0)\n"
-    "Dates step through the Gregorian calendar. Numbers are written in full\n"
-    "precision with \".\" as the decimal point, whatever the locale.\n"
+    "Columns: date_local and time_local (the observer's clock), utc (the same\n"
+    "moment in Universal Time, ISO 8601), jd, sidereal_h, ra_h, dec_deg,\n"
+    "hour_angle_h, altitude_deg, azimuth_deg, parallactic_deg, p_deg, b0_deg,\n"
+    "l0_deg, carrington_rotation.\n"
+    "Dates step through the Gregorian calendar, which the table does not leave:\n"
+    "it starts on 1582-10-15 UT at the earliest (ephem takes earlier dates).\n"
+    "Numbers are written in full precision with \".\" as the decimal point,\n"
+    "whatever the locale. At most 10000000 rows.\n"
     "Examples:\n"
     "  every day of 2026 at noon:  --from 2026-01-01 --to 2026-12-31\n"
     "  every 10 minutes of a day:  --from 2026-06-21T00:00 --to 2026-06-21T23:50 --step 10m\n";
 
 const char* const HEADER =
-    "date,time,jd,sidereal_h,ra_h,dec_deg,hour_angle_h,altitude_deg,azimuth_deg,"
+    "date_local,time_local,utc,jd,sidereal_h,ra_h,dec_deg,hour_angle_h,altitude_deg,azimuth_deg,"
     "parallactic_deg,p_deg,b0_deg,l0_deg,carrington_rotation\n";
 
 constexpr int64_t MAX_ROWS = 10'000'000;
+constexpr int64_t MINUTES_PER_DAY = 1440;
+/// The longest step: a million years of 365.2425 days, longer than any range a table accepts.
+constexpr int64_t MAX_STEP_DAYS = 365'242'500;
+/// The first day of the Gregorian calendar: the Julian Date runs on evenly from here.
+constexpr ClockTime REFORM{1582, 10, 15, 0, 0};
+const char* const BEFORE_REFORM =
+    "--from lies before 1582-10-15 00:00 UT, the first day of the Gregorian calendar "
+    "(ephem takes earlier dates)";
 
 class NullSink : public LabelSink {
 public:
@@ -49,8 +63,15 @@ void appendnumber(std::string& out, T v) {
     out.append(buf, res.ptr);
 }
 
-void appendrow(std::string& out, const ClockTime& t, const SunState& s) {
-    out += formatclock(t);
+/// Seconds since 1970-01-01 UT of a clock time read with a zone (hours) and DST.
+int64_t utcseconds(int64_t localminutes, float tz, int16_t dst) {
+    return localminutes * 60 - dst * 3600 - std::llround(static_cast<double>(tz) * 3600);
+}
+
+void appendrow(std::string& out, const ClockTime& t, int64_t utc, const SunState& s) {
+    appendclock(out, t);
+    out += ',';
+    appendutc(out, utc);
     appendnumber(out, static_cast<double>(s.jd) + static_cast<double>(s.jdfrac));
     appendnumber(out, s.sid);
     appendnumber(out, s.ra);
@@ -66,36 +87,72 @@ void appendrow(std::string& out, const ClockTime& t, const SunState& s) {
     out += '\n';
 }
 
-int64_t stepminutes(const std::string& text) {
-    if (text.empty()) throw UsageError("--step needs a number");
+/// The minutes of a --step text: N, Nm, Nh or Nd, from 1 minute to MAX_STEP_DAYS.
+Outcome readstep(const std::string& text, int64_t& minutes) {
+    const Outcome notastep = Outcome::usage(
+        "--step takes a positive whole number of minutes (m), hours (h) or days (d), such as 10m");
+    const Outcome toolarge = Outcome::usage("--step is too large: at most " +
+                                            std::to_string(MAX_STEP_DAYS) + "d (a million years)");
     int64_t n = 0;
     const char* end = text.data() + text.size();
     auto res = std::from_chars(text.data(), end, n);
-    if (res.ec != std::errc() || n <= 0) throw UsageError("--step takes a positive whole number");
+    if (res.ec == std::errc::result_out_of_range && text[0] != '-') return toolarge;
+    if (res.ec != std::errc() || n <= 0) return notastep;
     const std::string unit(res.ptr, end);
-    if (unit.empty() || unit == "m") return n;
-    if (unit == "h") return n * 60;
-    if (unit == "d") return n * 1440;
-    throw UsageError("--step unit must be m, h or d");
+    const int64_t perunit = unit.empty() || unit == "m" ? 1 : unit == "h" ? 60 : unit == "d" ? MINUTES_PER_DAY : 0;
+    if (perunit == 0) return Outcome::usage("--step unit must be m, h or d");
+    if (n > MAX_STEP_DAYS * MINUTES_PER_DAY / perunit) return toolarge;
+    minutes = n * perunit;
+    return Outcome::ok();
+}
+
+/// The clock of --from or --to.
+Outcome readclock(const char* name, const std::string& text, ClockTime& t) {
+    const auto clock = parseclock(text);
+    if (!clock)
+        return Outcome::usage(std::string("cannot read the date '") + text + "' of --" + name +
+                              " (use YYYY-MM-DD or YYYY-MM-DDTHH:MM)");
+    t = *clock;
+    return Outcome::ok();
+}
+
+/// Computes one row's values into state; an input outcome names the clock time.
+Outcome computerow(FieldTexts& f, const ClockTime& t, RedrawState& state) {
+    f.year = std::to_string(t.year);
+    f.month = std::to_string(t.month);
+    f.day = std::to_string(t.day);
+    f.hour = std::to_string(t.hour);
+    f.min = std::to_string(t.minute);
+    NullSink sink;
+    state = RedrawState();
+    const InputFault fault = drawvalues(f, false, '.', state, sink);
+    if (fault == InputFault::none) return Outcome::ok();
+    std::string when;
+    appendclock(when, t);
+    return Outcome::input(when + ": " + inputmessage(fault));
 }
 
 }  // namespace
 
-int tablecommand(const std::vector<std::string>& args) {
-    const Options opts(args, {"from", "to", "step", "tz", "dst", "lat", "long"}, {"help"});
-    if (opts.flag("help")) {
-        std::cout << TABLE_HELP;
-        return 0;
-    }
-    if (!opts.has("from")) throw UsageError("table needs --from");
-    const ClockTime from = parseclock(*opts.get("from"));
-    const ClockTime to = parseclock(opts.get("to", *opts.get("from")));
-    const int64_t step = stepminutes(opts.get("step", "1d"));
+Outcome tablecommand(const std::vector<std::string>& args) {
+    const OptionNames names{{"from", "to", "step", "tz", "dst", "lat", "long"}, {"help"}};
+    Options opts;
+    if (Outcome read = Options::read(args, names, opts); !read.done()) return read;
+    if (opts.flag("help")) return writeandflush(stdout, TABLE_HELP);
+    if (!opts.has("from")) return Outcome::usage("table needs --from");
+    ClockTime from, to;
+    int64_t step = 0;
+    for (Outcome read : {readclock("from", *opts.get("from"), from),
+                         readclock("to", opts.get("to", *opts.get("from")), to),
+                         readstep(opts.get("step", "1d"), step)})
+        if (!read.done()) return read;
     const int64_t first = minutesofclock(from), last = minutesofclock(to);
-    if (last < first) throw UsageError("--to lies before --from");
-    if ((last - first) / step >= MAX_ROWS) throw UsageError("more than 10000000 rows");
+    if (last < first) return Outcome::usage("--to lies before --from");
+    if ((last - first) / step >= MAX_ROWS)
+        return Outcome::usage("more than 10000000 rows: take a longer --step or a shorter range");
+    if (first < minutesofclock(REFORM)) return Outcome::usage(BEFORE_REFORM);
     const std::string dst = opts.get("dst", "0");
-    if (dst != "0" && dst != "1") throw UsageError("--dst takes 0 or 1");
+    if (dst != "0" && dst != "1") return Outcome::usage("--dst takes 0 or 1");
 
     FieldTexts f;
     f.tz = opts.get("tz", "0");
@@ -103,29 +160,22 @@ int tablecommand(const std::vector<std::string>& args) {
     f.lat = opts.get("lat", "0");
     f.lon = opts.get("long", "0");
 
+    const int64_t rows = (last - first) / step + 1;
     std::string out = HEADER;
-    NullSink sink;
-    for (int64_t m = first; m <= last; m += step) {
+    RedrawState state;
+    for (int64_t i = 0; i < rows; ++i) {
+        const int64_t m = first + i * step;
         const ClockTime t = clockofminutes(m);
-        f.year = std::to_string(t.year);
-        f.month = std::to_string(t.month);
-        f.day = std::to_string(t.day);
-        f.hour = std::to_string(t.hour);
-        f.min = std::to_string(t.minute);
-        RedrawState state;
-        const InputFault fault = drawvalues(f, false, '.', state, sink);
-        if (fault != InputFault::none) {
-            std::cerr << formatclock(t) << ": " << inputmessage(fault) << '\n';
-            return 1;
-        }
-        appendrow(out, t, state.sun);
+        if (Outcome computed = computerow(f, t, state); !computed.done()) return computed;
+        const int64_t utc = utcseconds(m, state.obs.tz, state.obs.dst);
+        if (i == 0 && utc < minutesofclock(REFORM) * 60) return Outcome::usage(BEFORE_REFORM);
+        appendrow(out, t, utc, state.sun);
         if (out.size() > (1 << 20)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
+            if (Outcome written = writeall(stdout, out); !written.done()) return written;
             out.clear();
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 2;
+    return writeandflush(stdout, out);
 }
 
 }  // namespace quorvel::cli

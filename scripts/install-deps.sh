@@ -9,7 +9,7 @@ PACKAGES="build-essential cmake make pkg-config dpkg-dev
   clang libclang-rt-14-dev
   fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool openbox xdg-utils
   desktop-file-utils appstream
-  locales poppler-utils"
+  locales poppler-utils time"
 
 missing=""
 for p in $PACKAGES; do

@@ -127,7 +127,7 @@ TEST(Batch, RunAnswersEveryLineIncludingAnUnterminatedLast) {
     ASSERT_TRUE(in && out);
     std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
-    ASSERT_TRUE(quorvel::cli::runbatch(in, out));
+    ASSERT_TRUE(quorvel::cli::runbatch(in, out).done());
     std::rewind(out);
     std::string text;
     for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);

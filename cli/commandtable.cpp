@@ -1,0 +1,49 @@
+#include "commandtable.h"
+
+#include <cstdio>
+
+#include "commands.h"
+
+namespace quorvel::cli {
+
+std::span<const CommandEntry> commandtable() {
+    static const CommandEntry table[] = {
+        {"ephem", "the captions of the result labels for one case, or --batch", ephemcommand},
+        {"table", "the raw values over a range of dates and times, as CSV", tablecommand},
+        {"render", "the normal view of the disk, to a PNG or SVG file", rendercommand},
+    };
+    return table;
+}
+
+std::string usagetext() {
+    std::string text = "usage: quorvel_cli COMMAND [options]\nCommands:\n";
+    for (const CommandEntry& c : commandtable()) {
+        std::string name = c.name;
+        name.resize(std::max<size_t>(name.size() + 1, 8), ' ');
+        text += "  " + name + c.summary + "\n";
+    }
+    return text + "Run 'quorvel_cli COMMAND --help' for the options of a command.\n";
+}
+
+const char* const EXIT_STATUS_HELP =
+    "Exit status:\n"
+    "  0  done\n"
+    "  1  an input failed its check (the message goes to standard error)\n"
+    "  2  a usage error: an unknown option, a value an option does not take,\n"
+    "     an output file ending in neither .png, .svg nor .pdf\n"
+    "  3  a file could not be read or written (also standard output, such as a full disk)\n"
+    "Other: 'quorvel_cli --version' prints the version; '--' ends the options.\n";
+
+int reportoutcome(const Outcome& outcome) {
+    switch (outcome.kind) {
+        case OutcomeKind::done: break;
+        case OutcomeKind::inputfault: std::fprintf(stderr, "%s\n", outcome.message.c_str()); break;
+        case OutcomeKind::usage:
+            std::fprintf(stderr, "quorvel_cli: %s\n%s", outcome.message.c_str(), usagetext().c_str());
+            break;
+        case OutcomeKind::io: std::fprintf(stderr, "quorvel_cli: %s\n", outcome.message.c_str()); break;
+    }
+    return outcome.exitstatus();
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,42 @@
+#!/bin/sh
+# Exit statuses of quorvel_cli, one row a case: the status, where standard
+# output goes (/dev/full: a full disk) and the arguments. A failed render
+# leaves no file; an over-long batch line is answered without being held.
+# usage: status.sh PATH/TO/quorvel_cli STYLE_INI WORKDIR
+set -u
+cli=$1 style=$2 dir=$3
+failed=0
+row() {  # EXPECTED_STATUS STDOUT ARG...
+  want=$1 out=$2
+  shift 2
+  rm -f "$dir/pic.png" "$dir/pic.bmp" "$dir/pic.pdf"
+  "$cli" "$@" <"$dir/in" >"$out" 2>"$dir/err"
+  got=$?
+  if [ "$got" != "$want" ] || { [ "$got" != 0 ] && ls "$dir"/pic.* >/dev/null 2>&1; }; then
+    echo "quorvel_cli $*: status $got, expected $want"; cat "$dir/err"; failed=1
+  fi
+}
+mkdir -p "$dir" && printf '21\t6\t2006\t12\t0\t0\t0\t51.5\t0\n' >"$dir/in"
+export QT_QPA_PLATFORM=offscreen
+when="--day 21 --month 6 --year 2006 --hour 12 --min 0"
+row 3 /dev/full ephem $when
+row 3 /dev/full ephem --batch
+row 3 /dev/full table --from 2006-01-01 --to 2006-12-31
+row 3 /dev/full --help
+row 0 /dev/null --version
+row 1 /dev/null table --from 2006-06-21 --lat 95
+row 2 /dev/null table --from 2006-06-21 --step 9223372036854775807h
+row 2 /dev/null table --from 2006-06-21 --step 0
+row 2 /dev/null table --from 1582-10-14
+row 2 /dev/null table --from 1582-10-15T00:00 --tz 1
+row 2 /dev/null ephem -- --lat 5
+row 2 /dev/null render $when --out "$dir/pic.bmp"
+row 3 /dev/null render $when --out "$dir/missing/pic.png"
+row 3 /dev/null render --view graphics --style "$dir/missing.ini" $when --out "$dir/pic.pdf"
+row 0 /dev/null render --view graphics --style "$style" $when --out "$dir/pic.pdf"
+# One line of 100 MB: one answer, and at most 64 MB of memory.
+answer=$(head -c 100000000 /dev/zero | tr '\0' 7 | /usr/bin/time -f %M -o "$dir/kb" "$cli" ephem --batch)
+if [ "$answer" != "$(printf 'error\tthe line is longer than 1048576 bytes')" ] || [ "$(cat "$dir/kb")" -gt 65536 ]; then
+  echo "over-long line: '$answer', $(cat "$dir/kb") kB"; failed=1
+fi
+exit $failed
