@@ -1,8 +1,10 @@
 #include "commandtable.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "commands.h"
+#include "output.h"
 
 namespace quorvel::cli {
 
@@ -10,7 +12,7 @@ std::span<const CommandEntry> commandtable() {
     static const CommandEntry table[] = {
         {"ephem", "the captions of the result labels for one case, or --batch", ephemcommand},
         {"table", "the raw values over a range of dates and times, as CSV", tablecommand},
-        {"render", "the normal view of the disk, to a PNG or SVG file", rendercommand},
+        {"render", "the normal view of the disk, to a PNG or SVG file", nullptr},
     };
     return table;
 }
@@ -33,6 +35,18 @@ const char* const EXIT_STATUS_HELP =
     "     an output file ending in neither .png, .svg nor .pdf\n"
     "  3  a file could not be read or written (also standard output, such as a full disk)\n"
     "Other: 'quorvel_cli --version' prints the version; '--' ends the options.\n";
+
+int runcommandline(const std::vector<std::string>& args,
+                   const std::function<Outcome(const CommandEntry&, const std::vector<std::string>&)>& runqt) {
+    if (args.empty()) return reportoutcome(Outcome::usage("a command is needed"));
+    if (args[0] == "--help" || args[0] == "-h")
+        return reportoutcome(writeandflush(stdout, usagetext() + EXIT_STATUS_HELP));
+    if (args[0] == "--version") return reportoutcome(writeandflush(stdout, "quorvel_cli " QUORVEL_VERSION "\n"));
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    for (const CommandEntry& c : commandtable())
+        if (args[0] == c.name) return reportoutcome(c.run ? c.run(rest) : runqt(c, rest));
+    return reportoutcome(Outcome::usage("unknown command '" + args[0] + "'"));
+}
 
 int reportoutcome(const Outcome& outcome) {
     switch (outcome.kind) {

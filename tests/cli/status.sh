@@ -34,6 +34,9 @@ row 2 /dev/null render $when --out "$dir/pic.bmp"
 row 3 /dev/null render $when --out "$dir/missing/pic.png"
 row 3 /dev/null render --view graphics --style "$dir/missing.ini" $when --out "$dir/pic.pdf"
 row 0 /dev/null render --view graphics --style "$style" $when --out "$dir/pic.pdf"
+# render needs quorvel_cli_qt beside quorvel_cli (or in ../libexec/quorvel/).
+cp "$cli" "$dir/quorvel_cli" && "$dir/quorvel_cli" render $when --out "$dir/pic.png" 2>/dev/null
+[ $? = 3 ] || { echo "render without quorvel_cli_qt: not status 3"; failed=1; }
 # One line of 100 MB: one answer, and at most 64 MB of memory.
 answer=$(head -c 100000000 /dev/zero | tr '\0' 7 | /usr/bin/time -f %M -o "$dir/kb" "$cli" ephem --batch)
 if [ "$answer" != "$(printf 'error\tthe line is longer than 1048576 bytes')" ] || [ "$(cat "$dir/kb")" -gt 65536 ]; then

@@ -1,0 +1,27 @@
+// quorvel_cli_qt: the commands of quorvel_cli that need Qt. quorvel_cli runs
+// it with its own command line; it is not meant to be run by hand.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "commands.h"
+#include "commandtable.h"
+
+namespace {
+
+/// The commands with a nullptr run in the command table, by name.
+const std::pair<std::string_view, quorvel::cli::CommandRun> QT_COMMANDS[] = {
+    {"render", quorvel::cli::rendercommand},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace quorvel::cli;
+    return runcommandline(std::vector<std::string>(argv + 1, argv + argc),
+                          [](const CommandEntry& c, const std::vector<std::string>& args) {
+                              for (const auto& [name, run] : QT_COMMANDS)
+                                  if (name == c.name) return run(args);
+                              return quorvel::Outcome::usage(std::string("quorvel_cli_qt has no command ") + c.name);
+                          });
+}
