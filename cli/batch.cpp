@@ -11,17 +11,11 @@ namespace {
 
 constexpr size_t FIELD_COUNT = 9;
 
-/// Collects the captions of one case, TAB separated.
-class TabSink : public LabelSink {
+/// Takes no captions: the batch formats all eleven from the values once every check passed.
+class ValuesOnly : public LabelSink {
 public:
-    explicit TabSink(std::string& out) : out_(out) {}
-    void setcaption(ResultLabel label, const std::string& caption) override {
-        if (label != ResultLabel::lbljd) out_ += '\t';
-        out_ += caption;
-    }
-
-private:
-    std::string& out_;
+    void setcaption(ResultLabel, const std::string&) override {}
+    bool wantscaptions() const override { return false; }
 };
 
 }  // namespace
@@ -54,16 +48,23 @@ void answerbatchline(std::string_view line, std::string& out) {
     f.lat = parts[7];
     f.lon = parts[8];
 
-    const size_t mark = out.size();
     RedrawState state;
-    TabSink sink(out);
+    ValuesOnly sink;
     const InputFault fault = drawvalues(f, false, '.', state, sink);
     if (fault != InputFault::none) {
-        out.resize(mark);  // captions set before a failing check are not answered
         out += "error\t";
         out += inputmessage(fault);
+        out += '\n';
+        return;
     }
-    out += '\n';
+    char buf[RESULT_LABEL_COUNT * (CAPTION_MAX + 1)];
+    char* p = buf;
+    for (int i = 0; i < RESULT_LABEL_COUNT; ++i) {
+        if (i > 0) *p++ = '\t';
+        p = putcaption(p, static_cast<ResultLabel>(i), state.sun, '.');
+    }
+    *p++ = '\n';
+    out.append(buf, p);
 }
 
 Outcome runbatch(std::FILE* in, std::FILE* out) {

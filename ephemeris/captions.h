@@ -1,7 +1,10 @@
 // The exact captions of the result labels.
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+#include "sunstate.h"
 
 namespace quorvel {
 
@@ -11,8 +14,19 @@ enum class ResultLabel {
 };
 inline constexpr int RESULT_LABEL_COUNT = 11;
 
+/// The most bytes one caption takes.
+inline constexpr size_t CAPTION_MAX = 1024;
+
 /// The control name of a result label ("lbljd").
 const char* labelname(ResultLabel label);
+
+/// Writes the caption of a label from the solar quantities of a redraw to p
+/// (at most CAPTION_MAX bytes) and returns its end.
+///
+/// Notes:
+/// 1. Reads sun.jd and jdfrac, sid, ra, dec, ha, alt, az, gamma, p, b0, l0:
+///    the label's own quantities only.
+char* putcaption(char* p, ResultLabel label, const SunState& sun, char decimalsep = '.');
 
 std::string jdcaption(int jd, float jdfrac, char decimalsep = '.');
 std::string sidcaption(double sid, char decimalsep = '.');

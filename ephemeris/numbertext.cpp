@@ -1,13 +1,42 @@
 #include "numbertext.h"
 
-#include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
+#include <cstring>
 
 namespace quorvel {
 namespace {
+
+/// Powers of ten that binary64 holds exactly.
+constexpr double EXACT_POW10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+char* putliteral(char* p, std::string_view s) {
+    std::memcpy(p, s.data(), s.size());
+    return p + s.size();
+}
+
+char* putnonfinite(char* p, double v) {
+    return putliteral(p, std::isnan(v) ? "NaN" : (v < 0 ? "-Infinity" : "Infinity"));
+}
+
+/// mag * 10^places split exactly into hi + lo (std::fma), and the sign of
+/// (hi + lo) - (floor(hi) + 1/2): whether the exact product lies past,
+/// before or on the halfway point. False when hi reaches 2^50.
+///
+/// Notes:
+/// 1. Rounding may change the sum (hi - whole - 0.5) + lo but never its
+///    sign, which is that of the exact remainder minus one half.
+bool scaledhalf(double mag, int places, double& whole, double& past) {
+    const double scale = EXACT_POW10[places];
+    const double hi = mag * scale;
+    if (!(hi < 0x1p50)) return false;
+    const double lo = std::fma(mag, scale, -hi);
+    whole = std::floor(hi);
+    past = (hi - whole - 0.5) + lo;
+    return true;
+}
 
 /// True when v lies exactly halfway between two multiples of 10^-decimals.
 ///
@@ -18,114 +47,148 @@ bool istie(double v, int decimals) {
     return std::isfinite(w) && w == std::floor(w) && std::fmod(w, 2.0) == 1.0;
 }
 
-std::string fixeddigits(double v, int decimals) {
-    std::array<char, 400> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed,
-                             decimals);
-    return std::string(buf.data(), res.ptr);
+/// The digits of |v| rounded to `decimals` places, halves away from zero, at
+/// digits: the integer part, then the decimals; returns the end and sets the
+/// length of the integer part.
+char* roundeddigits(char* digits, double mag, int decimals, size_t& intlen) {
+    double whole = 0, past = 0;
+    if (decimals <= 6 && scaledhalf(mag, decimals, whole, past)) {
+        const auto scaled = static_cast<int64_t>(past >= 0 ? whole + 1 : whole);
+        char buf[24];
+        const char* end = std::to_chars(buf, buf + sizeof buf, scaled).ptr;
+        size_t n = static_cast<size_t>(end - buf);
+        const auto places = static_cast<size_t>(decimals);
+        char* p = digits;
+        for (; n + static_cast<size_t>(p - digits) <= places; ++p) *p = '0';  // at least one integer digit
+        p = putliteral(p, std::string_view(buf, n));
+        intlen = static_cast<size_t>(p - digits) - places;
+        return p;
+    }
+    // Beyond the exact integer path, binary nearest rounding already goes away
+    // from zero except on exact ties.
+    const double w = istie(mag, decimals) ? std::nextafter(mag, INFINITY) : mag;
+    char* end = std::to_chars(digits, digits + NUMBER_TEXT_MAX, w, std::chars_format::fixed, decimals).ptr;
+    const auto n = static_cast<size_t>(end - digits);
+    const auto* dot = static_cast<const char*>(std::memchr(digits, '.', n));
+    intlen = dot ? static_cast<size_t>(dot - digits) : n;
+    if (!dot) return end;
+    std::memmove(digits + intlen, digits + intlen + 1, n - intlen - 1);  // the digits without the point
+    return end - 1;
 }
 
-/// |v| rounded to `decimals` places, halves away from zero, on the exact
-/// binary value, as the integer |v| * 10^decimals; false when that is too
-/// large for the exact path.
-///
-/// The product is split exactly into hi + lo (std::fma), so the comparison
-/// with the halfway point sees the exact value.
-bool roundedscaled(double mag, int decimals, long long& scaled) {
-    static const double POW10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-    if (decimals < 0 || decimals > 6) return false;
-    const double scale = POW10[decimals];
-    const double hi = mag * scale;
-    if (!(hi < 0x1p50)) return false;
-    const double lo = std::fma(mag, scale, -hi);
-    const double whole = std::floor(hi);
-    // Rounding may change this sum but never its sign, which is that of the
-    // exact remainder minus one half.
-    const double past = (hi - whole - 0.5) + lo;
-    scaled = static_cast<long long>(past >= 0 ? whole + 1 : whole);
-    return true;
-}
-
-/// The digits of scaled / 10^decimals with the decimal point, at least one integer digit.
-std::string scaleddigits(long long scaled, int decimals) {
-    char buf[32];
-    auto res = std::to_chars(buf, buf + sizeof buf, scaled);
-    std::string digits(buf, res.ptr);
-    const auto places = static_cast<size_t>(decimals);
-    if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
-    if (places > 0) digits.insert(digits.size() - places, 1, '.');
-    return digits;
+/// 15 significant digits of mag > 0 as an integer in [10^14, 10^15) and the
+/// decimal exponent of its first digit, rounded halves to even on the exact
+/// value; false outside [1e-7, 1e15), where the general conversion serves.
+bool fifteendigits(double mag, int64_t& scaled, int& exp10) {
+    if (!(mag >= 1e-7 && mag < 1e15)) return false;
+    int e = 0;
+    while (e < 14 && mag >= EXACT_POW10[e + 1]) ++e;
+    while (e > -7 && mag < 1 / EXACT_POW10[-e]) --e;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        double whole = 0, past = 0;
+        if (!scaledhalf(mag, 14 - e, whole, past)) return false;
+        if (whole < 1e14) {
+            --e;  // the exponent was one too high: 10^e is inexact below 1
+            continue;
+        }
+        if (whole >= 1e15) {
+            ++e;
+            continue;
+        }
+        const bool up = past > 0 || (past == 0 && std::fmod(whole, 2.0) == 1.0);
+        scaled = static_cast<int64_t>(up ? whole + 1 : whole);
+        exp10 = e;
+        if (scaled == 1'000'000'000'000'000) {  // 9.99...95 rounds up to the next power of ten
+            scaled /= 10;
+            ++exp10;
+        }
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
 
+char* putsigned(char* p, double v) {
+    *p++ = v < 0 ? '-' : ' ';
+    const double mag = std::fabs(v);
+    if (mag < 0x1p53 && mag == std::floor(mag)) return std::to_chars(p, p + 24, static_cast<int64_t>(mag)).ptr;
+    return std::to_chars(p, p + NUMBER_TEXT_MAX - 1, mag, std::chars_format::fixed).ptr;
+}
+
+char* putgeneral(char* p, double v, char decimalsep) {
+    if (!std::isfinite(v)) return putnonfinite(p, v);
+    if (v == 0) return putliteral(p, "0");
+    char digits[32];
+    size_t ndigits = 15;
+    int exp10 = 0;
+    int64_t scaled = 0;
+    if (fifteendigits(std::fabs(v), scaled, exp10)) {
+        std::to_chars(digits, digits + sizeof digits, scaled);
+    } else {
+        // d.dddddddddddddde+XX: the exactly rounded 15 significant digits.
+        char sci[40];
+        const char* end = std::to_chars(sci, sci + sizeof sci, std::fabs(v), std::chars_format::scientific, 14).ptr;
+        digits[0] = sci[0];
+        std::memcpy(digits + 1, sci + 2, 14);
+        std::from_chars(sci[17] == '+' ? sci + 18 : sci + 17, end, exp10);
+    }
+    while (ndigits > 1 && digits[ndigits - 1] == '0') --ndigits;
+
+    if (v < 0) *p++ = '-';
+    const int intdigits = exp10 + 1;  // digits before the decimal point
+    if (intdigits <= 0) {
+        *p++ = '0';
+        *p++ = decimalsep;
+        for (int i = intdigits; i < 0; ++i) *p++ = '0';
+        return putliteral(p, std::string_view(digits, ndigits));
+    }
+    const auto before = static_cast<size_t>(intdigits);
+    if (before >= ndigits) {
+        p = putliteral(p, std::string_view(digits, ndigits));
+        std::memset(p, '0', before - ndigits);
+        return p + (before - ndigits);
+    }
+    p = putliteral(p, std::string_view(digits, before));
+    *p++ = decimalsep;
+    return putliteral(p, std::string_view(digits + before, ndigits - before));
+}
+
+char* putpattern(char* p, double v, int intzeros, int decimals, char decimalsep) {
+    if (!std::isfinite(v)) return putnonfinite(p, v);
+    char digits[NUMBER_TEXT_MAX];
+    size_t intlen = 0;
+    const char* end = roundeddigits(digits, std::fabs(v), decimals, intlen);
+    const auto n = static_cast<size_t>(end - digits);
+    bool allzero = true;
+    for (size_t i = 0; i < n && allzero; ++i) allzero = digits[i] == '0';
+
+    if (v < 0 && !allzero) *p++ = '-';
+    for (size_t i = intlen; i < static_cast<size_t>(intzeros); ++i) *p++ = '0';
+    if (!(intzeros == 0 && intlen == 1 && digits[0] == '0')) p = putliteral(p, std::string_view(digits, intlen));
+    if (decimals > 0) {
+        *p++ = decimalsep;
+        p = putliteral(p, std::string_view(digits + intlen, n - intlen));
+    }
+    return p;
+}
+
 std::string signedtext(double v) {
-    std::array<char, 400> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v), std::chars_format::fixed);
-    std::string digits(buf.data(), res.ptr);
-    return (v < 0 ? "-" : " ") + digits;
+    char buf[NUMBER_TEXT_MAX];
+    return std::string(buf, putsigned(buf, v));
 }
 
 std::string generaltext(double v, char decimalsep) {
-    if (!std::isfinite(v)) return std::isnan(v) ? "NaN" : (v < 0 ? "-Infinity" : "Infinity");
-    if (v == 0) return "0";
-    std::array<char, 64> buf{};
-    // d.dddddddddddddde+XX: the exactly rounded 15 significant digits.
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
-                             std::chars_format::scientific, 14);
-    std::string_view sci(buf.data(), static_cast<size_t>(res.ptr - buf.data()));
-    const size_t epos = sci.find('e');
-    std::string digits;
-    digits += sci[0];
-    digits.append(sci.substr(2, epos - 2));
-    const int exp10 = std::atoi(std::string(sci.substr(epos + 1)).c_str());
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
-    std::string out = v < 0 ? "-" : "";
-    const int intdigits = exp10 + 1;  // digits before the decimal point
-    if (intdigits <= 0) {
-        out += '0';
-        out += decimalsep;
-        out.append(static_cast<size_t>(-intdigits), '0');
-        out += digits;
-    } else if (static_cast<size_t>(intdigits) >= digits.size()) {
-        out += digits;
-        out.append(static_cast<size_t>(intdigits) - digits.size(), '0');
-    } else {
-        out.append(digits, 0, static_cast<size_t>(intdigits));
-        out += decimalsep;
-        out.append(digits, static_cast<size_t>(intdigits));
-    }
-    return out;
+    char buf[NUMBER_TEXT_MAX];
+    return std::string(buf, putgeneral(buf, v, decimalsep));
 }
 
 std::string patterntext(double v, std::string_view pattern, char decimalsep) {
     const size_t point = pattern.find('.');
     const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
-    const size_t intzeros = point == std::string_view::npos ? pattern.size() : point;
-
-    if (!std::isfinite(v)) return std::isnan(v) ? "NaN" : (v < 0 ? "-Infinity" : "Infinity");
-    const double mag = std::fabs(v);
-    long long scaled = 0;
-    // Beyond the exact integer path, binary nearest rounding already goes away
-    // from zero except on exact ties.
-    const std::string text =
-        roundedscaled(mag, decimals, scaled)
-            ? scaleddigits(scaled, decimals)
-            : fixeddigits(istie(mag, decimals) ? std::nextafter(mag, INFINITY) : mag, decimals);
-
-    const size_t dot = std::min(text.find('.'), text.size());
-    const bool allzero = text.find_first_not_of("0.") == std::string::npos;
-    std::string out;
-    out.reserve(text.size() + intzeros + 2);
-    if (v < 0 && !allzero) out += '-';
-    if (dot < intzeros) out.append(intzeros - dot, '0');
-    if (!(intzeros == 0 && dot == 1 && text[0] == '0')) out.append(text, 0, dot);
-    if (decimals > 0) {
-        out += decimalsep;
-        out.append(text, dot + 1);
-    }
-    return out;
+    const int intzeros = static_cast<int>(point == std::string_view::npos ? pattern.size() : point);
+    char buf[NUMBER_TEXT_MAX];
+    return std::string(buf, putpattern(buf, v, intzeros, decimals, decimalsep));
 }
 
 }  // namespace quorvel

@@ -12,6 +12,13 @@
 namespace quorvel {
 namespace {
 
+/// Sets a label's caption, formatted from the state, when the sink wants captions.
+void show(LabelSink& sink, ResultLabel label, const SunState& sun, char sep) {
+    if (!sink.wantscaptions()) return;
+    char buf[CAPTION_MAX];
+    sink.setcaption(label, std::string(buf, putcaption(buf, label, sun, sep)));
+}
+
 /// Julian Date and sidereal time; false when the date does not fit the calendar arithmetic.
 bool timeargs(RedrawState& st, int carry, char sep, LabelSink& sink) {
     SunState& sun = st.sun;
@@ -20,9 +27,9 @@ bool timeargs(RedrawState& st, int carry, char sep, LabelSink& sink) {
     const auto day = static_cast<int16_t>(st.obs.day + carry);
     if (!julday(caltab, st.obs.year, st.obs.month, day, sun.dayfrac, sun.calrule, sun.jd, sun.jdfrac))
         return false;
-    sink.setcaption(ResultLabel::lbljd, jdcaption(sun.jd, sun.jdfrac, sep));
+    show(sink, ResultLabel::lbljd, sun, sep);
     sidtime(sun.jd, sun.dayfrac, sun.sid);
-    sink.setcaption(ResultLabel::lblsid, sidcaption(sun.sid, sep));
+    show(sink, ResultLabel::lblsid, sun, sep);
     return true;
 }
 
@@ -31,36 +38,44 @@ void equatorial(SunState& sun, LabelSink& sink, CaptionStyle style) {
     precess(sun.x50, sun.y50, sun.z50, sun.jd, sun.jdfrac, sun.x, sun.y, sun.z);
     radec(sun.x, sun.y, sun.z, sun.ra, sun.dec);
     const bool g = style == CaptionStyle::graphics;
-    sink.setcaption(ResultLabel::lblsunrastr, g ? "RA    " + hourmin(sun.ra) : racaption(sun.ra));
-    sink.setcaption(ResultLabel::lblsundecstr, g ? "Dec   " + degmin(sun.dec) : deccaption(sun.dec));
+    if (!g) {
+        show(sink, ResultLabel::lblsunrastr, sun, '.');
+        show(sink, ResultLabel::lblsundecstr, sun, '.');
+    } else if (sink.wantscaptions()) {  // quorvel_g's short prefixes
+        sink.setcaption(ResultLabel::lblsunrastr, "RA    " + hourmin(sun.ra));
+        sink.setcaption(ResultLabel::lblsundecstr, "Dec   " + degmin(sun.dec));
+    }
 }
 
 void horizontal(RedrawState& st, char sep, LabelSink& sink, CaptionStyle style) {
     SunState& sun = st.sun;
     const bool g = style == CaptionStyle::graphics;
     sun.ha = hourangle(sun.sid, sun.ra, st.obs.lon);
-    if (!g) sink.setcaption(ResultLabel::lblhang, hacaption(sun.ha, sep));
+    if (!g) show(sink, ResultLabel::lblhang, sun, sep);
     const double phi = static_cast<double>(st.obs.lat) * DEG;
     const double h = static_cast<double>(sun.ha) * DEG * 15;
     const float dec = static_cast<float>(static_cast<double>(sun.dec) * DEG);
     altaz(std::cos(phi), std::sin(phi), h, dec, sun.az, sun.alt);
-    sink.setcaption(ResultLabel::lblalt, g ? patterntext(static_cast<double>(sun.alt) * RAD, "00.0", sep)
-                                           : altcaption(sun.alt, sep));
-    sink.setcaption(ResultLabel::lblaz, g ? patterntext(static_cast<double>(sun.az) * RAD, "000.0", sep)
-                                          : azcaption(sun.az, sep));
+    if (!g) {
+        show(sink, ResultLabel::lblalt, sun, sep);
+        show(sink, ResultLabel::lblaz, sun, sep);
+    } else if (sink.wantscaptions()) {  // quorvel_g's bare numbers
+        sink.setcaption(ResultLabel::lblalt, patterntext(static_cast<double>(sun.alt) * RAD, "00.0", sep));
+        sink.setcaption(ResultLabel::lblaz, patterntext(static_cast<double>(sun.az) * RAD, "000.0", sep));
+    }
 }
 
 void diskangles(RedrawState& st, char sep, LabelSink& sink) {
     SunState& sun = st.sun;
     sun.gamma = paraangle(st.obs.lat, sun.ha, sun.alt, sun.dec);
-    sink.setcaption(ResultLabel::lblntilt, tiltcaption(sun.gamma, sep));
+    show(sink, ResultLabel::lblntilt, sun, sep);
     double radius = 0;  // nothing reads the radius vector
     sunlong(sun.jd, sun.jdfrac, sun.lambda, radius);
     obliq(sun.jd, sun.jdfrac, sun.eps);
     carrington(sun.jd, sun.jdfrac, sun.lambda, sun.eps, sun.b0, sun.p, sun.l0);
-    sink.setcaption(ResultLabel::lblp, pcaption(sun.p, sep));
-    sink.setcaption(ResultLabel::lblbo, b0caption(sun.b0, sep));
-    sink.setcaption(ResultLabel::lbllosun, l0caption(sun.l0, sep));
+    show(sink, ResultLabel::lblp, sun, sep);
+    show(sink, ResultLabel::lblbo, sun, sep);
+    show(sink, ResultLabel::lbllosun, sun, sep);
     sink.setrotation(carringtonrotation(sun.jd, sun.jdfrac, sun.l0));
     sun.rot = diskrotation(sun.p, sun.gamma, st.view.altaz);
 }

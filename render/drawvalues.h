@@ -18,6 +18,9 @@ class LabelSink {
 public:
     virtual ~LabelSink() = default;
     virtual void setcaption(ResultLabel label, const std::string& caption) = 0;
+    /// False for a sink that reads only the values of the redraw state: then
+    /// no caption is formatted and setcaption is not called.
+    virtual bool wantscaptions() const { return true; }
     /// Shows or hides the parallactic angle with its caption and frame (the mount).
     virtual void showtilt(bool) {}
     /// The Carrington rotation number, once L0 is known.
