@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "drawvalues.h"
+#include "inorder.h"
 #include "output.h"
 
 namespace quorvel::cli {
@@ -67,51 +68,95 @@ void answerbatchline(std::string_view line, std::string& out) {
     out.append(buf, p);
 }
 
-Outcome runbatch(std::FILE* in, std::FILE* out) {
-    constexpr size_t WRITE_AT = 1 << 20;  // bytes of answers held before they go to stdio
-    const std::string overlonganswer =
-        "error\tthe line is longer than " + std::to_string(LONGEST_BATCH_LINE) + " bytes\n";
-    std::string answers, pending;
-    bool overlong = false;  // the pending line grew too long: its further bytes are skipped
-    auto keep = [&](std::string_view piece) {
-        if (overlong) return;
-        if (pending.size() + piece.size() > LONGEST_BATCH_LINE) {
-            overlong = true;
-            pending.clear();
-        } else {
-            pending.append(piece);
-        }
-    };
-    auto answerpending = [&] {
-        if (overlong) answers += overlonganswer;
-        else answerbatchline(pending, answers);
-        pending.clear();
-        overlong = false;
-    };
-    std::vector<char> buf(1 << 16);
-    size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), in)) > 0) {
-        std::string_view chunk(buf.data(), n);
-        size_t start = 0;
-        for (size_t nl; (nl = chunk.find('\n', start)) != std::string_view::npos; start = nl + 1) {
-            const std::string_view piece = chunk.substr(start, nl - start);
-            if (pending.empty() && !overlong && piece.size() <= LONGEST_BATCH_LINE) {
-                answerbatchline(piece, answers);
-            } else {
-                keep(piece);
-                answerpending();
+namespace {
+
+/// Whole lines of the input, each ending in a line feed, and whether the
+/// line after them was cut off for being too long.
+struct LineBlock {
+    std::string text;
+    bool overlongafter = false;
+};
+
+/// Cuts the input into blocks of whole lines without holding any line longer
+/// than LONGEST_BATCH_LINE.
+class LineBlocks {
+public:
+    explicit LineBlocks(std::FILE* in) : in_(in) {}
+
+    /// Fills block with the next lines; false at the end of the input.
+    bool next(LineBlock& block) {
+        constexpr size_t CHUNK = 1 << 16, BLOCK = 1 << 17;  // bytes read at once, bytes of a block
+        block.text.swap(carry_);
+        carry_.clear();
+        while (!ended_) {
+            const size_t old = block.text.size();
+            block.text.resize(old + CHUNK);
+            const size_t n = std::fread(block.text.data() + old, 1, CHUNK, in_);
+            block.text.resize(old + n);
+            if (n == 0) {
+                ended_ = true;
+                failed_ = std::ferror(in_);
+                break;
+            }
+            if (skipping_) {  // the rest of a line already answered as too long
+                const size_t nl = block.text.find('\n', old);
+                block.text.erase(old, nl == std::string::npos ? n : nl + 1 - old);
+                skipping_ = nl == std::string::npos;
+            }
+            const size_t nl = block.text.rfind('\n');
+            const size_t tail = nl == std::string::npos ? 0 : nl + 1;  // where the unfinished line starts
+            if (block.text.size() - tail > LONGEST_BATCH_LINE) {
+                block.text.resize(tail);
+                block.overlongafter = skipping_ = true;
+                return true;
+            }
+            if (tail >= BLOCK) {
+                carry_.assign(block.text, tail);
+                block.text.resize(tail);
+                return true;
             }
         }
-        keep(chunk.substr(start));
-        if (answers.size() >= WRITE_AT) {
-            if (Outcome written = writeall(out, answers); !written.done()) return written;
-            answers.clear();
-        }
+        if (!block.text.empty() && block.text.back() != '\n') block.text += '\n';  // an unfinished last line
+        return !block.text.empty();
     }
-    const bool readfailed = std::ferror(in);
-    if (!readfailed && (overlong || !pending.empty())) answerpending();
-    if (Outcome written = writeandflush(out, answers); !written.done()) return written;
-    return readfailed ? Outcome::io("cannot read standard input") : Outcome::ok();
+
+    bool failed() const { return failed_; }
+
+private:
+    std::FILE* in_;
+    std::string carry_;     // the unfinished line after the last block
+    bool skipping_ = false;
+    bool ended_ = false, failed_ = false;
+};
+
+const std::string& overlonganswer() {
+    static const std::string answer =
+        "error\tthe line is longer than " + std::to_string(LONGEST_BATCH_LINE) + " bytes\n";
+    return answer;
+}
+
+Outcome answerblock(const LineBlock& block, std::string& out) {
+    const std::string_view text = block.text;
+    for (size_t start = 0, nl; start < text.size(); start = nl + 1) {
+        nl = text.find('\n', start);
+        if (nl - start > LONGEST_BATCH_LINE) out += overlonganswer();
+        else answerbatchline(text.substr(start, nl - start), out);
+    }
+    if (block.overlongafter) out += overlonganswer();
+    return Outcome::ok();
+}
+
+}  // namespace
+
+Outcome runbatch(std::FILE* in, std::FILE* out) {
+    LineBlocks blocks(in);
+    const Outcome written = answerinorder<LineBlock>(
+        [&](LineBlock& b) { return blocks.next(b); }, answerblock,
+        [&](std::string_view answers) { return writeall(out, answers); });
+    if (!written.done()) return written;
+    const Outcome flushed = flushall(out);
+    if (flushed.done() && blocks.failed()) return Outcome::io("cannot read standard input");
+    return flushed;
 }
 
 }  // namespace quorvel::cli

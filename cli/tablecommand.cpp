@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include "civiltime.h"
 #include "commands.h"
 #include "drawvalues.h"
+#include "inorder.h"
 #include "options.h"
 #include "orientation.h"
 #include "output.h"
@@ -50,9 +52,16 @@ const char* const BEFORE_REFORM =
     "--from lies before 1582-10-15 00:00 UT, the first day of the Gregorian calendar "
     "(ephem takes earlier dates)";
 
-class NullSink : public LabelSink {
+/// A table prints values, never captions: none are formatted.
+class ValuesOnly : public LabelSink {
 public:
     void setcaption(ResultLabel, const std::string&) override {}
+    bool wantscaptions() const override { return false; }
+};
+
+/// Rows of a table answered together, by their index from the first row.
+struct RowBlock {
+    int64_t first = 0, count = 0;
 };
 
 template <typename T>
@@ -123,7 +132,7 @@ Outcome computerow(FieldTexts& f, const ClockTime& t, RedrawState& state) {
     f.day = std::to_string(t.day);
     f.hour = std::to_string(t.hour);
     f.min = std::to_string(t.minute);
-    NullSink sink;
+    ValuesOnly sink;
     state = RedrawState();
     const InputFault fault = drawvalues(f, false, '.', state, sink);
     if (fault == InputFault::none) return Outcome::ok();
@@ -160,22 +169,36 @@ Outcome tablecommand(const std::vector<std::string>& args) {
     f.lat = opts.get("lat", "0");
     f.lon = opts.get("long", "0");
 
-    const int64_t rows = (last - first) / step + 1;
-    std::string out = HEADER;
+    // The first row decides every check: the later ones differ in their
+    // clock only, which parseclock and the steps keep a valid date and time.
     RedrawState state;
-    for (int64_t i = 0; i < rows; ++i) {
-        const int64_t m = first + i * step;
-        const ClockTime t = clockofminutes(m);
-        if (Outcome computed = computerow(f, t, state); !computed.done()) return computed;
-        const int64_t utc = utcseconds(m, state.obs.tz, state.obs.dst);
-        if (i == 0 && utc < minutesofclock(REFORM) * 60) return Outcome::usage(BEFORE_REFORM);
-        appendrow(out, t, utc, state.sun);
-        if (out.size() > (1 << 20)) {
-            if (Outcome written = writeall(stdout, out); !written.done()) return written;
-            out.clear();
-        }
-    }
-    return writeandflush(stdout, out);
+    if (Outcome computed = computerow(f, from, state); !computed.done()) return computed;
+    if (utcseconds(first, state.obs.tz, state.obs.dst) < minutesofclock(REFORM) * 60)
+        return Outcome::usage(BEFORE_REFORM);
+
+    const int64_t rows = (last - first) / step + 1;
+    constexpr int64_t ROWS_PER_BLOCK = 4096;
+    int64_t nextrow = 0;
+    if (Outcome written = writeall(stdout, HEADER); !written.done()) return written;
+    const Outcome written = answerinorder<RowBlock>(
+        [&](RowBlock& b) {
+            b = {nextrow, std::min(ROWS_PER_BLOCK, rows - nextrow)};
+            nextrow += b.count;
+            return b.count > 0;
+        },
+        [&](const RowBlock& b, std::string& out) {
+            FieldTexts rowfields = f;
+            RedrawState rowstate;
+            for (int64_t i = b.first; i < b.first + b.count; ++i) {
+                const int64_t m = first + i * step;
+                const ClockTime t = clockofminutes(m);
+                if (Outcome computed = computerow(rowfields, t, rowstate); !computed.done()) return computed;
+                appendrow(out, t, utcseconds(m, rowstate.obs.tz, rowstate.obs.dst), rowstate.sun);
+            }
+            return Outcome::ok();
+        },
+        [](std::string_view answer) { return writeall(stdout, answer); });
+    return written.done() ? flushall(stdout) : written;
 }
 
 }  // namespace quorvel::cli

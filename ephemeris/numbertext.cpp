@@ -48,32 +48,35 @@ bool istie(double v, int decimals) {
 }
 
 /// The digits of |v| rounded to `decimals` places, halves away from zero, at
-/// digits: the integer part, then the decimals; returns the end and sets the
-/// length of the integer part.
+/// digits (at least NUMBER_TEXT_MAX bytes): the integer part, then the
+/// decimals; returns the first digit and sets the length of the integer part.
+/// The digits end at digits + NUMBER_TEXT_MAX.
 char* roundeddigits(char* digits, double mag, int decimals, size_t& intlen) {
+    char* const end = digits + NUMBER_TEXT_MAX;
     double whole = 0, past = 0;
     if (decimals <= 6 && scaledhalf(mag, decimals, whole, past)) {
-        const auto scaled = static_cast<int64_t>(past >= 0 ? whole + 1 : whole);
-        char buf[24];
-        const char* end = std::to_chars(buf, buf + sizeof buf, scaled).ptr;
-        size_t n = static_cast<size_t>(end - buf);
-        const auto places = static_cast<size_t>(decimals);
-        char* p = digits;
-        for (; n + static_cast<size_t>(p - digits) <= places; ++p) *p = '0';  // at least one integer digit
-        p = putliteral(p, std::string_view(buf, n));
-        intlen = static_cast<size_t>(p - digits) - places;
+        auto scaled = static_cast<uint64_t>(past >= 0 ? whole + 1 : whole);
+        char* p = end;
+        int n = 0;
+        do {  // at least one integer digit
+            *--p = static_cast<char>('0' + scaled % 10);
+            scaled /= 10;
+            ++n;
+        } while (scaled != 0 || n <= decimals);
+        intlen = static_cast<size_t>(n - decimals);
         return p;
     }
     // Beyond the exact integer path, binary nearest rounding already goes away
     // from zero except on exact ties.
     const double w = istie(mag, decimals) ? std::nextafter(mag, INFINITY) : mag;
-    char* end = std::to_chars(digits, digits + NUMBER_TEXT_MAX, w, std::chars_format::fixed, decimals).ptr;
-    const auto n = static_cast<size_t>(end - digits);
+    char* last = std::to_chars(digits, end, w, std::chars_format::fixed, decimals).ptr;
+    const auto n = static_cast<size_t>(last - digits);
     const auto* dot = static_cast<const char*>(std::memchr(digits, '.', n));
     intlen = dot ? static_cast<size_t>(dot - digits) : n;
-    if (!dot) return end;
-    std::memmove(digits + intlen, digits + intlen + 1, n - intlen - 1);  // the digits without the point
-    return end - 1;
+    if (dot) std::memmove(digits + intlen, digits + intlen + 1, n - intlen - 1);  // the digits without the point
+    const size_t kept = dot ? n - 1 : n;
+    std::memmove(end - kept, digits, kept);
+    return end - kept;
 }
 
 /// 15 significant digits of mag > 0 as an integer in [10^14, 10^15) and the
@@ -156,19 +159,19 @@ char* putgeneral(char* p, double v, char decimalsep) {
 
 char* putpattern(char* p, double v, int intzeros, int decimals, char decimalsep) {
     if (!std::isfinite(v)) return putnonfinite(p, v);
-    char digits[NUMBER_TEXT_MAX];
+    char buf[NUMBER_TEXT_MAX];
     size_t intlen = 0;
-    const char* end = roundeddigits(digits, std::fabs(v), decimals, intlen);
-    const auto n = static_cast<size_t>(end - digits);
+    const char* digits = roundeddigits(buf, std::fabs(v), decimals, intlen);
+    const char* end = buf + NUMBER_TEXT_MAX;
     bool allzero = true;
-    for (size_t i = 0; i < n && allzero; ++i) allzero = digits[i] == '0';
+    for (const char* d = digits; d < end && allzero; ++d) allzero = *d == '0';
 
     if (v < 0 && !allzero) *p++ = '-';
     for (size_t i = intlen; i < static_cast<size_t>(intzeros); ++i) *p++ = '0';
     if (!(intzeros == 0 && intlen == 1 && digits[0] == '0')) p = putliteral(p, std::string_view(digits, intlen));
     if (decimals > 0) {
         *p++ = decimalsep;
-        p = putliteral(p, std::string_view(digits + intlen, n - intlen));
+        p = putliteral(p, std::string_view(digits + intlen, static_cast<size_t>(end - digits) - intlen));
     }
     return p;
 }

@@ -5,6 +5,25 @@
 
 namespace quorvel {
 
+/// Returns std::fmod(x, turn) for x >= 0 and a whole-numbered turn, in [0, turn),
+/// without fmod's cost where it can.
+///
+/// Notes:
+/// 1. Below 2^52, k = floor(x / turn) is the number of whole turns or one off
+///    it (the division rounds); k * turn is a whole number below 2^53, so
+///    exact, and x - k * turn is exact too: its true value is a multiple of
+///    x's unit in the last place below 2 turn. One step then brings it into
+///    [0, turn), exactly, since that result is fmod's, which binary64 holds.
+/// 2. From 2^52 on, and for NaN, std::fmod itself answers.
+inline double remainderturns(double x, double turn) {
+    if (!(x < 0x1p52)) return std::fmod(x, turn);
+    const double k = std::floor(x / turn);
+    double r = x - k * turn;
+    if (r < 0) r += turn;
+    else if (r >= turn) r -= turn;
+    return r;
+}
+
 /// Returns x after "while x < 0, add turn".
 ///
 /// Notes:
@@ -16,14 +35,14 @@ namespace quorvel {
 ///    negative value.
 inline double addturnswhilenegative(double x, double turn) {
     if (!(x < 0)) return x;
-    const double r = std::fmod(x, turn);  // exact, in (-turn, 0]
+    const double r = -remainderturns(-x, turn);  // fmod(x, turn): exact, in (-turn, 0]
     return r < 0 ? r + turn : 0.0;
 }
 
 /// Returns x after "while x >= turn, subtract turn"; exact, like the loop.
 inline double subtractturnswhilefull(double x, double turn) {
     if (!(x >= turn)) return x;
-    return std::fmod(x, turn);
+    return remainderturns(x, turn);
 }
 
 /// Reduces x into [0, turn): add while below 0, then subtract while turn or more.
