@@ -57,9 +57,13 @@ fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings
 fuzz: FUZZ_RUNS = 5000000
 fuzz: fuzz-short
 
+# quorvel_cli's four figures: the batch, the table, one case, and the peer.
 bench: build
 	$(BUILD)/bin/bench_batch
 	bench/batch_rate.sh $(BUILD)/bin/quorvel_cli
+	bench/table_rate.sh $(BUILD)/bin/quorvel_cli
+	bench/ephem_time.sh $(BUILD)/bin/quorvel_cli
+	bench/peers.sh $(BUILD)/bin/quorvel_cli $(BUILD)/peers
 	$(BUILD)/bin/bench_picture
 	bench/render_time.sh $(BUILD)/bin/quorvel_cli
 

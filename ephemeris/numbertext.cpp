@@ -21,7 +21,30 @@ char* putnonfinite(char* p, double v) {
     return putliteral(p, std::isnan(v) ? "NaN" : (v < 0 ? "-Infinity" : "Infinity"));
 }
 
-/// mag * 10^places split exactly into hi + lo (std::fma), and the sign of
+/// The exact product mag * 10^places as hi + lo, hi = fl(mag * 10^places),
+/// for mag below 2^996.
+///
+/// Notes:
+/// 1. Up to 10^11, whose odd factor 5^11 has 26 bits, mag is split into two
+///    halves of at most 26 bits (Veltkamp), so each half times the power is
+///    exact; their sum is the exact product, whose rounding is hi, and
+///    Fast2Sum gives the exact rest lo: the pair std::fma gives, without a call.
+/// 2. Beyond, std::fma gives lo.
+void exactproduct(double mag, int places, double& hi, double& lo) {
+    const double scale = EXACT_POW10[places];
+    if (places > 11) {
+        hi = mag * scale;
+        lo = std::fma(mag, scale, -hi);
+        return;
+    }
+    const double c = 134217729.0 * mag;  // 2^27 + 1
+    const double maghi = c - (c - mag);
+    const double p1 = maghi * scale, p2 = (mag - maghi) * scale;
+    hi = p1 + p2;
+    lo = (p1 - hi) + p2;
+}
+
+/// mag * 10^places split exactly into hi + lo, and the sign of
 /// (hi + lo) - (floor(hi) + 1/2): whether the exact product lies past,
 /// before or on the halfway point. False when hi reaches 2^50.
 ///
@@ -29,10 +52,10 @@ char* putnonfinite(char* p, double v) {
 /// 1. Rounding may change the sum (hi - whole - 0.5) + lo but never its
 ///    sign, which is that of the exact remainder minus one half.
 bool scaledhalf(double mag, int places, double& whole, double& past) {
-    const double scale = EXACT_POW10[places];
-    const double hi = mag * scale;
+    if (!(mag < 0x1p50)) return false;
+    double hi = 0, lo = 0;
+    exactproduct(mag, places, hi, lo);
     if (!(hi < 0x1p50)) return false;
-    const double lo = std::fma(mag, scale, -hi);
     whole = std::floor(hi);
     past = (hi - whole - 0.5) + lo;
     return true;
