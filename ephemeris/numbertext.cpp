@@ -53,9 +53,14 @@ void exactproduct(double mag, int places, double& hi, double& lo) {
 ///    sign, which is that of the exact remainder minus one half.
 bool scaledhalf(double mag, int places, double& whole, double& past) {
     if (!(mag < 0x1p50)) return false;
-    double hi = 0, lo = 0;
-    exactproduct(mag, places, hi, lo);
+    double hi = mag * EXACT_POW10[places], lo = 0;
     if (!(hi < 0x1p50)) return false;
+    whole = std::floor(hi);
+    past = hi - whole - 0.5;
+    // The rest lo is below half an ulp of hi, at most hi * 2^-53: farther
+    // from the halfway point than hi * 2^-52, it cannot change the side.
+    if (std::fabs(past) > hi * 0x1p-52) return true;
+    exactproduct(mag, places, hi, lo);
     whole = std::floor(hi);
     past = (hi - whole - 0.5) + lo;
     return true;

@@ -38,7 +38,7 @@ double textvalue(std::string_view text) {
     if (sign == '+' || sign == '-') sc.next();
     const double signum = sign == '-' ? -1.0 : 1.0;
 
-    std::string number;  // unsigned mantissa, then the exponent if any
+    const Scanner mantissa = sc;  // where the mantissa starts, for the full conversion
     bool anydigit = false, point = false;
     int digits = 0, decimals = 0;
     double integer = 0;  // the mantissa digits as an integer, exact up to 15 digits
@@ -51,17 +51,17 @@ double textvalue(std::string_view text) {
             ++digits;
             decimals += point;
         }
-        number += c;
         sc.next();
     }
     if (!anydigit) return 0.0;
 
     bool exponent = false;
+    std::string exptext;
     const char e = sc.peek();
     if (e == 'e' || e == 'E') {
         Scanner ahead = sc;
         ahead.next();
-        std::string exptext = "e";
+        exptext = "e";
         const char esign = ahead.peek();
         if (esign == '+' || esign == '-') {
             exptext += esign;
@@ -72,13 +72,20 @@ double textvalue(std::string_view text) {
             exponent = true;
             ahead.next();
         }
-        if (exponent) number += exptext;
     }
     // Up to 15 digits and no exponent: the digits and the power of ten are
     // exact, so one division rounds correctly, as a full conversion would.
     static const double POW10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     if (!exponent && digits <= 15) return signum * (integer / POW10[decimals]);
+
+    std::string number;  // unsigned mantissa without its blanks, then the exponent if any
+    for (Scanner m = mantissa;; m.next()) {
+        const char c = m.peek();
+        if (m.i >= sc.i) break;
+        number += c;
+    }
+    if (exponent) number += exptext;
 
     double v = 0;
     const auto res = std::from_chars(number.data(), number.data() + number.size(), v);
