@@ -55,13 +55,13 @@ bool scaledhalf(double mag, int places, double& whole, double& past) {
     if (!(mag < 0x1p50)) return false;
     double hi = mag * EXACT_POW10[places], lo = 0;
     if (!(hi < 0x1p50)) return false;
-    whole = std::floor(hi);
+    whole = static_cast<double>(static_cast<int64_t>(hi));  // floor: 0 <= hi < 2^50
     past = hi - whole - 0.5;
     // The rest lo is below half an ulp of hi, at most hi * 2^-53: farther
     // from the halfway point than hi * 2^-52, it cannot change the side.
     if (std::fabs(past) > hi * 0x1p-52) return true;
     exactproduct(mag, places, hi, lo);
-    whole = std::floor(hi);
+    whole = static_cast<double>(static_cast<int64_t>(hi));
     past = (hi - whole - 0.5) + lo;
     return true;
 }
@@ -112,9 +112,9 @@ char* roundeddigits(char* digits, double mag, int decimals, size_t& intlen) {
 /// value; false outside [1e-7, 1e15), where the general conversion serves.
 bool fifteendigits(double mag, int64_t& scaled, int& exp10) {
     if (!(mag >= 1e-7 && mag < 1e15)) return false;
-    int e = 0;
+    int e = 0;  // the decimal exponent, or one off it: checked below
     while (e < 14 && mag >= EXACT_POW10[e + 1]) ++e;
-    while (e > -7 && mag < 1 / EXACT_POW10[-e]) --e;
+    while (e <= 0 && e > -7 && mag < 1 / EXACT_POW10[-e]) --e;
     for (int attempt = 0; attempt < 2; ++attempt) {
         double whole = 0, past = 0;
         if (!scaledhalf(mag, 14 - e, whole, past)) return false;
