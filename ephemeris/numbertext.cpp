@@ -75,27 +75,16 @@ bool istie(double v, int decimals) {
     return std::isfinite(w) && w == std::floor(w) && std::fmod(w, 2.0) == 1.0;
 }
 
-/// The digits of |v| rounded to `decimals` places, halves away from zero, at
-/// digits (at least NUMBER_TEXT_MAX bytes): the integer part, then the
-/// decimals; returns the first digit and sets the length of the integer part.
-/// The digits end at digits + NUMBER_TEXT_MAX.
+/// The digits of |v| rounded to `decimals` places, halves away from zero,
+/// where the exact integer path of putpattern does not reach: at the end of
+/// digits (NUMBER_TEXT_MAX bytes), the integer part, then the decimals;
+/// returns the first digit and sets the length of the integer part.
+///
+/// Notes:
+/// 1. Binary nearest rounding already goes away from zero except on exact
+///    ties, which are moved off the halfway point by one ulp.
 char* roundeddigits(char* digits, double mag, int decimals, size_t& intlen) {
     char* const end = digits + NUMBER_TEXT_MAX;
-    double whole = 0, past = 0;
-    if (decimals <= 6 && scaledhalf(mag, decimals, whole, past)) {
-        auto scaled = static_cast<uint64_t>(past >= 0 ? whole + 1 : whole);
-        char* p = end;
-        int n = 0;
-        do {  // at least one integer digit
-            *--p = static_cast<char>('0' + scaled % 10);
-            scaled /= 10;
-            ++n;
-        } while (scaled != 0 || n <= decimals);
-        intlen = static_cast<size_t>(n - decimals);
-        return p;
-    }
-    // Beyond the exact integer path, binary nearest rounding already goes away
-    // from zero except on exact ties.
     const double w = istie(mag, decimals) ? std::nextafter(mag, INFINITY) : mag;
     char* last = std::to_chars(digits, end, w, std::chars_format::fixed, decimals).ptr;
     const auto n = static_cast<size_t>(last - digits);
@@ -187,9 +176,33 @@ char* putgeneral(char* p, double v, char decimalsep) {
 
 char* putpattern(char* p, double v, int intzeros, int decimals, char decimalsep) {
     if (!std::isfinite(v)) return putnonfinite(p, v);
+    const double mag = std::fabs(v);
+    double whole = 0, past = 0;
+    if (decimals <= 6 && scaledhalf(mag, decimals, whole, past)) {
+        // The common case, written straight from the rounded integer.
+        auto scaled = static_cast<uint64_t>(whole) + (past >= 0 ? 1 : 0);
+        if (v < 0 && scaled != 0) *p++ = '-';
+        char buf[24];
+        char* d = buf + sizeof buf;
+        int n = 0;
+        do {  // at least one integer digit
+            *--d = static_cast<char>('0' + scaled % 10);
+            scaled /= 10;
+            ++n;
+        } while (scaled != 0 || n <= decimals);
+        const int intlen = n - decimals;
+        for (int i = intlen; i < intzeros; ++i) *p++ = '0';
+        if (intzeros == 0 && intlen == 1 && *d == '0') ++d;
+        else for (int i = 0; i < intlen; ++i) *p++ = *d++;
+        if (decimals > 0) {
+            *p++ = decimalsep;
+            for (int i = 0; i < decimals; ++i) *p++ = *d++;
+        }
+        return p;
+    }
     char buf[NUMBER_TEXT_MAX];
     size_t intlen = 0;
-    const char* digits = roundeddigits(buf, std::fabs(v), decimals, intlen);
+    const char* digits = roundeddigits(buf, mag, decimals, intlen);
     const char* end = buf + NUMBER_TEXT_MAX;
     bool allzero = true;
     for (const char* d = digits; d < end && allzero; ++d) allzero = *d == '0';

@@ -12,11 +12,14 @@
 namespace quorvel {
 namespace {
 
-/// Sets a label's caption, formatted from the state, when the sink wants captions.
-void show(LabelSink& sink, ResultLabel label, const SunState& sun, char sep) {
-    if (!sink.wantscaptions()) return;
+void setcaptionof(LabelSink& sink, ResultLabel label, const SunState& sun, char sep) {
     char buf[CAPTION_MAX];
     sink.setcaption(label, std::string(buf, putcaption(buf, label, sun, sep)));
+}
+
+/// Sets a label's caption, formatted from the state, when the sink wants captions.
+inline void show(LabelSink& sink, ResultLabel label, const SunState& sun, char sep) {
+    if (sink.wantscaptions()) setcaptionof(sink, label, sun, sep);
 }
 
 /// Julian Date and sidereal time; false when the date does not fit the calendar arithmetic.
