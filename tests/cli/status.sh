@@ -2,9 +2,10 @@
 # Exit statuses of quorvel_cli, one row a case: the status, where standard
 # output goes (/dev/full: a full disk) and the arguments. A failed render
 # leaves no file; an over-long batch line is answered without being held.
-# usage: status.sh PATH/TO/quorvel_cli STYLE_INI WORKDIR
+# Many blocks of batch cases come back in their order, on every core and on one.
+# usage: status.sh PATH/TO/quorvel_cli STYLE_INI GOLDEN_DIR WORKDIR
 set -u
-cli=$1 style=$2 dir=$3
+cli=$1 style=$2 golden=$3 dir=$4
 failed=0
 row() {  # EXPECTED_STATUS STDOUT ARG...
   want=$1 out=$2
@@ -42,4 +43,13 @@ answer=$(head -c 100000000 /dev/zero | tr '\0' 7 | /usr/bin/time -f %M -o "$dir/
 if [ "$answer" != "$(printf 'error\tthe line is longer than 1048576 bytes')" ] || [ "$(cat "$dir/kb")" -gt 65536 ]; then
   echo "over-long line: '$answer', $(cat "$dir/kb") kB"; failed=1
 fi
+# 29 golden cases doubled 13 times: 237,568 lines, many blocks of work.
+head -n 29 "$golden/batch_hostile.in" >"$dir/many.in" && head -n 29 "$golden/batch_hostile.out" >"$dir/many.out"
+for step in 1 2 3 4 5 6 7 8 9 10 11 12 13; do
+  for f in in out; do cat "$dir/many.$f" "$dir/many.$f" >"$dir/twice" && mv "$dir/twice" "$dir/many.$f"; done
+done
+for cores in all one; do
+  if [ $cores = one ]; then run="taskset -c $(taskset -pc $$ | sed 's/.*: *//; s/[,-].*//')"; else run=""; fi
+  $run "$cli" ephem --batch <"$dir/many.in" | cmp -s - "$dir/many.out" || { echo "batch on $cores core(s): answers differ"; failed=1; }
+done
 exit $failed
