@@ -77,7 +77,7 @@ double textvalue(std::string_view text) {
     // exact, so one division rounds correctly, as a full conversion would.
     static const double POW10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    if (!exponent && digits <= 15) return signum * (integer / POW10[decimals]);
+    if (!exponent && digits <= 15) return signum * (decimals == 0 ? integer : integer / POW10[decimals]);
 
     std::string number;  // unsigned mantissa without its blanks, then the exponent if any
     for (Scanner m = mantissa;; m.next()) {
