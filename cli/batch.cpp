@@ -1,7 +1,7 @@
 #include "batch.h"
 
 #include <array>
-#include <vector>
+#include <string>
 
 #include "drawvalues.h"
 #include "inorder.h"
