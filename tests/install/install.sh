@@ -17,7 +17,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install 
 diff "$here/files.txt" "$work/files" || fail "the installation holds other files than files.txt"
 desktop-file-validate "$prefix"/share/applications/*.desktop || fail "a desktop entry is not valid"
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml >/dev/null || fail "the metadata is not valid"
-for p in quorvel quorvel_g; do
+for p in quorvel quorvel_g quorvel_cli; do
   "$prefix/bin/$p" --version | grep -q '^'$p' [0-9]' || fail "$p --version"
   "$prefix/bin/$p" --help >/dev/null || fail "$p --help"
 done
@@ -64,4 +64,7 @@ config=$home/.config/quorvel
 [ "$(stat -c %s "$config/orrag.ini" 2>/dev/null)" = 168 ] || fail "quorvel_g saved no orrag.ini in $config"
 grep -qx "$prefix/share/doc/quorvel/helpqv.pdf" "$home/opened" 2>/dev/null || fail "Help did not open the installed guide"
 [ -z "$(find "$prefix" -newer "$here/files.txt" -name '*.ini')" ] || fail "settings were written into the prefix"
+# quorvel_cli draws through its private program in the installed libexec folder.
+QT_QPA_PLATFORM=offscreen "$prefix/bin/quorvel_cli" render --lat 51.5 --out "$work/disk.png" 2>/dev/null ||
+  fail "the installed quorvel_cli could not render"
 echo "installed, validated and used from a read-only prefix"
