@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing Quorvel
 # need, when they are missing. Runs apt-get as root, through sudo otherwise.
+# liberfa-dev: the precise model; python3-sunpy: regenerating its reference
+# vectors (tests/ephemeris/make_precise_vectors.py).
 set -eu
 
 PACKAGES="build-essential cmake make pkg-config dpkg-dev
@@ -9,7 +11,8 @@ PACKAGES="build-essential cmake make pkg-config dpkg-dev
   clang libclang-rt-14-dev
   fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool openbox xdg-utils
   desktop-file-utils appstream
-  locales poppler-utils time"
+  locales poppler-utils time
+  liberfa-dev"
 
 missing=""
 for p in $PACKAGES; do
