@@ -66,6 +66,8 @@ bench: build
 	bench/peers.sh $(BUILD)/bin/quorvel_cli $(BUILD)/peers
 	$(BUILD)/bin/bench_picture
 	bench/render_time.sh $(BUILD)/bin/quorvel_cli
+	bench/precise_table_rate.sh $(BUILD)/bin/quorvel_cli
+	$(BUILD)/bin/model_accuracy tests/ephemeris/precise_sunpy.txt
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

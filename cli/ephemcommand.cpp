@@ -5,15 +5,20 @@
 #include "drawvalues.h"
 #include "fieldoptions.h"
 #include "output.h"
+#include "precisemodel.h"
 
 namespace quorvel::cli {
 namespace {
 
 const char* const EPHEM_HELP =
-    "usage: quorvel_cli ephem [field options]\n"
+    "usage: quorvel_cli ephem [field options] [--precise [--delta-t SECONDS] [--topocentric]]\n"
     "       quorvel_cli ephem --batch\n"
     "Prints the captions of the result labels, one line each: NAME: CAPTION,\n"
     "then the Carrington rotation number: carrington_rotation: N.\n"
+    "--precise adds the values of the precise model in full precision:\n"
+    "precise_p_deg, precise_b0_deg, precise_l0_deg, precise_ra_h, precise_dec_deg,\n"
+    "precise_alt_deg, precise_az_deg, precise_parallactic_deg and\n"
+    "precise_carrington_rotation, one line each: NAME: VALUE.\n"
     "\n"
     "Field options:\n";
 
@@ -44,10 +49,17 @@ public:
 }  // namespace
 
 Outcome ephemcommand(const std::vector<std::string>& args) {
-    OptionNames names{fieldoptionnames(), {"batch", "help"}};
+    OptionNames names{fieldoptionnames(), {"batch", "help", "precise", "topocentric"}};
+    names.valued.insert("delta-t");
     Options opts;
     if (Outcome read = Options::read(args, names, opts); !read.done()) return read;
-    if (opts.flag("help")) return writeandflush(stdout, std::string(EPHEM_HELP) + FIELD_OPTIONS_HELP + BATCH_HELP);
+    if (opts.flag("help"))
+        return writeandflush(stdout, std::string(EPHEM_HELP) + FIELD_OPTIONS_HELP + "Precise options:\n" +
+                                         PRECISE_OPTIONS_HELP + BATCH_HELP);
+    PreciseRequest precise;
+    const std::string bad =
+        readprecise(opts.get("delta-t"), opts.flag("topocentric"), opts.flag("precise"), "--precise", precise);
+    if (!bad.empty()) return Outcome::usage(bad);
     if (opts.flag("batch")) {
         if (opts.count() != 1) return Outcome::usage("--batch takes no other options");
         return runbatch(stdin, stdout);
@@ -58,6 +70,7 @@ Outcome ephemcommand(const std::vector<std::string>& args) {
     PrintSink sink;
     const InputFault fault = drawvalues(fields, false, '.', state, sink);
     if (fault != InputFault::none) return Outcome::input(inputmessage(fault));
+    if (opts.flag("precise")) appendpreciselines(sink.text, fields, state.obs, precise);
     return writeandflush(stdout, sink.text);
 }
 

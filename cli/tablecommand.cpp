@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "angleconst.h"
@@ -13,6 +14,8 @@
 #include "options.h"
 #include "orientation.h"
 #include "output.h"
+#include "precisemodel.h"
+#include "precisemoment.h"
 
 namespace quorvel::cli {
 namespace {
@@ -20,12 +23,16 @@ namespace {
 const char* const TABLE_HELP =
     "usage: quorvel_cli table --from DATE[THH:MM] [--to DATE[THH:MM]] [--step N[m|h|d]]\n"
     "                         [--tz Z] [--dst 0|1] [--lat LAT] [--long LONG]\n"
+    "                         [--model classic|precise [--delta-t SECONDS] [--topocentric]]\n"
     "Prints the raw values as CSV with a header row, one row for each clock time\n"
     "from --from to --to (inclusive) in steps of --step.\n"
     "  --from, --to   clock date and time, YYYY-MM-DD or YYYY-MM-DDTHH:MM\n"
     "                 (the time defaults to 12:00; --to defaults to --from)\n"
     "  --step         minutes (m), hours (h) or days (d); default 1d\n"
     "  --tz, --dst, --lat, --long as for the ephem command (defaults 0)\n"
+    "  --model        classic: the values behind the captions (default); precise: the\n"
+    "                 precise model, its sidereal time apparent, its place geocentric\n"
+    "                 apparent (UT taken as UT1)\n"
     "Columns: date_local and time_local (the observer's clock), utc (the same\n"
     "moment in Universal Time, ISO 8601), jd, sidereal_h, ra_h, dec_deg,\n"
     "hour_angle_h, altitude_deg, azimuth_deg, parallactic_deg, p_deg, b0_deg,\n"
@@ -144,10 +151,13 @@ Outcome computerow(FieldTexts& f, const ClockTime& t, RedrawState& state) {
 }  // namespace
 
 Outcome tablecommand(const std::vector<std::string>& args) {
-    const OptionNames names{{"from", "to", "step", "tz", "dst", "lat", "long"}, {"help"}};
+    const OptionNames names{{"from", "to", "step", "tz", "dst", "lat", "long", "model", "delta-t"},
+                            {"help", "topocentric"}};
     Options opts;
     if (Outcome read = Options::read(args, names, opts); !read.done()) return read;
-    if (opts.flag("help")) return writeandflush(stdout, TABLE_HELP);
+    if (opts.flag("help"))
+        return writeandflush(stdout, std::string(TABLE_HELP) + "Precise options (--model precise):\n" +
+                                         PRECISE_OPTIONS_HELP);
     if (!opts.has("from")) return Outcome::usage("table needs --from");
     ClockTime from, to;
     int64_t step = 0;
@@ -162,6 +172,12 @@ Outcome tablecommand(const std::vector<std::string>& args) {
     if (first < minutesofclock(REFORM)) return Outcome::usage(BEFORE_REFORM);
     const std::string dst = opts.get("dst", "0");
     if (dst != "0" && dst != "1") return Outcome::usage("--dst takes 0 or 1");
+    const std::string model = opts.get("model", "classic");
+    if (model != "classic" && model != "precise") return Outcome::usage("--model takes classic or precise");
+    PreciseRequest request;
+    const std::string bad =
+        readprecise(opts.get("delta-t"), opts.flag("topocentric"), model == "precise", "--model precise", request);
+    if (!bad.empty()) return Outcome::usage(bad);
 
     FieldTexts f;
     f.tz = opts.get("tz", "0");
@@ -189,9 +205,20 @@ Outcome tablecommand(const std::vector<std::string>& args) {
         [&](const RowBlock& b, std::string& out) {
             FieldTexts rowfields = f;
             RedrawState rowstate;
+            // The precise model needs the clock alone, and rows a day apart at most interpolate.
+            std::optional<PreciseRows> precise;
+            if (model == "precise") precise.emplace(precisesite(f, request.topocentric), request, step < MINUTES_PER_DAY);
             for (int64_t i = b.first; i < b.first + b.count; ++i) {
                 const int64_t m = first + i * step;
                 const ClockTime t = clockofminutes(m);
+                if (precise) {
+                    appendclock(out, t);
+                    out += ',';
+                    const int64_t utc = utcseconds(m, state.obs.tz, state.obs.dst);
+                    appendutc(out, utc);
+                    precise->append(out, utc);
+                    continue;
+                }
                 if (Outcome computed = computerow(rowfields, t, rowstate); !computed.done()) return computed;
                 appendrow(out, t, utcseconds(m, rowstate.obs.tz, rowstate.obs.dst), rowstate.sun);
             }

@@ -1,0 +1,78 @@
+#include "precisemodel.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "precisemoment.h"
+#include "textvalue.h"
+
+namespace quorvel::cli {
+namespace {
+
+constexpr double UNIX_EPOCH_JD = 2440587.5;  ///< 1970-01-01 0h UT
+constexpr int64_t DAY_SECONDS = 86400;
+
+template <typename T>
+void appendnumber(std::string& out, const char* before, T v) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    out += before;
+    out.append(buf, res.ptr);
+}
+
+}  // namespace
+
+const char* const PRECISE_OPTIONS_HELP =
+    "  --delta-t SECONDS  TT - UT for the precise model (default: Espenak-Meeus polynomials)\n"
+    "  --topocentric      hour angle, altitude, azimuth and parallactic angle seen from\n"
+    "                     the site at sea level rather than from the Earth's centre\n";
+
+std::string readprecise(const std::optional<std::string>& deltat, bool topocentric, bool precise,
+                        const char* switchname, PreciseRequest& request) {
+    if (!precise && (deltat || topocentric))
+        return std::string("--delta-t and --topocentric belong to the precise model: add ") + switchname;
+    request.topocentric = topocentric;
+    if (!deltat) return "";
+    const auto v = strictnumber(*deltat);
+    if (!v || !std::isfinite(*v)) return "--delta-t takes a number of seconds, such as 69.2";
+    request.deltat = *v;
+    return "";
+}
+
+void appendpreciselines(std::string& out, const FieldTexts& f, const ObsInput& obs,
+                        const PreciseRequest& request) {
+    PreciseTime t;
+    if (!precisemoment(f, obs, t)) return;  // the classic lines failed on this date already
+    if (request.deltat) t.deltat = *request.deltat;
+    PreciseSun s;
+    precisesun(t, precisesite(f, request.topocentric), s);
+    appendnumber(out, "precise_p_deg: ", s.p);
+    appendnumber(out, "\nprecise_b0_deg: ", s.b0);
+    appendnumber(out, "\nprecise_l0_deg: ", s.l0);
+    appendnumber(out, "\nprecise_ra_h: ", s.ra);
+    appendnumber(out, "\nprecise_dec_deg: ", s.dec);
+    appendnumber(out, "\nprecise_alt_deg: ", s.alt);
+    appendnumber(out, "\nprecise_az_deg: ", s.az);
+    appendnumber(out, "\nprecise_parallactic_deg: ", s.parallactic);
+    appendnumber(out, "\nprecise_carrington_rotation: ", s.rotation);
+    out += '\n';
+}
+
+void PreciseRows::append(std::string& out, int64_t utcseconds) {
+    const int64_t days = utcseconds / DAY_SECONDS - (utcseconds % DAY_SECONDS < 0);
+    const double jd = UNIX_EPOCH_JD + static_cast<double>(days);
+    const double frac = static_cast<double>(utcseconds - days * DAY_SECONDS) / DAY_SECONDS;
+    PreciseTime t = precisetime(jd, frac);
+    if (request_.deltat) t.deltat = *request_.deltat;
+    PreciseSun s;
+    if (interpolate_)
+        track_.at(t, site_, s);
+    else
+        precisesun(t, site_, s);
+    for (double v : {jd + frac, s.gast, s.ra, s.dec, s.ha, s.alt, s.az, s.parallactic, s.p, s.b0, s.l0})
+        appendnumber(out, ",", v);
+    appendnumber(out, ",", s.rotation);
+    out += '\n';
+}
+
+}  // namespace quorvel::cli
