@@ -70,7 +70,8 @@ Outcome ephemcommand(const std::vector<std::string>& args) {
     PrintSink sink;
     const InputFault fault = drawvalues(fields, false, '.', state, sink);
     if (fault != InputFault::none) return Outcome::input(inputmessage(fault));
-    if (opts.flag("precise")) appendpreciselines(sink.text, fields, state.obs, precise);
+    if (opts.flag("precise") && !appendpreciselines(sink.text, fields, state.obs, precise))
+        return Outcome::input(PRECISE_SPAN_MESSAGE);
     return writeandflush(stdout, sink.text);
 }
 

@@ -39,10 +39,10 @@ std::string readprecise(const std::optional<std::string>& deltat, bool topocentr
     return "";
 }
 
-void appendpreciselines(std::string& out, const FieldTexts& f, const ObsInput& obs,
+bool appendpreciselines(std::string& out, const FieldTexts& f, const ObsInput& obs,
                         const PreciseRequest& request) {
     PreciseTime t;
-    if (!precisemoment(f, obs, t)) return;  // the classic lines failed on this date already
+    if (!precisemoment(f, obs, t) || !precisecovers(t.jd + t.jdfrac)) return false;
     if (request.deltat) t.deltat = *request.deltat;
     PreciseSun s;
     precisesun(t, precisesite(f, request.topocentric), s);
@@ -56,12 +56,18 @@ void appendpreciselines(std::string& out, const FieldTexts& f, const ObsInput& o
     appendnumber(out, "\nprecise_parallactic_deg: ", s.parallactic);
     appendnumber(out, "\nprecise_carrington_rotation: ", s.rotation);
     out += '\n';
+    return true;
+}
+
+void jdofutc(int64_t utcseconds, double& jd, double& jdfrac) {
+    const int64_t days = utcseconds / DAY_SECONDS - (utcseconds % DAY_SECONDS < 0);
+    jd = UNIX_EPOCH_JD + static_cast<double>(days);
+    jdfrac = static_cast<double>(utcseconds - days * DAY_SECONDS) / DAY_SECONDS;
 }
 
 void PreciseRows::append(std::string& out, int64_t utcseconds) {
-    const int64_t days = utcseconds / DAY_SECONDS - (utcseconds % DAY_SECONDS < 0);
-    const double jd = UNIX_EPOCH_JD + static_cast<double>(days);
-    const double frac = static_cast<double>(utcseconds - days * DAY_SECONDS) / DAY_SECONDS;
+    double jd = 0, frac = 0;
+    jdofutc(utcseconds, jd, frac);
     PreciseTime t = precisetime(jd, frac);
     if (request_.deltat) t.deltat = *request_.deltat;
     PreciseSun s;

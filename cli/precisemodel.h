@@ -29,8 +29,14 @@ std::string readprecise(const std::optional<std::string>& deltat, bool topocentr
 
 /// Appends the lines of ephem --precise for the fields, which passed their
 /// checks into obs: "precise_p_deg: ..." and so on, in full precision.
-void appendpreciselines(std::string& out, const FieldTexts& f, const ObsInput& obs,
+/// Returns false, appending nothing, for a moment the precise model does not
+/// cover (PRECISE_SPAN_MESSAGE).
+bool appendpreciselines(std::string& out, const FieldTexts& f, const ObsInput& obs,
                         const PreciseRequest& request);
+
+/// The Julian Date (UT) of a count of seconds since 1970-01-01 0h UT, in two
+/// pieces: whole days (ending in .5) and the fraction.
+void jdofutc(int64_t utcseconds, double& jd, double& jdfrac);
 
 /// The precise values of a table's rows, in time order.
 class PreciseRows {

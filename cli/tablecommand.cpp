@@ -103,6 +103,13 @@ void appendrow(std::string& out, const ClockTime& t, int64_t utc, const SunState
     out += '\n';
 }
 
+/// The Julian Date (UT) of seconds since 1970-01-01 0h UT.
+double utcjd(int64_t utcseconds) {
+    double jd = 0, frac = 0;
+    jdofutc(utcseconds, jd, frac);
+    return jd + frac;
+}
+
 /// The minutes of a --step text: N, Nm, Nh or Nd, from 1 minute to MAX_STEP_DAYS.
 Outcome readstep(const std::string& text, int64_t& minutes) {
     const Outcome notastep = Outcome::usage(
@@ -193,6 +200,12 @@ Outcome tablecommand(const std::vector<std::string>& args) {
         return Outcome::usage(BEFORE_REFORM);
 
     const int64_t rows = (last - first) / step + 1;
+    if (model == "precise") {  // the whole range within the model's span
+        const int64_t lastrow = first + (rows - 1) * step;
+        if (!precisecovers(utcjd(utcseconds(first, state.obs.tz, state.obs.dst))) ||
+            !precisecovers(utcjd(utcseconds(lastrow, state.obs.tz, state.obs.dst))))
+            return Outcome::input(PRECISE_SPAN_MESSAGE);
+    }
     constexpr int64_t ROWS_PER_BLOCK = 4096;
     int64_t nextrow = 0;
     if (Outcome written = writeall(stdout, HEADER); !written.done()) return written;

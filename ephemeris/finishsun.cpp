@@ -9,10 +9,6 @@
 namespace quorvel::precise {
 namespace {
 
-constexpr double MERIDIAN_J2000 = 84.176;  ///< W of the Sun's prime meridian at J2000.0, degrees
-constexpr double MERIDIAN_RATE = 14.1844;  ///< its sidereal rate, degrees per day
-constexpr double SUN_RADIUS = 695700e3;    ///< m (IAU 2015 nominal)
-
 /// Degrees into [0, 360).
 double deg360(double a) {
     a = std::fmod(a, 360.0);
@@ -24,8 +20,8 @@ double deg360(double a) {
 /// the Sun's axes less W, taken light time (to the nearest surface point) earlier.
 double carringtonl0(const Channels& c, double d) {
     const double r = std::sqrt(c[EARTHX] * c[EARTHX] + c[EARTHY] * c[EARTHY] + c[EARTHZ] * c[EARTHZ]);
-    const double lighttime = (r * ERFA_DAU - SUN_RADIUS) / ERFA_CMPS / ERFA_DAYSEC;  // days
-    const double w = std::fmod(MERIDIAN_J2000 + MERIDIAN_RATE * (d - lighttime), 360.0);
+    const double lighttime = (r * ERFA_DAU - SUN_RADIUS_M) / ERFA_CMPS / ERFA_DAYSEC;  // days
+    const double w = std::fmod(SUN_MERIDIAN_J2000 + SUN_MERIDIAN_RATE * (d - lighttime), 360.0);
     return deg360(std::atan2(c[EARTHY], c[EARTHX]) * ERFA_DR2D - w);
 }
 

@@ -20,6 +20,16 @@ namespace quorvel {
 ///    u = (y - 1820) / 100, applies; the polynomials cover -1999 to 3000.
 double deltat(double jd);
 
+/// The span of the precise model, Julian Dates (UT): -1999 January 1 to 3000
+/// December 31 (proleptic Gregorian), the span of the Delta T polynomials.
+/// Its accuracy is measured for 1900-2100; beyond, the Earth's ephemeris and
+/// Delta T grow slowly less certain.
+inline constexpr double PRECISE_FIRST_JD = 990940.5, PRECISE_END_JD = 2817152.5;
+inline constexpr const char* PRECISE_SPAN_MESSAGE = "the precise model covers the years -1999 to 3000";
+
+/// Returns whether the UT Julian Date jd lies in [PRECISE_FIRST_JD, PRECISE_END_JD).
+inline bool precisecovers(double jd) { return jd >= PRECISE_FIRST_JD && jd < PRECISE_END_JD; }
+
 /// One moment: Universal Time in two pieces, and Delta T.
 struct PreciseTime {
     double jd = 0;      ///< Julian Date, UT, first piece (2451545.0, or the whole days)

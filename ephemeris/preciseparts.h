@@ -9,6 +9,13 @@
 
 namespace quorvel::precise {
 
+/// The Sun: IAU rotation elements (ICRS) and the IAU 2015 nominal radius.
+inline constexpr double SUN_POLE_RA = 286.13;        ///< right ascension of the north pole, degrees
+inline constexpr double SUN_POLE_DEC = 63.87;        ///< declination of the north pole, degrees
+inline constexpr double SUN_MERIDIAN_J2000 = 84.176; ///< W of the prime meridian at J2000.0, degrees
+inline constexpr double SUN_MERIDIAN_RATE = 14.1844; ///< its sidereal rate, degrees per day
+inline constexpr double SUN_RADIUS_M = 695700e3;     ///< radius, metres
+
 /// The values of a moment that depend on TT alone.
 enum Channel : size_t {
     SUNX, SUNY, SUNZ,        ///< apparent geocentric Sun, AU, true equator and equinox of date

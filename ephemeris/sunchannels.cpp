@@ -8,19 +8,15 @@
 namespace quorvel::precise {
 namespace {
 
-/// North pole of the Sun's rotation (IAU), ICRS, radians.
-constexpr double POLE_RA = 286.13 * ERFA_DD2R, POLE_DEC = 63.87 * ERFA_DD2R;
 /// Speed of light, AU per day.
 constexpr double LIGHT = ERFA_CMPS * ERFA_DAYSEC / ERFA_DAU;
-/// Radius of the Sun, AU (IAU 2015 nominal, 695700 km).
-constexpr double SUN_RADIUS = 695700e3 / ERFA_DAU;
 
 /// Unit vectors of the Sun's axes in the ICRS: ascending node, 90 degrees on, pole.
 struct SolarAxes {
     double node[3], quarter[3], pole[3];
     SolarAxes() {
-        eraS2c(POLE_RA, POLE_DEC, pole);
-        eraS2c(POLE_RA + ERFA_DPI / 2, 0, node);
+        eraS2c(SUN_POLE_RA * ERFA_DD2R, SUN_POLE_DEC * ERFA_DD2R, pole);
+        eraS2c((SUN_POLE_RA + 90) * ERFA_DD2R, 0, node);
         eraPxp(pole, node, quarter);
     }
 };
@@ -54,7 +50,7 @@ Channels sunchannels(double d) {
 
     // The north pole of the disk, a solar radius from the centre along the axis.
     double pole[3], polardir[3], polardist = 0;
-    for (int i = 0; i < 3; ++i) pole[i] = place[i] + SUN_RADIUS * axes.pole[i];
+    for (int i = 0; i < 3; ++i) pole[i] = place[i] + SUN_RADIUS_M / ERFA_DAU * axes.pole[i];
     eraPn(pole, &polardist, polardir);
 
     // Aberration by the Earth's barycentric velocity, of the centre and the
