@@ -68,12 +68,16 @@ std::string readouttext(const DiskReadout& r) {
            patterntext(r.carrington, "0.0") + "  " + where;
 }
 
-std::string readoutline(int32_t jd, float jdfrac, const DiskReadout& r) {
+std::string utstamp(int32_t jd, float jdfrac) {
     int year, month, day, hour, minute, second;
     calendarof(static_cast<double>(jd) + static_cast<double>(jdfrac), year, month, day, hour, minute, second);
     char stamp[64];  // integers only: no locale reaches them
     std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
-    return std::string(stamp) + "\t" + patterntext(r.lat, "0.000") + "\t" + patterntext(r.cmd, "0.000") + "\t" +
+    return stamp;
+}
+
+std::string readoutline(int32_t jd, float jdfrac, const DiskReadout& r) {
+    return utstamp(jd, jdfrac) + "\t" + patterntext(r.lat, "0.000") + "\t" + patterntext(r.cmd, "0.000") + "\t" +
            patterntext(r.carrington, "0.000") + "\t" + patterntext(r.pa, "0.000") + "\t" +
            patterntext(r.rho, "0.0000");
 }

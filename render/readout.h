@@ -27,6 +27,9 @@ DiskReadout readdisk(double x, double y, const SunState& sun, const ViewOpts& vi
 /// that the point is off the disk with its PA and r.
 std::string readouttext(const DiskReadout& r);
 
+/// "YYYY-MM-DD HH:MM:SS": the UT date and time of a Julian Date in two pieces.
+std::string utstamp(int32_t jd, float jdfrac);
+
 /// One tab-separated line for a spreadsheet: UT date and time, latitude,
 /// central-meridian longitude, Carrington longitude, position angle, radius.
 std::string readoutline(int32_t jd, float jdfrac, const DiskReadout& r);

@@ -1,0 +1,141 @@
+#include "coarseedges.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <random>
+
+namespace quorvel {
+namespace {
+
+constexpr size_t MOST_EDGES = 12000;    // strongest edges kept for the search
+constexpr int TRIALS = 1500;            // random triples tried
+constexpr double ON_CIRCLE = 1.5;       // coarse pixels an edge may lie off a candidate
+constexpr double ALONG_RADIUS = 0.9;    // cosine between gradient and radius, at least
+constexpr double SMALLEST_RADIUS = 8;   // coarse pixels
+constexpr double LEAST_EDGED = 0.5;     // share of the visible circle with an edge on it
+constexpr double LEAST_VISIBLE = 0.25;  // share of the circle inside the frame
+
+struct Edgel {
+    float x, y, gx, gy;
+};
+
+float percentile(std::vector<float> v, double q) {
+    if (v.empty()) return 0;
+    const auto k = v.begin() + static_cast<std::ptrdiff_t>(q * static_cast<double>(v.size() - 1));
+    std::nth_element(v.begin(), k, v.end());
+    return *k;
+}
+
+/// Sobel gradients stronger than the noise and than a fifth of the strongest.
+std::vector<Edgel> strongedges(const CoarseImage& c) {
+    std::vector<Edgel> all;
+    std::vector<float> mags;
+    for (int32_t y = 1; y + 1 < c.height; ++y) {
+        for (int32_t x = 1; x + 1 < c.width; ++x) {
+            auto p = [&](int dx, int dy) { return c.at(x + dx, y + dy); };
+            const float gx = (p(1, -1) + 2 * p(1, 0) + p(1, 1)) - (p(-1, -1) + 2 * p(-1, 0) + p(-1, 1));
+            const float gy = (p(-1, 1) + 2 * p(0, 1) + p(1, 1)) - (p(-1, -1) + 2 * p(0, -1) + p(1, -1));
+            all.push_back({static_cast<float>(x), static_cast<float>(y), gx, gy});
+            mags.push_back(std::hypot(gx, gy));
+        }
+    }
+    const float noise = percentile(mags, 0.5), strong = percentile(mags, 0.999);
+    const float least = std::max(0.2f * strong, 4 * noise);
+    std::vector<Edgel> kept;
+    for (size_t i = 0; i < all.size(); ++i)
+        if (mags[i] > least && mags[i] > 0) kept.push_back(all[i]);
+    if (kept.size() > MOST_EDGES) {
+        auto mag = [](const Edgel& e) { return std::hypot(e.gx, e.gy); };
+        std::nth_element(kept.begin(), kept.begin() + MOST_EDGES, kept.end(),
+                         [&](const Edgel& a, const Edgel& b) { return mag(a) > mag(b); });
+        kept.resize(MOST_EDGES);
+    }
+    return kept;
+}
+
+bool onradius(const Edgel& e, const Circle& c) {
+    const double dx = e.x - c.cx, dy = e.y - c.cy, d = std::hypot(dx, dy);
+    if (std::fabs(d - c.r) > ON_CIRCLE || d == 0) return false;
+    return std::fabs(e.gx * dx + e.gy * dy) >= ALONG_RADIUS * std::hypot(e.gx, e.gy) * d;
+}
+
+/// The share of the circle's visible length with an edge within a pixel,
+/// or 0 when too little of it is visible.
+double edgedshare(const std::vector<Edgel>& edges, const CoarseImage& c, const Circle& circle) {
+    std::vector<char> map(static_cast<size_t>(c.width) * c.height, 0);
+    for (const Edgel& e : edges) map[static_cast<size_t>(e.y) * c.width + static_cast<size_t>(e.x)] = 1;
+    const int n = std::max(16, static_cast<int>(2 * std::numbers::pi * circle.r));
+    int visible = 0, edged = 0;
+    for (int i = 0; i < n; ++i) {
+        const double t = 2 * std::numbers::pi * i / n;
+        const auto x = static_cast<int32_t>(std::lround(circle.cx + circle.r * std::cos(t)));
+        const auto y = static_cast<int32_t>(std::lround(circle.cy + circle.r * std::sin(t)));
+        if (x < 2 || y < 2 || x + 2 >= c.width || y + 2 >= c.height) continue;
+        ++visible;
+        bool hit = false;
+        for (int dy = -1; dy <= 1 && !hit; ++dy)
+            for (int dx = -1; dx <= 1 && !hit; ++dx) hit = map[static_cast<size_t>(y + dy) * c.width + (x + dx)];
+        edged += hit;
+    }
+    if (visible < LEAST_VISIBLE * n) return 0;
+    return static_cast<double>(edged) / visible;
+}
+
+}  // namespace
+
+CoarseImage reduceimage(const GrayImage& img, int32_t maxside) {
+    CoarseImage c;
+    c.factor = std::max<int32_t>(1, (std::max(img.width, img.height) + maxside - 1) / maxside);
+    c.width = (img.width + c.factor - 1) / c.factor;
+    c.height = (img.height + c.factor - 1) / c.factor;
+    std::vector<double> sum(static_cast<size_t>(c.width) * c.height, 0);
+    std::vector<int32_t> count(sum.size(), 0);
+    for (int32_t y = 0; y < img.height; ++y) {
+        const size_t row = static_cast<size_t>(y / c.factor) * c.width;
+        const float* p = &img.pixels[static_cast<size_t>(y) * img.width];
+        for (int32_t x = 0; x < img.width; ++x) {
+            if (std::isnan(p[x])) continue;
+            sum[row + x / c.factor] += p[x];
+            ++count[row + x / c.factor];
+        }
+    }
+    c.v.resize(sum.size());
+    std::vector<float> known;
+    for (size_t i = 0; i < sum.size(); ++i) {
+        c.v[i] = count[i] ? static_cast<float>(sum[i] / count[i]) : NAN;
+        if (count[i]) known.push_back(c.v[i]);
+    }
+    c.dark = percentile(known, 0.005);
+    for (float& v : c.v)
+        if (std::isnan(v)) v = c.dark;
+    return c;
+}
+
+std::optional<Circle> coarselimb(const CoarseImage& c) {
+    const std::vector<Edgel> edges = strongedges(c);
+    if (edges.size() < 3) return std::nullopt;
+    const double largest = 4.0 * std::max(c.width, c.height);
+    std::mt19937 rng(20240611);  // fixed: the same image always gives the same limb
+    std::uniform_int_distribution<size_t> pick(0, edges.size() - 1);
+    std::optional<Circle> best;
+    size_t bestcount = 0;
+    for (int trial = 0; trial < TRIALS; ++trial) {
+        const Edgel &a = edges[pick(rng)], &b = edges[pick(rng)], &d = edges[pick(rng)];
+        const auto circle = circlethrough({a.x, a.y}, {b.x, b.y}, {d.x, d.y});
+        if (!circle || circle->r < SMALLEST_RADIUS || circle->r > largest) continue;
+        if (!onradius(a, *circle) || !onradius(b, *circle) || !onradius(d, *circle)) continue;
+        const auto count = static_cast<size_t>(
+            std::count_if(edges.begin(), edges.end(), [&](const Edgel& e) { return onradius(e, *circle); }));
+        if (count > bestcount) bestcount = count, best = circle;
+    }
+    if (!best) return std::nullopt;
+    std::vector<PixelXY> on;
+    for (const Edgel& e : edges)
+        if (onradius(e, *best)) on.push_back({e.x, e.y});
+    const auto fit = robustcirclefit(on, *best);
+    if (!fit || edgedshare(edges, c, fit->circle) < LEAST_EDGED) return std::nullopt;
+    return fit->circle;
+}
+
+}  // namespace quorvel
