@@ -14,6 +14,7 @@ namespace quorvel::cli {
 Outcome ephemcommand(const std::vector<std::string>& args);
 Outcome tablecommand(const std::vector<std::string>& args);
 Outcome rendercommand(const std::vector<std::string>& args);
+Outcome measurecommand(const std::vector<std::string>& args);
 
 /// The nine field options shared by ephem and render, with their help lines.
 extern const char* const FIELD_OPTIONS_HELP;

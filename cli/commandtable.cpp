@@ -13,6 +13,7 @@ std::span<const CommandEntry> commandtable() {
         {"ephem", "the captions of the result labels for one case, or --batch", ephemcommand},
         {"table", "the raw values over a range of dates and times, as CSV", tablecommand},
         {"render", "the normal view of the disk, to a PNG or SVG file", nullptr},
+        {"measure", "the limb and spots on your own image of the Sun", nullptr},
     };
     return table;
 }

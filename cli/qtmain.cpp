@@ -12,6 +12,7 @@ namespace {
 /// The commands with a nullptr run in the command table, by name.
 const std::pair<std::string_view, quorvel::cli::CommandRun> QT_COMMANDS[] = {
     {"render", quorvel::cli::rendercommand},
+    {"measure", quorvel::cli::measurecommand},
 };
 
 }  // namespace

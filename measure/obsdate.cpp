@@ -96,7 +96,7 @@ void setutfields(const ObsDate& d, FieldTexts& f) {
     f.year = std::to_string(d.year);
     f.hour = std::to_string(d.hour);
     f.min = patterntext(std::min(d.minute + d.second / 60, LAST_MINUTE), "0.0000");
-    f.tz = "0";
+    f.tz.assign(1, '0');  // zone 0: the time is UT
     f.dst = false;
 }
 

@@ -2,11 +2,12 @@
 
 namespace quorvel {
 
-void compass(Surface& surf, float radius, float angle, int16_t flip, int16_t invert) {
+void compass(Surface& surf, float radius, float angle, int16_t flip, int16_t invert, Colour colour,
+             std::string_view shown) {
     constexpr int32_t LETTER_HEIGHT = 16;  // pixels, also used as a size factor in picture units
     const int s = invert == 0 ? 1 : -1;
     const double rl = 1.28 * radius;
-    surf.forecolour = BLUE;
+    surf.forecolour = colour;
     const double b = (flip == 1 ? -angle : angle) * DEG;
     // The letter's top-left corner, so that the letter turned by b centres on its point.
     const double dx = LETTER_HEIGHT * (7 * std::sin(b) - 5 * std::cos(b));
@@ -16,12 +17,13 @@ void compass(Surface& surf, float radius, float angle, int16_t flip, int16_t inv
     const std::pair<const char*, int> letters[] = {{"N", 0}, {"S", 180}, {"E", 270}, {"W", 90}};
     bool first = true;
     for (const auto& [letter, base] : letters) {
+        if (shown.find(letter[0]) == std::string_view::npos) continue;
         double c = angle + base;
         if (s == -1) c += 180;
         if (flip == 1) c = -c;
         // c runs clockwise from straight up on the screen.
         const double x = rl * std::sin(c * DEG) + dx, y = -rl * std::cos(c * DEG) - dy;
-        surf.forecolour = BLUE;
+        surf.forecolour = colour;
         fontprint(surf, letter, static_cast<float>(x), static_cast<float>(y), "Arial", LETTER_HEIGHT,
                   1000, static_cast<int32_t>(std::nearbyint(e * 10)));
         if (first) surf.doevents();

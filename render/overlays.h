@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "colour.h"
 #include "sunstate.h"
@@ -40,12 +41,12 @@ void fontprint(Surface& s, const std::string& text, float x, float y, const std:
 ///   angle  gamma * altaz, degrees
 void driftarrow(Surface& s, const ViewMap& v, double u, double angle);
 
-/// The pole mark: a red line from the limb along the axis to the visible
-/// pole at R cos(b0) from the centre, and a small circle there.
+/// The pole mark: a line from the limb along the axis to the visible pole
+/// at R cos(b0) from the centre, and a small circle there, red unless told.
 ///
 /// Given:
 ///   thetaa  direction of the axis, degrees (90 - angle + p)
-void polemark(Surface& s, const ViewMap& v, double r, double u, double thetaa, double b0);
+void polemark(Surface& s, const ViewMap& v, double r, double u, double thetaa, double b0, Colour colour = RED);
 
 /// The visible half of the solar equator, 90 red segments.
 ///
@@ -73,8 +74,10 @@ void helgrid(Surface& s, const ViewMap& v, const SunState& sun, Colour colour);
 ///   invert  1 inverted, 0 not
 void posangscale(Surface& s, float radius, float angle, int16_t flip, int16_t invert);
 
-/// The direction letters N, S, E, W, blue; the events run after the first.
-void compass(Surface& s, float radius, float angle, int16_t flip, int16_t invert);
+/// The direction letters N, S, E, W (or those of letters), blue unless told;
+/// the events run after the first.
+void compass(Surface& s, float radius, float angle, int16_t flip, int16_t invert, Colour colour = BLUE,
+             std::string_view letters = "NSEW");
 
 /// The shape of a rotation arrow, degrees of heliographic latitude and longitude.
 struct ArrowShape {

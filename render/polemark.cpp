@@ -4,15 +4,15 @@
 
 namespace quorvel {
 
-void polemark(Surface& s, const ViewMap& v, double r, double u, double thetaa, double b0) {
+void polemark(Surface& s, const ViewMap& v, double r, double u, double thetaa, double b0, Colour colour) {
     const Point axis = direction(thetaa);  // towards the south end; the north end is -axis
     const Point limb = b0 > 0 ? -r * axis : r * axis;
     const Point pole = (b0 > 0 ? -r : r) * std::cos(b0 * DEG) * axis;
     // North: from the limb in to the pole; south: from the pole out to the limb.
     const auto [from, to] = b0 > 0 ? std::pair{limb, pole} : std::pair{pole, limb};
-    s.line(v.sx(from.x), v.sy(from.y), v.sx(to.x), v.sy(to.y), RED);
-    s.fillcolour = RED;
-    s.circle(v.sx(pole.x), v.sy(pole.y), static_cast<float>(0.013 * u), RED);
+    s.line(v.sx(from.x), v.sy(from.y), v.sx(to.x), v.sy(to.y), colour);
+    s.fillcolour = colour;
+    s.circle(v.sx(pole.x), v.sy(pole.y), static_cast<float>(0.013 * u), colour);
 }
 
 void solarequator(Surface& s, const ViewMap& v, double r, float rot, double b0, Colour colour) {

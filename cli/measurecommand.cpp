@@ -1,0 +1,177 @@
+#include <QGuiApplication>
+#include <QBuffer>
+#include <cmath>
+
+#include "commands.h"
+#include "diskmoment.h"
+#include "fieldoptions.h"
+#include "imageload.h"
+#include "limbfind.h"
+#include "measurecsv.h"
+#include "numbertext.h"
+#include "output.h"
+#include "overlay.h"
+#include "pictureexport.h"
+#include "textvalue.h"
+
+namespace quorvel::cli {
+namespace {
+
+const char* const MEASURE_HELP =
+    "usage: quorvel_cli measure IMAGE [field options] [--orient telescope|north|solar]\n"
+    "         [--altaz] [--flip] [--invert] [--rotate DEG] [--limb CX,CY,R] [--spot X,Y]...\n"
+    "         [--overlay OUT.png]\n"
+    "Finds the solar limb on IMAGE (PNG, JPEG, TIFF, BMP or FITS) and prints it,\n"
+    "limb,CX,CY,R,SCATTER (pixels), then one CSV row for each --spot:\n"
+    "  number,x_px,y_px,lat_deg,cmd_deg_west,carrington_deg,pa_deg,rho_solar_radii,mu\n"
+    "Pixel coordinates have their origin at the top-left pixel's centre, x right, y down;\n"
+    "a FITS image is taken as viewers show it, its first row at the bottom.\n"
+    "  --orient     telescope: as seen in the telescope (default), with --altaz, --flip\n"
+    "               and --invert as in quorvel; north: celestial north up, east left;\n"
+    "               solar: the Sun's north pole up\n"
+    "  --rotate     the image's content turned further counterclockwise, degrees\n"
+    "  --limb       the limb by hand instead of the one found: centre and radius, pixels\n"
+    "  --spot       a spot to measure, pixels (repeat for more)\n"
+    "  --overlay    writes the image with the grid, the equator, the axis, the limb,\n"
+    "               the position-angle scale, N and E and the spots (PNG)\n"
+    "The date and time come from a FITS header's DATE-OBS (UT) unless field options\n"
+    "give them. Exit status 1 for an image that is not one, is damaged or shows no\n"
+    "disk, a spot off the disk (the other rows are printed), or no date; 3 for a file\n"
+    "that cannot be read or written.\n"
+    "\n"
+    "Field options:\n";
+
+const char* const DATE_OPTIONS[] = {"day", "month", "year", "hour", "min", "tz", "dst"};
+
+/// "A,B" or "A,B,C": numbers separated by commas.
+Outcome numberlist(const std::string& text, size_t count, const std::string& option, std::vector<double>& v) {
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = text.find(',', start);
+        const auto n = strictnumber(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (!n) break;
+        v.push_back(*n);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (v.size() == count) return Outcome::ok();
+    return Outcome::usage("--" + option + " takes " + (count == 2 ? "X,Y" : "CX,CY,R") + " in pixels, got '" + text + "'");
+}
+
+Outcome orientationof(const Options& opts, Orientation& o) {
+    const std::string kind = opts.get("orient", "telescope");
+    if (kind == "north") o.kind = OrientKind::north;
+    else if (kind == "solar") o.kind = OrientKind::solar;
+    else if (kind != "telescope") return Outcome::usage("--orient takes telescope, north or solar");
+    o.altaz = opts.flag("altaz"), o.flip = opts.flag("flip"), o.invert = opts.flag("invert");
+    if (o.kind != OrientKind::telescope && (o.altaz || o.flip || o.invert))
+        return Outcome::usage("--altaz, --flip and --invert belong to --orient telescope");
+    if (opts.has("rotate")) {
+        const auto turn = strictnumber(*opts.get("rotate"));
+        if (!turn || std::fabs(*turn) > 360) return Outcome::usage("--rotate takes degrees from -360 to 360");
+        o.rotatedeg = *turn;
+    }
+    return Outcome::ok();
+}
+
+/// The field texts: the options, with the date and time of a FITS header unless they give them.
+Outcome fieldsof(const Options& opts, const LoadedImage& image, const std::string& path, FieldTexts& f) {
+    bool dated = false;
+    for (const char* name : DATE_OPTIONS) dated = dated || opts.has(name);
+    if (Outcome read = fieldtexts(opts, f); !read.done()) return read;
+    if (dated) return Outcome::ok();
+    if (image.date) {
+        setutfields(*image.date, f);
+        return Outcome::ok();
+    }
+    return Outcome::input(path + (image.fits ? ": the FITS header gives no usable date (DATE-OBS)" : ": the image holds no date") +
+                          "; give --day, --month, --year, --hour and --min");
+}
+
+Outcome measure(const std::string& path, const Options& opts, const std::vector<std::string>& spots) {
+    Orientation o;
+    if (Outcome read = orientationof(opts, o); !read.done()) return read;
+    std::optional<Circle> given;
+    if (opts.has("limb")) {
+        std::vector<double> v;
+        if (Outcome read = numberlist(*opts.get("limb"), 3, "limb", v); !read.done()) return read;
+        if (!(v[2] > 0)) return Outcome::usage("--limb needs a radius greater than 0");
+        given = Circle{v[0], v[1], v[2]};
+    }
+    std::vector<std::vector<double>> points(spots.size());
+    for (size_t i = 0; i < spots.size(); ++i)
+        if (Outcome read = numberlist(spots[i], 2, "spot", points[i]); !read.done()) return read;
+    const std::string overlay = opts.get("overlay", "");
+    if (opts.has("overlay") && !hasending(overlay, ".png"))
+        return Outcome::usage("--overlay writes a PNG: its name ends in .png");
+
+    LoadedImage image;
+    if (Outcome loaded = loadimage(path, image); !loaded.done()) return loaded;
+    std::optional<LimbFit> limb = given ? LimbFit{*given, limbscatter(image.gray, *given), 0} : findlimb(image.gray);
+    if (!limb) return Outcome::input(path + ": no solar disk was found; give the limb with --limb CX,CY,R");
+    std::string out = limbline(*limb) + "\n";
+    FieldTexts fields;
+    if (Outcome read = fieldsof(opts, image, path, fields); !read.done()) {
+        writeandflush(stdout, out);
+        return read;
+    }
+    DiskMoment moment;
+    const InputFault fault = diskmoment(fields, moment);
+    if (fault != InputFault::none) {
+        writeandflush(stdout, out);
+        return Outcome::input(inputmessage(fault));
+    }
+    const ImageFrame frame = imageframe(moment.sun, o, limb->circle);
+    std::string offdisk;  // spots off the disk: the other rows are printed all the same
+    std::vector<SpotRow> rows;
+    for (size_t i = 0; i < points.size(); ++i) {
+        const SpotRow row = measurespot(frame, points[i][0], points[i][1], static_cast<int32_t>(i + 1));
+        if (row.disk.ondisk) {
+            out += spotline(row) + "\n";
+            rows.push_back(row);
+        } else {
+            offdisk += (offdisk.empty() ? "" : "\n") + std::string("spot ") + std::to_string(row.number) + " at " +
+                       spots[i] + " lies off the disk (" + patterntext(row.disk.rho, "0.0000") +
+                       " solar radii from the centre)";
+        }
+    }
+    if (Outcome written = writeandflush(stdout, out); !written.done()) return written;
+    if (!overlay.empty()) {
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        OverlayOpts look;
+        look.colours = overlaycolours();
+        annotatedimage(image.picture, frame, look, rows).save(&buffer, "PNG");
+        if (Outcome written = savefile(overlay, data); !written.done()) return written;
+    }
+    return offdisk.empty() ? Outcome::ok() : Outcome::input(offdisk);
+}
+
+}  // namespace
+
+Outcome measurecommand(const std::vector<std::string>& args) {
+    std::vector<std::string> rest, spots;  // --spot may come again and again
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--spot" || args[i].rfind("--spot=", 0) == 0) {
+            if (args[i] == "--spot" && i + 1 >= args.size()) return Outcome::usage("option --spot needs a value");
+            spots.push_back(args[i] == "--spot" ? args[++i] : args[i].substr(7));
+        } else {
+            rest.push_back(args[i]);
+        }
+    }
+    OptionNames names{fieldoptionnames(), {"help", "altaz", "flip", "invert"}, 1};
+    names.valued.insert({"orient", "rotate", "limb", "overlay"});
+    Options opts;
+    if (Outcome read = Options::read(rest, names, opts); !read.done()) return read;
+    if (opts.flag("help")) return writeandflush(stdout, std::string(MEASURE_HELP) + FIELD_OPTIONS_HELP);
+    if (opts.operands().empty()) return Outcome::usage("measure needs an IMAGE");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "quorvel_cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);  // the overlay's texts need the fonts
+    return measure(opts.operands().front(), opts, spots);
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,115 @@
+// The measuring window: the observer's own image with the disk's grid over
+// it, and a table of the spots clicked on it.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "diskmoment.h"
+#include "imageload.h"
+#include "imageview.h"
+#include "limbfind.h"
+#include "measurecsv.h"
+#include "overlay.h"
+#include "platform.h"
+
+namespace quorvel {
+
+/// The starting values: the calling window's fields and choices.
+struct MeasureStart {
+    FieldTexts fields;
+    bool altaz = false, flip = false, invert = false;
+    StyleOpts colours = overlaycolours();
+};
+
+/// What the window reaches beyond itself; the desktop's dialogs when not given.
+struct MeasureServices {
+    /// A file to open or to save to ("" when cancelled): caption, suggested name, filter.
+    std::function<std::string(const std::string&, const std::string&, const std::string&)> askopen, asksave;
+    /// A question with Yes and No.
+    std::function<bool(const std::string&)> confirm;
+    MessageBoxes* messages = nullptr;
+    Clipboard* clipboard = nullptr;
+};
+
+class MeasureWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MeasureWindow(const MeasureStart& start, MeasureServices services = {}, QWidget* parent = nullptr);
+
+    /// Opens an image and finds its limb; on failure the image and the rows
+    /// measured so far stay.
+    Outcome openimage(const std::string& path);
+    /// The limb found again, or set by hand.
+    void findlimbagain();
+    void setlimb(const Circle& limb);
+    /// A click on the image: a new row, or false with the reason in the status line.
+    bool addspot(double x, double y);
+    /// Deletes the selected rows.
+    void deleterows();
+    void copyrows();
+    Outcome savecsv(const std::string& path);
+    Outcome saveimage(const std::string& path);
+
+    const std::vector<SpotRow>& rows() const { return rows_; }
+    const std::optional<LimbFit>& limb() const { return limb_; }
+    std::string statustext() const { return lblstatus_->text().toStdString(); }
+    /// The CSV file's text: preamble, header and rows.
+    std::string csvtext() const;
+    ImageView* view() const { return view_; }
+
+private:
+    void buildcontrols(const MeasureStart& start);
+    void wireevents();
+    QWidget* fieldsgroup(const MeasureStart& start);
+    QWidget* orientationgroup(const MeasureStart& start);
+    QWidget* overlaygroup();
+    void recompute();
+    void filltable();
+    void status(const std::string& text, bool fault = false);
+    void pointed(double x, double y);
+    void clicked(double x, double y);
+    FieldTexts fields() const;
+    Orientation orientation(bool& ok) const;
+    OverlayOpts overlayopts() const;
+    MeasureRecord record() const;
+    void savecsvclick();
+    void saveimageclick();
+    void openclick();
+
+    MeasureServices services_;
+    QtMessageBoxes desktopmessages_;
+    QtClipboard systemclipboard_;
+    StyleOpts colours_;
+    LoadedImage image_;
+    std::string imagepath_;
+    std::optional<LimbFit> limb_;
+    std::optional<DiskMoment> moment_;
+    std::optional<ImageFrame> frame_;
+    std::vector<QPointF> spots_;   // image pixels, in the order measured
+    std::vector<int32_t> numbers_; // their numbers
+    std::vector<SpotRow> rows_;    // against the current frame
+    std::vector<PixelXY> threepoints_;
+    bool threemode_ = false, unsaved_ = false;
+
+    ImageView* view_ = nullptr;
+    QLineEdit *txtday_, *txtmonth_, *txtyear_, *txthour_, *txtmin_, *txttz_, *txtlat_, *txtlong_, *txtrotate_,
+        *txtgspace_;
+    QCheckBox *optdst_, *chkaltaz_, *chkflip_, *chkinvert_;
+    QComboBox* cboorient_;
+    std::vector<std::pair<QCheckBox*, bool OverlayOpts::*>> overlayboxes_;
+    QLabel *lblfile_, *lbldate_, *lblvalues_, *lbllimb_, *lblstatus_;
+    QPushButton *cmdopen_, *cmdfindlimb_, *cmdthree_, *cmddelete_, *cmdcopy_, *cmdsavecsv_, *cmdsaveimage_;
+    QTableWidget* tblspots_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,99 @@
+#include "overlay.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "graphicsview.h"
+#include "qpaintersurface.h"
+
+namespace quorvel {
+namespace {
+
+constexpr double TPP = 15;                // picture units (twips) a logical pixel
+constexpr double LARGEST_DRAWN_RADIUS = 400;  // logical pixels of a saved image's disk
+constexpr int32_t TEXT_HEIGHT = 12;       // pixels: scale numbers and spot numbers
+constexpr double SPOT_MARK = 6;           // pixels: radius of a spot's ring
+constexpr double LETTERS_BEYOND = 37;     // pixels from 1.17 R, where the scale's numbers end, to a letter's centre
+
+/// The elements of the disk, in picture units around its centre.
+void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, const OverlayOpts& o) {
+    const ViewMap v{view.flip, view.invsign};
+    const StyleOpts& c = o.colours;
+    const float r = sun.radius, angle = sun.gamma;  // view.altaz is 1
+    s.fillstyle = FillStyle::transparent;
+    if (o.grid) gridgraphic(s, v, sun, o.gridinterval, false, c.equatorcolour, c.gridcolour);
+    if (o.equator) solarequator(s, v, r, sun.rot, sun.b0, c.equatorcolour);
+    if (o.axis) {
+        const double thetaa = 90 - static_cast<double>(angle) + sun.p;
+        polemark(s, v, r, r / 1.5, thetaa, sun.b0, c.axiscolour);
+        for (double end : {-1.0, 1.0}) {  // the axis beyond both poles
+            const Point a = end * r * direction(thetaa), b = 1.1 * a;
+            s.line(v.sx(a.x), v.sy(a.y), v.sx(b.x), v.sy(b.y), c.axiscolour);
+        }
+    }
+    if (o.limb) s.circle(0, 0, r, c.limbcolour);
+    if (o.scale) pascale(s, r, angle, view.flip, view.invert, PaScale{10.0f, 30.0f, TEXT_HEIGHT, c.pacolour});
+    if (o.letters) {  // compass puts them at 1.28 of its radius: here just beyond the scale's numbers
+        const double centre = 1.17 * r + LETTERS_BEYOND * TPP;
+        compass(s, static_cast<float>(centre / 1.28), angle, view.flip, view.invert, c.pacolour, "NE");
+    }
+}
+
+/// A ring and the number of each spot; rel maps an image point to picture units.
+void spotmarks(Surface& s, const std::vector<SpotRow>& spots, const ImageFrame& f, double zoom, Colour colour) {
+    s.fillstyle = FillStyle::transparent;
+    for (const SpotRow& row : spots) {
+        const auto x = static_cast<float>((row.x - f.cx) * zoom * TPP), y = static_cast<float>((row.y - f.cy) * zoom * TPP);
+        s.circle(x, y, static_cast<float>(SPOT_MARK * TPP), colour);
+        s.forecolour = colour;
+        fontprint(s, std::to_string(row.number), x + static_cast<float>(SPOT_MARK * TPP),
+                  y - static_cast<float>(2 * SPOT_MARK * TPP), "Arial", TEXT_HEIGHT, 700, 0);
+    }
+}
+
+}  // namespace
+
+StyleOpts overlaycolours() {
+    StyleOpts c;
+    c.gridcolour = rgb(0, 190, 255);
+    c.equatorcolour = rgb(255, 60, 60);
+    c.axiscolour = rgb(255, 60, 60);
+    c.limbcolour = rgb(255, 220, 0);
+    c.pacolour = rgb(255, 220, 0);
+    c.arrowcolour = rgb(0, 255, 0);
+    return c;
+}
+
+void drawoverlay(QImage& target, const ImageFrame& f, const Placement& at, const OverlayOpts& o,
+                 const std::vector<SpotRow>& spots) {
+    const double dpr = target.devicePixelRatio();
+    QImage layer(target.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(dpr);
+    layer.fill(Qt::transparent);
+    {
+        QPainterSurface s(layer, QSizeF(target.width() / dpr * TPP, target.height() / dpr * TPP), TPP);
+        s.setscale(static_cast<float>(-((f.cx + 0.5) * at.zoom + at.ox) * TPP),
+                   static_cast<float>(-((f.cy + 0.5) * at.zoom + at.oy) * TPP));
+        SunState sun = f.sun;
+        sun.radius = static_cast<float>(f.sun.radius * at.zoom * TPP);
+        if (sun.radius > 0) diskelements(s, sun, f.view, o);
+        if (o.spots) spotmarks(s, spots, f, at.zoom, o.colours.arrowcolour);
+        s.finish();
+    }
+    QPainter p(&target);
+    p.setOpacity(std::clamp(o.opacity, 0.0, 1.0));
+    p.drawImage(QPointF(0, 0), layer);
+}
+
+QImage annotatedimage(const QImage& picture, const ImageFrame& f, const OverlayOpts& o,
+                      const std::vector<SpotRow>& spots) {
+    QImage out = picture.convertToFormat(QImage::Format_RGB32);
+    const double k = std::max(1.0, f.sun.radius / LARGEST_DRAWN_RADIUS);  // image pixels a logical pixel
+    out.setDevicePixelRatio(k);
+    drawoverlay(out, f, Placement{1 / k, 0, 0}, o, spots);
+    out.setDevicePixelRatio(1);
+    return out;
+}
+
+}  // namespace quorvel
