@@ -1,0 +1,162 @@
+// Opening images (FITS written here with cfitsio, damaged files) and the
+// measuring window with fake desktop links, on the offscreen platform.
+#include <fitsio.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "measurewindow.h"
+#include "syntheticsun.h"
+
+namespace quorvel {
+namespace {
+
+constexpr double kLimb = 0.5;  // pixels
+const test::Scene kScene{700, 600, 340.4, 260.6, 250, test::Look::whitelight, 0.02};
+
+struct FitsCase {
+    const char* name;
+    int bitpix;  // 8, 16, 32 integers (16 and 32 with BZERO), -32, -64 floats
+    const char *dateobs, *timeobs;
+    const char* minute;  // the minute field the header gives, "" for none
+};
+
+/// Writes the scene as a FITS file, its first row at the bottom, with a
+/// square of NaN or BLANK pixels in the sky.
+std::string writefits(const std::string& path, const FitsCase& c) {
+    const GrayImage img = test::makeimage(kScene, {});
+    fitsfile* f = nullptr;
+    int status = 0;
+    long naxes[2] = {img.width, img.height};
+    fits_create_file(&f, ("!" + path).c_str(), &status);
+    fits_create_img(f, c.bitpix == 16 ? USHORT_IMG : c.bitpix == 32 ? ULONG_IMG : c.bitpix, 2, naxes, &status);
+    if (*c.dateobs) fits_write_key(f, TSTRING, "DATE-OBS", const_cast<char*>(c.dateobs), nullptr, &status);
+    if (*c.timeobs) fits_write_key(f, TSTRING, "TIME-OBS", const_cast<char*>(c.timeobs), nullptr, &status);
+    std::vector<double> rows(img.pixels.size());
+    for (int32_t y = 0; y < img.height; ++y)
+        for (int32_t x = 0; x < img.width; ++x)
+            rows[static_cast<size_t>(img.height - 1 - y) * img.width + x] =
+                std::max(1.0, (c.bitpix == 8 ? 200 : 60000) * static_cast<double>(img.at(x, y)));
+    long blank = c.bitpix == 16 ? -32768 : c.bitpix == 32 ? -2147483648L : 0;  // the stored value of 0
+    if (c.bitpix > 0) fits_write_key(f, TLONG, "BLANK", &blank, nullptr, &status);
+    for (int32_t y = 10; y < 40; ++y)
+        for (int32_t x = 10; x < 40; ++x) rows[static_cast<size_t>(y) * img.width + x] = c.bitpix < 0 ? NAN : 0;
+    fits_write_img(f, TDOUBLE, 1, static_cast<long>(rows.size()), rows.data(), &status);
+    fits_close_file(f, &status);
+    EXPECT_EQ(status, 0);
+    return path;
+}
+
+class FitsFiles : public ::testing::TestWithParam<FitsCase> {};
+
+TEST_P(FitsFiles, OpenWithDateAndLimb) {
+    QTemporaryDir dir;
+    const FitsCase& c = GetParam();
+    LoadedImage image;
+    ASSERT_TRUE(loadimage(writefits(dir.filePath("sun.fits").toStdString(), c), image).done());
+    EXPECT_TRUE(std::isnan(image.gray.at(20, image.gray.height - 1 - 20)));
+    const auto fit = findlimb(image.gray);
+    ASSERT_TRUE(fit);
+    EXPECT_NEAR(fit->circle.cx, kScene.cx, kLimb);
+    EXPECT_NEAR(fit->circle.cy, kScene.cy, kLimb);  // rows were written bottom first
+    EXPECT_NEAR(fit->circle.r, kScene.r, kLimb);
+    FieldTexts f;
+    if (image.date) setutfields(*image.date, f);
+    EXPECT_EQ(f.min, c.minute);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, FitsFiles,
+    ::testing::Values(FitsCase{"uint16_iso", 16, "2006-09-08T16:20:30", "", "20.5000"},
+                      FitsCase{"float32_split", -32, "2006-09-08", "16:20:06.6", "20.1100"},
+                      FitsCase{"uint8_old_date", 8, "08/09/96", "16:59:45", "59.4999"},
+                      FitsCase{"uint32_bad_date", 32, "2006-13-45", "", ""},
+                      FitsCase{"float64_no_date", -64, "", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BadFiles, ClearMessagesAndStatus) {
+    QTemporaryDir dir;
+    auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return dir.filePath(name).toStdString();
+    };
+    QByteArray png;
+    {
+        QBuffer b(&png);
+        b.open(QIODevice::WriteOnly);
+        stretchedpicture(test::makeimage(kScene, {})).save(&b, "PNG");
+    }
+    QFile fits(QString::fromStdString(writefits(dir.filePath("whole.fits").toStdString(), {"", -32, "", "", ""})));
+    fits.open(QIODevice::ReadOnly);
+    const std::pair<std::string, OutcomeKind> cases[] = {
+        {write("text.png", "these are words, not pixels"), OutcomeKind::inputfault},
+        {write("cut.png", png.left(png.size() / 2)), OutcomeKind::inputfault},
+        {write("cut.fits", fits.read(fits.size() / 2)), OutcomeKind::inputfault},
+        {dir.filePath("missing.png").toStdString(), OutcomeKind::io}};
+    for (const auto& [path, kind] : cases) {
+        LoadedImage image;
+        const Outcome r = loadimage(path, image);
+        EXPECT_EQ(r.kind, kind) << path << ": " << r.message;
+        EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
+    }
+}
+
+class KeptMessages : public MessageBoxes {
+public:
+    void showmessage(const std::string&, const std::string& text) override { last = text; }
+    std::string last;
+};
+
+TEST(Window, MeasureSaveAndKeepRowsOnBadOpen) {
+    QTemporaryDir dir;
+    const std::string fits = writefits(dir.filePath("sun.fits").toStdString(), {"", 16, "2006-09-08T16:20:30", "", ""});
+    KeptMessages messages;
+    MeasureServices services;
+    services.messages = &messages;
+    services.confirm = [](const std::string&) { return true; };
+    MeasureStart start;
+    start.fields = FieldTexts{"1", "1", "2000", "0", "0", "0", false, "51.5", "-10"};
+    MeasureWindow w(start, services);
+    ASSERT_TRUE(w.openimage(fits).done());
+    ASSERT_TRUE(w.limb());
+    const double cy = 599 - kScene.cy;  // the FITS rows were written bottom first
+    EXPECT_TRUE(w.addspot(kScene.cx + 100, cy - 50));
+    EXPECT_FALSE(w.addspot(5, 5));
+    EXPECT_EQ(w.statustext(), "Off the disk.");
+    EXPECT_EQ(w.openimage(dir.filePath("missing.fits").toStdString()).kind, OutcomeKind::io);
+    EXPECT_FALSE(messages.last.empty());
+    ASSERT_EQ(w.rows().size(), 1u);
+
+    // The limb through three clicked points replaces the one found.
+    w.findChild<QPushButton*>("cmdthree")->click();
+    for (double t : {0.3, 2.0, 4.0}) emit w.view()->clicked(kScene.cx + 200 * std::cos(t), cy + 200 * std::sin(t));
+    EXPECT_NEAR(w.limb()->circle.r, 200, 1e-9);
+    EXPECT_EQ(w.limb()->points, 0);
+
+    const std::string csv = dir.filePath("spots.csv").toStdString();
+    ASSERT_TRUE(w.savecsv(csv).done());
+    QFile f(QString::fromStdString(csv));
+    f.open(QIODevice::ReadOnly);
+    const QString text = f.readAll();
+    EXPECT_TRUE(text.startsWith("# image,sun.fits\n# ut,2006-09-08 16:20:30\n")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QString::fromStdString(spotheader() + "\n" + spotline(w.rows()[0]) + "\n")));
+    EXPECT_TRUE(w.saveimage(dir.filePath("spots.png").toStdString()).done());
+    EXPECT_EQ(QImage(dir.filePath("spots.png")).size(), QSize(700, 600));
+}
+
+}  // namespace
+}  // namespace quorvel
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
