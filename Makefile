@@ -68,6 +68,7 @@ bench: build
 	bench/render_time.sh $(BUILD)/bin/quorvel_cli
 	bench/precise_table_rate.sh $(BUILD)/bin/quorvel_cli
 	$(BUILD)/bin/model_accuracy tests/ephemeris/precise_sunpy.txt
+	bench/measure_open.sh $(BUILD)/bin/quorvel_cli $(BUILD)/bin/make_sun_image
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -81,17 +81,14 @@ Outcome loadfits(const std::string& path, LoadedImage& out) {
     next.gray.width = static_cast<int32_t>(naxes[0]);
     next.gray.height = static_cast<int32_t>(naxes[1]);
     next.gray.pixels.resize(static_cast<size_t>(naxes[0] * naxes[1]));
-    long first[3] = {1, 1, 1};
     float blank = NAN;
     int anyblank = 0;
-    if (fits_read_pix(f.get(), TFLOAT, first, naxes[0] * naxes[1], &blank, next.gray.pixels.data(), &anyblank,
-                      &status) != 0)
-        return Outcome::input("The FITS file " + path + " is damaged or cut short: " + fitserror(status) + ".");
-    // The first FITS row is the bottom of the picture.
-    const size_t w = static_cast<size_t>(naxes[0]);
-    for (size_t top = 0, bottom = static_cast<size_t>(naxes[1]) - 1; top < bottom; ++top, --bottom)
-        std::swap_ranges(next.gray.pixels.begin() + top * w, next.gray.pixels.begin() + (top + 1) * w,
-                         next.gray.pixels.begin() + bottom * w);
+    for (long row = 1; row <= naxes[1]; ++row) {  // the first FITS row is the bottom of the picture
+        long first[3] = {1, row, 1};
+        float* dst = &next.gray.pixels[static_cast<size_t>((naxes[1] - row) * naxes[0])];
+        if (fits_read_pix(f.get(), TFLOAT, first, naxes[0], &blank, dst, &anyblank, &status) != 0)
+            return Outcome::input("The FITS file " + path + " is damaged or cut short: " + fitserror(status) + ".");
+    }
     next.date = headerdate(f.get(), next.dateobs);
     next.picture = stretchedpicture(next.gray);
     out = std::move(next);

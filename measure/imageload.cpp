@@ -18,7 +18,7 @@ GrayImage grayof(const QImage& image) {
     for (int y = 0; y < g.height(); ++y) {
         const auto* row = reinterpret_cast<const quint16*>(g.constScanLine(y));
         float* dst = &out.pixels[static_cast<size_t>(y) * g.width()];
-        for (int x = 0; x < g.width(); ++x) dst[x] = row[x] / 65535.0f;
+        for (int x = 0; x < g.width(); ++x) dst[x] = row[x] * (1.0f / 65535);
     }
     return out;
 }
@@ -76,8 +76,9 @@ QImage stretchedpicture(const GrayImage& g) {
         uchar* row = picture.scanLine(y);
         const float* src = &g.pixels[static_cast<size_t>(y) * g.width];
         for (int32_t x = 0; x < g.width; ++x) {
-            const float v = std::isnan(src[x]) ? 0.0f : (src[x] - lo) * scale;
-            row[x] = static_cast<uchar>(std::clamp(v + 0.5f, 0.0f, 255.0f));
+            float v = (src[x] - lo) * scale + 0.5f;
+            v = v > 0 ? v : 0;  // NaN too
+            row[x] = static_cast<uchar>(v < 255 ? v : 255);
         }
     }
     return picture;
