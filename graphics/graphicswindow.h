@@ -59,6 +59,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    StyleOpts measurecolours() const override { return styleopts; }
 
 private:
     void buildcontrols();

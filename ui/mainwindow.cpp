@@ -45,6 +45,8 @@ void F1::buildcontrols() {
     butdraw_ = f.button("butdraw", "Draw", {120, 4560, 2175, 795}, arialfont(15.75));
     command2_ = f.button("Command2", "Graphics", {7660, 6460, 875, 450}, arialfont(9.75));
     cmdhelp_ = f.button("cmdhelp", "Help", {8700, 6460, 570, 450}, arialfont(9.75));
+    cmdmeasure_ = f.button("cmdmeasure", "Measure Image...", {7660, 6150, 1610, 270}, small,
+                           "Your own image of the Sun: the grid over it, and spots measured by a click.");
 
     buildnotice(f, {360, 5385, 1455, 375});
 
@@ -90,6 +92,7 @@ void F1::wireevents() {
     connect(butdraw_, &QPushButton::clicked, this, &F1::butdraw_Click);
     connect(command2_, &QPushButton::clicked, this, &F1::Command2_Click);
     connect(cmdhelp_, &QPushButton::clicked, this, &F1::cmdhelp_Click);
+    connect(cmdmeasure_, &QPushButton::clicked, this, &F1::openmeasure);
 }
 
 void F1::Form_Load() {

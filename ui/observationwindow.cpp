@@ -1,8 +1,10 @@
 #include "observationwindow.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "measurewindow.h"
 #include "readout.h"
 #include "runtimefault.h"
 #include "twips.h"
@@ -61,6 +63,10 @@ void ObservationWindow::buildinputs(ControlFactory& f) {
     pic1 = new PictureBox(this, tpp_);
     pic1->setObjectName("pic1");
     placetwips(pic1, 2480, 240, 6805, 5895, tpp_);
+    auto* measure = new QAction("Measure Image...", pic1);
+    pic1->addAction(measure);
+    pic1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(measure, &QAction::triggered, this, &ObservationWindow::openmeasure);
 }
 
 void ObservationWindow::buildnotice(ControlFactory& f, TwipsBox box) {
@@ -96,6 +102,15 @@ void ObservationWindow::wireinputs(QPushButton* defaultbutton) {
     connect(pic1, &PictureBox::left, this, [this] {
         if (lblreadout_) lblreadout_->clear();
     });
+}
+
+StyleOpts ObservationWindow::measurecolours() const { return overlaycolours(); }
+
+void ObservationWindow::openmeasure() {
+    auto* window = new MeasureWindow({readfields(), checked(CheckBox::chkaltaz), checked(CheckBox::chkflip),
+                                      checked(CheckBox::chkinvert), measurecolours()});
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 FieldTexts ObservationWindow::readfields() const {

@@ -47,6 +47,9 @@ public:
     /// Opens a help document of the documents folder; a missing one, or one
     /// without a viewer, is reported and the program goes on.
     void openhelp(const std::string& document);
+    /// "Measure Image...": the measuring window, starting from this window's
+    /// fields, mount, flip and invert (also on the picture's context menu).
+    void openmeasure();
 
     // SettingsForm
     std::string text(TextBox box) const override;
@@ -87,6 +90,8 @@ protected:
     void fillclock();
     DrawPlatform platform();
     QLineEdit* textbox(TextBox box) const;
+    /// The overlay colours of the measuring window.
+    virtual StyleOpts measurecolours() const;
     QCheckBox* checkbox(CheckBox box) const;
 
     WindowServices services_;
