@@ -32,6 +32,8 @@ const char* const MEASURE_HELP =
     "  --rotate     the image's content turned further counterclockwise, degrees\n"
     "  --limb       the limb by hand instead of the one found: centre and radius, pixels\n"
     "  --spot       a spot to measure, pixels (repeat for more)\n"
+    "  --model      classic: P, B0 and L0 as the windows give them (default); precise:\n"
+    "               the precise model's, for Carrington longitudes to the Almanac's\n"
     "  --overlay    writes the image with the grid, the equator, the axis, the limb,\n"
     "               the position-angle scale, N and E and the spots (PNG)\n"
     "The date and time come from a FITS header's DATE-OBS (UT) unless field options\n"
@@ -115,11 +117,13 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
         writeandflush(stdout, out);
         return read;
     }
+    const std::string model = opts.get("model", "classic");
+    if (model != "classic" && model != "precise") return Outcome::usage("--model takes classic or precise");
     DiskMoment moment;
-    const InputFault fault = diskmoment(fields, moment);
-    if (fault != InputFault::none) {
+    if (Outcome computed = diskmoment(fields, model == "precise" ? DiskModel::precise : DiskModel::classic, moment);
+        !computed.done()) {
         writeandflush(stdout, out);
-        return Outcome::input(inputmessage(fault));
+        return computed;
     }
     const ImageFrame frame = imageframe(moment.sun, o, limb->circle);
     std::string offdisk;  // spots off the disk: the other rows are printed all the same
@@ -161,7 +165,7 @@ Outcome measurecommand(const std::vector<std::string>& args) {
         }
     }
     OptionNames names{fieldoptionnames(), {"help", "altaz", "flip", "invert"}, 1};
-    names.valued.insert({"orient", "rotate", "limb", "overlay"});
+    names.valued.insert({"orient", "rotate", "limb", "overlay", "model"});
     Options opts;
     if (Outcome read = Options::read(rest, names, opts); !read.done()) return read;
     if (opts.flag("help")) return writeandflush(stdout, std::string(MEASURE_HELP) + FIELD_OPTIONS_HELP);

@@ -1,6 +1,7 @@
 #include "diskmoment.h"
 
 #include "drawvalues.h"
+#include "precisemoment.h"
 
 namespace quorvel {
 namespace {
@@ -15,14 +16,22 @@ public:
 
 }  // namespace
 
-InputFault diskmoment(const FieldTexts& fields, DiskMoment& moment) {
+Outcome diskmoment(const FieldTexts& fields, DiskModel model, DiskMoment& moment) {
     RedrawState state;
     RotationSink sink;
     const InputFault fault = drawvalues(fields, false, '.', state, sink);
     moment.obs = state.obs;
     moment.sun = state.sun;
     moment.rotation = sink.rotation;
-    return fault;
+    if (fault != InputFault::none) return Outcome::input(inputmessage(fault));
+    if (model == DiskModel::classic) return Outcome::ok();
+    PreciseTime t;
+    if (!precisemoment(fields, state.obs, t) || !precisecovers(t.jd + t.jdfrac))
+        return Outcome::input(PRECISE_SPAN_MESSAGE);
+    const PreciseDisk d = precisedisk(t);
+    moment.sun.p = d.p, moment.sun.b0 = d.b0, moment.sun.l0 = d.l0;
+    moment.rotation = d.rotation;
+    return Outcome::ok();
 }
 
 }  // namespace quorvel

@@ -249,13 +249,13 @@ void MeasureWindow::recompute() {
     const bool telescope = cboorient_->currentIndex() == 0;
     for (QCheckBox* box : {chkaltaz_, chkflip_, chkinvert_}) box->setEnabled(telescope);
     DiskMoment m;
-    const InputFault fault = diskmoment(fields(), m);
+    const Outcome fault = diskmoment(fields(), DiskModel::classic, m);
     bool turnok = false;
     const Orientation o = orientation(turnok);
     moment_.reset();
     frame_.reset();
-    if (fault != InputFault::none) {
-        lblvalues_->setText(inputmessage(fault));
+    if (!fault.done()) {
+        lblvalues_->setText(QString::fromStdString(fault.message));
     } else if (!turnok) {
         lblvalues_->setText("The turn of the image is not a number of degrees from -360 to 360.");
     } else {
