@@ -84,7 +84,7 @@ Outcome runexport(const std::function<Outcome()>& exporter) {
 Outcome truescalecommand(const Options& opts) {
     if (!opts.has("style")) return Outcome::usage("--view graphics needs --style FILE (an orrag.ini)");
     SettingsBytes bytes{};
-    if (readrecordfile(*opts.get("style"), bytes) != 0)
+    if (!readrecordfile(*opts.get("style"), bytes).done())
         return Outcome::io("cannot read the style file " + *opts.get("style"));
     TrueScaleRequest request;
     applystylerecord(decoderecord(bytes), request);

@@ -29,7 +29,7 @@ F1G::F1G(WindowServices services, GraphicsServices graphics)
     desktopquestions_.setparent(this);
     buildcontrols();
     wireevents();
-    setgeometry({300, 100, 12900, 11100});
+    setgeometry(GRAPHICS_WINDOW_FIRST);
 }
 
 void F1G::buildcontrols() {
@@ -143,7 +143,7 @@ void F1G::wireevents() {
 
 void F1G::Form_Load() {
     setwindowstate(0);
-    setgeometry({300, 100, 12900, 11100});
+    setgeometry(GRAPHICS_WINDOW_FIRST);
     defaultcolours(styleopts);
     customcolours = setcustomcolours();
     try {
@@ -159,9 +159,14 @@ void F1G::Form_Load() {
         loadstep = 3;
         fillclock();
         loadstep = 4;
-        const int fault = loadsettings(Program::quorvel_g, services_.folders, *this, settings, routine.state.obs,
-                                       routine.state.view, styleopts);
-        if (fault != 0) throw RuntimeFault(fault, "settings file");
+        const Outcome loaded = loadsettings(Program::quorvel_g, services_.folders, *this, settings,
+                                            routine.state.obs, routine.state.view, styleopts);
+        if (!loaded.done()) {
+            services_.messages.showmessage(STARTUP_MESSAGE_TITLE,
+                                           startupmessage(Program::quorvel_g, loaded.fault, loadstep));
+            services_.end.endprogram();
+            return;
+        }
         loadstep = 5;
         layout();
         showmount();
@@ -202,8 +207,8 @@ bool F1G::draw() { return redraw(false); }
 bool F1G::drawgraphic() { return redraw(true); }
 
 void F1G::save() {
-    writeini(Program::quorvel_g, services_.folders, *this, settings, routine.state.obs, routine.state.view,
-             styleopts, services_.messages);
+    report(SAVE_MESSAGE_TITLE, writeini(Program::quorvel_g, services_.folders, *this, settings, routine.state.obs,
+                                        routine.state.view, styleopts));
 }
 
 void F1G::butdraw_Click() {

@@ -8,7 +8,7 @@
 #include "drawvalues.h"
 #include "overlays.h"
 #include "picturecontrols.h"
-#include "settingsform.h"
+#include "formcontrols.h"
 #include "surface.h"
 
 namespace quorvel {

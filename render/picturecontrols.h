@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "settingsform.h"
+#include "formcontrols.h"
 
 namespace quorvel {
 

@@ -13,7 +13,7 @@
 
 #include "obsinput.h"
 #include "outcome.h"
-#include "settingsform.h"
+#include "formcontrols.h"
 
 namespace quorvel {
 

@@ -12,7 +12,7 @@
 
 #include "obsinput.h"
 #include "pictureexport.h"
-#include "settingsform.h"
+#include "formcontrols.h"
 #include "settingsrec.h"
 #include "viewopts.h"
 

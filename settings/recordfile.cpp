@@ -4,36 +4,34 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "settingsfiles.h"
 
 namespace quorvel {
 namespace {
 
 QString qpath(const std::string& path) { return QString::fromStdString(path); }
 
-int openfault(const QFile& f) {
-    return f.error() == QFileDevice::PermissionsError ? FAULT_PERMISSION_DENIED : FAULT_DEVICE_IO;
-}
-
-/// Reads up to limit bytes of a regular file; a fault number or 0.
-int readfile(const std::string& path, qint64 limit, QByteArray& data) {
+/// Reads up to limit bytes of a regular file.
+Outcome readfile(const std::string& path, qint64 limit, QByteArray& data) {
     const QFileInfo info(qpath(path));
-    if (!info.exists()) return FAULT_FILE_NOT_FOUND;
-    if (!info.isFile()) return FAULT_DEVICE_IO;  // a folder or a device, never read
+    if (!info.exists()) return Outcome::io(path + " does not exist", FAULT_FILE_NOT_FOUND);
+    if (!info.isFile()) return Outcome::io(path + " is not a file");  // a folder or a device, never read
     QFile f(qpath(path));
-    if (!f.open(QIODevice::ReadOnly)) return openfault(f);
+    if (!f.open(QIODevice::ReadOnly))
+        return Outcome::io("cannot read " + path + ": " + f.errorString().toStdString(),
+                           f.error() == QFileDevice::PermissionsError ? FAULT_PERMISSION_DENIED : FAULT_DEVICE_IO);
     data = f.read(limit);
-    return f.error() == QFileDevice::NoError ? 0 : FAULT_DEVICE_IO;
+    if (f.error() != QFileDevice::NoError) return Outcome::io("cannot read " + path + ": " + f.errorString().toStdString());
+    return Outcome::ok();
 }
 
 }  // namespace
 
-int readrecordfile(const std::string& path, SettingsBytes& bytes) {
+Outcome readrecordfile(const std::string& path, SettingsBytes& bytes) {
     QByteArray data;
-    if (const int fault = readfile(path, SETTINGS_RECORD_SIZE, data)) return fault;
+    if (Outcome read = readfile(path, SETTINGS_RECORD_SIZE, data); !read.done()) return read;
     bytes.fill(0);
     std::copy(data.begin(), data.end(), bytes.begin());
-    return 0;
+    return Outcome::ok();
 }
 
 std::string replacefile(const std::string& path, const std::string& data) {
@@ -53,11 +51,12 @@ std::string replacefile(const std::string& path, const std::string& data) {
     return "";
 }
 
-int copyfile(const std::string& from, const std::string& to) {
+Outcome copyfile(const std::string& from, const std::string& to) {
     constexpr qint64 COPY_LIMIT = 1 << 20;  // settings files are one record; a larger one is cut
     QByteArray data;
-    if (const int fault = readfile(from, COPY_LIMIT, data)) return fault;
-    return replacefile(to, data.toStdString()).empty() ? 0 : FAULT_DEVICE_IO;
+    if (Outcome read = readfile(from, COPY_LIMIT, data); !read.done()) return read;
+    const std::string failure = replacefile(to, data.toStdString());
+    return failure.empty() ? Outcome::ok() : Outcome::io("cannot write " + to + ": " + failure);
 }
 
 }  // namespace quorvel

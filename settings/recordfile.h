@@ -3,19 +3,22 @@
 
 #include <string>
 
+#include "outcome.h"
 #include "settingsrec.h"
 
 namespace quorvel {
 
 /// Reads the first record of a file; a short file is padded with zeros.
-/// Returns 0, FAULT_FILE_NOT_FOUND, FAULT_PERMISSION_DENIED or FAULT_DEVICE_IO.
-int readrecordfile(const std::string& path, SettingsBytes& bytes);
+/// Returns done, or an I/O outcome with FAULT_FILE_NOT_FOUND,
+/// FAULT_PERMISSION_DENIED or FAULT_DEVICE_IO.
+Outcome readrecordfile(const std::string& path, SettingsBytes& bytes);
 
 /// Replaces path by a file holding exactly data, atomically: a failure leaves
 /// the old file as it was. Returns "" or the reason of the failure.
 std::string replacefile(const std::string& path, const std::string& data);
 
-/// Copies from to to (replacing it). Returns 0, or the fault number of the read.
-int copyfile(const std::string& from, const std::string& to);
+/// Copies from to to (replacing it). Returns done, or the I/O outcome of the
+/// read or the write.
+Outcome copyfile(const std::string& from, const std::string& to);
 
 }  // namespace quorvel

@@ -94,31 +94,30 @@ void applywindow(const SettingsRec& rec, SettingsForm& form) {
         for (const TwipsRect& s : screens) visible = visible || intersects(stored, s);
     }
     form.setwindowstate(rec.winstate);
-    form.setgeometry(visible ? stored : TwipsRect{300, 100, 12900, 11100});
+    form.setgeometry(visible ? stored : GRAPHICS_WINDOW_FIRST);
 }
 
 /// quorvel_g: back up "orrag.ini", import "orra.ini" on the first run, read.
-int readgraphicsfile(const Folders& folders, SettingsBytes& bytes) {
+Outcome readgraphicsfile(const Folders& folders, SettingsBytes& bytes) {
     const std::string& folder = folders.settings;
     const std::string own = filepath(folder, GRAPHICS_SETTINGS_FILE);
     // A backup that cannot be written costs nothing now; the settings still load.
-    if (copyfile(own, filepath(folder, GRAPHICS_BACKUP_FILE)) == FAULT_FILE_NOT_FOUND) {
+    if (copyfile(own, filepath(folder, GRAPHICS_BACKUP_FILE)).fault == FAULT_FILE_NOT_FOUND) {
         const std::string viewer = filepath(folders.viewersettings, QUORVEL_SETTINGS_FILE);
-        const int fault = readrecordfile(viewer, bytes);
-        if (fault != 0) return fault;
+        if (Outcome read = readrecordfile(viewer, bytes); !read.done()) return read;
         copyfile(viewer, own);  // where the folder is read-only, the record read serves
-        return 0;
+        return Outcome::ok();
     }
     return readrecordfile(own, bytes);
 }
 
-int readviewerfile(const std::string& folder, SettingsBytes& bytes) {
+Outcome readviewerfile(const std::string& folder, SettingsBytes& bytes) {
     const std::string path = filepath(folder, QUORVEL_SETTINGS_FILE);
     bytes.fill(0);
-    const int fault = readrecordfile(path, bytes);
-    if (fault != FAULT_FILE_NOT_FOUND) return fault;
+    Outcome read = readrecordfile(path, bytes);
+    if (read.fault != FAULT_FILE_NOT_FOUND) return read;
     replacefile(path, "");  // the empty file of a first run, where the folder allows
-    return 0;
+    return Outcome::ok();
 }
 
 }  // namespace
@@ -158,14 +157,14 @@ const char* settingsfilename(Program program) {
     return program == Program::quorvel ? QUORVEL_SETTINGS_FILE : GRAPHICS_SETTINGS_FILE;
 }
 
-int loadsettings(Program program, const Folders& folders, SettingsForm& form,
-                 SettingsState& state, ObsInput& obs, ViewOpts& view, StyleOpts& style) {
+Outcome loadsettings(Program program, const Folders& folders, SettingsForm& form,
+                     SettingsState& state, ObsInput& obs, ViewOpts& view, StyleOpts& style) {
     SettingsBytes bytes{};
     const bool g = program == Program::quorvel_g;
-    if (const int fault = g ? readgraphicsfile(folders, bytes) : readviewerfile(folders.settings, bytes))
-        return fault;
+    if (Outcome read = g ? readgraphicsfile(folders, bytes) : readviewerfile(folders.settings, bytes); !read.done())
+        return read;
     applyrecord(program, decoderecord(bytes), form, state, obs, view, style);
-    return 0;
+    return Outcome::ok();
 }
 
 void applyrecord(Program program, const SettingsRec& rec, SettingsForm& form, SettingsState& state,
@@ -245,9 +244,8 @@ void graphicsfields(const SettingsForm& form, const StyleOpts& style, SettingsRe
 
 }  // namespace
 
-bool writeini(Program program, const Folders& folders, SettingsForm& form,
-              SettingsState& state, ObsInput& obs, ViewOpts& view, const StyleOpts& style,
-              MessageBoxes& messages) {
+Outcome writeini(Program program, const Folders& folders, SettingsForm& form,
+                 SettingsState& state, ObsInput& obs, ViewOpts& view, const StyleOpts& style) {
     const bool g = program == Program::quorvel_g;
     const char* file = settingsfilename(program);
     const std::string lattext = form.text(TextBox::txtlat), longtext = form.text(TextBox::txtlong);
@@ -278,10 +276,7 @@ bool writeini(Program program, const Folders& folders, SettingsForm& form,
                                  std::pair{"solar diameter", TextBox::txtdia}})
             fields.push_back({name, form.text(box), floorvalue(form, box), 1});
     }
-    if (const auto refusal = unfitting(fields, file)) {
-        messages.showmessage(SAVE_MESSAGE_TITLE, *refusal);
-        return false;
-    }
+    if (const auto refusal = unfitting(fields, file)) return Outcome::input(*refusal);
 
     SettingsRec rec = state.rec;
     rec.lat10 = static_cast<int16_t>(lat10);
@@ -298,10 +293,10 @@ bool writeini(Program program, const Folders& folders, SettingsForm& form,
     if (!g) {
         rec.drift = static_cast<int16_t>(form.value(CheckBox::chkdrift));
         // What quorvel_g takes when it first imports this file.
-        rec.wintop = 100;
-        rec.winleft = 300;
-        rec.winwidth = 12900;
-        rec.winheight = 11100;
+        rec.wintop = GRAPHICS_WINDOW_FIRST.top;
+        rec.winleft = GRAPHICS_WINDOW_FIRST.left;
+        rec.winwidth = GRAPHICS_WINDOW_FIRST.width;
+        rec.winheight = GRAPHICS_WINDOW_FIRST.height;
         rec.winstate = 0;
     }
 
@@ -309,15 +304,11 @@ bool writeini(Program program, const Folders& folders, SettingsForm& form,
     const SettingsBytes bytes = encoderecord(rec);
     const std::string reason =
         replacefile(filepath(folders.settings, file), std::string(bytes.begin(), bytes.end()));
-    if (!reason.empty()) {
-        messages.showmessage(SAVE_MESSAGE_TITLE,
-                             "The settings could not be saved to '" + filepath(folders.settings, file) +
-                                 "': " + reason +
-                                 ". The previous settings file is unchanged.");
-        return false;
-    }
+    if (!reason.empty())
+        return Outcome::io("The settings could not be saved to '" + filepath(folders.settings, file) + "': " +
+                           reason + ". The previous settings file is unchanged.");
     state.rec = rec;
-    return true;
+    return Outcome::ok();
 }
 
 }  // namespace quorvel

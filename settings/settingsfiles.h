@@ -19,10 +19,6 @@ inline constexpr const char* QUORVEL_SETTINGS_FILE = "orra.ini";
 inline constexpr const char* GRAPHICS_SETTINGS_FILE = "orrag.ini";
 inline constexpr const char* GRAPHICS_BACKUP_FILE = "orragold.ini";
 
-/// Fault numbers of the start-up messages.
-inline constexpr int FAULT_FILE_NOT_FOUND = 53;
-inline constexpr int FAULT_DEVICE_IO = 57;
-inline constexpr int FAULT_PERMISSION_DENIED = 70;
 
 /// What a program holds of its settings for its whole run.
 struct SettingsState {
@@ -30,6 +26,9 @@ struct SettingsState {
     float inilat = 0;  ///< latitude as last loaded or saved, degrees
     float inilong = 0; ///< longitude as last loaded or saved, degrees, east negative
 };
+
+/// Where quorvel_g's window opens when no stored place of it is usable, twips.
+inline constexpr TwipsRect GRAPHICS_WINDOW_FIRST{300, 100, 12900, 11100};
 
 /// What quorvel_g writes at offset 10: a record without it holds no style.
 inline constexpr int16_t GRAPHICS_RECORD_MARK = 100;
@@ -49,9 +48,9 @@ const char* settingsfilename(Program program);
 /// run imports "orra.ini" from folders.viewersettings) and sets the record,
 /// the module values and the window's fields and check boxes.
 ///
-/// Returns 0, or the fault number of a start-up failure (the caller shows
-/// startupmessage and ends the program): 53 when quorvel_g finds neither
-/// "orrag.ini" nor "orra.ini", 70 or 57 when a file cannot be read.
+/// Returns done, or an I/O outcome whose fault number the start-up message
+/// shows (startupmessage; the program then ends): 53 when quorvel_g finds
+/// neither "orrag.ini" nor "orra.ini", 70 or 57 when a file cannot be read.
 ///
 /// Notes:
 /// 1. quorvel without "orra.ini" starts from an all-zero record (it creates
@@ -63,7 +62,7 @@ const char* settingsfilename(Program program);
 /// 4. A record quorvel_g never wrote (offset 10 is not 100: quorvel's file,
 ///    an empty file) gives quorvel_g the design's style, and its place, zone
 ///    and options as usual.
-int loadsettings(Program program, const Folders& folders, SettingsForm& form,
+Outcome loadsettings(Program program, const Folders& folders, SettingsForm& form,
                  SettingsState& state, ObsInput& obs, ViewOpts& view, StyleOpts& style);
 
 /// The part of loadsettings after the reading: sets the record, the module
@@ -77,12 +76,11 @@ std::string startupmessage(Program program, int fault, int loadstep);
 inline constexpr const char* STARTUP_MESSAGE_TITLE = "File Error";
 
 /// Reads the window's fields, updates the record and replaces the settings
-/// file. Returns false, after telling the user why in a message box, when the
-/// save was refused (a value that does not fit its field) or failed; the old
-/// file is then exactly as it was.
-bool writeini(Program program, const Folders& folders, SettingsForm& form,
-              SettingsState& state, ObsInput& obs, ViewOpts& view, const StyleOpts& style,
-              MessageBoxes& messages);
+/// file. Returns done; an input fault when a value does not fit its field,
+/// an I/O outcome when the file could not be written; the old file is then
+/// exactly as it was. The caller shows the message (SAVE_MESSAGE_TITLE).
+Outcome writeini(Program program, const Folders& folders, SettingsForm& form,
+                 SettingsState& state, ObsInput& obs, ViewOpts& view, const StyleOpts& style);
 
 inline constexpr const char* SAVE_MESSAGE_TITLE = "Settings not saved";
 

@@ -6,14 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "formcontrols.h"
+
 namespace quorvel {
-
-enum class TextBox { txtlat, txtlong, txttz, txtlabint, txtangint, txtfont, txtgspace, txtdia };
-
-enum class CheckBox {
-    chksunrot, chkposang, chkdrift, optdst, chkflip, chkaltaz, chkequat, chkgrid, chkinvert,
-    chksunequator, chkaxes
-};
 
 /// A rectangle in twips (1/1440 inch), screen coordinates.
 struct TwipsRect {
@@ -40,20 +35,6 @@ public:
     virtual std::vector<TwipsRect> screens() const { return {}; }
     /// Lets pending window events run.
     virtual void processevents() {}
-};
-
-/// Ends the program (after an error trap's message).
-class ProgramEnd {
-public:
-    virtual ~ProgramEnd() = default;
-    virtual void endprogram() = 0;
-};
-
-/// Modal message boxes with an OK button only.
-class MessageBoxes {
-public:
-    virtual ~MessageBoxes() = default;
-    virtual void showmessage(const std::string& title, const std::string& text) = 0;
 };
 
 }  // namespace quorvel

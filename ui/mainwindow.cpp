@@ -109,9 +109,13 @@ void F1::Form_Load() {
             settextcolour(findChild<QLabel*>(name), RESULT_BROWN);
         fillclock();
         results_[ResultLabel::lblntilt]->setToolTip(TILT_TOOLTIP);
-        const int fault = loadsettings(Program::quorvel, services_.folders, *this, settings,
-                                       routine.state.obs, routine.state.view, style_);
-        if (fault != 0) throw RuntimeFault(fault, "settings file");
+        const Outcome loaded = loadsettings(Program::quorvel, services_.folders, *this, settings,
+                                            routine.state.obs, routine.state.view, style_);
+        if (!loaded.done()) {
+            services_.messages.showmessage(STARTUP_MESSAGE_TITLE, startupmessage(Program::quorvel, loaded.fault, 0));
+            services_.end.endprogram();
+            return;
+        }
         showmount();
         QCoreApplication::processEvents();
     } catch (const RuntimeFault& e) {
@@ -131,8 +135,8 @@ void F1::draw() {
 
 void F1::butdraw_Click() {
     draw();
-    writeini(Program::quorvel, services_.folders, *this, settings, routine.state.obs, routine.state.view,
-             style_, services_.messages);
+    report(SAVE_MESSAGE_TITLE, writeini(Program::quorvel, services_.folders, *this, settings, routine.state.obs,
+                                        routine.state.view, style_));
 }
 
 void F1::Command2_Click() {

@@ -142,6 +142,10 @@ void ObservationWindow::fillclock() {
 
 void ObservationWindow::showchanged() { lblalter_->show(); }
 
+void ObservationWindow::report(const char* title, const Outcome& outcome) {
+    if (!outcome.done()) services_.messages.showmessage(title, outcome.message);
+}
+
 void ObservationWindow::openhelp(const std::string& document) {
     std::string command = document;
     try {

@@ -81,6 +81,8 @@ protected:
     void buildnotice(ControlFactory& f, TwipsBox box);
     /// A result label, registered for its captions.
     QLabel* result(ResultLabel label, QLabel* widget);
+    /// Shows what went wrong, if anything, in a message box titled title.
+    void report(const char* title, const Outcome& outcome);
     /// The events of the inputs: changes show the notice, Enter in a field
     /// presses the default button, the mount pair excludes itself.
     void wireinputs(QPushButton* defaultbutton);

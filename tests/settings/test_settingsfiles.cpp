@@ -70,8 +70,12 @@ struct Session {
     StyleOpts style;
     FakeMessages messages;
     Session(Program p, std::string f) : program(p), folder(std::move(f)) {}
-    int load() { return loadsettings(program, folder, form, state, obs, view, style); }
-    bool save() { return writeini(program, folder, form, state, obs, view, style, messages); }
+    int load() { return loadsettings(program, folder, form, state, obs, view, style).fault; }
+    bool save() {
+        const Outcome o = writeini(program, folder, form, state, obs, view, style);
+        if (!o.done()) messages.showmessage(SAVE_MESSAGE_TITLE, o.message);
+        return o.done();
+    }
 };
 
 std::string readall(const std::string& path) {

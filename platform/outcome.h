@@ -14,14 +14,21 @@ enum class OutcomeKind {
     io = 3,          ///< a file that cannot be read or written
 };
 
+/// The file faults an I/O outcome may carry, by the numbers the start-up
+/// messages show.
+inline constexpr int FAULT_FILE_NOT_FOUND = 53;
+inline constexpr int FAULT_DEVICE_IO = 57;
+inline constexpr int FAULT_PERMISSION_DENIED = 70;
+
 struct Outcome {
     OutcomeKind kind = OutcomeKind::done;
     std::string message;  ///< empty when done
+    int fault = 0;        ///< an I/O outcome's fault number (FAULT_...), 0 when none applies
 
     static Outcome ok() { return {}; }
     static Outcome input(std::string m) { return {OutcomeKind::inputfault, std::move(m)}; }
     static Outcome usage(std::string m) { return {OutcomeKind::usage, std::move(m)}; }
-    static Outcome io(std::string m) { return {OutcomeKind::io, std::move(m)}; }
+    static Outcome io(std::string m, int fault = FAULT_DEVICE_IO) { return {OutcomeKind::io, std::move(m), fault}; }
 
     bool done() const { return kind == OutcomeKind::done; }
     /// 0 done, 1 input fault, 2 usage error, 3 a file.
