@@ -49,10 +49,10 @@ void answerbatchline(std::string_view line, std::string& out) {
 
     RedrawState state;
     ValuesOnly sink;
-    const InputFault fault = drawvalues(f, false, '.', state, sink);
-    if (fault != InputFault::none) {
+    const Outcome values = drawvalues(f, false, '.', state, sink);
+    if (!values.done()) {
         out += "error\t";
-        out += inputmessage(fault);
+        out += values.message;
         out += '\n';
         return;
     }

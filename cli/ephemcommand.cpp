@@ -68,8 +68,7 @@ Outcome ephemcommand(const std::vector<std::string>& args) {
     if (Outcome read = fieldtexts(opts, fields); !read.done()) return read;
     RedrawState state;
     PrintSink sink;
-    const InputFault fault = drawvalues(fields, false, '.', state, sink);
-    if (fault != InputFault::none) return Outcome::input(inputmessage(fault));
+    if (Outcome values = drawvalues(fields, false, '.', state, sink); !values.done()) return values;
     if (opts.flag("precise") && !appendpreciselines(sink.text, fields, state.obs, precise))
         return Outcome::input(PRECISE_SPAN_MESSAGE);
     return writeandflush(stdout, sink.text);

@@ -148,11 +148,11 @@ Outcome computerow(FieldTexts& f, const ClockTime& t, RedrawState& state) {
     f.min = std::to_string(t.minute);
     ValuesOnly sink;
     state = RedrawState();
-    const InputFault fault = drawvalues(f, false, '.', state, sink);
-    if (fault == InputFault::none) return Outcome::ok();
+    const Outcome values = drawvalues(f, false, '.', state, sink);
+    if (values.done()) return values;
     std::string when;
     appendclock(when, t);
-    return Outcome::input(when + ": " + inputmessage(fault));
+    return Outcome::input(when + ": " + values.message);
 }
 
 }  // namespace

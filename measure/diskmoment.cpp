@@ -19,11 +19,11 @@ public:
 Outcome diskmoment(const FieldTexts& fields, DiskModel model, DiskMoment& moment) {
     RedrawState state;
     RotationSink sink;
-    const InputFault fault = drawvalues(fields, false, '.', state, sink);
+    const Outcome values = drawvalues(fields, false, '.', state, sink);
     moment.obs = state.obs;
     moment.sun = state.sun;
     moment.rotation = sink.rotation;
-    if (fault != InputFault::none) return Outcome::input(inputmessage(fault));
+    if (!values.done()) return values;
     if (model == DiskModel::classic) return Outcome::ok();
     PreciseTime t;
     if (!precisemoment(fields, state.obs, t) || !precisecovers(t.jd + t.jdfrac))

@@ -37,9 +37,9 @@ DrawOutcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform
     try {
         state.gridcolour = GRID_PINK;
         p.surface.fontbold = true;
-        const InputFault fault = drawvalues(fields, altaz, p.decimalsep, state, p.labels, captions);
-        if (fault != InputFault::none) {
-            p.messages.showmessage(INPUT_MESSAGE_TITLE, inputmessage(fault));
+        const Outcome values = drawvalues(fields, altaz, p.decimalsep, state, p.labels, captions);
+        if (!values.done()) {
+            p.messages.showmessage(INPUT_MESSAGE_TITLE, values.message);
             p.surface.cls();
             return DrawOutcome::inputfault;
         }

@@ -85,26 +85,24 @@ void diskangles(RedrawState& st, char sep, LabelSink& sink) {
 
 }  // namespace
 
-InputFault drawvalues(const FieldTexts& fields, bool altaz, char sep, RedrawState& st,
-                      LabelSink& sink, CaptionStyle style) {
+Outcome drawvalues(const FieldTexts& fields, bool altaz, char sep, RedrawState& st, LabelSink& sink,
+                   CaptionStyle style) {
     int carry = 0;
-    InputFault fault = readinputs(fields, st.obs, st.sun, carry, st.inputerr);
-    if (fault != InputFault::none) return fault;
+    if (Outcome read = readinputs(fields, st.obs, st.sun, carry, st.inputerr); !read.done()) return read;
 
     if (!timeargs(st, carry, sep, sink)) {
         st.inputerr = 1;
-        return InputFault::date;
+        return inputoutcome(InputFault::date);
     }
     equatorial(st.sun, sink, style);
 
-    fault = readplace(fields, st.obs, st.inputerr);
-    if (fault != InputFault::none) return fault;
+    if (Outcome read = readplace(fields, st.obs, st.inputerr); !read.done()) return read;
     horizontal(st, sep, sink, style);
 
     st.view.altaz = altaz ? 1 : 0;
     sink.showtilt(altaz);
     diskangles(st, sep, sink);
-    return InputFault::none;
+    return Outcome::ok();
 }
 
 }  // namespace quorvel

@@ -50,11 +50,11 @@ struct RedrawState {
 ///   state        inputs, solar quantities, inputerr, state.view.altaz
 ///   sink         receives the captions in order
 ///
-/// Returns the fault of the first failing check, or none. A date that the
+/// Returns the input-fault outcome of the first failing check, or done. A date that the
 /// calendar arithmetic cannot hold (years beyond about 4.37 million, or
 /// before about -5.88 million) fails
 /// as a date.
-InputFault drawvalues(const FieldTexts& fields, bool altaz, char decimalsep, RedrawState& state,
-                      LabelSink& sink, CaptionStyle style = CaptionStyle::viewer);
+Outcome drawvalues(const FieldTexts& fields, bool altaz, char decimalsep, RedrawState& state, LabelSink& sink,
+                   CaptionStyle style = CaptionStyle::viewer);
 
 }  // namespace quorvel

@@ -121,8 +121,8 @@ Outcome momentlines(const TrueScaleRequest& r, std::vector<std::string>& lines) 
         void setcaption(ResultLabel, const std::string&) override {}
     } labels;
     RedrawState state;
-    const InputFault fault = drawvalues(r.fields, r.altaz, '.', state, labels, CaptionStyle::graphics);
-    if (fault != InputFault::none) return Outcome::input(inputmessage(fault));
+    if (Outcome values = drawvalues(r.fields, r.altaz, '.', state, labels, CaptionStyle::graphics); !values.done())
+        return values;
     lines = captionlines(r, state);
     return Outcome::ok();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "outcome.h"
 #include "sunstate.h"
 
 namespace quorvel {
@@ -31,6 +32,9 @@ enum class InputFault { none, date, time, zone, place };
 /// The message text of a failed check (empty for none). Shown titled "Error".
 const char* inputmessage(InputFault fault);
 
+/// The input-fault outcome of a failed check, carrying its message.
+inline Outcome inputoutcome(InputFault fault) { return Outcome::input(inputmessage(fault)); }
+
 /// Title of the input messages.
 inline constexpr const char* INPUT_MESSAGE_TITLE = "Error";
 
@@ -45,15 +49,14 @@ inline constexpr const char* INPUT_MESSAGE_TITLE = "Error";
 ///   inputerr  1 after a failed check, 0 once date, time and zone pass
 ///
 /// Notes:
-/// 1. The first failing check decides; one fault is returned.
+/// 1. The first failing check decides; its input-fault outcome is returned.
 /// 2. A value too large for its integer field fails its group's check
 ///    (date for day, month and year; time for hour and minute).
 /// 3. The UT hour is held as a binary32 value, so zones with a fraction of
 ///    an hour keep their minutes; whole-hour zones give whole UT hours.
-InputFault readinputs(const FieldTexts& f, ObsInput& obs, SunState& sun, int& carry,
-                      int16_t& inputerr);
+Outcome readinputs(const FieldTexts& f, ObsInput& obs, SunState& sun, int& carry, int16_t& inputerr);
 
 /// Reads and checks the latitude and longitude (decimal commas accepted).
-InputFault readplace(const FieldTexts& f, ObsInput& obs, int16_t& inputerr);
+Outcome readplace(const FieldTexts& f, ObsInput& obs, int16_t& inputerr);
 
 }  // namespace quorvel

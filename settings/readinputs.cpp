@@ -30,15 +30,14 @@ bool baddaterule(int16_t day, int16_t month) {
     return day > 29 && month == 2;  // February 29 passes in every year
 }
 
-InputFault fail(InputFault fault, int16_t& inputerr) {
+Outcome fail(InputFault fault, int16_t& inputerr) {
     inputerr = 1;
-    return fault;
+    return inputoutcome(fault);
 }
 
 }  // namespace
 
-InputFault readinputs(const FieldTexts& f, ObsInput& obs, SunState& sun, int& carry,
-                      int16_t& inputerr) {
+Outcome readinputs(const FieldTexts& f, ObsInput& obs, SunState& sun, int& carry, int16_t& inputerr) {
     const auto day = floorinto<int16_t>(textvalue(f.day));
     const auto month = floorinto<int16_t>(textvalue(f.month));
     const auto year = floorinto<int32_t>(textvalue(f.year));
@@ -75,15 +74,15 @@ InputFault readinputs(const FieldTexts& f, ObsInput& obs, SunState& sun, int& ca
     }
     // The minute is used unrounded here, although its check used the rounded value.
     sun.dayfrac = static_cast<float>(static_cast<double>(uthour) / 24 + minvalue / 24 / 60);
-    return InputFault::none;
+    return Outcome::ok();
 }
 
-InputFault readplace(const FieldTexts& f, ObsInput& obs, int16_t& inputerr) {
+Outcome readplace(const FieldTexts& f, ObsInput& obs, int16_t& inputerr) {
     obs.lat = textvaluefloat(commatodot(f.lat));
     obs.lon = textvaluefloat(commatodot(f.lon));
     if (!(obs.lat >= -90.0f && obs.lat <= 90.0f && obs.lon >= -180.0f && obs.lon <= 180.0f))
         return fail(InputFault::place, inputerr);
-    return InputFault::none;
+    return Outcome::ok();
 }
 
 }  // namespace quorvel
