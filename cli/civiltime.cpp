@@ -2,34 +2,13 @@
 
 #include <charconv>
 
+#include "calendardate.h"
+
 namespace quorvel::cli {
 namespace {
 
 int64_t floordiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
-/// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
-int64_t daysfromcivil(int64_t y, int m, int d) {
-    y -= m <= 2;
-    const int64_t era = floordiv(y, 400);
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-ClockTime civilfromdays(int64_t z) {
-    z += 719468;
-    const int64_t era = floordiv(z, 146097);
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    ClockTime t;
-    t.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    t.year = yoe + era * 400 + (t.month <= 2);
-    return t;
-}
 
 int daysinmonth(int64_t y, int m) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -110,13 +89,14 @@ void appendutc(std::string& out, int64_t seconds) {
 }
 
 int64_t minutesofclock(const ClockTime& t) {
-    return daysfromcivil(t.year, t.month, t.day) * 1440 + t.hour * 60 + t.minute;
+    return (gregorianjdn({t.year, t.month, t.day}) - UNIX_EPOCH_JDN) * 1440 + t.hour * 60 + t.minute;
 }
 
 ClockTime clockofminutes(int64_t minutes) {
     const int64_t days = floordiv(minutes, 1440);
     const int64_t rest = minutes - days * 1440;
-    ClockTime t = civilfromdays(days);
+    const CalendarDate date = gregoriandate(days + UNIX_EPOCH_JDN);
+    ClockTime t{date.year, date.month, date.day};
     t.hour = static_cast<int>(rest / 60);
     t.minute = static_cast<int>(rest % 60);
     return t;

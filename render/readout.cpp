@@ -5,31 +5,16 @@
 #include <cstdio>
 
 #include "angleconst.h"
+#include "calendardate.h"
 #include "numbertext.h"
 #include "reduce.h"
 
 namespace quorvel {
 namespace {
 
-/// Calendar date and time of a Julian Date (Meeus' inverse, Gregorian from 1582 October 15).
-void calendarof(double jd, int& year, int& month, int& day, int& hour, int& minute, int& second) {
-    const double z = std::floor(jd + 0.5), f = jd + 0.5 - z;
-    double a = z;
-    if (z >= 2299161) {
-        const double alpha = std::floor((z - 1867216.25) / 36524.25);
-        a = z + 1 + alpha - std::floor(alpha / 4);
-    }
-    const double b = a + 1524, c = std::floor((b - 122.1) / 365.25), d = std::floor(365.25 * c);
-    const double e = std::floor((b - d) / 30.6001);
-    day = static_cast<int>(b - d - std::floor(30.6001 * e));
-    month = static_cast<int>(e < 14 ? e - 1 : e - 13);
-    year = static_cast<int>(month > 2 ? c - 4716 : c - 4715);
-    const long seconds = std::lround(f * 86400);
-    hour = static_cast<int>(seconds / 3600);
-    minute = static_cast<int>(seconds / 60 % 60);
-    second = static_cast<int>(seconds % 60);
-    if (hour == 24) hour = 23, minute = 59, second = 59;  // the last instant of a day
-}
+/// Seconds since midnight of a fraction of a day since midnight, the last
+/// instant of a day kept in that day.
+long daysecond(double fraction) { return std::min(std::lround(fraction * 86400), 86399L); }
 
 }  // namespace
 
@@ -69,10 +54,14 @@ std::string readouttext(const DiskReadout& r) {
 }
 
 std::string utstamp(int32_t jd, float jdfrac) {
-    int year, month, day, hour, minute, second;
-    calendarof(static_cast<double>(jd) + static_cast<double>(jdfrac), year, month, day, hour, minute, second);
+    // The civil day starts half a day before the Julian Day Number's noon.
+    const double sincemidnight = static_cast<double>(jdfrac) + 0.5;
+    const bool nextday = sincemidnight >= 1;
+    const CalendarDate date = calendardate(static_cast<int64_t>(jd) + nextday);
+    const long second = daysecond(sincemidnight - nextday);
     char stamp[64];  // integers only: no locale reaches them
-    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
+    std::snprintf(stamp, sizeof stamp, "%04lld-%02d-%02d %02ld:%02ld:%02ld", static_cast<long long>(date.year),
+                  date.month, date.day, second / 3600, second / 60 % 60, second % 60);
     return stamp;
 }
 

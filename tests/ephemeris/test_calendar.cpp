@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar.h"
+#include "calendardate.h"
 #include "skychain.h"
 
 namespace quorvel::test {
@@ -76,6 +77,20 @@ TEST(JuliandayLimitsTest, UnrepresentableDatesFailAndLeaveResults) {
         EXPECT_EQ(julday(caltable(), r.year, 1, 1, 0.0f, r.rule, jd, jdfrac), r.ok);
         EXPECT_TRUE(r.ok || (jd == 123 && jdfrac == 0.25f)) << "a failure leaves the results";
     }
+}
+
+TEST(CalendarDateTest, InvertsJuldayOnBothSidesOfTheReform) {
+    // Every 997th day from year -4000 to 40000, read back through julday at noon.
+    for (int64_t jdn = 260'000; jdn < 16'300'000; jdn += 997) {
+        const CalendarDate date = calendardate(jdn);
+        int32_t jd = 0;
+        float jdfrac = 0;
+        ASSERT_TRUE(julday(caltable(), static_cast<int32_t>(date.year), static_cast<int16_t>(date.month),
+                           static_cast<int16_t>(date.day), 0.5f, 2, jd, jdfrac));
+        ASSERT_EQ(jd, jdn) << date.year << "-" << date.month << "-" << date.day;
+        ASSERT_EQ(gregorianjdn(gregoriandate(jdn)), jdn);
+    }
+    EXPECT_EQ(calendardate(GREGORIAN_FIRST_JDN - 1).day, 4);
 }
 
 TEST(SidtimeTest, MeanSiderealTime) {
