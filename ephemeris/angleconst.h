@@ -18,6 +18,8 @@ inline constexpr double HALFTURN = 3.141592653589;
 inline constexpr double QUARTERTURN = 1.5707963267945;
 /// Twice HALFTURN, radians.
 inline constexpr double FULLTURN = 6.283185307178;
+/// The exact half turn, radians: the rotation arrows' projection uses it.
+inline constexpr double HALFTURN_EXACT = 3.141592653589793;
 /// The shorter half turn of the parallactic angle, radians.
 inline constexpr double HALFTURN_SHORT = 3.14159265;
 

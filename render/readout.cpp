@@ -8,6 +8,7 @@
 #include "calendardate.h"
 #include "numbertext.h"
 #include "reduce.h"
+#include "sphereprojection.h"
 
 namespace quorvel {
 namespace {
@@ -23,24 +24,18 @@ DiskReadout readdisk(double xs, double ys, const SunState& sun, const ViewOpts& 
     if (!(sun.radius > 0)) return r;
     // Undo the view mapping, then the disk's rotation.
     const double x = xs * view.flip * view.invsign, y = ys * view.invsign;
-    const double sr = std::sin(sun.rot * DEG), cr = std::cos(sun.rot * DEG);
-    const double v = (x * sr - y * cr) / sun.radius, u = (x * cr + y * sr) / sun.radius;
     const double angle = sun.gamma * view.altaz;
     // Position angle: north is -d(90 - angle), east -d(180 - angle) in picture units.
     const double nx = -std::cos((90 - angle) * DEG), ny = -std::sin((90 - angle) * DEG);
     const double ex = -std::cos((180 - angle) * DEG), ey = -std::sin((180 - angle) * DEG);
     r.pa = reduce360(std::atan2(x * ex + y * ey, x * nx + y * ny) * RAD);
-    r.rho = std::hypot(u, v);
+    // The grid's sphere frame runs opposite to north and west.
+    const SpherePoint grid = SphereProjection<double>(-sun.b0 * DEG, sun.rot, sun.radius).unproject(x, y);
+    r.rho = grid.rho;
     if (r.rho > 1) return r;
     r.ondisk = true;
-    // The grid's sphere frame: (u, v, e) turned by b = -b0 back to latitude
-    // and longitude. Its latitude and longitude run opposite to north and west.
-    const double e = std::sqrt(std::max(0.0, 1 - u * u - v * v));
-    const double b = -sun.b0 * DEG, cb = std::cos(b), sb = std::sin(b);
-    const double gridlat = std::asin(std::clamp(-cb * v + sb * e, -1.0, 1.0)) * RAD;
-    const double gridlon = std::atan2(u, sb * v + cb * e) * RAD;
-    r.lat = -gridlat;
-    r.cmd = -gridlon;
+    r.lat = -grid.lat;
+    r.cmd = -grid.lon;
     r.carrington = reduce360(sun.l0 + r.cmd);
     return r;
 }

@@ -2,42 +2,27 @@
 
 #include <vector>
 
+#include "sphereprojection.h"
+
 namespace quorvel {
 namespace {
 
-constexpr double PI = 3.141592653589793;  // this projection uses the exact half turn
-
-/// Projects sphere points (latitude, longitude from the central meridian,
-/// degrees) onto the picture.
-class SphereProjection {
+/// The arrows' projection, in binary64. Its latitude and longitude run
+/// opposite to the grid's (north and west positive).
+class ArrowProjection {
 public:
-    SphereProjection(const SunState& sun)
-        : cbeta_(std::cos(-sun.b0 * DEG)), sbeta_(std::sin(-sun.b0 * DEG)),
-          cpsi_(std::cos(sun.rot * DEG)), spsi_(std::sin(sun.rot * DEG)), r_(sun.radius) {}
-
-    bool project(double phi, double l, Point& p) const {
-        const double f = -phi * DEG;
-        const double a = std::cos(f) * cbeta_, bz = sbeta_ * std::sin(f);
-        const double e = l * -0.01745329251993889;
-        const double den = std::cos(e) * sbeta_ - cbeta_ * std::tan(f);
-        double pa = den == 0 ? std::atan2(std::sin(e), 0.0) : std::atan(std::sin(e) / den);
-        if (den < 0) pa += PI;
-        const double z = a * std::cos(e) + bz;  // cosine of the distance from the disk centre
-        const double el = z >= 1 ? PI / 2 : z <= -1 ? -PI / 2 : std::atan(z / std::sqrt(1 - z * z));
-        const double q = std::cos(el) * std::cos(pa) * r_, w = std::cos(el) * std::sin(pa) * r_;
-        p = {w * cpsi_ + q * spsi_, w * spsi_ - q * cpsi_};
-        return el >= 0;
-    }
+    explicit ArrowProjection(const SunState& sun) : sphere_(-sun.b0 * DEG, sun.rot, sun.radius) {}
+    bool project(double phi, double l, Point& p) const { return sphere_.project(-phi, -l, p.x, p.y); }
 
 private:
-    double cbeta_, sbeta_, cpsi_, spsi_, r_;
+    SphereProjection<double> sphere_;
 };
 
 /// One pass over the outline: stores the points, and in the drawing pass
 /// joins them with lines as the arrow's outline.
 class OutlinePass {
 public:
-    OutlinePass(Surface& s, const ViewMap& v, const SphereProjection& proj, bool drawing,
+    OutlinePass(Surface& s, const ViewMap& v, const ArrowProjection& proj, bool drawing,
                 Colour linecolour, ArrowPoints& pts)
         : s_(s), v_(v), proj_(proj), drawing_(drawing), colour_(linecolour), pts_(pts) {}
 
@@ -71,7 +56,7 @@ public:
 private:
     Surface& s_;
     const ViewMap& v_;
-    const SphereProjection& proj_;
+    const ArrowProjection& proj_;
     bool drawing_;
     Colour colour_;
     ArrowPoints& pts_;
@@ -104,7 +89,7 @@ void outline(OutlinePass& pass, const ArrowShape& a) {
 
 size_t rotarrow(Surface& s, const ViewMap& v, const SunState& sun, const ArrowShape& shape,
                 ArrowPoints& arrowpts) {
-    const SphereProjection proj(sun);
+    const ArrowProjection proj(sun);
     OutlinePass fill(s, v, proj, false, shape.linecolour, arrowpts);
     outline(fill, shape);
 
