@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "angleconst.h"
 #include "solarposition.h"
 
 namespace quorvel {
@@ -21,7 +22,7 @@ void sunxyz(int32_t jd, float jdfrac, float& x, float& y, float& z) {
 
     // Arguments in degrees, then in radians with the binary32 factor.
     const float j0 = static_cast<float>(fracrev(8, t) + 225.444651);
-    const double d = static_cast<double>(static_cast<float>(3.141592653589 / 180.0));
+    const double d = static_cast<double>(static_cast<float>(HALFTURN / 180.0));
     const double m = ((fracrev(100, t) + 358.475833) + t * (-0.95025 - 0.00015 * t)) * d;
     const double l = (((fracrev(100, t) + 279.696678) - p) + t * (0.76892 + 0.000303 * t)) * d;
     const double lm = (((fracrev(1336, t) + 270.434164) - p) + t * (307.883142 - 0.001133 * t)) * d;

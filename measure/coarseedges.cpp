@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <random>
+
+#include "angleconst.h"
 
 namespace quorvel {
 namespace {
@@ -70,10 +71,10 @@ bool onradius(const Edgel& e, const Circle& c) {
 double edgedshare(const std::vector<Edgel>& edges, const CoarseImage& c, const Circle& circle) {
     std::vector<char> map(static_cast<size_t>(c.width) * c.height, 0);
     for (const Edgel& e : edges) map[static_cast<size_t>(e.y) * c.width + static_cast<size_t>(e.x)] = 1;
-    const int n = std::max(16, static_cast<int>(2 * std::numbers::pi * circle.r));
+    const int n = std::max(16, static_cast<int>(2 * HALFTURN_EXACT * circle.r));
     int visible = 0, edged = 0;
     for (int i = 0; i < n; ++i) {
-        const double t = 2 * std::numbers::pi * i / n;
+        const double t = 2 * HALFTURN_EXACT * i / n;
         const auto x = static_cast<int32_t>(std::lround(circle.cx + circle.r * std::cos(t)));
         const auto y = static_cast<int32_t>(std::lround(circle.cy + circle.r * std::sin(t)));
         if (x < 2 || y < 2 || x + 2 >= c.width || y + 2 >= c.height) continue;

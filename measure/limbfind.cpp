@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "angleconst.h"
 #include "coarseedges.h"
 
 namespace quorvel {
@@ -38,9 +38,9 @@ Profiles radialprofiles(const GrayImage& img, const Circle& c, double halfwidth,
     Profiles p;
     p.from = -std::ceil(halfwidth);
     const auto len = static_cast<size_t>(2 * -p.from + 1);
-    const int n = std::clamp(static_cast<int>(2 * std::numbers::pi * c.r / 3), 64, 2048);
+    const int n = std::clamp(static_cast<int>(2 * HALFTURN_EXACT * c.r / 3), 64, 2048);
     for (int i = 0; i < n; ++i) {
-        const double t = 2 * std::numbers::pi * i / n, ux = std::cos(t), uy = std::sin(t);
+        const double t = 2 * HALFTURN_EXACT * i / n, ux = std::cos(t), uy = std::sin(t);
         std::vector<double> v(len);
         bool inside = true;
         for (size_t k = 0; k < len && inside; ++k) {

@@ -8,7 +8,7 @@ void driftarrow(Surface& s, const ViewMap& v, double u, double angle) {
     const Point plus = c * direction(theta + 45), minus = c * direction(theta - 45);
     const Point head = 2.275 * u * direction(theta);
     const Point tail = -2.065 * u * direction(theta);
-    auto line = [&](Point a, Point b) { s.line(v.sx(a.x), v.sy(a.y), v.sx(b.x), v.sy(b.y), GREY); };
+    auto line = [&](Point a, Point b) { viewline(s, v, a, b, GREY); };
     line(head - plus, head);
     line(head - minus, head);
     // The tail's barbs point the same way as the head's: a notch.

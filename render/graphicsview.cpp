@@ -7,21 +7,17 @@
 namespace quorvel {
 namespace {
 
-void line(Surface& s, const ViewMap& v, Point a, Point b, Colour colour) {
-    s.line(v.sx(a.x), v.sy(a.y), v.sx(b.x), v.sy(b.y), colour);
-}
-
 /// The two reference lines of the sky and the rotation axis, of half-lengths
 /// refhalf and axishalf; returns the axis direction.
 double referencelines(Surface& s, const ViewMap& v, double angle, double p, double refhalf,
                       double axishalf, Colour refcolour, Colour axiscolour) {
     for (double theta : {90 - angle, 180 - angle}) {
         const Point d = refhalf * direction(theta);
-        line(s, v, -1.0 * d, d, refcolour);
+        viewline(s, v, -1.0 * d, d, refcolour);
     }
     const double thetaa = 90 - angle + p;
     const Point a = axishalf * direction(thetaa);
-    line(s, v, -1.0 * a, a, axiscolour);
+    viewline(s, v, -1.0 * a, a, axiscolour);
     return thetaa;
 }
 
@@ -76,16 +72,7 @@ void drawgraphicpicture(Surface& s, RedrawState& st, const PictureControls& c, c
     s.fillstyle = FillStyle::transparent;
     s.circle(0, 0, r, style.limbcolour);
 
-    if (axes) {  // between the axis end on the visible pole's side and the pole
-        const Point axis = direction(thetaa);
-        const double sign = sun.b0 > 0 ? -1 : 1;
-        const Point end = sign * 1.65 * u * axis, pole = sign * r * std::cos(sun.b0 * DEG) * axis;
-        // North: from the axis end in to the pole; south: from the pole out to the axis end.
-        if (sun.b0 > 0) line(s, v, end, pole, style.axiscolour);
-        else line(s, v, pole, end, style.axiscolour);
-        s.fillcolour = RED;
-        s.circle(v.sx(pole.x), v.sy(pole.y), static_cast<float>(0.013 * u), WHITE);
-    }
+    if (axes) polemark(s, v, r, 1.65 * u, u, thetaa, sun.b0, {style.axiscolour, RED, WHITE});  // to the axis end
     if (c.checked(CheckBox::chksunequator)) solarequator(s, v, r, sun.rot, sun.b0, style.equatorcolour);
     if (c.checked(CheckBox::chksunrot)) arrows(s, v, st, style.diskcolour, style.arrowcolour, pts);
     if (c.checked(CheckBox::chkposang)) pascale(s, r, angle, st.view.flip, st.view.invert, scaleof(sizes, style));
@@ -108,7 +95,7 @@ void drawnormalgpicture(Surface& s, RedrawState& st, const PictureControls& c, c
     if (st.view.grid == 1) helgrid(s, v, sun, st.gridcolour);
     s.fillstyle = FillStyle::transparent;
     s.circle(0, 0, r, BLACK);
-    polemark(s, v, r, u, thetaa, sun.b0);
+    polemark(s, v, r, r, u, thetaa, sun.b0);
 
     // N, E and W in the picture's own small font, just outside the reference lines.
     const double theta = 90 - static_cast<double>(angle);

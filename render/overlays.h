@@ -23,6 +23,11 @@ inline constexpr Colour BLACK = rgb(0, 0, 0);
 inline constexpr Colour SCALE_GREY = rgb(160, 160, 160);
 inline constexpr Colour GRID_PINK = rgb(255, 185, 185);
 
+/// A line between two points of drawing coordinates, through the view mapping.
+inline void viewline(Surface& s, const ViewMap& v, Point a, Point b, Colour colour) {
+    s.line(v.sx(a.x), v.sy(a.y), v.sx(b.x), v.sy(b.y), colour);
+}
+
 /// Writes a text with a rotated font, its first character cell's top-left
 /// corner at (x, y) in picture units.
 ///
@@ -41,12 +46,22 @@ void fontprint(Surface& s, const std::string& text, float x, float y, const std:
 ///   angle  gamma * altaz, degrees
 void driftarrow(Surface& s, const ViewMap& v, double u, double angle);
 
-/// The pole mark: a line from the limb along the axis to the visible pole
-/// at R cos(b0) from the centre, and a small circle there, red unless told.
+/// How a pole mark looks: its line, and the fill and outline of its circle.
+struct PoleMarkColours {
+    Colour line = RED, fill = RED, outline = RED;
+};
+
+/// The pole mark: a line along the axis between the visible pole, at
+/// R cos(b0) from the centre, and the point at distance reach on the pole's
+/// side (north: drawn in to the pole; south: out from it), and a small
+/// circle at the pole.
 ///
 /// Given:
+///   r       the disk radius
+///   reach   where the line ends beyond the pole: r for the limb
 ///   thetaa  direction of the axis, degrees (90 - angle + p)
-void polemark(Surface& s, const ViewMap& v, double r, double u, double thetaa, double b0, Colour colour = RED);
+void polemark(Surface& s, const ViewMap& v, double r, double reach, double u, double thetaa, double b0,
+              const PoleMarkColours& colours = {});
 
 /// The visible half of the solar equator, 90 red segments.
 ///

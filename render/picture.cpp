@@ -5,15 +5,11 @@
 namespace quorvel {
 namespace {
 
-void line(Surface& s, const ViewMap& v, Point a, Point b, Colour colour) {
-    s.line(v.sx(a.x), v.sy(a.y), v.sx(b.x), v.sy(b.y), colour);
-}
-
 /// North-south and east-west lines of the sky, blue; later shapes cover their middle.
 void cardinallines(Surface& s, const ViewMap& v, double u, double angle) {
     for (double theta : {90 - angle, 180 - angle}) {
         const Point d = 1.82 * u * direction(theta);
-        line(s, v, -1.0 * d, d, BLUE);
+        viewline(s, v, -1.0 * d, d, BLUE);
     }
 }
 
@@ -45,7 +41,7 @@ void drawpicture(Surface& s, RedrawState& st, const PictureControls& controls, A
 
     const double thetaa = 90 - static_cast<double>(angle) + sun.p;  // rotation axis, north end at -d
     const Point axis = 1.7 * u * direction(thetaa);
-    line(s, v, -1.0 * axis, axis, RED);
+    viewline(s, v, -1.0 * axis, axis, RED);
 
     s.fillcolour = YELLOW;  // the disk hides the middle of the axis and the drift arrow
     s.circle(0, 0, r, BLACK);
@@ -56,7 +52,7 @@ void drawpicture(Surface& s, RedrawState& st, const PictureControls& controls, A
     s.fillstyle = FillStyle::transparent;
     s.circle(0, 0, r, BLACK);  // the limb again, over the grid
 
-    polemark(s, v, r, u, thetaa, sun.b0);
+    polemark(s, v, r, r, u, thetaa, sun.b0);
     sun.rot = diskrotation(sun.p, sun.gamma, view.altaz);
     solarequator(s, v, r, sun.rot, sun.b0, RED);
 

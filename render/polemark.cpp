@@ -4,15 +4,15 @@
 
 namespace quorvel {
 
-void polemark(Surface& s, const ViewMap& v, double r, double u, double thetaa, double b0, Colour colour) {
+void polemark(Surface& s, const ViewMap& v, double r, double reach, double u, double thetaa, double b0,
+              const PoleMarkColours& colours) {
     const Point axis = direction(thetaa);  // towards the south end; the north end is -axis
-    const Point limb = b0 > 0 ? -r * axis : r * axis;
+    const Point end = b0 > 0 ? -reach * axis : reach * axis;
     const Point pole = (b0 > 0 ? -r : r) * std::cos(b0 * DEG) * axis;
-    // North: from the limb in to the pole; south: from the pole out to the limb.
-    const auto [from, to] = b0 > 0 ? std::pair{limb, pole} : std::pair{pole, limb};
-    s.line(v.sx(from.x), v.sy(from.y), v.sx(to.x), v.sy(to.y), colour);
-    s.fillcolour = colour;
-    s.circle(v.sx(pole.x), v.sy(pole.y), static_cast<float>(0.013 * u), colour);
+    const auto [from, to] = b0 > 0 ? std::pair{end, pole} : std::pair{pole, end};
+    viewline(s, v, from, to, colours.line);
+    s.fillcolour = colours.fill;
+    s.circle(v.sx(pole.x), v.sy(pole.y), static_cast<float>(0.013 * u), colours.outline);
 }
 
 void solarequator(Surface& s, const ViewMap& v, double r, float rot, double b0, Colour colour) {
@@ -22,7 +22,7 @@ void solarequator(Surface& s, const ViewMap& v, double r, float rot, double b0, 
     for (float i = 2; i <= 180; i += 2) {
         const double a = r * std::cos(i * DEG), b = k * std::sin(i * DEG);
         const Point next{a * cpsi + spsi * b, a * spsi - cpsi * b};
-        s.line(v.sx(prev.x), v.sy(prev.y), v.sx(next.x), v.sy(next.y), colour);
+        viewline(s, v, prev, next, colour);
         prev = next;
     }
 }

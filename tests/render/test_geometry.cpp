@@ -250,7 +250,7 @@ TEST(DiskTest, PoleMarkEquatorAndDriftArrow) {
     for (const auto& [b0, p, view] : kDiskRows) {
         SCOPED_TRACE(testing::Message() << view.name << ", B0 " << b0 << ", P " << p);
         RecordingSurface s(kWidth, kHeight, kTpp);
-        polemark(s, mapof(view), kR, kU, 90 + p, b0);
+        polemark(s, mapof(view), kR, kR, kU, 90 + p, b0);
         const auto mark = s.ofkind(RecordedOp::line), circles = s.ofkind(RecordedOp::circle);
         ASSERT_EQ(mark.size(), 1u);
         ASSERT_EQ(circles.size(), 1u);
