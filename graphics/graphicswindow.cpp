@@ -23,7 +23,7 @@ constexpr double FRAME_WIDTH = 120, FRAME_HEIGHT = 420;
 
 }  // namespace
 
-F1G::F1G(WindowServices services, GraphicsServices graphics)
+GraphicsWindow::GraphicsWindow(WindowServices services, GraphicsServices graphics)
     : ObservationWindow(std::move(services)), graphics_(graphics) {
     setWindowTitle("Quorvel-G       Graphics production version of Quorvel");
     desktopquestions_.setparent(this);
@@ -32,7 +32,7 @@ F1G::F1G(WindowServices services, GraphicsServices graphics)
     setgeometry(GRAPHICS_WINDOW_FIRST);
 }
 
-void F1G::buildcontrols() {
+void GraphicsWindow::buildcontrols() {
     ControlFactory f(this, tpp_);
     const QFont small = smallfont(), resultfont = arialfont(9.75), buttons = arialfont(9.75);
     buildinputs(f);
@@ -123,25 +123,25 @@ void F1G::buildcontrols() {
         "The point under the mouse; a click copies it for a spreadsheet.");
 }
 
-void F1G::wireevents() {
+void GraphicsWindow::wireevents() {
     wireinputs(comgraph_);
     for (CheckBox b : {CheckBox::chkflip, CheckBox::optdst})
-        connect(boxes_[b], &QCheckBox::stateChanged, this, &F1G::showchanged);
-    connect(boxes_[CheckBox::chksunequator], &QCheckBox::stateChanged, this, &F1G::chksunequator_Click);
-    connect(butdraw_, &QPushButton::clicked, this, &F1G::butdraw_Click);
-    connect(comgraph_, &QPushButton::clicked, this, &F1G::comgraph_Click);
-    connect(cmdcapture_, &QPushButton::clicked, this, &F1G::cmdcapture_Click);
-    connect(cmdhelp_, &QPushButton::clicked, this, &F1G::cmdhelp_Click);
-    connect(cmdsaveimage_, &QPushButton::clicked, this, &F1G::cmdsaveimage_Click);
-    connect(cmdprint_, &QPushButton::clicked, this, &F1G::cmdprint_Click);
-    connect(cmddefaultstyle_, &QPushButton::clicked, this, &F1G::cmddefaultstyle_Click);
+        connect(boxes_[b], &QCheckBox::stateChanged, this, &GraphicsWindow::showchanged);
+    connect(boxes_[CheckBox::chksunequator], &QCheckBox::stateChanged, this, &GraphicsWindow::chksunequator_Click);
+    connect(butdraw_, &QPushButton::clicked, this, &GraphicsWindow::butdraw_Click);
+    connect(comgraph_, &QPushButton::clicked, this, &GraphicsWindow::comgraph_Click);
+    connect(cmdcapture_, &QPushButton::clicked, this, &GraphicsWindow::cmdcapture_Click);
+    connect(cmdhelp_, &QPushButton::clicked, this, &GraphicsWindow::cmdhelp_Click);
+    connect(cmdsaveimage_, &QPushButton::clicked, this, &GraphicsWindow::cmdsaveimage_Click);
+    connect(cmdprint_, &QPushButton::clicked, this, &GraphicsWindow::cmdprint_Click);
+    connect(cmddefaultstyle_, &QPushButton::clicked, this, &GraphicsWindow::cmddefaultstyle_Click);
     for (auto& [button, field] : colourbuttons_) {
         auto member = field;
         connect(button, &QPushButton::clicked, this, [this, member] { colour_Click(member); });
     }
 }
 
-void F1G::Form_Load() {
+void GraphicsWindow::Form_Load() {
     setwindowstate(0);
     setgeometry(GRAPHICS_WINDOW_FIRST);
     defaultcolours(styleopts);
@@ -177,7 +177,7 @@ void F1G::Form_Load() {
     }
 }
 
-bool F1G::redraw(bool graphicsready) {
+bool GraphicsWindow::redraw(bool graphicsready) {
     // The style's boxes are checked first: what the record cannot hold is
     // neither drawn nor saved.
     StyleSizes sizes;
@@ -202,24 +202,24 @@ bool F1G::redraw(bool graphicsready) {
     return true;
 }
 
-bool F1G::draw() { return redraw(false); }
+bool GraphicsWindow::draw() { return redraw(false); }
 
-bool F1G::drawgraphic() { return redraw(true); }
+bool GraphicsWindow::drawgraphic() { return redraw(true); }
 
-void F1G::save() {
+void GraphicsWindow::save() {
     report(SAVE_MESSAGE_TITLE, writeini(Program::quorvel_g, services_.folders, *this, settings, routine.state.obs,
                                         routine.state.view, styleopts));
 }
 
-void F1G::butdraw_Click() {
+void GraphicsWindow::butdraw_Click() {
     if (draw()) save();
 }
 
-void F1G::comgraph_Click() {
+void GraphicsWindow::comgraph_Click() {
     if (drawgraphic()) save();
 }
 
-void F1G::cmdcapture_Click() {
+void GraphicsWindow::cmdcapture_Click() {
     // The whole picture, however much of it the window shows.
     graphics_.clipboard.clear();
     QCoreApplication::processEvents();
@@ -228,9 +228,9 @@ void F1G::cmdcapture_Click() {
     graphics_.clipboard.beep();
 }
 
-void F1G::cmdhelp_Click() { openhelp("helpqvg.pdf"); }
+void GraphicsWindow::cmdhelp_Click() { openhelp("helpqvg.pdf"); }
 
-TrueScaleRequest F1G::truescalerequest() const {
+TrueScaleRequest GraphicsWindow::truescalerequest() const {
     TrueScaleRequest r;
     r.fields = readfields();
     r.altaz = checked(CheckBox::chkaltaz);
@@ -246,7 +246,7 @@ TrueScaleRequest F1G::truescalerequest() const {
     return r;
 }
 
-void F1G::cmdsaveimage_Click() {
+void GraphicsWindow::cmdsaveimage_Click() {
     TrueScaleRequest r = truescalerequest();
     if (!questions().ask(r, false)) return;
     lastdiametermm_ = r.diametermm;
@@ -255,7 +255,7 @@ void F1G::cmdsaveimage_Click() {
     if (!result.done()) services_.messages.showmessage("Save Image", "The image was not saved: " + result.message);
 }
 
-void F1G::cmdprint_Click() {
+void GraphicsWindow::cmdprint_Click() {
     TrueScaleRequest r = truescalerequest();
     if (!questions().ask(r, true)) return;
     lastdiametermm_ = r.diametermm;
@@ -264,23 +264,23 @@ void F1G::cmdprint_Click() {
     if (!failure.empty()) services_.messages.showmessage("Print", "Nothing was printed: " + failure);
 }
 
-void F1G::chksunequator_Click() { styleopts.showequator = value(CheckBox::chksunequator) == 1 ? 1 : 0; }
+void GraphicsWindow::chksunequator_Click() { styleopts.showequator = value(CheckBox::chksunequator) == 1 ? 1 : 0; }
 
-void F1G::cmddefaultstyle_Click() {
+void GraphicsWindow::cmddefaultstyle_Click() {
     applydefaultstyle(*this, styleopts);
     showcolours();
 }
 
-void F1G::colour_Click(Colour StyleOpts::*colour) {
+void GraphicsWindow::colour_Click(Colour StyleOpts::*colour) {
     styleopts.*colour = choosecolour(graphics_.colours, styleopts.*colour, customcolours);
     showcolours();
 }
 
-void F1G::showcolours() {
+void GraphicsWindow::showcolours() {
     for (auto& [button, field] : colourbuttons_) setbuttoncolour(button, qcolour(styleopts.*field));
 }
 
-void F1G::layout() {
+void GraphicsWindow::layout() {
     const double w = width() * tpp_ + FRAME_WIDTH, h = height() * tpp_ + FRAME_HEIGHT;
     auto moveto = [&](QWidget* widget, double left, double top) {
         widget->move(topixels(left, tpp_), topixels(top, tpp_));
@@ -308,22 +308,22 @@ void F1G::layout() {
     results_[ResultLabel::lblsunrastr]->hide();
 }
 
-void F1G::resizeEvent(QResizeEvent* event) {
+void GraphicsWindow::resizeEvent(QResizeEvent* event) {
     ObservationWindow::resizeEvent(event);
     layout();
 }
 
-int16_t F1G::windowstate() const {
+int16_t GraphicsWindow::windowstate() const {
     if (isMinimized()) return 1;
     if (isMaximized()) return 2;
     return 0;
 }
 
-void F1G::setwindowstate(int16_t state) {
+void GraphicsWindow::setwindowstate(int16_t state) {
     setWindowState(state == 1 ? Qt::WindowMinimized : state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
-TwipsRect F1G::geometry() const {
+TwipsRect GraphicsWindow::geometry() const {
     // The position of the frame, as setgeometry restores it: the client area
     // of the normal (not maximized) window, less the frame's own offset.
     const QRect g = normalGeometry().isValid() ? normalGeometry() : QWidget::geometry();
@@ -333,12 +333,12 @@ TwipsRect F1G::geometry() const {
             static_cast<int32_t>(std::lround(g.height() * tpp_ + FRAME_HEIGHT))};
 }
 
-void F1G::setgeometry(const TwipsRect& r) {
+void GraphicsWindow::setgeometry(const TwipsRect& r) {
     move(topixels(r.left, tpp_), topixels(r.top, tpp_));  // the frame's top-left corner
     resize(std::max(1, topixels(r.width - FRAME_WIDTH, tpp_)), std::max(1, topixels(r.height - FRAME_HEIGHT, tpp_)));
 }
 
-std::vector<TwipsRect> F1G::screens() const {
+std::vector<TwipsRect> GraphicsWindow::screens() const {
     std::vector<TwipsRect> out;
     for (QScreen* s : QGuiApplication::screens()) {
         const QRect a = s->availableGeometry();

@@ -18,10 +18,10 @@ struct GraphicsServices {
     TrueScaleQuestions* truescale = nullptr;  ///< the desktop's dialogs when not given
 };
 
-class F1G : public ObservationWindow {
+class GraphicsWindow : public ObservationWindow {
     Q_OBJECT
 public:
-    F1G(WindowServices services, GraphicsServices graphics);
+    GraphicsWindow(WindowServices services, GraphicsServices graphics);
 
     // Event handlers, named after their control and event.
     void Form_Load();

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     quorvel::Desktop desktop;
     quorvel::QtColourChooser colours;
     quorvel::QtClipboard clipboard;
-    quorvel::F1G f1({desktop.messages, desktop.end, desktop.shell, desktop.clock, quorvel::desktopfolders("orrag.ini")},
+    quorvel::GraphicsWindow f1({desktop.messages, desktop.end, desktop.shell, desktop.clock, quorvel::desktopfolders("orrag.ini")},
                     {colours, clipboard});
     colours.setparent(&f1);
     return desktop.run(f1, [&] { f1.Form_Load(); });

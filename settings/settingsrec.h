@@ -16,8 +16,9 @@
 //   offset 40  zone minutes, 1..59, added to zonehours
 //   offset 42  the zonehours value those minutes belong to
 // A reader takes the minutes only when offset 42 equals zonehours and the
-// minutes lie in 1..59, so files without them (zeros there), and files whose
-// zone a program without this rule rewrote, read exactly as before.
+// minutes lie in 1..59: a file without them (zeros there) reads as its whole
+// zonehours, and so does a file whose zonehours was rewritten by a writer
+// that leaves the reserved block alone.
 #pragma once
 
 #include <array>

@@ -65,12 +65,12 @@ int32_t launch(ShellService& shell, std::string& command, int32_t show,
                const std::optional<std::string>& folder) {
     const SplitCommand s = splitcommand(command, folder);
     command = s.command;
-    const int32_t result = shell.shellexecute(s.file, s.parameters, s.folder, show);
+    const int32_t result = shell.open(s.file, s.parameters, s.folder, show);
     if (result < 32) shell.startprogram(command, s.folder, show);
     return result;
 }
 
-int32_t DesktopShell::shellexecute(const std::string& file, const std::string& parameters,
+int32_t DesktopShell::open(const std::string& file, const std::string& parameters,
                                    const std::string& folder, int32_t) {
     constexpr int32_t FILE_NOT_FOUND = 2, ACCESS_DENIED = 5, NO_ASSOCIATION = 31, DONE = 42;
     const QDir base(folder.empty() ? QDir::currentPath() : QString::fromStdString(folder));

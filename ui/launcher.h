@@ -35,7 +35,7 @@ public:
     /// waiting; returns a result greater than 32 for success, else a code:
     /// 2 file not found, 5 a program that may not be run, 31 no application
     /// for the document.
-    virtual int32_t shellexecute(const std::string& file, const std::string& parameters,
+    virtual int32_t open(const std::string& file, const std::string& parameters,
                                  const std::string& folder, int32_t show) = 0;
     /// The plain program start of a whole command line, its program looked
     /// for in folder (the current folder when empty); throws RuntimeFault
@@ -57,7 +57,7 @@ int32_t launch(ShellService& shell, std::string& command, int32_t show,
 class DesktopShell : public ShellService {
 public:
     explicit DesktopShell(std::string opener = "xdg-open") : opener_(std::move(opener)) {}
-    int32_t shellexecute(const std::string& file, const std::string& parameters,
+    int32_t open(const std::string& file, const std::string& parameters,
                          const std::string& folder, int32_t show) override;
     void startprogram(const std::string& commandline, const std::string& folder, int32_t show) override;
     /// Told, once the window's events run again, when the opener ended

@@ -11,6 +11,6 @@ int main(int argc, char** argv) {
         return *status;
     QApplication app(argc, argv);
     quorvel::Desktop desktop;
-    quorvel::F1 f1({desktop.messages, desktop.end, desktop.shell, desktop.clock, quorvel::desktopfolders("orra.ini")});
+    quorvel::MainWindow f1({desktop.messages, desktop.end, desktop.shell, desktop.clock, quorvel::desktopfolders("orra.ini")});
     return desktop.run(f1, [&] { f1.Form_Load(); });
 }

@@ -24,7 +24,7 @@ const char* const CREDIT = "Quorvel, by the Quorvel developers";
 
 }  // namespace
 
-F1::F1(WindowServices services) : ObservationWindow(std::move(services)) {
+MainWindow::MainWindow(WindowServices services) : ObservationWindow(std::move(services)) {
     setWindowTitle("Quorvel");
     // The design's client area, fixed: the hidden rows below it stay hidden.
     setFixedSize(topixels(9645, tpp_), topixels(7230, tpp_));
@@ -32,7 +32,7 @@ F1::F1(WindowServices services) : ObservationWindow(std::move(services)) {
     wireevents();
 }
 
-void F1::buildcontrols() {
+void MainWindow::buildcontrols() {
     ControlFactory f(this, tpp_);
     const QFont small = smallfont(), resultfont = arialfont(9.75);
 
@@ -84,18 +84,18 @@ void F1::buildcontrols() {
                           "The point under the mouse; a click copies it for a spreadsheet.");
 }
 
-void F1::wireevents() {
+void MainWindow::wireevents() {
     wireinputs(butdraw_);
     for (CheckBox b : {CheckBox::chkflip, CheckBox::chkgrid, CheckBox::chkposang, CheckBox::chksunrot,
                        CheckBox::chkdrift, CheckBox::optdst})
-        connect(boxes_[b], &QCheckBox::stateChanged, this, &F1::showchanged);
-    connect(butdraw_, &QPushButton::clicked, this, &F1::butdraw_Click);
-    connect(command2_, &QPushButton::clicked, this, &F1::Command2_Click);
-    connect(cmdhelp_, &QPushButton::clicked, this, &F1::cmdhelp_Click);
-    connect(cmdmeasure_, &QPushButton::clicked, this, &F1::openmeasure);
+        connect(boxes_[b], &QCheckBox::stateChanged, this, &MainWindow::showchanged);
+    connect(butdraw_, &QPushButton::clicked, this, &MainWindow::butdraw_Click);
+    connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(cmdhelp_, &QPushButton::clicked, this, &MainWindow::cmdhelp_Click);
+    connect(cmdmeasure_, &QPushButton::clicked, this, &MainWindow::openmeasure);
 }
 
-void F1::Form_Load() {
+void MainWindow::Form_Load() {
     try {
         lblalter_->hide();
         results_[ResultLabel::lbljd]->hide();
@@ -124,7 +124,7 @@ void F1::Form_Load() {
     }
 }
 
-void F1::draw() {
+void MainWindow::draw() {
     lblalter_->hide();
     DrawPlatform p = platform();
     if (routine.draw(readfields(), checked(CheckBox::chkaltaz), p) == DrawOutcome::nested) return;
@@ -133,13 +133,13 @@ void F1::draw() {
     emit redrawn();
 }
 
-void F1::butdraw_Click() {
+void MainWindow::butdraw_Click() {
     draw();
     report(SAVE_MESSAGE_TITLE, writeini(Program::quorvel, services_.folders, *this, settings, routine.state.obs,
                                         routine.state.view, style_));
 }
 
-void F1::Command2_Click() {
+void MainWindow::Command2_Click() {
     std::string command = "quorvel_g";
     try {
         launch(services_.shell, command, 1, services_.folders.program);
@@ -149,9 +149,9 @@ void F1::Command2_Click() {
     }
 }
 
-void F1::cmdhelp_Click() { openhelp("helpqv.pdf"); }
+void MainWindow::cmdhelp_Click() { openhelp("helpqv.pdf"); }
 
-void F1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!watching_ && windowHandle()) {
         windowHandle()->installEventFilter(this);
@@ -160,13 +160,13 @@ void F1::showEvent(QShowEvent* event) {
     }
 }
 
-bool F1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
         exposed();
     return QWidget::eventFilter(watched, event);
 }
 
-void F1::exposed() {
+void MainWindow::exposed() {
     // Exposures (shown, uncovered, restored, resized) redraw while inputerr is 0,
     // coalesced into one redraw; one during a redraw changes nothing.
     if (redrawqueued_ || routine.drawing() || routine.state.inputerr != 0) return;

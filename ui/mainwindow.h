@@ -6,10 +6,10 @@
 
 namespace quorvel {
 
-class F1 : public ObservationWindow {
+class MainWindow : public ObservationWindow {
     Q_OBJECT
 public:
-    explicit F1(WindowServices services);
+    explicit MainWindow(WindowServices services);
 
     // Event handlers, named after their control and event.
     void Form_Load();

@@ -67,7 +67,7 @@ struct Rig {
     FixedClock clock;
     ScriptedChooser chooser;
     RecordingClipboard clipboard;
-    std::unique_ptr<F1G> f1;
+    std::unique_ptr<GraphicsWindow> f1;
 
     explicit Rig(const char* file = nullptr, const SettingsRec& rec = stylerecord()) {
         if (QFile f(dir.filePath(file ? file : "")); file && f.open(QIODevice::WriteOnly)) f.write(bytesof(rec));
@@ -75,7 +75,7 @@ struct Rig {
     }
     void start() {  // a new start of the program in the same folder
         f1.reset();
-        f1 = std::make_unique<F1G>(WindowServices{messages, end, shell, clock, dir.path().toStdString()},
+        f1 = std::make_unique<GraphicsWindow>(WindowServices{messages, end, shell, clock, dir.path().toStdString()},
                                    GraphicsServices{chooser, clipboard});
         f1->Form_Load();
     }

@@ -33,7 +33,7 @@ struct FakeShell : ShellService {
     int startfault = 0;
     std::vector<std::vector<std::string>> calls;  ///< file, parameters, folder, show
     std::vector<std::string> started;
-    int32_t shellexecute(const std::string& file, const std::string& params, const std::string& folder,
+    int32_t open(const std::string& file, const std::string& params, const std::string& folder,
                          int32_t show) override {
         calls.push_back({file, params, folder, std::to_string(show)});
         return result;

@@ -68,7 +68,7 @@ public:
     std::vector<Call> shellcalls;
     std::vector<std::string> started;
 
-    int32_t shellexecute(const std::string& file, const std::string& parameters, const std::string& folder,
+    int32_t open(const std::string& file, const std::string& parameters, const std::string& folder,
                          int32_t show) override {
         shellcalls.push_back({file, parameters, folder, show});
         return result;

@@ -56,13 +56,13 @@ struct Rig {
     FakeShell shell;
     FixedClock clock;
     QByteArray stored;
-    std::unique_ptr<F1> f1;
+    std::unique_ptr<MainWindow> f1;
 
     explicit Rig(const SettingsRec& rec = plainrecord()) : stored(bytesof(rec)) {
         QFile file(dir.filePath("orra.ini"));
         if (file.open(QIODevice::WriteOnly)) file.write(stored);
         file.close();
-        f1 = std::make_unique<F1>(WindowServices{messages, end, shell, clock, dir.path().toStdString(), &clipboard});
+        f1 = std::make_unique<MainWindow>(WindowServices{messages, end, shell, clock, dir.path().toStdString(), &clipboard});
         f1->Form_Load();
     }
     /// Shows the window and waits for the first picture.
@@ -393,7 +393,7 @@ private slots:
         DesktopShell shell("false");
         std::vector<std::string> reports;
         shell.failed = [&](const std::string& why) { reports.push_back(why); };
-        QCOMPARE(shell.shellexecute("helpqv.pdf", "", dir.path().toStdString(), 1), 42);
+        QCOMPARE(shell.open("helpqv.pdf", "", dir.path().toStdString(), 1), 42);
         QTRY_COMPARE(reports.size(), size_t(1));
         QVERIFY(QString::fromStdString(reports[0]).contains("helpqv.pdf"));
 
