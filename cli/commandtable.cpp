@@ -33,7 +33,7 @@ const char* const EXIT_STATUS_HELP =
     "  0  done\n"
     "  1  an input failed its check (the message goes to standard error)\n"
     "  2  a usage error: an unknown option, a value an option does not take,\n"
-    "     an output file ending in neither .png, .svg nor .pdf\n"
+    "     an output file with an ending its view does not write\n"
     "  3  a file could not be read or written (also standard output, such as a full disk)\n"
     "Other: 'quorvel_cli --version' prints the version; '--' ends the options.\n";
 

@@ -16,7 +16,8 @@ namespace {
 
 const char* const RENDER_HELP =
     "usage: quorvel_cli render [field options] [display options] --out FILE\n"
-    "Draws the normal view, as the window shows it, to FILE: PNG or SVG by its ending.\n"
+    "Draws the normal view, as the window shows it, to FILE: PNG or SVG by its ending,\n"
+    "or .log: every caption and every drawing operation of the redraw, one a line.\n"
     "An input that fails its check writes no file; its message goes to standard error.\n"
     "\n"
     "Display options:\n"
@@ -27,11 +28,14 @@ const char* const RENDER_HELP =
     "  --posang     position-angle scale\n"
     "  --drift      east-west drift arrow\n"
     "  --rotation   solar rotation arrows\n"
-    "  --size WxH   pixels of the picture (default 454x393: the window's picture box)\n"
+    "  --size WxH   pixels of the picture (default 454x393: the window's picture box;\n"
+    "               659x620 with --view graphics-normal)\n"
     "\n"
-    "The graphics-ready view of quorvel_g alone, at a true scale:\n"
-    "  --view graphics     draw it instead of the normal view (needs --style)\n"
+    "Views of quorvel_g:\n"
+    "  --view graphics-normal  its normal view in its window's picture box\n"
+    "  --view graphics     its graphics-ready view alone, at a true scale (needs --style)\n"
     "  --style FILE        the colours, sizes and check boxes of an \"orrag.ini\"\n"
+    "                      (graphics-normal: the scale's sizes and colour; optional)\n"
     "  --diameter-px N     PNG and SVG: the disk's diameter in pixels (default the style's)\n"
     "  --diameter-mm N     PDF: the disk's diameter in millimetres (default 150)\n"
     "  --caption           date, time, place, P, B0, L0 and the rotation number below the disk\n"
@@ -81,17 +85,30 @@ Outcome runexport(const std::function<Outcome()>& exporter) {
     return exporter();
 }
 
-Outcome truescalecommand(const Options& opts) {
-    if (!opts.has("style")) return Outcome::usage("--view graphics needs --style FILE (an orrag.ini)");
+/// The style of --style FILE into request; the defaults of a new style without it.
+Outcome styleoption(const Options& opts, TrueScaleRequest& request) {
+    if (!opts.has("style")) {
+        defaultcolours(request.style);
+        for (auto [box, text] : {std::pair{TextBox::txtdia, DEFAULT_DIAMETER}, {TextBox::txtgspace, DEFAULT_GRID_INTERVAL},
+                                 {TextBox::txtangint, DEFAULT_MARK_INTERVAL}, {TextBox::txtlabint, DEFAULT_LABEL_INTERVAL},
+                                 {TextBox::txtfont, DEFAULT_FONT_SIZE}})
+            request.texts[box] = text;
+        return Outcome::ok();
+    }
     SettingsBytes bytes{};
     if (!readrecordfile(*opts.get("style"), bytes).done())
         return Outcome::io("cannot read the style file " + *opts.get("style"));
-    TrueScaleRequest request;
     applystylerecord(decoderecord(bytes), request);
     if (opts.flag("altaz")) request.altaz = true;
     for (const auto& [name, box] : DISPLAY_FLAGS)
         if (opts.flag(name)) request.checked.insert(box);
-    for (Outcome read : {fieldtexts(opts, request.fields),
+    return Outcome::ok();
+}
+
+Outcome truescalecommand(const Options& opts) {
+    if (!opts.has("style")) return Outcome::usage("--view graphics needs --style FILE (an orrag.ini)");
+    TrueScaleRequest request;
+    for (Outcome read : {styleoption(opts, request), fieldtexts(opts, request.fields),
                          positiveoption(opts, "diameter-px", textvalue(request.texts[TextBox::txtdia]), request.diameterpx),
                          positiveoption(opts, "diameter-mm", 150, request.diametermm)})
         if (!read.done()) return read;
@@ -112,7 +129,8 @@ Outcome rendercommand(const std::vector<std::string>& args) {
     if (!opts.has("out")) return Outcome::usage("render needs --out FILE");
 
     const std::string view = opts.get("view", "normal");
-    if (view != "normal" && view != "graphics") return Outcome::usage("--view takes normal or graphics");
+    if (view != "normal" && view != "graphics" && view != "graphics-normal")
+        return Outcome::usage("--view takes normal, graphics-normal or graphics");
     if (view == "graphics") return truescalecommand(opts);
 
     ExportRequest request;
@@ -120,6 +138,16 @@ Outcome rendercommand(const std::vector<std::string>& args) {
     request.altaz = opts.flag("altaz");
     for (const auto& [name, box] : DISPLAY_FLAGS)
         if (opts.flag(name)) request.checked.insert(box);
+    if (view == "graphics-normal") {
+        TrueScaleRequest style;
+        if (Outcome read = styleoption(opts, style); !read.done()) return read;
+        if (Outcome read = requestsizes(style, request.sizes); !read.done()) return read;
+        request.graphicsnormal = true;
+        request.style = style.style;
+        request.altaz = request.altaz || style.altaz;
+        request.checked.insert(style.checked.begin(), style.checked.end());
+        request.sizetwips = GRAPHICS_PICTURE_TWIPS;
+    }
     if (opts.has("size"))
         if (Outcome read = sizeoption(*opts.get("size"), request.twipsperpixel, request.sizetwips); !read.done())
             return read;

@@ -7,6 +7,10 @@ std::string HeadlessRedraw::text(TextBox box) const {
     return it == texts_.end() ? "" : it->second;
 }
 
+void HeadlessRedraw::setcaption(ResultLabel label, const std::string& caption) {
+    captions_ += std::string("caption ") + labelname(label) + " \"" + caption + "\"\n";
+}
+
 Outcome HeadlessRedraw::draw(Surface& surface, const FieldTexts& fields, bool altaz, const PictureStep& picture,
                              CaptionStyle captions) {
     DrawPlatform platform{surface, *this, *this, *this, *this, '.'};

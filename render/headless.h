@@ -1,6 +1,6 @@
 // One redraw without a window, for the outputs that draw a picture alone:
-// the check boxes and style boxes of a request, no labels, the message of a
-// failed check kept, no end of the program.
+// the check boxes and style boxes of a request, the captions kept as lines of
+// a log, the message of a failed check kept, no end of the program.
 #pragma once
 
 #include <map>
@@ -24,9 +24,14 @@ public:
 
     bool checked(CheckBox box) const override { return checked_.count(box) > 0; }
     std::string text(TextBox box) const override;
-    void setcaption(ResultLabel, const std::string&) override {}
+    void setcaption(ResultLabel label, const std::string& caption) override;
+    void showtilt(bool visible) override { captions_ += visible ? "tilt shown\n" : "tilt hidden\n"; }
+    void setrotation(int32_t r) override { captions_ += "rotation " + std::to_string(r) + "\n"; }
     void showmessage(const std::string&, const std::string& text) override { message_ = text; }
     void endprogram() override {}
+
+    /// What the labels received, a line each: 'caption lblp "26.27"'.
+    const std::string& captions() const { return captions_; }
 
     DrawRoutine routine;
 
@@ -34,6 +39,7 @@ private:
     const std::set<CheckBox>& checked_;
     const std::map<TextBox, std::string> texts_;
     std::string message_;
+    std::string captions_;
 };
 
 }  // namespace quorvel

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "headless.h"
+#include "graphicsview.h"
 #include "picture.h"
 #include "qpaintersurface.h"
 
@@ -58,14 +59,33 @@ std::optional<Outcome> writeimagefile(const std::string& path, QSize logical, do
     return savefile(path, data);
 }
 
+Outcome writeredrawlog(const std::string& path, const HeadlessRedraw& redraw, const RecordingSurface& surface) {
+    return savefile(path, QByteArray::fromStdString(redraw.captions() + surface.log()));
+}
+
 Outcome exportpicture(const ExportRequest& r) {
+    const PictureStep picture =
+        r.graphicsnormal ? PictureStep([&](Surface& s, RedrawState& st, const PictureControls& c, ArrowPoints& pts) {
+            drawnormalgpicture(s, st, c, r.style, r.sizes, pts);
+        })
+                         : PictureStep(drawpicture);
+    HeadlessRedraw redraw(r.checked);
+    auto draw = [&](Surface& surface) {
+        return redraw.draw(surface, r.fields, r.altaz, picture,
+                           r.graphicsnormal ? CaptionStyle::graphics : CaptionStyle::viewer);
+    };
+    if (hasending(r.path, ".log")) {
+        RecordingSurface surface(static_cast<float>(r.sizetwips.width()), static_cast<float>(r.sizetwips.height()),
+                                 r.twipsperpixel);
+        if (Outcome o = draw(surface); !o.done()) return o;
+        return writeredrawlog(r.path, redraw, surface);
+    }
     const auto result = writeimagefile(
         r.path, pixelsof(r.sizetwips, r.twipsperpixel), 1, 1, [&](QPaintDevice& device, double devicescale) {
             QPainterSurface surface(device, r.sizetwips, r.twipsperpixel, devicescale);
-            HeadlessRedraw redraw(r.checked);
-            return redraw.draw(surface, r.fields, r.altaz, drawpicture, CaptionStyle::viewer);
+            return draw(surface);
         });
-    return result ? *result : Outcome::usage("the output file must end in .png or .svg");
+    return result ? *result : Outcome::usage("the output file must end in .png, .svg or .log");
 }
 
 }  // namespace quorvel

@@ -1,4 +1,5 @@
-// The normal view drawn without a window, to a PNG or SVG file.
+// A normal view drawn without a window, to a PNG or SVG file or to the log
+// of its redraw.
 #pragma once
 
 #include <functional>
@@ -11,19 +12,30 @@
 #include <QSize>
 #include <QSizeF>
 
+#include "formcontrols.h"
+#include "headless.h"
+#include "recordingsurface.h"
 #include "obsinput.h"
 #include "outcome.h"
-#include "formcontrols.h"
+#include "stylesizes.h"
+#include "viewopts.h"
 
 namespace quorvel {
+
+/// The picture boxes of the windows at their first sizes, twips.
+inline constexpr QSizeF VIEWER_PICTURE_TWIPS{6805, 5895};
+inline constexpr QSizeF GRAPHICS_PICTURE_TWIPS{9880, 9300};
 
 struct ExportRequest {
     FieldTexts fields;
     bool altaz = false;
     std::set<CheckBox> checked;          ///< the display check boxes that are on
-    QSizeF sizetwips{6805, 5895};        ///< the picture box
+    QSizeF sizetwips = VIEWER_PICTURE_TWIPS;  ///< the picture box
     double twipsperpixel = 15;
-    std::string path;                    ///< ".png" or ".svg"
+    bool graphicsnormal = false;         ///< quorvel_g's normal view instead of quorvel's
+    StyleOpts style;                     ///< quorvel_g's normal view: its scale's colour
+    StyleSizes sizes;                    ///< quorvel_g's normal view: its grid and scale
+    std::string path;                    ///< ".png", ".svg" or ".log"
 };
 
 /// Whether a file name ends in ending ("." and letters, lower case), whatever its case.
@@ -45,8 +57,13 @@ Outcome savefile(const std::string& path, const QByteArray& data);
 std::optional<Outcome> writeimagefile(const std::string& path, QSize logical, double scale, double ratio,
                                       const std::function<Outcome(QPaintDevice&, double devicescale)>& draw);
 
-/// Draws the picture of the request and writes it, PNG or SVG by the file's ending.
-/// An input that fails its check writes no file.
+/// Draws the picture of the request and writes it, PNG or SVG by the file's
+/// ending, or ".log": the log of the redraw (writeredrawlog). An input that
+/// fails its check writes no file.
 Outcome exportpicture(const ExportRequest& request);
+
+/// Writes the log of a redraw that drew on surface to path: a line for each
+/// caption its labels received, then every drawing operation.
+Outcome writeredrawlog(const std::string& path, const HeadlessRedraw& redraw, const RecordingSurface& surface);
 
 }  // namespace quorvel

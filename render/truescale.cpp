@@ -50,8 +50,9 @@ std::vector<std::string> captionlines(const TrueScaleRequest& r, const RedrawSta
                 std::to_string(carringtonrotation(s.jd, s.jdfrac, s.l0))};
 }
 
-/// The style boxes of a request, as the view buttons read them.
-Outcome stylesizes(const TrueScaleRequest& r, StyleSizes& sizes) {
+}  // namespace
+
+Outcome requestsizes(const TrueScaleRequest& r, StyleSizes& sizes) {
     return checkstylesizes(
         [&](TextBox box) {
             auto it = r.texts.find(box);
@@ -59,6 +60,8 @@ Outcome stylesizes(const TrueScaleRequest& r, StyleSizes& sizes) {
         },
         largestdiameter(TPP), sizes);
 }
+
+namespace {
 
 /// Where the parts of a true-scale picture lie, in working pixels: logical
 /// pixels, or coarser ones for a disk beyond the largest the grid draws
@@ -127,25 +130,30 @@ Outcome momentlines(const TrueScaleRequest& r, std::vector<std::string>& lines) 
     return Outcome::ok();
 }
 
-/// Draws a layout on a device whose painter takes devicescale device units
-/// for a logical pixel, the picture's corner at at (working pixels).
-Outcome drawlayout(QPaintDevice& device, double devicescale, QPointF at, const Layout& l, const TrueScaleRequest& r) {
-    const QPointF centre = at + l.centre();
-    const QSizeF box(2 * l.extent * TPP, 2 * l.extent * TPP);
-    QPainterSurface surface(device, box, TPP, devicescale * l.scale);
-    surface.retarget(device, box, centre - QPointF(l.extent, l.extent));
-    surface.setclearrect(QRectF(at, l.size()));
-    HeadlessRedraw redraw(r.checked, r.texts);
+/// The redraw of a layout on a surface whose box is the square around the
+/// disk reaching extent every way, the caption below it.
+Outcome drawlayout(Surface& surface, HeadlessRedraw& redraw, const Layout& l, const TrueScaleRequest& r) {
     auto picture = [&](Surface& s, RedrawState& st, const PictureControls& c, ArrowPoints& pts) {
         drawgraphicpicture(s, st, c, r.style, l.sizes, pts);
         s.forecolour = r.style.pacolour;
         for (size_t i = 0; i < l.lines.size(); ++i) {  // twips from the disk's centre
-            const double x = (at.x() + l.margin() - centre.x()) * TPP;
+            const double x = (l.margin() - l.centre().x()) * TPP;
             const double y = (2 * l.extent + (0.3 + 1.3 * static_cast<double>(i)) * l.caption - l.extent) * TPP;
             fontprint(s, l.lines[i], static_cast<float>(x), static_cast<float>(y), "Arial", l.caption, 400, 0);
         }
     };
     return redraw.draw(surface, r.fields, r.altaz, picture, CaptionStyle::graphics);
+}
+
+/// Draws a layout on a device whose painter takes devicescale device units
+/// for a logical pixel, the picture's corner at at (working pixels).
+Outcome drawlayout(QPaintDevice& device, double devicescale, QPointF at, const Layout& l, const TrueScaleRequest& r) {
+    const QSizeF box(2 * l.extent * TPP, 2 * l.extent * TPP);
+    QPainterSurface surface(device, box, TPP, devicescale * l.scale);
+    surface.retarget(device, box, at + l.centre() - QPointF(l.extent, l.extent));
+    surface.setclearrect(QRectF(at, l.size()));
+    HeadlessRedraw redraw(r.checked, r.texts);
+    return drawlayout(surface, redraw, l, r);
 }
 
 }  // namespace
@@ -170,7 +178,7 @@ void applystylerecord(const SettingsRec& rec, TrueScaleRequest& r) {
 
 Outcome checktruescale(const TrueScaleRequest& r, bool page) {
     StyleSizes sizes;
-    if (Outcome o = stylesizes(r, sizes); !o.done()) return o;
+    if (Outcome o = requestsizes(r, sizes); !o.done()) return o;
     if (page) {
         if (!(r.diametermm >= SMALLEST_MM && r.diametermm <= LARGEST_MM))
             return Outcome::input("The disk diameter of " + number(r.diametermm) + " mm is not from " +
@@ -199,7 +207,7 @@ Outcome drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const Tru
     std::vector<std::string> lines;
     if (Outcome o = checktruescale(r, true); !o.done()) return o;
     if (Outcome o = momentlines(r, lines); !o.done()) return o;
-    stylesizes(r, sizes);
+    requestsizes(r, sizes);
     const double diameter = r.diametermm / MM_PER_INCH * LOGICAL_DPI;
     const double scale = std::max(1.0, diameter / largestdiameter(TPP));
     const QSizeF page(sizemm.width() / MM_PER_INCH * LOGICAL_DPI / scale, sizemm.height() / MM_PER_INCH * LOGICAL_DPI / scale);
@@ -217,13 +225,20 @@ Outcome drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const Tru
 
 Outcome exporttruescale(const TrueScaleRequest& r) {
     const bool pdf = hasending(r.path, ".pdf");
-    if (!pdf && !hasending(r.path, ".png") && !hasending(r.path, ".svg"))
-        return Outcome::usage("the output file must end in .png, .svg or .pdf");
+    if (!pdf && !hasending(r.path, ".png") && !hasending(r.path, ".svg") && !hasending(r.path, ".log"))
+        return Outcome::usage("the output file must end in .png, .svg, .pdf or .log");
     if (Outcome o = checktruescale(r, pdf); !o.done()) return o;
     StyleSizes sizes;
-    stylesizes(r, sizes);
+    requestsizes(r, sizes);
     std::vector<std::string> lines;
     if (Outcome o = momentlines(r, lines); !o.done()) return o;
+    if (hasending(r.path, ".log")) {
+        const Layout l = layoutof(r, sizes, r.diameterpx, lines);
+        RecordingSurface surface(static_cast<float>(2 * l.extent * TPP), static_cast<float>(2 * l.extent * TPP), TPP);
+        HeadlessRedraw redraw(r.checked, r.texts);
+        if (Outcome o = drawlayout(surface, redraw, l, r); !o.done()) return o;
+        return writeredrawlog(r.path, redraw, surface);
+    }
     if (!pdf) {
         const Layout l = layoutof(r, sizes, r.diameterpx, lines);
         const QSize logical(static_cast<int>(std::ceil(l.size().width() * l.scale)),

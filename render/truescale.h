@@ -34,7 +34,8 @@ struct TrueScaleRequest {
 /// The style, the style boxes and the check boxes a quorvel_g settings record holds.
 void applystylerecord(const SettingsRec& rec, TrueScaleRequest& request);
 
-/// Writes the request by the file's ending: PNG and SVG with the disk
+/// Writes the request by the file's ending: PNG and SVG (and the log of
+/// its redraw, ".log", as pictureexport writes it) with the disk
 /// diameterpx logical pixels across (a PNG has ratio device pixels for each,
 /// and says so in its resolution), PDF with the disk diametermm across on a
 /// page that holds the picture and its caption. An input, a style box or a
@@ -46,6 +47,9 @@ void applystylerecord(const SettingsRec& rec, TrueScaleRequest& request);
 ///    relative to the disk: the scale's numbers keep their size relative to
 ///    the disk of the style's diameter.
 Outcome exporttruescale(const TrueScaleRequest& request);
+
+/// The style boxes of a request, as the view buttons read them.
+Outcome requestsizes(const TrueScaleRequest& request, StyleSizes& sizes);
 
 /// The checks of exporttruescale before anything is drawn: the style boxes
 /// as the view buttons check them, the diameter in millimetres for a page,
