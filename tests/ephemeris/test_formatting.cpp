@@ -1,17 +1,15 @@
-// Number texts, degrees and minutes, hours and minutes, label captions.
+// Number texts, degrees and minutes, hours and minutes.
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "anglefmt.h"
-#include "captions.h"
 #include "numbertext.h"
 
 namespace quorvel {
 namespace {
 
 #define ORDINAL "\xC2\xBA"  // masculine ordinal indicator U+00BA, UTF-8
-#define DEGREE "\xC2\xB0"   // degree sign U+00B0, UTF-8
 
 TEST(NumberTextTest, PatternText) {
     const struct { const char* name; double v; const char* pattern; const char* text; } rows[] = {
@@ -67,19 +65,6 @@ TEST(AngleTextTest, HoursAndMinutes) {
         SCOPED_TRACE(r.text);
         EXPECT_EQ(hourmin(r.v), r.text);
     }
-}
-
-TEST(CaptionTest, ResultLabels) {
-    EXPECT_EQ(jdcaption(2451545, 0.5f), "2451545.5");
-    EXPECT_EQ(racaption(5.99902f), "RA           5h 59m ");
-    EXPECT_EQ(deccaption(-23.03619f), "Dec          -23" ORDINAL " 02' ");
-    EXPECT_EQ(hacaption(13.04f), "13.0");
-    EXPECT_EQ(altcaption(0.1234f), "Altitude       07.1" DEGREE);
-    EXPECT_EQ(azcaption(3.1f), "Azimuth    177.6" DEGREE);
-    EXPECT_EQ(azcaption(3.1f, ','), "Azimuth    177,6" DEGREE);
-    EXPECT_EQ(pcaption(26.274), "26.27");
-    EXPECT_EQ(b0caption(-2.98), "-2.98");
-    EXPECT_EQ(l0caption(238.643), "238.6");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Opening images (FITS written here with cfitsio, damaged files) and the
+// Opening FITS images (written here with cfitsio) and the
 // measuring window with fake desktop links, on the offscreen platform.
 #include <fitsio.h>
 #include <gtest/gtest.h>
@@ -78,35 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FitsCase{"uint32_bad_date", 32, "2006-13-45", "", ""},
                       FitsCase{"float64_no_date", -64, "", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(BadFiles, ClearMessagesAndStatus) {
-    QTemporaryDir dir;
-    auto write = [&](const char* name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return dir.filePath(name).toStdString();
-    };
-    QByteArray png;
-    {
-        QBuffer b(&png);
-        b.open(QIODevice::WriteOnly);
-        stretchedpicture(test::makeimage(kScene, {})).save(&b, "PNG");
-    }
-    QFile fits(QString::fromStdString(writefits(dir.filePath("whole.fits").toStdString(), {"", -32, "", "", ""})));
-    fits.open(QIODevice::ReadOnly);
-    const std::pair<std::string, OutcomeKind> cases[] = {
-        {write("text.png", "these are words, not pixels"), OutcomeKind::inputfault},
-        {write("cut.png", png.left(png.size() / 2)), OutcomeKind::inputfault},
-        {write("cut.fits", fits.read(fits.size() / 2)), OutcomeKind::inputfault},
-        {dir.filePath("missing.png").toStdString(), OutcomeKind::io}};
-    for (const auto& [path, kind] : cases) {
-        LoadedImage image;
-        const Outcome r = loadimage(path, image);
-        EXPECT_EQ(r.kind, kind) << path << ": " << r.message;
-        EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
-    }
-}
 
 class KeptMessages : public MessageBoxes {
 public:

@@ -1,5 +1,5 @@
-// Stand-ins for the desktop that record what they were asked: message boxes,
-// the end of the program, the shell, the clock and the clipboard.
+// Stand-ins for the desktop that record what they were asked: the shell, the
+// clock and the clipboard, beside those of recorders.h.
 #pragma once
 
 #include <QDateTime>
@@ -11,21 +11,10 @@
 
 #include "launcher.h"
 #include "platform.h"
+#include "recorders.h"
 #include "runtimefault.h"
 
 namespace quorvel::test {
-
-using Shown = std::vector<std::pair<std::string, std::string>>;  ///< title, text
-
-struct RecordingMessages : MessageBoxes {
-    Shown shown;
-    void showmessage(const std::string& title, const std::string& text) override { shown.emplace_back(title, text); }
-};
-
-struct RecordingEnd : ProgramEnd {
-    int ends = 0;
-    void endprogram() override { ++ends; }
-};
 
 /// The shell answers `result`; the program start throws `startfault` when not 0.
 struct FakeShell : ShellService {

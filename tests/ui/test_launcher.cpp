@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "launcher.h"
-#include "runtimefault.h"
+#include "fakes.h"
 
 namespace quorvel {
 namespace {
+
 
 struct SplitRow {
     const char* name;
@@ -56,70 +56,27 @@ INSTANTIATE_TEST_SUITE_P(
                  "C:\\Tools\\viewer.exe /x", "C:\\Tools\\viewer.exe", "/x", "D:\\work"}),
     [](const testing::TestParamInfo<SplitRow>& info) { return std::string(info.param.name); });
 
-/// Records the calls; answers with a chosen result and may fail the program start.
-class FakeShell : public ShellService {
-public:
-    struct Call {
-        std::string file, parameters, folder;
-        int32_t show;
-    };
-    int32_t result = 42;
-    bool startfails = false;
-    std::vector<Call> shellcalls;
-    std::vector<std::string> started;
-
-    int32_t open(const std::string& file, const std::string& parameters, const std::string& folder,
-                         int32_t show) override {
-        shellcalls.push_back({file, parameters, folder, show});
-        return result;
+// The quote-stripped line is handed to the shell in its parts; only a shell
+// result below 32 starts it as a program, whose fault reaches the caller. The
+// shell's result is returned either way.
+TEST(LaunchTest, ShellFirstThenTheProgramStart) {
+    const struct { int32_t result; int startfault; } rows[] = {{0, 0}, {2, 0}, {31, 0}, {32, 0}, {33, 0}, {42, 0}, {2, 53}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "shell result " << r.result << ", start fault " << r.startfault);
+        test::FakeShell shell;
+        shell.result = r.result;
+        shell.startfault = r.startfault;
+        std::string command = "\"/opt/my tools/quorvel_g\" -v";
+        if (r.startfault) {
+            EXPECT_THROW(launch(shell, command, 1, std::string("/opt/quorvel")), RuntimeFault);
+        } else {
+            EXPECT_EQ(launch(shell, command, 1), r.result);
+        }
+        EXPECT_EQ(command, "/opt/my tools/quorvel_g -v");
+        const std::string folder = r.startfault ? "/opt/quorvel" : "/opt/my tools";
+        EXPECT_EQ(shell.calls, (std::vector<std::vector<std::string>>{{"/opt/my tools/quorvel_g", "-v", folder, "1"}}));
+        EXPECT_EQ(shell.started.size(), r.result < 32 ? 1u : 0u);
     }
-    void startprogram(const std::string& commandline, const std::string&, int32_t) override {
-        started.push_back(commandline);
-        if (startfails) throw RuntimeFault(53, "not found");
-    }
-};
-
-TEST(LaunchTest, RewritesQuotedLineAndHandsItsPartsToTheShell) {
-    FakeShell shell;
-    std::string command = "\"C:\\My Tools\\viewer.exe\" /x";
-    EXPECT_EQ(launch(shell, command, 1), 42);
-    EXPECT_EQ(command, "C:\\My Tools\\viewer.exe /x");
-    ASSERT_EQ(shell.shellcalls.size(), 1u);
-    EXPECT_EQ(shell.shellcalls[0].file, "C:\\My Tools\\viewer.exe");
-    EXPECT_EQ(shell.shellcalls[0].parameters, "/x");
-    EXPECT_EQ(shell.shellcalls[0].folder, "C:\\My Tools");
-    EXPECT_EQ(shell.shellcalls[0].show, 1);
-    EXPECT_TRUE(shell.started.empty());
-}
-
-class LaunchFallbackTest : public testing::TestWithParam<int32_t> {};
-
-// Only a shell result below 32 starts the (quote-stripped) line as a program;
-// the shell's result is returned either way.
-TEST_P(LaunchFallbackTest, StartsProgramOnlyBelow32) {
-    FakeShell shell;
-    shell.result = GetParam();
-    std::string command = "\"/opt/my tools/quorvel_g\" -v";
-    EXPECT_EQ(launch(shell, command, 1), GetParam());
-    if (GetParam() < 32) {
-        ASSERT_EQ(shell.started.size(), 1u);
-        EXPECT_EQ(shell.started[0], "/opt/my tools/quorvel_g -v");
-    } else {
-        EXPECT_TRUE(shell.started.empty());
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(ShellResults, LaunchFallbackTest, testing::Values(0, 2, 31, 32, 33, 42));
-
-TEST(LaunchTest, FaultOfTheProgramStartReachesTheCaller) {
-    FakeShell shell;
-    shell.result = 2;
-    shell.startfails = true;
-    std::string command = "quorvel_g";
-    EXPECT_THROW(launch(shell, command, 1, std::string("/opt/quorvel")), RuntimeFault);
-    ASSERT_EQ(shell.shellcalls.size(), 1u);
-    EXPECT_EQ(shell.shellcalls[0].folder, "/opt/quorvel");
-    EXPECT_EQ(shell.started, std::vector<std::string>{"quorvel_g"});
 }
 
 }  // namespace
