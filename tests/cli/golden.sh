@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a command and compares its standard output (and, when given, its
-# standard error) with stored files, and its exit status with the expected one.
+# standard error) with stored files, and its exit status with the expected one;
+# with QUORVEL_UPDATE_GOLDEN set, stores the outputs instead.
 # usage: golden.sh EXPECTED_STDOUT EXPECTED_STDERR|- EXIT_STATUS STDIN|- COMMAND [ARG...]
 set -u
 expected_out=$1 expected_err=$2 expected_rc=$3 input=$4
@@ -10,6 +11,10 @@ trap 'rm -f "$out" "$err"' EXIT
 if [ "$input" = - ]; then input=/dev/null; fi
 "$@" <"$input" >"$out" 2>"$err"
 rc=$?
+if [ -n "${QUORVEL_UPDATE_GOLDEN:-}" ]; then  # store the new outputs instead
+  [ "$expected_out" = /dev/null ] || cp "$out" "$expected_out"
+  [ "$expected_err" = - ] || [ "$expected_err" = /dev/null ] || cp "$err" "$expected_err"
+fi
 status=0
 if [ "$rc" != "$expected_rc" ]; then
   echo "exit status $rc, expected $expected_rc"; cat "$err"; status=1

@@ -32,6 +32,7 @@ row 2 /dev/null table --from 1582-10-14
 row 2 /dev/null table --from 1582-10-15T00:00 --tz 1
 row 2 /dev/null ephem -- --lat 5
 row 2 /dev/null render $when --out "$dir/pic.bmp"
+row 1 /dev/null render $when --lat 95 --out "$dir/pic.png"
 row 3 /dev/null render $when --out "$dir/missing/pic.png"
 row 3 /dev/null render --view graphics --style "$dir/missing.ini" $when --out "$dir/pic.pdf"
 row 0 /dev/null render --view graphics --style "$style" $when --out "$dir/pic.pdf"

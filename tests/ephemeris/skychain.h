@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cmath>
-#include <string>
 
 #include <gtest/gtest.h>
 
@@ -42,8 +41,5 @@ inline Sky skyat(int32_t year, int16_t month, int16_t day, float dayfrac, float 
     s.gamma = paraangle(lat, s.ha, s.alt, s.dec);
     return s;
 }
-
-template <typename Row>
-std::string rowname(const testing::TestParamInfo<Row>& info) { return info.param.name; }
 
 }  // namespace quorvel::test

@@ -2,12 +2,9 @@
 // faked: the window as laid out (stored in ../ui/windows/), its settings
 // files, its layout rule, both views, resizing, the clipboard, the colour
 // dialog and the size boxes' bounds.
-#include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <deque>
@@ -68,10 +65,6 @@ struct Rig : Desk {
         f1->Form_Load();
     }
     bool shown() { return f1->show(), QTest::qWaitForWindowExposed(f1.get()); }
-    SettingsRec saved() const {
-        const QByteArray b = file("orrag.ini");
-        return decoderecord(std::span(reinterpret_cast<const uint8_t*>(b.data()), static_cast<size_t>(b.size())));
-    }
     template <class T> T* child(const char* name) const { return test::child<T>(*f1, name); }
     QString text(const char* name) const { return child<QLineEdit>(name)->text(); }
     void settext(const char* name, const QString& t) const { child<QLineEdit>(name)->setText(t); }
@@ -94,6 +87,8 @@ struct Rig : Desk {
     }
 };
 
+QString hexcolour(Colour c) { return QColor(redof(c), greenof(c), blueof(c)).name(); }
+
 bool exact(const QImage& image, QPointF at, Colour colour) {
     const QPoint p(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
     return image.valid(p) && image.pixelColor(p) == QColor(redof(colour), greenof(colour), blueof(colour));
@@ -101,8 +96,6 @@ bool exact(const QImage& image, QPointF at, Colour colour) {
 
 const char* const COLOURBUTTONS[8] = {"cmdcolback", "cmddiskcol", "cmdlimbcol", "cmdgridcol",
                                       "cmdeqcol",   "cmdpacols",  "cmdarcol",   "cmdaxescol"};
-const QStringList DESIGN_SIZES{"500", "15", "10", "30", "14"};
-const std::vector<Colour> DESIGN_COLOURS{0, rgb(255, 255, 255), rgb(255, 255, 255), 0, 0, rgb(70, 70, 70), 0, 0};
 
 }  // namespace
 
@@ -128,37 +121,6 @@ private slots:
         QVERIFY2(mount.isEmpty(), qPrintable(mount));
     }
 
-    // A first run imports quorvel's file: place and options from it, the
-    // design's style; "Default style" puts that style back after changes.
-    void firstrun() {
-        SettingsRec viewer = stylerecord();
-        viewer.diameter = 400, viewer.gridspacing = 20, viewer.reserved10 = 0, viewer.drift = 1, viewer.grid = 1;
-        Rig rig("orra.ini", viewer);
-        QCOMPARE(rig.texts(), DESIGN_SIZES);
-        QVERIFY(rig.colours() == DESIGN_COLOURS);
-        QVERIFY(rig.child<QCheckBox>("chksunequator")->isChecked() && rig.child<QCheckBox>("chkaxes")->isChecked());
-        QVERIFY(rig.child<QCheckBox>("chkgrid")->isChecked());
-        QCOMPARE(rig.text("txtlat"), QString(" 51.5"));
-
-        rig.chooser.answers.push_back({rgb(1, 2, 3)});
-        rig.click("cmddiskcol");
-        rig.settext("txtdia", "320");
-        rig.check("chkaxes", false);
-        rig.click("cmddefaultstyle");
-        QCOMPARE(rig.texts(), DESIGN_SIZES);
-        QVERIFY(rig.colours() == DESIGN_COLOURS);
-        QVERIFY(rig.child<QCheckBox>("chkaxes")->isChecked());
-        QCOMPARE(rig.f1->redraws, 0);
-        QCOMPARE(rig.file("orrag.ini"), recordbytes(viewer));  // saved at the next view button
-        rig.click("comgraph");
-        QCOMPARE(rig.saved().diameter, int16_t(500));
-        QCOMPARE(rig.saved().reserved10, int16_t(100));
-        QVERIFY(rig.messages.shown.empty());
-
-        rig.start();  // the style saved is the next start's
-        QCOMPARE(rig.texts(), (QStringList{" 500", " 15", " 10", " 30", " 14"}));
-    }
-
     void neitherfile() {
         Rig rig;
         QCOMPARE(rig.messages.shown, (Shown{{"File Error",
@@ -166,34 +128,87 @@ private slots:
         QCOMPARE(rig.end.ends, 1);
     }
 
-    // The window's place, colours, sizes and boxes reach the file (its bytes stored) and the next start.
-    void geometryandstyleroundtrip() {
-        Rig rig("orrag.ini");
+    // A user's session, each step stored (sessions/quorvel_g.txt): the first
+    // run from quorvel's file with the design's style and "Default style" after
+    // changes; what each size box takes (anything else is refused before
+    // drawing, and nothing is saved); the colour dialog and its custom colours,
+    // which last while the program runs; the place, colours, sizes and boxes
+    // that reach the file and the next start.
+    void session() {
+        SettingsRec viewer = stylerecord();
+        viewer.diameter = 400, viewer.gridspacing = 20, viewer.reserved10 = 0, viewer.drift = 1, viewer.grid = 1;
+        Rig rig("orra.ini", viewer);
+        if (rig.tpp() != 15) QSKIP("the largest diameter is worked out for 15 twips a pixel");
+        QVERIFY(rig.shown());
+        Transcript t(rig, *rig.f1, "orrag.ini");
+        auto style = [&] {
+            QString text = "sizes " + rig.texts().join(' ') + ", colours";
+            for (Colour c : rig.colours()) text += " " + hexcolour(c);
+            for (const char* box : {"chkgrid", "chksunequator", "chkaxes"})
+                text += QString(" ") + box + (rig.child<QCheckBox>(box)->isChecked() ? "=1" : "=0");
+            return text;
+        };
+        auto restart = [&] {
+            rig.start();
+            t.follow(*rig.f1);
+        };
+        t.step("first start from quorvel's file: " + style());
+        rig.chooser.answers.push_back({rgb(1, 2, 3)});
+        rig.click("cmddiskcol");
+        rig.settext("txtdia", "320");
+        rig.check("chkaxes", false);
+        t.step("disk colour, diameter 320, no axes: " + style());
+        rig.click("cmddefaultstyle");
+        t.step("Default style: " + style());
+        rig.click("comgraph");
+        t.step("Graphics Ready View");
+        restart();
+        t.step("next start: " + style());
+
+        const std::pair<const char*, const char*> typed[] = {
+            {"txtgspace", "1"},   {"txtgspace", " 360 "}, {"txtgspace", "0.1"}, {"txtgspace", "361"}, {"txtgspace", ""},
+            {"txtangint", "0"},   {"txtangint", "-5"},    {"txtlabint", "12.5"}, {"txtlabint", "abc"}, {"txtfont", "500"},
+            {"txtfont", "0"},     {"txtfont", "501"},     {"txtdia", "4368"},    {"txtdia", "4369"},   {"txtdia", "32768"},
+            {"txtdia", "500px"}};
+        for (const auto& [box, text] : typed) {
+            const QString was = rig.text(box);
+            rig.settext(box, text);
+            rig.click("butdraw");
+            rig.click("comgraph");
+            t.step(QString("both views with %1 \"%2\"").arg(box, text));
+            rig.settext(box, was);
+        }
+
+        const Colour mine = rgb(1, 2, 3), picked = rgb(200, 10, 10);
+        rig.chooser.answers = {{picked, 5, mine}, {std::nullopt, 6, rgb(9, 8, 7)}, {rgb(3, 3, 3)}};
+        for (const char* button : {"cmddiskcol", "cmdlimbcol", "cmdgridcol", "", "cmdaxescol"}) {
+            if (!*button) {  // custom colours last only while the program runs
+                restart();
+                continue;
+            }
+            rig.click(button);
+            QString offered;
+            for (Colour c : rig.chooser.offered.back()) offered += " " + hexcolour(c);
+            t.step(QString("%1 from %2, custom colours%3: %4").arg(button, hexcolour(rig.chooser.starts.back()), offered, style()));
+        }
+
         rig.f1->setgeometry({1500, 900, 9000, 7500});
-        std::vector<Colour> chosen;
         for (int i = 0; i < 8; ++i) {
-            chosen.push_back(rgb(3 * i + 1, 3 * i + 2, 3 * i + 3));
-            rig.chooser.answers.push_back({chosen.back()});
+            rig.chooser.answers.push_back({rgb(3 * i + 1, 3 * i + 2, 3 * i + 3)});
             rig.click(COLOURBUTTONS[i]);
         }
-        const QStringList typed{"640", "12", "5", "45", " 18"};
         const char* boxes[5] = {"txtdia", "txtgspace", "txtangint", "txtlabint", "txtfont"};
-        for (int i = 0; i < 5; ++i) rig.settext(boxes[i], typed[i]);
+        for (int i = 0; i < 5; ++i) rig.settext(boxes[i], QStringList{"640", "12", "5", "45", " 18"}[i]);
         rig.check("chksunequator");
         rig.check("chkaxes");
-        QTest::keyClick(rig.child<QLineEdit>("txtfont"), Qt::Key_Return);  // Enter presses "Graphics Ready View"
-        QCOMPARE(rig.f1->redraws, 1);
-        QCOMPARE(rig.f1->routine.state.sun.radius, static_cast<float>(640 * rig.tpp() * 0.5));
-
-        const QString problem = comparestored(QString::fromLatin1(rig.file("orrag.ini").toHex(' ')),
-                                              QStringLiteral(QUORVEL_TEST_DATA) + "/saved/orrag_styled.ini");
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        rig.start();
+        QTest::keyClick(rig.child<QLineEdit>("txtfont"), Qt::Key_Return);  // presses "Graphics Ready View"
+        t.step("moved, eight colours, five sizes, Enter: " + style());
+        restart();
         const TwipsRect g = rig.f1->geometry();
-        QCOMPARE((QList<int>{g.left, g.top, g.width, g.height}), (QList<int>{1500, 900, 9000, 7500}));
-        QCOMPARE(rig.texts(), (QStringList{" 640", " 12", " 5", " 45", " 18"}));
-        QVERIFY(rig.colours() == chosen);
-        QCOMPARE(rig.f1->styleopts.showequator, int16_t(1));
+        t.step(QString("next start at %1 %2 %3 %4: ").arg(g.left).arg(g.top).arg(g.width).arg(g.height) + style());
+        QCOMPARE(rig.end.ends, 0);
+        const QString problem = comparestored(t.lines.join('\n') + '\n', QStringLiteral(QUORVEL_TEST_DATA) + "/sessions/quorvel_g.txt");
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
     void layout_data() {
@@ -248,75 +263,6 @@ private slots:
         QCOMPARE(rig.clipboard.image, now);
     }
 
-    // What a box takes is what its message says and what the record holds;
-    // anything else is refused before drawing, and nothing is saved.
-    void sizebounds_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("refusal");  // a word of the message, "" when taken
-        for (const char* box : {"txtgspace", "txtangint", "txtlabint"}) {
-            for (const char* taken : {"1", " 360 "}) QTest::newRow(qPrintable(QString(box) + " " + taken)) << box << taken << "";
-            for (const char* refused : {"0.1", "0", "361", "-5", "12.5", "abc", ""})
-                QTest::newRow(qPrintable(QString(box) + " " + refused)) << box << refused << "interval";
-        }
-        QTest::newRow("font 500") << "txtfont" << "500" << "";
-        QTest::newRow("font 0") << "txtfont" << "0" << "font size";
-        QTest::newRow("font 501") << "txtfont" << "501" << "font size";
-        QTest::newRow("diameter 4368") << "txtdia" << "4368" << "";
-        QTest::newRow("diameter 4369") << "txtdia" << "4369" << "diameter";
-        QTest::newRow("diameter 32768") << "txtdia" << "32768" << "diameter";
-        QTest::newRow("diameter 500px") << "txtdia" << "500px" << "diameter";
-    }
-    void sizebounds() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, refusal);
-        Rig rig("orrag.ini");
-        if (rig.tpp() != 15) QSKIP("the largest diameter is worked out for 15 twips a pixel");
-        QVERIFY(rig.shown());
-        rig.settext(qPrintable(box), typed);
-        for (const char* view : {"butdraw", "comgraph"}) {
-            rig.click(view);
-            QCOMPARE(rig.f1->redraws, refusal.isEmpty() ? 1 + (view[0] == 'c') : 0);
-        }
-        QCOMPARE(rig.end.ends, 0);
-        if (refusal.isEmpty()) {
-            QVERIFY(rig.messages.shown.empty());
-            QVERIFY(rig.file("orrag.ini") != recordbytes(stylerecord()));
-            return;
-        }
-        QCOMPARE(rig.messages.shown.size(), size_t(2));
-        QVERIFY(QString::fromStdString(rig.messages.shown[0].second).contains(refusal));
-        QCOMPARE(rig.file("orrag.ini"), recordbytes(stylerecord()));  // nothing saved
-    }
-
-    void colourdialog() {
-        Rig rig("orrag.ini");
-        const Colour grey = rgb(210, 210, 210);
-        const CustomColours table{rgb(0, 159, 245),  rgb(0, 136, 238),  rgb(51, 122, 170), rgb(45, 100, 150),
-                                  rgb(40, 90, 125),  rgb(40, 80, 100),  grey, grey, grey, grey,
-                                  rgb(40, 80, 100),  rgb(40, 90, 125),  rgb(45, 100, 150), rgb(50, 122, 170),
-                                  rgb(0, 136, 238),  rgb(0, 159, 245)};
-        const Colour mine = rgb(1, 2, 3), picked = rgb(200, 10, 10);
-        rig.chooser.answers = {{picked, 5, mine}, {std::nullopt, 6, rgb(9, 8, 7)}, {rgb(3, 3, 3)}};
-        rig.click("cmddiskcol");
-        rig.click("cmdlimbcol");  // a colour redefined, then cancelled
-        rig.click("cmdgridcol");
-        CustomColours kept = table;
-        kept[5] = mine;
-        QCOMPARE(rig.chooser.starts, (std::vector<Colour>{DISKC, LIMBC, GRIDC}));
-        QVERIFY(rig.chooser.offered == (std::vector<CustomColours>{table, kept, kept}));
-        const StyleOpts& s = rig.f1->styleopts;
-        QCOMPARE((std::vector<Colour>{s.diskcolour, s.limbcolour, s.gridcolour}),
-                 (std::vector<Colour>{picked, LIMBC, rgb(3, 3, 3)}));
-        QCOMPARE(rig.child<QPushButton>("cmddiskcol")->palette().color(QPalette::Button), QColor(200, 10, 10));
-        QCOMPARE(rig.f1->redraws, 0);
-
-        rig.start();  // custom colours last only while the program runs
-        rig.click("cmdaxescol");
-        QVERIFY(rig.chooser.offered.back() == table);
-        QCOMPARE(rig.f1->styleopts.axiscolour, AXISC);
-    }
 };
 
 QTEST_MAIN(GraphicsWindowTest)

@@ -18,32 +18,24 @@ constexpr double kLimbOnLargeDisk = 0.5;  // pixels, on the 1000-pixel disk
 constexpr double kLimbElsewhere = 1.0;    // pixels, the other scenes
 constexpr double kSpotDegrees = 0.3;      // latitude and longitude, within 60 degrees of the centre
 
-struct LimbCase {
-    const char* name;
-    Scene scene;
-};
-
-class LimbScenes : public ::testing::TestWithParam<LimbCase> {};
-
-TEST_P(LimbScenes, LimbComesBack) {
-    const Scene& sc = GetParam().scene;
-    const auto fit = findlimb(test::makeimage(sc, {}));
-    ASSERT_TRUE(fit);
-    const double tol = sc.r == 500 && sc.look == Look::whitelight ? kLimbOnLargeDisk : kLimbElsewhere;
-    EXPECT_NEAR(fit->circle.cx, sc.cx, tol);
-    EXPECT_NEAR(fit->circle.cy, sc.cy, tol);
-    EXPECT_NEAR(fit->circle.r, sc.r, tol);
-    EXPECT_LT(fit->scatter, 1.0);
+TEST(Limb, ComesBackInEveryScene) {
+    const struct { const char* name; Scene scene; } scenes[] = {
+        {"large, noisy", {1200, 1100, 600.3, 540.7, 500, Look::whitelight, 0.05}},
+        {"small", {300, 260, 151.2, 128.9, 100, Look::whitelight, 0.02}},
+        {"cut by the frame", {900, 700, 560.4, 330.2, 420, Look::whitelight, 0.02}},
+        {"prominences", {1000, 1000, 497.5, 502.5, 400, Look::halpha, 0.02}},
+        {"drawn circle", {1400, 1500, 700.0, 760.0, 600, Look::drawing, 0.01}}};
+    for (const auto& [name, sc] : scenes) {
+        SCOPED_TRACE(name);
+        const auto fit = findlimb(test::makeimage(sc, {}));
+        ASSERT_TRUE(fit);
+        const double tol = sc.r == 500 && sc.look == Look::whitelight ? kLimbOnLargeDisk : kLimbElsewhere;
+        EXPECT_NEAR(fit->circle.cx, sc.cx, tol);
+        EXPECT_NEAR(fit->circle.cy, sc.cy, tol);
+        EXPECT_NEAR(fit->circle.r, sc.r, tol);
+        EXPECT_LT(fit->scatter, 1.0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Scenes, LimbScenes,
-    ::testing::Values(LimbCase{"large_noisy", {1200, 1100, 600.3, 540.7, 500, Look::whitelight, 0.05}},
-                      LimbCase{"small", {300, 260, 151.2, 128.9, 100, Look::whitelight, 0.02}},
-                      LimbCase{"cut_by_frame", {900, 700, 560.4, 330.2, 420, Look::whitelight, 0.02}},
-                      LimbCase{"prominences", {1000, 1000, 497.5, 502.5, 400, Look::halpha, 0.02}},
-                      LimbCase{"drawn_circle", {1400, 1500, 700.0, 760.0, 600, Look::drawing, 0.01}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Limb, NoDiskInNoise) {
     Scene sc{400, 300, 0, 0, 0, Look::whitelight, 0.05};
@@ -51,49 +43,41 @@ TEST(Limb, NoDiskInNoise) {
     EXPECT_FALSE(findlimb(test::makeimage(sc, {})));
 }
 
-struct OrientCase {
-    const char* name;
-    Orientation o;
-};
-
-class SpotOrientations : public ::testing::TestWithParam<OrientCase> {};
-
-TEST_P(SpotOrientations, SpotsReadBack) {
-    const Orientation& o = GetParam().o;
-    FieldTexts f{"8", "9", "2006", "16", "20", "0", false, "51.5", "-10"};  // afternoon, B0 near +7
+TEST(Spots, ReadBackInEveryOrientation) {
+    const struct { const char* name; Orientation o; } orientations[] = {
+        {"telescope", {OrientKind::telescope, false, false, false, 0}},
+        {"alt-az, flipped", {OrientKind::telescope, true, true, false, 0}},
+        {"alt-az, inverted, turned", {OrientKind::telescope, true, false, true, 33}},
+        {"flipped, turned", {OrientKind::telescope, false, true, false, -20}},
+        {"north up, turned", {OrientKind::north, false, false, false, 75}},
+        {"solar", {OrientKind::solar, false, false, false, 0}},
+        {"solar, turned", {OrientKind::solar, false, false, false, -140}}};
+    const FieldTexts f{"8", "9", "2006", "16", "20", "0", false, "51.5", "-10"};  // afternoon, B0 near +7
     DiskMoment m;
     ASSERT_TRUE(diskmoment(f, DiskModel::classic, m).done());
     const Scene sc{1200, 1100, 600.3, 540.7, 500, Look::whitelight, 0.03};
     const test::Spot spots[] = {{0, 0}, {25, -40}, {-35, 30}, {12, 55}, {-50, -10}, {55, 20}};
-    std::vector<std::pair<double, double>> pixels;
-    for (const auto& s : spots) {
-        double x, y;
-        ASSERT_TRUE(test::projectspot(s, m.sun.p, m.sun.b0, m.sun.gamma, o, sc, x, y));
-        pixels.push_back({x, y});
-    }
-    const auto fit = findlimb(test::makeimage(sc, pixels));
-    ASSERT_TRUE(fit);
-    const ImageFrame frame = imageframe(m.sun, o, fit->circle);
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        const SpotRow row = measurespot(frame, pixels[i].first, pixels[i].second, 1);
-        SCOPED_TRACE(spotline(row));
-        ASSERT_TRUE(row.disk.ondisk);
-        EXPECT_NEAR(row.disk.lat, spots[i].lat, kSpotDegrees);
-        EXPECT_NEAR(std::remainder(row.disk.cmd - spots[i].cmd, 360.0), 0, kSpotDegrees);
-        EXPECT_NEAR(std::remainder(row.disk.carrington - m.sun.l0 - spots[i].cmd, 360.0), 0, kSpotDegrees);
+    for (const auto& [name, o] : orientations) {
+        SCOPED_TRACE(name);
+        std::vector<std::pair<double, double>> pixels;
+        for (const auto& s : spots) {
+            double x, y;
+            ASSERT_TRUE(test::projectspot(s, m.sun.p, m.sun.b0, m.sun.gamma, o, sc, x, y));
+            pixels.push_back({x, y});
+        }
+        const auto fit = findlimb(test::makeimage(sc, pixels));
+        ASSERT_TRUE(fit);
+        const ImageFrame frame = imageframe(m.sun, o, fit->circle);
+        for (size_t i = 0; i < pixels.size(); ++i) {
+            const SpotRow row = measurespot(frame, pixels[i].first, pixels[i].second, 1);
+            SCOPED_TRACE(spotline(row));
+            ASSERT_TRUE(row.disk.ondisk);
+            EXPECT_NEAR(row.disk.lat, spots[i].lat, kSpotDegrees);
+            EXPECT_NEAR(std::remainder(row.disk.cmd - spots[i].cmd, 360.0), 0, kSpotDegrees);
+            EXPECT_NEAR(std::remainder(row.disk.carrington - m.sun.l0 - spots[i].cmd, 360.0), 0, kSpotDegrees);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Orientations, SpotOrientations,
-    ::testing::Values(OrientCase{"telescope", {OrientKind::telescope, false, false, false, 0}},
-                      OrientCase{"altaz_flipped", {OrientKind::telescope, true, true, false, 0}},
-                      OrientCase{"altaz_inverted_turned", {OrientKind::telescope, true, false, true, 33}},
-                      OrientCase{"flipped_turned", {OrientKind::telescope, false, true, false, -20}},
-                      OrientCase{"north_turned", {OrientKind::north, false, false, false, 75}},
-                      OrientCase{"solar", {OrientKind::solar, false, false, false, 0}},
-                      OrientCase{"solar_turned", {OrientKind::solar, false, false, false, -140}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quorvel

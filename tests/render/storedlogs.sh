@@ -1,16 +1,14 @@
 #!/bin/sh
 # Draws each case of logs/cases.txt to the log of its redraw and compares it
-# byte for byte with the stored logs/NAME.log. After a deliberate change,
-# store the new logs with
-#   tests/render/storedlogs.sh build/bin/quorvel_cli --update
+# byte for byte with the stored logs/NAME.log; with QUORVEL_UPDATE_GOLDEN set,
+# stores the new logs instead.
+# usage: storedlogs.sh PATH/TO/quorvel_cli
 set -u
 cli=$1
-update=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 style=$here/../ui/orrag_style.ini
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-status=0
 grep -v -e '^#' -e '^$' "$here/logs/cases.txt" | while read -r name options; do
     options=$(printf '%s' "$options" | sed "s|@STYLE@|$style|g")
     # shellcheck disable=SC2086 # the options are words without blanks
@@ -18,12 +16,11 @@ grep -v -e '^#' -e '^$' "$here/logs/cases.txt" | while read -r name options; do
         echo "$name: quorvel_cli failed: $(cat "$out/stderr")"
         exit 1
     fi
-    if [ "$update" = --update ]; then
+    if [ -n "${QUORVEL_UPDATE_GOLDEN:-}" ]; then
         cp "$out/$name.log" "$here/logs/$name.log" && echo "stored logs/$name.log"
     elif ! cmp -s "$here/logs/$name.log" "$out/$name.log"; then
         echo "$name: the redraw differs from logs/$name.log (first differences, stored < now):"
         diff "$here/logs/$name.log" "$out/$name.log" | head -n 8
         exit 1
     fi
-done || status=1
-exit $status
+done

@@ -327,26 +327,15 @@ struct Redraw {
     DrawRoutine routine;
 };
 
-// An input fault shows its message titled "Error" on a cleared picture; a
-// run-time fault in the drawing shows "File Error" and ends the program.
-TEST(DrawRoutineTest, FaultsShowTheirMessages) {
-    const std::string ended = "ERROR 6 occurred in subroutine draw.   The program cannot run.";
-    const struct { std::string FieldTexts::*field; const char* text; InputFault fault; } rows[] = {
-        {&FieldTexts::lat, "95", InputFault::place}, {nullptr, "overflow", InputFault::none}};
-    for (const auto& [field, text, fault] : rows) {
-        SCOPED_TRACE(text);
-        FieldTexts f = kSolstice;
-        Redraw d;
-        if (field) f.*field = text;
-        d.surface.failcircle = !field;
-        EXPECT_EQ(d.run(f), field ? DrawOutcome::inputfault : DrawOutcome::fault);
-        ASSERT_EQ(d.fakes.shown.size(), 1u);
-        EXPECT_EQ(d.fakes.shown[0].first, field ? "Error" : "File Error");
-        EXPECT_EQ(d.fakes.shown[0].second, field ? std::string(inputmessage(fault)) : ended);
-        if (field) EXPECT_EQ(d.surface.ops.size(), 1u) << "cleared, nothing drawn";
-        EXPECT_EQ(d.fakes.ends, field ? 0 : 1);
-        EXPECT_FALSE(d.routine.drawing());
-    }
+// A run-time fault in the drawing shows "File Error" and ends the program.
+TEST(DrawRoutineTest, RunTimeFaultEndsTheProgram) {
+    Redraw d;
+    d.surface.failcircle = true;
+    EXPECT_EQ(d.run(kSolstice), DrawOutcome::fault);
+    EXPECT_EQ(d.fakes.shown, (std::vector<std::pair<std::string, std::string>>{
+                                 {"File Error", "ERROR 6 occurred in subroutine draw.   The program cannot run."}}));
+    EXPECT_EQ(d.fakes.ends, 1);
+    EXPECT_FALSE(d.routine.drawing());
 }
 
 TEST(DrawRoutineTest, RedrawAskedForWhileYieldingIsRefused) {

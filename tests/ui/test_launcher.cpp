@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,49 +11,42 @@
 namespace quorvel {
 namespace {
 
-
-struct SplitRow {
-    const char* name;
-    std::string line;
-    std::optional<std::string> folder;  // the caller's folder argument
-    std::string command, file, parameters, expectedfolder;
-};
-
-// Test names carry the row's name, not its bytes.
-void PrintTo(const SplitRow& r, std::ostream* os) { *os << r.name; }
-
-class SplitCommandTest : public testing::TestWithParam<SplitRow> {};
-
-TEST_P(SplitCommandTest, Splits) {
-    const SplitRow& r = GetParam();
-    const SplitCommand s = splitcommand(r.line, r.folder);
-    EXPECT_EQ(s.command, r.command);
-    EXPECT_EQ(s.file, r.file);
-    EXPECT_EQ(s.parameters, r.parameters);
-    EXPECT_EQ(s.folder, r.expectedfolder);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SplitCommandTest,
-    testing::Values(
-        SplitRow{"QuotedNameWithBlanks", "\"C:\\My Tools\\viewer.exe\" /x", {},
-                 "C:\\My Tools\\viewer.exe /x", "C:\\My Tools\\viewer.exe", "/x", "C:\\My Tools"},
-        SplitRow{"QuotedNameAlone", "\"C:\\My Tools\\viewer.exe\"", {},
-                 "C:\\My Tools\\viewer.exe", "C:\\My Tools\\viewer.exe", "", "C:\\My Tools"},
-        SplitRow{"DriveRootKeepsBackslash", "C:\\viewer.exe", {}, "C:\\viewer.exe", "C:\\viewer.exe", "", "C:\\"},
-        SplitRow{"LeadingBackslash", "\\viewer.exe", {}, "\\viewer.exe", "\\viewer.exe", "", "\\"},
-        SplitRow{"LeadingSlash", "/prog", {}, "/prog", "/prog", "", "/"},
-        SplitRow{"SlashPathWithParameters", "/usr/bin/prog -a b", {}, "/usr/bin/prog -a b", "/usr/bin/prog",
-                 "-a b", "/usr/bin"},
-        SplitRow{"BareDocumentUsesCurrentFolder", "helpqv.pdf", {}, "helpqv.pdf", "helpqv.pdf", "", ""},
-        SplitRow{"LeadingBlanksOfParametersGo", "prog    -x  y", {}, "prog    -x  y", "prog", "-x  y", ""},
+// How a command line is taken apart: its name (a quoted one may hold
+// blanks), its parameters, and the folder it runs in.
+TEST(SplitCommandTest, Splits) {
+    const struct {
+        const char* name;
+        std::string line;
+        std::optional<std::string> folder;  // the caller's folder argument
+        std::string command, file, parameters, expectedfolder;
+    } rows[] = {
+        {"QuotedNameWithBlanks", "\"C:\\My Tools\\viewer.exe\" /x", {},
+         "C:\\My Tools\\viewer.exe /x", "C:\\My Tools\\viewer.exe", "/x", "C:\\My Tools"},
+        {"QuotedNameAlone", "\"C:\\My Tools\\viewer.exe\"", {},
+         "C:\\My Tools\\viewer.exe", "C:\\My Tools\\viewer.exe", "", "C:\\My Tools"},
+        {"DriveRootKeepsBackslash", "C:\\viewer.exe", {}, "C:\\viewer.exe", "C:\\viewer.exe", "", "C:\\"},
+        {"LeadingBackslash", "\\viewer.exe", {}, "\\viewer.exe", "\\viewer.exe", "", "\\"},
+        {"LeadingSlash", "/prog", {}, "/prog", "/prog", "", "/"},
+        {"SlashPathWithParameters", "/usr/bin/prog -a b", {}, "/usr/bin/prog -a b", "/usr/bin/prog",
+         "-a b", "/usr/bin"},
+        {"BareDocumentUsesCurrentFolder", "helpqv.pdf", {}, "helpqv.pdf", "helpqv.pdf", "", ""},
+        {"LeadingBlanksOfParametersGo", "prog    -x  y", {}, "prog    -x  y", "prog", "-x  y", ""},
         // Without a closing quote the line is kept as it is and the name runs to its end.
         // (a "/x" would count as a folder separator here, so the parameter is "-x")
-        SplitRow{"UnclosedQuote", "\"C:\\My Tools\\viewer.exe -x", {}, "\"C:\\My Tools\\viewer.exe -x",
-                 "\"C:\\My Tools\\viewer.exe -x", "", "\"C:\\My Tools"},
-        SplitRow{"GivenFolderWins", "C:\\Tools\\viewer.exe /x", std::string("D:\\work"),
-                 "C:\\Tools\\viewer.exe /x", "C:\\Tools\\viewer.exe", "/x", "D:\\work"}),
-    [](const testing::TestParamInfo<SplitRow>& info) { return std::string(info.param.name); });
+        {"UnclosedQuote", "\"C:\\My Tools\\viewer.exe -x", {}, "\"C:\\My Tools\\viewer.exe -x",
+         "\"C:\\My Tools\\viewer.exe -x", "", "\"C:\\My Tools"},
+        {"GivenFolderWins", "C:\\Tools\\viewer.exe /x", std::string("D:\\work"),
+         "C:\\Tools\\viewer.exe /x", "C:\\Tools\\viewer.exe", "/x", "D:\\work"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const SplitCommand s = splitcommand(r.line, r.folder);
+        EXPECT_EQ(s.command, r.command);
+        EXPECT_EQ(s.file, r.file);
+        EXPECT_EQ(s.parameters, r.parameters);
+        EXPECT_EQ(s.folder, r.expectedfolder);
+    }
+}
 
 // The quote-stripped line is handed to the shell in its parts; only a shell
 // result below 32 starts it as a program, whose fault reaches the caller. The

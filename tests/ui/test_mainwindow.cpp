@@ -1,18 +1,14 @@
 // The window f1 of quorvel on the offscreen platform, with its links to the
 // desktop replaced: the window as laid out and captioned (stored in windows/),
-// the notice, "Draw" and the bytes it saves (stored in
-// saved/), the input messages, "Now", Enter, closing, the repaint rule, and
-// the launches of Help and Graphics.
+// under a dark palette, the readout, and a user's session stored whole in
+// sessions/. After a deliberate change: QUORVEL_UPDATE_GOLDEN=1.
 #include <QCheckBox>
 #include <QExposeEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 #include <memory>
@@ -79,14 +75,6 @@ bool allbackground(const QImage& image) {
     return !image.isNull();
 }
 
-/// A file of the program folder standing in for a program: a copy of an ELF file.
-QString programfile(const QTemporaryDir& dir, const char* name, bool executable) {
-    const QString path = dir.filePath(name);
-    QFile::copy(QCoreApplication::applicationFilePath(), path);
-    QFile::setPermissions(path, executable ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
-    return path;
-}
-
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -148,30 +136,6 @@ private slots:
         QApplication::setPalette(desktop);
     }
 
-    void changeshowsnotice_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<bool>("notice");
-        for (const char* t : {"txtday", "txtmonth", "txtyear", "txthour", "txtmin", "txttz", "txtlat", "txtlong"})
-            QTest::newRow(t) << t << true;
-        for (const char* b : {"chkflip", "chkgrid", "chkposang", "chksunrot", "chkdrift", "optdst"})
-            QTest::newRow(b) << b << true;
-        QTest::newRow("chkinvert") << "chkinvert" << false;
-    }
-    void changeshowsnotice() {
-        QFETCH(QString, control);
-        QFETCH(bool, notice);
-        Rig rig;
-        QVERIFY(rig.shown());
-        QVERIFY(!rig.notice());
-        const int redraws = rig.f1->redraws;
-        QWidget* w = rig.child<QWidget>(control.toLatin1().constData());
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) QTest::keyClicks(edit, "1");
-        else static_cast<QCheckBox*>(w)->click();
-        rig.settle();
-        QCOMPARE(rig.notice(), notice);
-        QCOMPARE(rig.f1->redraws, redraws);
-    }
-
     // The readout follows the mouse over the drawn disk; a click copies one line.
     void readoutfollowsthemouseandclickcopies() {
         Rig rig;
@@ -189,162 +153,72 @@ private slots:
         QCOMPARE(rig.clipboard.texts.size(), size_t(1));  // nothing to copy off the disk
     }
 
-    // "Draw", or Enter in a field, redraws and saves; the saved bytes are stored.
-    void drawsaves_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("enter");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("Draw") << "" << "" << false << "orra_draw.ini";
-        // The zone is read as the redraw reads it: "5,5" is 5, and 5 is kept.
-        QTest::newRow("zone 5,5, Enter") << "txttz" << "5,5" << true << "orra_zone55.ini";
-        QTest::newRow("zone -3.5, Enter") << "txttz" << "-3.5" << true << "orra_zonem35.ini";
-        QTest::newRow("latitude -0.15, Draw") << "txtlat" << "-0.15" << false << "orra_lat015.ini";
-    }
-    void drawsaves() {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(bool, enter);
-        QFETCH(QString, stored);
+    // A user's session, each step stored with what it brought (stored in
+    // sessions/): redraws, the notice, messages, launches and the bytes saved.
+    // Every input shows the notice and draws nothing; "Draw" and Enter redraw
+    // and save; a failed check clears the picture, shows its message, and
+    // the repaints that follow draw nothing until "Draw" reports it again;
+    // repaints draw once a turn and never after the rotation arrows; closing
+    // saves nothing.
+    void session() {
         Rig rig;
         QVERIFY(rig.shown());
-        QLineEdit* edit = rig.child<QLineEdit>(field.isEmpty() ? "txtlat" : field.toLatin1().constData());
-        if (!field.isEmpty()) edit->setText(typed);
-        const int redraws = rig.f1->redraws;
-        if (enter) QTest::keyClick(edit, Qt::Key_Return);
-        else rig.click("butdraw");
-        QCOMPARE(rig.f1->redraws, redraws + 1);
-        QVERIFY(!rig.notice());
-        QVERIFY(rig.messages.shown.empty());
-        const QString problem = comparestored(QString::fromLatin1(rig.settingsfile().toHex(' ')),
-                                              STORED + "/saved/" + stored);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    }
-
-    void inputchecks_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("fault");
-        QTest::newRow("date") << "txtday" << "32" << int(InputFault::date);
-        QTest::newRow("time") << "txthour" << "25" << int(InputFault::time);
-        QTest::newRow("zone") << "txttz" << "13" << int(InputFault::zone);
-        QTest::newRow("place") << "txtlat" << "95" << int(InputFault::place);
-    }
-    void inputchecks() {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(int, fault);
-        Rig rig;
-        QVERIFY(rig.shown());
-        QVERIFY(!allbackground(rig.f1->pic1->image()));
-        rig.child<QLineEdit>(field.toLatin1().constData())->setText(typed);
+        Transcript t(rig, *rig.f1, "orra.ini");
+        t.step("shown");
+        for (const char* field : {"txtday", "txtmonth", "txtyear", "txthour", "txtmin", "txttz", "txtlat", "txtlong"}) {
+            QTest::keyClicks(rig.child<QLineEdit>(field), "1");
+            t.step(QString("typed 1 in ") + field);
+        }
         rig.click("butdraw");
-        const Shown message{{"Error", inputmessage(static_cast<InputFault>(fault))}};
-        QCOMPARE(rig.messages.shown, message);
-        QVERIFY(allbackground(rig.f1->pic1->image()));
-        QVERIFY(!rig.notice());
-        QCOMPARE(rig.end.ends, 0);
-        QVERIFY(rig.settingsfile() != rig.stored);  // saved whatever the outcome
-
-        const int redraws = rig.f1->redraws;
-        rig.expose();
-        rig.settle();
-        QCOMPARE(rig.f1->redraws, redraws);
-        QCOMPARE(rig.messages.shown.size(), size_t(1));
-        rig.click("butdraw");  // "Draw" reports it again
-        QCOMPARE(rig.messages.shown.size(), size_t(2));
-    }
-
-    void nowfillsclock() {
-        Rig rig;
-        QVERIFY(rig.shown());
-        const int redraws = rig.f1->redraws;
+        t.step("Draw");
+        for (const char* box : {"chkflip", "chkgrid", "chkposang", "chksunrot", "chkdrift", "optdst", "chkinvert"}) {
+            rig.child<QCheckBox>(box)->click();
+            t.step(QString("clicked ") + box);
+        }
+        for (auto [field, typed] : {std::pair{"txtday", "21"}, {"txtmonth", "6"}, {"txtyear", "2006"}, {"txthour", "12"},
+                                    {"txtmin", "0"}, {"txttz", "5,5"}, {"txtlat", "-0.15"}, {"txtlong", "0"}}) {
+            rig.child<QLineEdit>(field)->setText(typed);
+        }
+        QTest::keyClick(rig.child<QLineEdit>("txttz"), Qt::Key_Return);
+        t.step("Enter in txttz after typing zone 5,5, latitude -0.15");
+        rig.child<QLineEdit>("txttz")->setText("-3.5");
+        rig.click("butdraw");
+        t.step("Draw with zone -3.5");
+        for (int i = 0; i < 3; ++i) rig.expose();
+        t.step("three repaints after the rotation arrows");
+        rig.child<QCheckBox>("chksunrot")->click();
+        rig.click("butdraw");
+        for (int i = 0; i < 3; ++i) rig.expose();
+        t.step("Draw without the arrows, then three repaints");
+        for (auto [field, bad] : {std::pair{"txtday", "32"}, {"txttz", "13"}, {"txtlat", "95"}}) {
+            const QString good = rig.text(field);
+            rig.child<QLineEdit>(field)->setText(bad);
+            rig.click("butdraw");
+            rig.expose();
+            t.step(QString("Draw with ") + field + " " + bad + ", then a repaint; the picture is "
+                   + (allbackground(rig.f1->pic1->image()) ? "cleared" : "drawn"));
+            rig.child<QLineEdit>(field)->setText(good);
+        }
         rig.clock.at = QDateTime(QDate(2007, 1, 2), QTime(9, 5, 59));
         rig.click("Command1");
-        rig.settle();
-        const QStringList fields{rig.text("txtday"), rig.text("txtmonth"), rig.text("txtyear"), rig.text("txthour"),
-                                 rig.text("txtmin")};
-        QCOMPARE(fields, (QStringList{"2", "1", "2007", "9", "5"}));
-        QVERIFY(rig.notice());
-        QCOMPARE(rig.f1->redraws, redraws);
-    }
-
-    void closingsavesnothing() {
-        Rig rig;
-        QVERIFY(rig.shown());
-        QTest::keyClicks(rig.child<QLineEdit>("txtlat"), "9");
-        rig.child<QCheckBox>("chkgrid")->click();
-        QVERIFY(rig.f1->close());
-        rig.settle();
-        QCOMPARE(rig.settingsfile(), rig.stored);
-    }
-
-    void exposureredraws_data() {
-        QTest::addColumn<bool>("rotation");
-        QTest::addColumn<int>("exposures");
-        QTest::addColumn<int>("redraws");
-        QTest::newRow("one exposure") << false << 1 << 1;
-        QTest::newRow("three exposures in one turn") << false << 3 << 1;
-        QTest::newRow("exposures after the rotation arrows") << true << 3 << 0;
-    }
-    void exposureredraws() {
-        QFETCH(bool, rotation);
-        QFETCH(int, exposures);
-        QFETCH(int, redraws);
-        Rig rig;
-        QVERIFY(rig.shown());
-        QCOMPARE(rig.f1->redraws, 1);  // the first showing draws once
-        rig.child<QCheckBox>("chksunrot")->setChecked(rotation);
-        rig.click("butdraw");
-        rig.settle();
-        const int before = rig.f1->redraws;
-        for (int i = 0; i < exposures; ++i) rig.expose();
-        QTRY_COMPARE(rig.f1->redraws, before + redraws);
-        rig.settle();
-        QCOMPARE(rig.f1->redraws, before + redraws);
-        QCOMPARE(rig.f1->size(), rig.f1->minimumSize());
-        QCOMPARE(rig.f1->size(), rig.f1->maximumSize());  // the window keeps its design size
-    }
-
-    void launches_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("startfault");
-        QTest::addColumn<QStringList>("message");  // title and the start of the text; none when empty
-        QTest::newRow("help opens") << "cmdhelp" << 42 << 0 << QStringList();
-        QTest::newRow("help missing")
-            << "cmdhelp" << 2 << 53
-            << QStringList{"File Error", "File 'helpqv.pdf' is missing from the program folder.   Help cannot open."};
-        QTest::newRow("help without a viewer")
-            << "cmdhelp" << 31 << 5
-            << QStringList{"Help Error", "ERROR 5 occurred in HELP.  HELP needs Adobe Acrobat reader installed.   "
-                                         "Please go to Adobe site for a free download."};
-        QTest::newRow("graphics starts") << "Command2" << 42 << 0 << QStringList();
-        QTest::newRow("graphics missing")
-            << "Command2" << 2 << 53
-            << QStringList{"Graphics", "The graphics program quorvel_g could not be started"};
-    }
-    void launches() {
-        QFETCH(QString, button);
-        QFETCH(int, result);
-        QFETCH(int, startfault);
-        QFETCH(QStringList, message);
-        Rig rig;
-        QVERIFY(rig.shown());
-        rig.shell.result = result;
-        rig.shell.startfault = startfault;
-        rig.click(button.toLatin1().constData());
-        QCOMPARE(rig.shell.calls.size(), size_t(1));
-        QCOMPARE(rig.shell.calls[0][0], std::string(button == "cmdhelp" ? "helpqv.pdf" : "quorvel_g"));
-        QCOMPARE(rig.shell.started.size(), size_t(result < 32 ? 1 : 0));
-        QCOMPARE(rig.messages.shown.size(), size_t(message.size() / 2));
-        if (!message.isEmpty()) {
-            QCOMPARE(QString::fromStdString(rig.messages.shown[0].first), message[0]);
-            QVERIFY(QString::fromStdString(rig.messages.shown[0].second).startsWith(message[1]));
+        t.step("Now at 2007-01-02 09:05:59: " + QStringList{rig.text("txtday"), rig.text("txtmonth"), rig.text("txtyear"),
+                                                             rig.text("txthour"), rig.text("txtmin")}.join(' '));
+        const struct { const char* button; int result, startfault; const char* what; } launches[] = {
+            {"cmdhelp", 42, 0, "Help, the guide opens"},          {"cmdhelp", 2, 53, "Help, the guide missing"},
+            {"cmdhelp", 31, 5, "Help, no viewer for it"},         {"Command2", 42, 0, "Graphics, quorvel_g starts"},
+            {"Command2", 2, 53, "Graphics, quorvel_g missing"}};
+        for (const auto& l : launches) {
+            rig.shell.result = l.result, rig.shell.startfault = l.startfault;
+            rig.click(l.button);
+            t.step(l.what);
         }
-        rig.settle();
+        QTest::keyClicks(rig.child<QLineEdit>("txtlat"), "9");
+        QVERIFY(rig.f1->close());
+        t.step("typed 9 in txtlat and closed");
         QCOMPARE(rig.end.ends, 0);
-        QVERIFY(rig.f1->isVisible());
+        QCOMPARE(rig.f1->size(), rig.f1->maximumSize());  // the window keeps its design size
+        const QString problem = comparestored(t.lines.join('\n') + '\n', STORED + "/sessions/quorvel.txt");
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
     // The desktop's own shell: an opener that fails is reported once the
@@ -361,7 +235,8 @@ private slots:
         QTRY_COMPARE(reports.size(), size_t(1));
         QVERIFY(QString::fromStdString(reports[0]).contains("helpqv.pdf"));
 
-        programfile(dir, "quorvel_g", false);
+        QFile::copy(QCoreApplication::applicationFilePath(), dir.filePath("quorvel_g"));  // an ELF file
+        QFile::setPermissions(dir.filePath("quorvel_g"), QFile::ReadOwner);                 // not executable
         std::string command = "quorvel_g";
         try {
             launch(shell, command, 1, dir.path().toStdString());
@@ -374,24 +249,6 @@ private slots:
         QCOMPARE(reports.size(), size_t(1));  // nothing went to the opener
     }
 
-    // A message box opens centred over its window.
-    void messagecentred() {
-        QWidget window;
-        window.setGeometry(300, 200, 640, 480);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QtMessageBoxes boxes(&window);
-        QPoint centre;
-        QTimer::singleShot(0, [&] {
-            if (QWidget* box = QApplication::activeModalWidget()) {
-                centre = box->frameGeometry().center();
-                box->close();
-            }
-        });
-        boxes.showmessage("Title", "Text");
-        QVERIFY2((centre - window.frameGeometry().center()).manhattanLength() <= 4,
-                 qPrintable(QString("box centre %1,%2").arg(centre.x()).arg(centre.y())));
-    }
 };
 
 QTEST_MAIN(MainWindowTest)
