@@ -1,7 +1,6 @@
 // Pixels of the picture through the QPainter surface, and its export.
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <set>
 
 #include <QFile>
@@ -67,8 +66,6 @@ struct FakeControls : PictureControls, LabelSink, MessageBoxes, ProgramEnd {
     std::set<CheckBox> on;
 };
 
-const std::set<CheckBox> kEveryOverlay = {CheckBox::chkposang, CheckBox::chkdrift, CheckBox::chkgrid, CheckBox::chksunrot};
-
 FieldTexts solstice() { return {"21", "6", "2006", "12", "0", "0", false, "51.5", "0"}; }
 
 // A redraw into the window's backing image.
@@ -77,8 +74,8 @@ struct Window {
         : picture(size, kTpp, ratio) {
         controls.on = std::move(on);
     }
-    const QImage& draw(const FieldTexts& f, bool altaz = false) {
-        EXPECT_EQ(routine.draw(f, altaz, platform), DrawOutcome::drawn);
+    const QImage& draw(const FieldTexts& f) {
+        EXPECT_EQ(routine.draw(f, false, platform), DrawOutcome::drawn);
         return picture.image();
     }
     PictureImage picture;

@@ -114,6 +114,11 @@ std::vector<Scenario> scenarios() {
     std::string zoned = randombytes(SETTINGS_RECORD_SIZE, 7);
     zoned.replace(40, 4, std::string("\x1e\x00\x07\x00", 4));  // 30 minutes of a zone of 7 hours
     const std::string plain = bytesof(viewerrecord());
+    auto zone = [](int16_t hours, int16_t minutes, int16_t tag) {  // minutes kept for the zone of tag hours
+        SettingsRec r = viewerrecord();
+        r.zonehours = hours, r.reserved40[0] = minutes, r.reserved40[1] = tag;
+        return bytesof(r);
+    };
     const Program Q = Program::quorvel, G = Program::quorvel_g;
     using T = TextBox;
     using B = CheckBox;
@@ -126,6 +131,12 @@ std::vector<Scenario> scenarios() {
         {"viewer_first_run_typed_extremes", Q, std::nullopt,
          {{T::txtlat, "N 51"}, {T::txtlong, "-3276.8"}, {T::txttz, "-12"}}, {{B::optdst, 1}}},
         {"viewer_grayed_states", Q, bytesof(grayed)},
+        {"viewer_zone_india", Q, zone(5, 30, 5)},
+        {"viewer_zone_india_typed_whole_5", Q, zone(5, 30, 5), {{T::txttz, "5"}}},
+        {"viewer_zone_nepal_typed_a_minute_short_of_6", Q, zone(5, 45, 5), {{T::txttz, "5.995"}}},
+        {"viewer_zone_minutes_of_another_zone_typed_half_a_minute", Q, zone(5, 30, 3), {{T::txttz, "5.005"}}},
+        {"viewer_zone_sixty_minutes_typed_2", Q, zone(5, 60, 5), {{T::txttz, "2"}}},
+        {"viewer_zone_negative_minutes", Q, zone(5, -30, 5)},
         {"viewer_refuses_latitude_5000", Q, plain, {{T::txtlat, "5000"}}},
         {"viewer_refuses_latitude_1e39", Q, plain, {{T::txtlat, "1e39"}}},
         {"viewer_refuses_longitude_3276_8", Q, plain, {{T::txtlong, "3276.8"}}},
