@@ -1,9 +1,10 @@
-// The text-value rule and commatodot.
+// The text-value rule, commatodot, and the tenths text that it reads back.
 #include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "settingsrec.h"
 #include "textvalue.h"
 
 namespace quorvel {
@@ -58,6 +59,23 @@ TEST(CommaToDotTest, FirstCommaOnly) {
         EXPECT_EQ(commatodot(r.text), r.result);
     }
     EXPECT_EQ(textvalue(commatodot("1,2,3")), 1.2);
+}
+
+// The settings record's tenths text, read back by the text-value rule. Values
+// wider than the width keep every digit (no text given: only read back).
+TEST(TenthsTextTest, StoredValuesAsShown) {
+    const struct { int width; int16_t v; const char* text; } rows[] = {
+        {4, 515, " 51.5"},  {4, -335, "-33.5"},   {4, 50, "  5.0"},    {4, 5, "   .5"},   {4, -5, "  -.5"},
+        {4, 0, "   .0"},    {5, -1800, "-180.0"}, {5, 1234, " 123.4"}, {5, -1, "   -.1"}, {4, 1000, nullptr},
+        {4, -1000, nullptr}, {4, 32767, nullptr}, {4, -32768, nullptr}, {5, 10000, nullptr}, {5, -32768, nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "width " << r.width << ", " << r.v);
+        if (r.text) {
+            EXPECT_EQ(tenthstext(r.v, r.width), r.text);
+        }
+        EXPECT_EQ(textvalue(tenthstext(r.v, r.width)), r.v / 10.0);
+    }
 }
 
 }  // namespace
