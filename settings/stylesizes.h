@@ -8,7 +8,7 @@
 #include <string>
 
 #include "outcome.h"
-#include "settingsform.h"
+#include "formcontrols.h"
 #include "colour.h"
 #include "viewopts.h"
 
