@@ -6,7 +6,8 @@
 namespace quorvel {
 
 RecordedOp RecordingSurface::base(RecordedOp::Kind kind, Colour colour) const {
-    RecordedOp op{kind};
+    RecordedOp op;
+    op.kind = kind;
     op.colour = colour;
     op.fillcolour = fillcolour;
     op.fillstyle = fillstyle;

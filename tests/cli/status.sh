@@ -36,6 +36,9 @@ row 1 /dev/null render $when --lat 95 --out "$dir/pic.png"
 row 3 /dev/null render $when --out "$dir/missing/pic.png"
 row 3 /dev/null render --view graphics --style "$dir/missing.ini" $when --out "$dir/pic.pdf"
 row 0 /dev/null render --view graphics --style "$style" $when --out "$dir/pic.pdf"
+: >"$dir/empty.ini"  # a style of zeros: no diameter, no sizes
+row 1 /dev/null render --view graphics --style "$dir/empty.ini" $when --out "$dir/pic.png"
+row 1 /dev/null render --view graphics --style "$style" $when --diameter-px 100000 --out "$dir/pic.png"
 # render needs quorvel_cli_qt beside quorvel_cli (or in ../libexec/quorvel/).
 cp "$cli" "$dir/quorvel_cli" && "$dir/quorvel_cli" render $when --out "$dir/pic.png" 2>/dev/null
 [ $? = 3 ] || { echo "render without quorvel_cli_qt: not status 3"; failed=1; }

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "measurewindow.h"
+#include "recorders.h"
 #include "syntheticsun.h"
 
 namespace quorvel {
@@ -73,16 +74,10 @@ TEST(FitsFiles, OpenWithDateAndLimb) {
     }
 }
 
-class KeptMessages : public MessageBoxes {
-public:
-    void showmessage(const std::string&, const std::string& text) override { last = text; }
-    std::string last;
-};
-
 TEST(Window, MeasureSaveAndKeepRowsOnBadOpen) {
     QTemporaryDir dir;
     const std::string fits = writefits(dir.filePath("sun.fits").toStdString(), {"", 16, "2006-09-08T16:20:30", "", ""});
-    KeptMessages messages;
+    test::RecordingMessages messages;
     MeasureServices services;
     services.messages = &messages;
     services.confirm = [](const std::string&) { return true; };
@@ -96,7 +91,7 @@ TEST(Window, MeasureSaveAndKeepRowsOnBadOpen) {
     EXPECT_FALSE(w.addspot(5, 5));
     EXPECT_EQ(w.statustext(), "Off the disk.");
     EXPECT_EQ(w.openimage(dir.filePath("missing.fits").toStdString()).kind, OutcomeKind::io);
-    EXPECT_FALSE(messages.last.empty());
+    EXPECT_EQ(messages.shown.size(), 1u);
     ASSERT_EQ(w.rows().size(), 1u);
 
     // The limb through three clicked points replaces the one found.

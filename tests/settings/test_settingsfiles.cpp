@@ -228,7 +228,7 @@ std::string run(const Scenario& c, const std::string& folder) {
     const std::string before = readall(file);
     if (Outcome o = first.save(); !o.done())
         return out + "save refused: " + o.message + (readall(file) == before ? "; the file unchanged\n" : "\n");
-    out += "saved:\n" + hexdump(readall(file));
+    out += std::string(first.form.events ? "saved, the window's events run meanwhile:\n" : "saved:\n") + hexdump(readall(file));
     Session next{c.program, folder};
     out += start(next, "next");
     return out + listing(folder);

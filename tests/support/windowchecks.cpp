@@ -67,7 +67,7 @@ int room(const QWidget* w) {
 
 QString fitproblem(const QWidget* w) {
     const QString text = textof(w);
-    if (text.isEmpty() || qobject_cast<const QFrame*>(w) && !qobject_cast<const QLabel*>(w)) return {};
+    if (text.isEmpty() || (qobject_cast<const QFrame*>(w) && !qobject_cast<const QLabel*>(w))) return {};
     const QFontMetrics fm(w->font());
     const auto* label = qobject_cast<const QLabel*>(w);
     if (label && label->wordWrap()) {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 #include <memory>
@@ -109,6 +110,8 @@ private slots:
             readouttext({true, -88.88, -178.88, 358.88, 358.88, 0.99})));
         const QStringList problems = layoutproblems(*rig.f1);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        const QString mount = mountpairproblem(*rig.f1);  // after any clicks, exactly one mount
+        QVERIFY2(mount.isEmpty(), qPrintable(mount));
     }
 
     // Under a dark desktop palette every caption, field and value still reads
@@ -249,6 +252,20 @@ private slots:
         QCOMPARE(reports.size(), size_t(1));  // nothing went to the opener
     }
 
+
+    // A message box opens centred over its window.
+    void messagecentred() {
+        QWidget window;
+        window.setGeometry(300, 200, 640, 480);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QPoint centre;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) centre = box->frameGeometry().center(), box->close();
+        });
+        QtMessageBoxes(&window).showmessage("Title", "Text");
+        QVERIFY((centre - window.frameGeometry().center()).manhattanLength() <= 4);
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
