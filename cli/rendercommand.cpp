@@ -85,7 +85,8 @@ Outcome runexport(const std::function<Outcome()>& exporter) {
     return exporter();
 }
 
-/// The style of --style FILE into request; the defaults of a new style without it.
+/// The style of --style FILE into request (the defaults of a new style
+/// without it), then the display options of the command line.
 Outcome styleoption(const Options& opts, TrueScaleRequest& request) {
     if (!opts.has("style")) {
         defaultcolours(request.style);
@@ -93,12 +94,12 @@ Outcome styleoption(const Options& opts, TrueScaleRequest& request) {
                                  {TextBox::txtangint, DEFAULT_MARK_INTERVAL}, {TextBox::txtlabint, DEFAULT_LABEL_INTERVAL},
                                  {TextBox::txtfont, DEFAULT_FONT_SIZE}})
             request.texts[box] = text;
-        return Outcome::ok();
+    } else {
+        SettingsBytes bytes{};
+        if (!readrecordfile(*opts.get("style"), bytes).done())
+            return Outcome::io("cannot read the style file " + *opts.get("style"));
+        applystylerecord(decoderecord(bytes), request);
     }
-    SettingsBytes bytes{};
-    if (!readrecordfile(*opts.get("style"), bytes).done())
-        return Outcome::io("cannot read the style file " + *opts.get("style"));
-    applystylerecord(decoderecord(bytes), request);
     if (opts.flag("altaz")) request.altaz = true;
     for (const auto& [name, box] : DISPLAY_FLAGS)
         if (opts.flag(name)) request.checked.insert(box);
@@ -144,8 +145,8 @@ Outcome rendercommand(const std::vector<std::string>& args) {
         if (Outcome read = requestsizes(style, request.sizes); !read.done()) return read;
         request.graphicsnormal = true;
         request.style = style.style;
-        request.altaz = request.altaz || style.altaz;
-        request.checked.insert(style.checked.begin(), style.checked.end());
+        request.altaz = style.altaz;
+        request.checked = style.checked;
         request.sizetwips = GRAPHICS_PICTURE_TWIPS;
     }
     if (opts.has("size"))
