@@ -62,6 +62,12 @@ double median(std::vector<double> v) {
 
 }  // namespace
 
+bool fitsimage(const Circle& c, double width, double height) {
+    const double diagonal = std::hypot(width, height);
+    return c.r > 0 && c.r < diagonal && c.cx > -diagonal && c.cx < width + diagonal && c.cy > -diagonal &&
+           c.cy < height + diagonal;
+}
+
 std::optional<Circle> circlethrough(PixelXY a, PixelXY b, PixelXY c) {
     const double bx = b.x - a.x, by = b.y - a.y, cx = c.x - a.x, cy = c.y - a.y;
     const double d = 2 * (bx * cy - by * cx);

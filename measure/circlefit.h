@@ -18,6 +18,12 @@ struct PixelXY {
     double x = 0, y = 0;  ///< pixels
 };
 
+/// Whether a circle could be a limb on an image of width x height pixels:
+/// finite, its radius above 0 and below the image's diagonal, its centre
+/// within a diagonal of the frame. Every fit is bounded by this, so that no
+/// loop along a circle runs longer than the image is large.
+bool fitsimage(const Circle& c, double width, double height);
+
 /// The circle through three points; nullopt when they lie (nearly) on one line.
 std::optional<Circle> circlethrough(PixelXY a, PixelXY b, PixelXY c);
 

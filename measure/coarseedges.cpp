@@ -128,7 +128,6 @@ CoarseImage reduceimage(const GrayImage& img, int32_t maxside) {
 std::optional<Circle> coarselimb(const CoarseImage& c) {
     const std::vector<Edgel> edges = strongedges(c);
     if (edges.size() < 3) return std::nullopt;
-    const double largest = 4.0 * std::max(c.width, c.height);
     std::mt19937 rng(20240611);  // fixed: the same image always gives the same limb
     std::uniform_int_distribution<size_t> pick(0, edges.size() - 1);
     std::optional<Circle> best;
@@ -136,7 +135,7 @@ std::optional<Circle> coarselimb(const CoarseImage& c) {
     for (int trial = 0; trial < TRIALS; ++trial) {
         const Edgel &a = edges[pick(rng)], &b = edges[pick(rng)], &d = edges[pick(rng)];
         const auto circle = circlethrough({a.x, a.y}, {b.x, b.y}, {d.x, d.y});
-        if (!circle || circle->r < SMALLEST_RADIUS || circle->r > largest) continue;
+        if (!circle || circle->r < SMALLEST_RADIUS || !fitsimage(*circle, c.width, c.height)) continue;
         if (!onradius(a, *circle) || !onradius(b, *circle) || !onradius(d, *circle)) continue;
         const auto count = static_cast<size_t>(
             std::count_if(edges.begin(), edges.end(), [&](const Edgel& e) { return onradius(e, *circle); }));
@@ -147,7 +146,8 @@ std::optional<Circle> coarselimb(const CoarseImage& c) {
     for (const Edgel& e : edges)
         if (onradius(e, *best)) on.push_back({e.x, e.y});
     const auto fit = robustcirclefit(on, *best);
-    if (!fit || edgedshare(edges, c, fit->circle) < LEAST_EDGED) return std::nullopt;
+    if (!fit || !fitsimage(fit->circle, c.width, c.height) || edgedshare(edges, c, fit->circle) < LEAST_EDGED)
+        return std::nullopt;
     return fit->circle;
 }
 

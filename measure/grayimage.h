@@ -14,6 +14,13 @@ struct GrayImage {
 
     float at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * width + x]; }
     bool empty() const { return width <= 0 || height <= 0; }
+    /// Whether the image is large enough to hold a solar disk (SMALLEST_SIDE pixels a side).
+    bool holdsdisk() const;
 };
+
+/// Pixels a side below which an image cannot hold a solar disk.
+constexpr int32_t SMALLEST_SIDE = 8;
+
+inline bool GrayImage::holdsdisk() const { return width >= SMALLEST_SIDE && height >= SMALLEST_SIDE; }
 
 }  // namespace quorvel

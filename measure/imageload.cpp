@@ -56,8 +56,14 @@ Outcome loadimage(const std::string& path, LoadedImage& image) {
         return Outcome::io("cannot read " + path + ": " + (info.isDir() ? "it is a folder" : file.errorString().toStdString()));
     const QByteArray head = file.read(9);
     file.close();
-    if (head == "SIMPLE  =") return loadfits(path, image);
-    return loadqt(path, image);
+    LoadedImage next;
+    const Outcome loaded = head == "SIMPLE  =" ? loadfits(path, next) : loadqt(path, next);
+    if (!loaded.done()) return loaded;
+    if (!next.gray.holdsdisk())
+        return Outcome::input("The image " + path + " (" + std::to_string(next.gray.width) + " x " +
+                              std::to_string(next.gray.height) + " pixels) is too small to hold a solar disk.");
+    image = std::move(next);
+    return Outcome::ok();
 }
 
 QImage stretchedpicture(const GrayImage& g) {

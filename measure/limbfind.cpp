@@ -16,8 +16,8 @@ constexpr size_t LEAST_POINTS = 12;
 /// Bilinear value at (x, y); NaN counts as dark, beyond the frame as unknown (NaN).
 double sample(const GrayImage& img, double x, double y, float dark) {
     if (!(x >= 0 && y >= 0 && x <= img.width - 1 && y <= img.height - 1)) return NAN;
-    const int32_t x0 = std::min(static_cast<int32_t>(x), img.width - 2);  // the image has 8 pixels a side at least
-    const int32_t y0 = std::min(static_cast<int32_t>(y), img.height - 2);
+    const int32_t x0 = std::clamp(static_cast<int32_t>(x), 0, img.width - 2);  // the image holds a disk: 8 pixels a side
+    const int32_t y0 = std::clamp(static_cast<int32_t>(y), 0, img.height - 2);
     const double fx = x - x0, fy = y - y0;
     auto v = [&](int32_t dx, int32_t dy) {
         const float p = img.at(x0 + dx, y0 + dy);
@@ -38,7 +38,7 @@ Profiles radialprofiles(const GrayImage& img, const Circle& c, double halfwidth,
     Profiles p;
     p.from = -std::ceil(halfwidth);
     const auto len = static_cast<size_t>(2 * -p.from + 1);
-    const int n = std::clamp(static_cast<int>(2 * HALFTURN_EXACT * c.r / 3), 64, 2048);
+    const int n = static_cast<int>(std::clamp(2 * HALFTURN_EXACT * c.r / 3, 64.0, 2048.0));  // clamped before converting
     for (int i = 0; i < n; ++i) {
         const double t = 2 * HALFTURN_EXACT * i / n, ux = std::cos(t), uy = std::sin(t);
         std::vector<double> v(len);
@@ -111,14 +111,14 @@ std::optional<CircleFit> refine(const GrayImage& img, const Circle& c, double ha
     const std::vector<PixelXY> pts = edgepoints(img, c, halfwidth, dark);
     if (pts.size() < LEAST_POINTS) return std::nullopt;
     auto fit = robustcirclefit(pts, c);
-    if (!fit || fit->used < LEAST_POINTS) return std::nullopt;
+    if (!fit || fit->used < LEAST_POINTS || !fitsimage(fit->circle, img.width, img.height)) return std::nullopt;
     return fit;
 }
 
 }  // namespace
 
 std::optional<LimbFit> findlimb(const GrayImage& img) {
-    if (img.width < 8 || img.height < 8) return std::nullopt;
+    if (!img.holdsdisk()) return std::nullopt;
     const CoarseImage coarse = reduceimage(img, COARSE_SIDE);
     const auto rough = coarselimb(coarse);
     if (!rough) return std::nullopt;
@@ -130,7 +130,7 @@ std::optional<LimbFit> findlimb(const GrayImage& img) {
 }
 
 double limbscatter(const GrayImage& img, const Circle& limb) {
-    if (img.empty() || !(limb.r > 0)) return NAN;
+    if (!img.holdsdisk() || !fitsimage(limb, img.width, img.height)) return NAN;
     const float dark = reduceimage(img, COARSE_SIDE).dark;
     const std::vector<PixelXY> pts = edgepoints(img, limb, FINE_HALFWIDTH, dark);
     double sum = 0;
