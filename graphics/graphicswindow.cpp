@@ -193,6 +193,7 @@ bool GraphicsWindow::redraw(bool graphicsready) {
         (graphicsready ? drawgraphicpicture : drawnormalgpicture)(s, st, c, style, sizes, pts);
     };
     DrawPlatform p = platform();
+    p.background = graphicsready ? style.backcolour : WHITE;
     if (routine.draw(readfields(), this->checked(CheckBox::chkaltaz), p, picture, CaptionStyle::graphics) ==
         DrawOutcome::nested)
         return true;

@@ -21,7 +21,6 @@ void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, const O
     const ViewMap v{view.flip, view.invsign};
     const StyleOpts& c = o.colours;
     const float r = sun.radius, angle = sun.gamma;  // view.altaz is 1
-    s.fillstyle = FillStyle::transparent;
     if (o.grid) gridgraphic(s, v, sun, o.gridinterval, false, c.equatorcolour, c.gridcolour);
     if (o.equator) solarequator(s, v, r, sun.rot, sun.b0, c.equatorcolour);
     if (o.axis) {
@@ -29,10 +28,10 @@ void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, const O
         polemark(s, v, r, r / 1.5, thetaa, sun.b0, c.axiscolour);
         for (double end : {-1.0, 1.0}) {  // the axis beyond both poles
             const Point a = end * r * direction(thetaa), b = 1.1 * a;
-            s.line(v.sx(a.x), v.sy(a.y), v.sx(b.x), v.sy(b.y), c.axiscolour);
+            viewline(s, v, a, b, c.axiscolour);
         }
     }
-    if (o.limb) s.circle(0, 0, r, c.limbcolour);
+    if (o.limb) s.circle(0, 0, r, Pen{c.limbcolour}, NOFILL);
     if (o.scale) pascale(s, r, angle, view.flip, view.invert, PaScale{10.0f, 30.0f, TEXT_HEIGHT, c.pacolour});
     if (o.letters) {  // compass puts them at 1.28 of its radius: here just beyond the scale's numbers
         const double centre = 1.17 * r + LETTERS_BEYOND * TPP;
@@ -42,13 +41,11 @@ void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, const O
 
 /// A ring and the number of each spot; rel maps an image point to picture units.
 void spotmarks(Surface& s, const std::vector<SpotRow>& spots, const ImageFrame& f, double zoom, Colour colour) {
-    s.fillstyle = FillStyle::transparent;
     for (const SpotRow& row : spots) {
         const auto x = static_cast<float>((row.x - f.cx) * zoom * TPP), y = static_cast<float>((row.y - f.cy) * zoom * TPP);
-        s.circle(x, y, static_cast<float>(SPOT_MARK * TPP), colour);
-        s.forecolour = colour;
+        s.circle(x, y, static_cast<float>(SPOT_MARK * TPP), Pen{colour}, NOFILL);
         fontprint(s, std::to_string(row.number), x + static_cast<float>(SPOT_MARK * TPP),
-                  y - static_cast<float>(2 * SPOT_MARK * TPP), "Arial", TEXT_HEIGHT, 700, 0);
+                  y - static_cast<float>(2 * SPOT_MARK * TPP), colour, "Arial", TEXT_HEIGHT, 700, 0);
     }
 }
 

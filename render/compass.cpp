@@ -7,7 +7,6 @@ void compass(Surface& surf, float radius, float angle, int16_t flip, int16_t inv
     constexpr int32_t LETTER_HEIGHT = 16;  // pixels, also used as a size factor in picture units
     const int s = invert == 0 ? 1 : -1;
     const double rl = 1.28 * radius;
-    surf.forecolour = colour;
     const double b = (flip == 1 ? -angle : angle) * DEG;
     // The letter's top-left corner, so that the letter turned by b centres on its point.
     const double dx = LETTER_HEIGHT * (7 * std::sin(b) - 5 * std::cos(b));
@@ -23,8 +22,7 @@ void compass(Surface& surf, float radius, float angle, int16_t flip, int16_t inv
         if (flip == 1) c = -c;
         // c runs clockwise from straight up on the screen.
         const double x = rl * std::sin(c * DEG) + dx, y = -rl * std::cos(c * DEG) - dy;
-        surf.forecolour = colour;
-        fontprint(surf, letter, static_cast<float>(x), static_cast<float>(y), "Arial", LETTER_HEIGHT,
+        fontprint(surf, letter, static_cast<float>(x), static_cast<float>(y), colour, "Arial", LETTER_HEIGHT,
                   1000, static_cast<int32_t>(std::nearbyint(e * 10)));
         if (first) surf.doevents();
         first = false;

@@ -36,11 +36,10 @@ DrawOutcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform
     int number = 0;
     try {
         state.gridcolour = GRID_PINK;
-        p.surface.fontbold = true;
         const Outcome values = drawvalues(fields, altaz, p.decimalsep, state, p.labels, captions);
         if (!values.done()) {
             p.messages.showmessage(INPUT_MESSAGE_TITLE, values.message);
-            p.surface.cls();
+            p.surface.cls(p.background);
             return DrawOutcome::inputfault;
         }
         picture(p.surface, state, p.controls, arrowpts);

@@ -21,6 +21,7 @@ struct DrawPlatform {
     MessageBoxes& messages;
     ProgramEnd& end;
     char decimalsep = '.';
+    Colour background = WHITE;  ///< what the picture is cleared to when a check fails
 };
 
 enum class DrawOutcome {

@@ -2,7 +2,7 @@
 
 namespace quorvel {
 
-void fontprint(Surface& s, const std::string& text, float x, float y, const std::string& face,
+void fontprint(Surface& s, const std::string& text, float x, float y, Colour colour, const std::string& face,
                int32_t height, int32_t weight, int32_t escapement, bool italic, bool underline,
                bool strikeout) {
     FontSpec font;
@@ -13,9 +13,7 @@ void fontprint(Surface& s, const std::string& text, float x, float y, const std:
     font.italic = italic;
     font.underline = underline;
     font.strikeout = strikeout;
-    s.currentx = x;
-    s.currenty = y;
-    s.print(text, font);
+    s.print(text, x, y, colour, font);
 }
 
 }  // namespace quorvel

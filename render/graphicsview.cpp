@@ -40,10 +40,8 @@ PaScale scaleof(const StyleSizes& sizes, const StyleOpts& style) {
 ViewMap setup(Surface& s, RedrawState& st, const PictureControls& c, Colour background) {
     st.view.invert = c.checked(CheckBox::chkinvert) ? 1 : 0;
     st.view.invsign = st.view.invert == 1 ? -1 : 1;
-    s.backcolour = background;
     s.setscale(s.width() * -0.5f, s.height() * -0.5f);
-    s.fillstyle = FillStyle::solid;
-    s.cls();
+    s.cls(background);
     st.view.flip = c.checked(CheckBox::chkflip) ? 1 : -1;
     return ViewMap{st.view.flip, st.view.invsign};
 }
@@ -63,16 +61,14 @@ void drawgraphicpicture(Surface& s, RedrawState& st, const PictureControls& c, c
     const double thetaa = 90 - static_cast<double>(angle) + sun.p;
     if (axes) referencelines(s, v, angle, sun.p, 1.7 * u, 1.65 * u, style.pacolour, style.equatorcolour);
 
-    s.fillcolour = style.diskcolour;
-    s.circle(0, 0, r, style.limbcolour);
+    s.circle(0, 0, r, Pen{style.limbcolour}, solidfill(style.diskcolour));
     st.view.grid = c.checked(CheckBox::chkgrid) ? 1 : 0;
     sun.rot = diskrotation(sun.p, sun.gamma, st.view.altaz);
     if (st.view.grid == 1)
         gridgraphic(s, v, sun, sizes.gridinterval, style.showequator == 1, style.equatorcolour, st.gridcolour);
-    s.fillstyle = FillStyle::transparent;
-    s.circle(0, 0, r, style.limbcolour);
+    s.circle(0, 0, r, Pen{style.limbcolour}, NOFILL);
 
-    if (axes) polemark(s, v, r, 1.65 * u, u, thetaa, sun.b0, {style.axiscolour, RED, WHITE});  // to the axis end
+    if (axes) polemark(s, v, r, 1.65 * u, u, thetaa, sun.b0, {style.axiscolour, WHITE});  // to the axis end
     if (c.checked(CheckBox::chksunequator)) solarequator(s, v, r, sun.rot, sun.b0, style.equatorcolour);
     if (c.checked(CheckBox::chksunrot)) arrows(s, v, st, style.diskcolour, style.arrowcolour, pts);
     if (c.checked(CheckBox::chkposang)) pascale(s, r, angle, st.view.flip, st.view.invert, scaleof(sizes, style));
@@ -88,13 +84,11 @@ void drawnormalgpicture(Surface& s, RedrawState& st, const PictureControls& c, c
     const float angle = static_cast<float>(sun.gamma * st.view.altaz);
     const double thetaa = referencelines(s, v, angle, sun.p, 1.87 * u, 1.73 * u, BLUE, RED);
 
-    s.fillcolour = YELLOW;
-    s.circle(0, 0, r, BLACK);
+    s.circle(0, 0, r, Pen{BLACK}, solidfill(YELLOW));
     st.view.grid = c.checked(CheckBox::chkgrid) ? 1 : 0;
     sun.rot = diskrotation(sun.p, sun.gamma, st.view.altaz);
     if (st.view.grid == 1) helgrid(s, v, sun, st.gridcolour);
-    s.fillstyle = FillStyle::transparent;
-    s.circle(0, 0, r, BLACK);
+    s.circle(0, 0, r, Pen{BLACK}, NOFILL);
     polemark(s, v, r, r, u, thetaa, sun.b0);
 
     // N, E and W in the picture's own small font, just outside the reference lines.
@@ -102,8 +96,8 @@ void drawnormalgpicture(Surface& s, RedrawState& st, const PictureControls& c, c
     const std::pair<const char*, double> letters[] = {{"N", theta}, {"E", theta + 90}, {"W", theta - 90}};
     for (const auto& [letter, t] : letters) {
         const Point at = -1.05 * 1.87 * u * direction(t) - Point{90, 90};
-        s.forecolour = letter[0] == 'N' ? rgb(120, 120, 255) : rgb(202, 202, 255);
-        fontprint(s, letter, v.sx(at.x), v.sy(at.y), "Arial", 11, 400, 0);
+        const Colour colour = letter[0] == 'N' ? rgb(120, 120, 255) : rgb(202, 202, 255);
+        fontprint(s, letter, v.sx(at.x), v.sy(at.y), colour, "Arial", 11, 400, 0);
     }
     solarequator(s, v, r, sun.rot, sun.b0, RED);
     if (c.checked(CheckBox::chkposang)) pascale(s, r, angle, st.view.flip, st.view.invert, scaleof(sizes, style));

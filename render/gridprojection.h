@@ -34,7 +34,7 @@ public:
         float x, y;
         if (proj.project(phi, l, x, y) && hasprev_) {
             s_.line(mul16(mul16(px_, v_.flip), v_.invsign), mul16(py_, v_.invsign), v_.sx(x), v_.sy(y),
-                    colour_);
+                    Pen{colour_});
             s_.doevents();
         }
         px_ = roundint16(x);

@@ -23,18 +23,18 @@ inline constexpr Colour BLACK = rgb(0, 0, 0);
 inline constexpr Colour SCALE_GREY = rgb(160, 160, 160);
 inline constexpr Colour GRID_PINK = rgb(255, 185, 185);
 
-/// A line between two points of drawing coordinates, through the view mapping.
+/// A line one pixel wide between two points of drawing coordinates, through the view mapping.
 inline void viewline(Surface& s, const ViewMap& v, Point a, Point b, Colour colour) {
-    s.line(v.sx(a.x), v.sy(a.y), v.sx(b.x), v.sy(b.y), colour);
+    s.line(v.sx(a.x), v.sy(a.y), v.sx(b.x), v.sy(b.y), Pen{colour});
 }
 
-/// Writes a text with a rotated font, its first character cell's top-left
-/// corner at (x, y) in picture units.
+/// Writes a text in colour with a rotated font, its first character cell's
+/// top-left corner at (x, y) in picture units.
 ///
 /// Given:
 ///   height      cell height, pixels
 ///   escapement  text angle, tenths of a degree, counter-clockwise
-void fontprint(Surface& s, const std::string& text, float x, float y, const std::string& face,
+void fontprint(Surface& s, const std::string& text, float x, float y, Colour colour, const std::string& face,
                int32_t height, int32_t weight, int32_t escapement, bool italic = false,
                bool underline = false, bool strikeout = false);
 
@@ -46,15 +46,15 @@ void fontprint(Surface& s, const std::string& text, float x, float y, const std:
 ///   angle  gamma * altaz, degrees
 void driftarrow(Surface& s, const ViewMap& v, double u, double angle);
 
-/// How a pole mark looks: its line, and the fill and outline of its circle.
+/// How a pole mark looks: its line, and the outline of its circle.
 struct PoleMarkColours {
-    Colour line = RED, fill = RED, outline = RED;
+    Colour line = RED, outline = RED;
 };
 
 /// The pole mark: a line along the axis between the visible pole, at
 /// R cos(b0) from the centre, and the point at distance reach on the pole's
 /// side (north: drawn in to the pole; south: out from it), and a small
-/// circle at the pole.
+/// circle (an outline) at the pole.
 ///
 /// Given:
 ///   r       the disk radius

@@ -9,7 +9,6 @@ void pascale(Surface& surf, float radius, float angle, int16_t flip, int16_t inv
     const ScaleFrame frame(angle, flip, invert);
     const double r1 = 1.14 * radius, r2 = 1.16 * radius;
     for (float i = 0; i <= 359; i += scale.mark) frame.tick(surf, i, r1, r2, scale.colour);  // all of one length
-    surf.forecolour = scale.colour;
     const double h = scale.numbersize;
     const double rt = r2 + 16 * h + 0.01 * radius;
     for (float i = 0; i <= 359; i += scale.label) {
@@ -19,7 +18,7 @@ void pascale(Surface& surf, float radius, float angle, int16_t flip, int16_t inv
         const double r = (i == 0 || i == 180) ? rt - 2.4 * h : rt;
         const double x = frame.at(i, rt).x - h * 5 * k * std::cos(g * DEG);
         const double y = frame.at(i, r).y + h * 5 * k * std::sin(g * DEG);
-        fontprint(surf, signedtext(i), static_cast<float>(x), static_cast<float>(y), "Arial",
+        fontprint(surf, signedtext(i), static_cast<float>(x), static_cast<float>(y), scale.colour, "Arial",
                   scale.numbersize, 400, static_cast<int32_t>(std::nearbyint(g * 10)));
     }
 }

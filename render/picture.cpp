@@ -22,8 +22,7 @@ void drawpicture(Surface& s, RedrawState& st, const PictureControls& controls, A
     view.invsign = view.invert == 1 ? -1 : 1;
 
     s.setscale(s.width() * -0.5f, s.height() * -0.5f);  // origin at the centre
-    s.fillstyle = FillStyle::solid;
-    s.cls();
+    s.cls(WHITE);
     view.flip = controls.checked(CheckBox::chkflip) ? 1 : -1;
     const ViewMap v{view.flip, view.invsign};
 
@@ -34,8 +33,7 @@ void drawpicture(Surface& s, RedrawState& st, const PictureControls& controls, A
 
     cardinallines(s, v, u, angle);
     if (controls.checked(CheckBox::chkposang)) {  // white ground of the scale
-        s.fillcolour = WHITE;
-        s.circle(0, 0, static_cast<float>(1.17 * r), WHITE);
+        s.circle(0, 0, static_cast<float>(1.17 * r), Pen{WHITE}, solidfill(WHITE));
     }
     if (controls.checked(CheckBox::chkdrift)) driftarrow(s, v, u, angle);
 
@@ -43,14 +41,12 @@ void drawpicture(Surface& s, RedrawState& st, const PictureControls& controls, A
     const Point axis = 1.7 * u * direction(thetaa);
     viewline(s, v, -1.0 * axis, axis, RED);
 
-    s.fillcolour = YELLOW;  // the disk hides the middle of the axis and the drift arrow
-    s.circle(0, 0, r, BLACK);
+    s.circle(0, 0, r, Pen{BLACK}, solidfill(YELLOW));  // hides the middle of the axis and the drift arrow
 
     view.grid = controls.checked(CheckBox::chkgrid) ? 1 : 0;
     sun.rot = diskrotation(sun.p, sun.gamma, view.altaz);
     if (view.grid == 1) helgrid(s, v, sun, st.gridcolour);
-    s.fillstyle = FillStyle::transparent;
-    s.circle(0, 0, r, BLACK);  // the limb again, over the grid
+    s.circle(0, 0, r, Pen{BLACK}, NOFILL);  // the limb again, over the grid
 
     polemark(s, v, r, r, u, thetaa, sun.b0);
     sun.rot = diskrotation(sun.p, sun.gamma, view.altaz);

@@ -11,8 +11,7 @@ void polemark(Surface& s, const ViewMap& v, double r, double reach, double u, do
     const Point pole = (b0 > 0 ? -r : r) * std::cos(b0 * DEG) * axis;
     const auto [from, to] = b0 > 0 ? std::pair{end, pole} : std::pair{pole, end};
     viewline(s, v, from, to, colours.line);
-    s.fillcolour = colours.fill;
-    s.circle(v.sx(pole.x), v.sy(pole.y), static_cast<float>(0.013 * u), colours.outline);
+    s.circle(v.sx(pole.x), v.sy(pole.y), static_cast<float>(0.013 * u), Pen{colours.outline}, NOFILL);
 }
 
 void solarequator(Surface& s, const ViewMap& v, double r, float rot, double b0, Colour colour) {

@@ -18,7 +18,6 @@ void posangscale(Surface& surf, float radius, float angle, int16_t flip, int16_t
         frame.tick(surf, i, cardinal ? radius : r1, r2, cardinal ? BLUE : SCALE_GREY);
     }
 
-    surf.forecolour = SCALE_GREY;
     const double rt = r2 + NUMBER_HEIGHT * 16 + 0.01 * radius;
     for (float i = 0; i <= 359; i += 10) {
         const double k = i < 10 ? 1.1 : i < 100 ? 2.4 : 3.0;  // the number of digits
@@ -29,8 +28,7 @@ void posangscale(Surface& surf, float radius, float angle, int16_t flip, int16_t
         const double x = p.x - half * std::cos(g * DEG), y = p.y + half * std::sin(g * DEG);
         if (i == 0 || i == 180) g += 1;
         if (g > 179 && g < 181) g += 1;
-        surf.forecolour = SCALE_GREY;
-        fontprint(surf, signedtext(i), static_cast<float>(x), static_cast<float>(y), "Arial",
+        fontprint(surf, signedtext(i), static_cast<float>(x), static_cast<float>(y), SCALE_GREY, "Arial",
                   NUMBER_HEIGHT, 400, static_cast<int32_t>(std::nearbyint(g * 10)));
     }
 }

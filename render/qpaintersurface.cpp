@@ -29,9 +29,8 @@ QImage ratioimage(QSize logical, double ratio, QColor fill) {
     return image;
 }
 
-QPainterSurface::QPainterSurface(QPaintDevice& device, QSizeF sizetwips, double twipsperpixel, double devicescale,
-                                 QColor background)
-    : device_(&device), twips_(sizetwips), tpp_(twipsperpixel), devicescale_(devicescale), background_(background) {}
+QPainterSurface::QPainterSurface(QPaintDevice& device, QSizeF sizetwips, double twipsperpixel, double devicescale)
+    : device_(&device), twips_(sizetwips), tpp_(twipsperpixel), devicescale_(devicescale) {}
 
 void QPainterSurface::retarget(QPaintDevice& device, QSizeF sizetwips, QPointF offset) {
     finish();
@@ -65,7 +64,7 @@ QLineF QPainterSurface::crisp(QLineF l) const {
     // Device pixels a logical pixel holds; a line of odd device width is
     // centred on a pixel's middle, one of even width on a pixel's edge.
     const double k = devicescale_ * device_->devicePixelRatio();
-    const bool odd = static_cast<int>(std::lround(pendingwidth_ * k)) % 2 == 1;
+    const bool odd = static_cast<int>(std::lround(pendingpen_.width * k)) % 2 == 1;
     auto centre = [&](double v) { return (odd ? std::floor(v * k) + 0.5 : std::round(v * k)) / k; };
     constexpr double STRAIGHT = 1e-6;  // logical pixels
     if (std::abs(l.x1() - l.x2()) < STRAIGHT) l.setLine(centre(l.x1()), l.y1(), centre(l.x1()), l.y2());
@@ -77,7 +76,7 @@ void QPainterSurface::flushlines() {
     if (pendinglines_.empty()) return;
     QPainter& p = painter();
     p.setRenderHint(QPainter::Antialiasing, !raster());
-    p.setPen(pen(pendingcolour_, pendingwidth_));
+    p.setPen(qpen(pendingpen_));
     for (QLineF& l : pendinglines_) l = crisp(l);
     p.drawLines(pendinglines_.data(), static_cast<int>(pendinglines_.size()));
     pendinglines_.clear();
@@ -113,9 +112,9 @@ QPointF QPainterSurface::topixels(float x, float y) const {
     return {(x - scaleleft_) / tpp_ + offset_.x(), (y - scaletop_) / tpp_ + offset_.y()};
 }
 
-QPen QPainterSurface::pen(Colour colour, int width) const {
-    QPen p(qcolour(colour));
-    p.setWidthF(width);  // logical pixels
+QPen QPainterSurface::qpen(Pen pen) const {
+    QPen p(qcolour(pen.colour));
+    p.setWidthF(pen.width);  // logical pixels
     p.setCapStyle(Qt::RoundCap);
     return p;
 }
@@ -125,7 +124,8 @@ void QPainterSurface::setscale(float left, float top) {
     scaletop_ = top;
 }
 
-void QPainterSurface::cls() {
+void QPainterSurface::cls(Colour background) {
+    cleared_ = qcolour(background);
     pendinglines_.clear();  // cleared anyway
     if (beforeclear) {
         finish();
@@ -133,59 +133,58 @@ void QPainterSurface::cls() {
     }
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRectF(offset_, QSizeF(pixelsof(twips_, tpp_))), qcolour(backcolour));
-    if (!clearrect_.isEmpty()) p.fillRect(clearrect_, qcolour(backcolour));
+    p.fillRect(QRectF(offset_, QSizeF(pixelsof(twips_, tpp_))), cleared_);
+    if (!clearrect_.isEmpty()) p.fillRect(clearrect_, cleared_);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-void QPainterSurface::line(float x1, float y1, float x2, float y2, Colour colour) {
-    if (!pendinglines_.empty() && (colour != pendingcolour_ || drawwidth != pendingwidth_)) flushlines();
-    pendingcolour_ = colour;
-    pendingwidth_ = drawwidth;
+void QPainterSurface::line(float x1, float y1, float x2, float y2, Pen pen) {
+    if (!pendinglines_.empty() && (pen.colour != pendingpen_.colour || pen.width != pendingpen_.width)) flushlines();
+    pendingpen_ = pen;
     pendinglines_.emplace_back(topixels(x1, y1), topixels(x2, y2));
 }
 
-void QPainterSurface::circle(float x, float y, float r, Colour colour) {
+void QPainterSurface::circle(float x, float y, float r, Pen pen, Fill fill) {
     flushlines();
     QPainter& p = painter();
     const QPointF centre = topixels(x, y);
     const double rpx = r / tpp_;
-    if (fillstyle == FillStyle::solid) {  // the area smooth, its outline crisp over it
+    if (fill.solid) {  // the area smooth, its outline crisp over it
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(Qt::NoPen);
-        p.setBrush(qcolour(fillcolour));
+        p.setBrush(qcolour(fill.colour));
         p.drawEllipse(centre, rpx, rpx);
     }
     p.setRenderHint(QPainter::Antialiasing, !raster());
-    p.setPen(pen(colour, drawwidth));
+    p.setPen(qpen(pen));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, rpx, rpx);
 }
 
-void QPainterSurface::print(const std::string& text, const FontSpec& wanted) {
+void QPainterSurface::print(const std::string& text, float x, float y, Colour colour, const FontSpec& wanted) {
     flushlines();
     const CachedFont& font = cachedfont(wanted);
     QPainter& p = painter();
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.translate(topixels(currentx, currenty));
+    p.translate(topixels(x, y));
     p.rotate(-wanted.escapement / 10.0);  // counter-clockwise on the screen
     p.setFont(font.font);
-    p.setPen(qcolour(forecolour));
+    p.setPen(qcolour(colour));
     p.drawText(QPointF(0, font.ascent), QString::fromStdString(text));
     p.restore();
 }
 
-void QPainterSurface::polygon(const std::vector<PixelPoint>& points) {
+void QPainterSurface::polygon(const std::vector<PixelPoint>& points, Pen pen, Fill fill) {
     flushlines();
     QPolygonF poly;  // pixels of the box, whose corner lies at the offset
     for (const PixelPoint& pt : points) poly << QPointF(pt.x + offset_.x(), pt.y + offset_.y());
     QPainter& p = painter();
     p.setRenderHint(QPainter::Antialiasing, true);
-    QPen edge = pen(forecolour, drawwidth);
+    QPen edge = qpen(pen);
     edge.setJoinStyle(Qt::RoundJoin);
     p.setPen(edge);
-    p.setBrush(qcolour(fillcolour));
+    p.setBrush(fill.solid ? QBrush(qcolour(fill.colour)) : QBrush(Qt::NoBrush));
     p.drawPolygon(poly, Qt::OddEvenFill);
 }
 
@@ -205,7 +204,7 @@ PictureImage::PictureImage(QSizeF sizetwips, double twipsperpixel, double ratio)
 void PictureImage::fit(QSize logical, bool keep) {
     const QSize now = image_.deviceIndependentSize().toSize();
     if (logical == now) return;
-    QImage next = ratioimage(logical, ratio_, qcolour(surface_.backcolour));
+    QImage next = ratioimage(logical, ratio_, surface_.cleared());
     if (keep) {
         QPainter p(&next);
         p.drawImage(QPointF((logical.width() - now.width()) / 2, (logical.height() - now.height()) / 2), image_);

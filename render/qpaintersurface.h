@@ -40,8 +40,7 @@ public:
     ///    and filled areas are smoothed. Vector devices get smooth shapes.
     /// 2. A "1 pixel" line is one logical pixel wide: two device pixels at a
     ///    ratio of 2, 0.26 mm on a page.
-    QPainterSurface(QPaintDevice& device, QSizeF sizetwips, double twipsperpixel, double devicescale = 1,
-                    QColor background = PICTURE_BACKGROUND);
+    QPainterSurface(QPaintDevice& device, QSizeF sizetwips, double twipsperpixel, double devicescale = 1);
     ~QPainterSurface() override;
 
     /// Draws on another device from now on (the drawing state stays); the box
@@ -54,11 +53,11 @@ public:
     float height() const override { return static_cast<float>(twips_.height()); }
     double twipsperpixel() const override { return tpp_; }
     void setscale(float left, float top) override;
-    void cls() override;
-    void line(float x1, float y1, float x2, float y2, Colour colour) override;
-    void circle(float x, float y, float r, Colour colour) override;
-    void print(const std::string& text, const FontSpec& font) override;
-    void polygon(const std::vector<PixelPoint>& points) override;
+    void cls(Colour background) override;
+    void line(float x1, float y1, float x2, float y2, Pen pen) override;
+    void circle(float x, float y, float r, Pen pen, Fill fill) override;
+    void print(const std::string& text, float x, float y, Colour colour, const FontSpec& font) override;
+    void polygon(const std::vector<PixelPoint>& points, Pen pen, Fill fill) override;
     void doevents() override;
 
     /// Ends the painting so the device can be read; the next operation resumes it.
@@ -67,6 +66,8 @@ public:
     std::function<void()> onevents;
     /// Called by cls before it clears, so that the device can fit the box again.
     std::function<void()> beforeclear;
+    /// The colour the last cls cleared to (the background before any).
+    QColor cleared() const { return cleared_; }
 
 private:
     struct CachedFont {
@@ -79,14 +80,14 @@ private:
     void flushlines();
     QPointF topixels(float x, float y) const;
     QLineF crisp(QLineF l) const;
-    QPen pen(Colour colour, int width) const;
+    QPen qpen(Pen pen) const;
     bool raster() const;
 
     QPaintDevice* device_;
     QSizeF twips_;
     double tpp_;
     double devicescale_;
-    QColor background_;
+    QColor cleared_ = PICTURE_BACKGROUND;
     QPointF offset_;    ///< where the box lies on the device, logical pixels
     QRectF clearrect_;  ///< cleared with the box
     float scaleleft_ = 0, scaletop_ = 0;
@@ -94,8 +95,7 @@ private:
     std::vector<CachedFont> fonts_;
     // Consecutive lines of one pen are drawn together.
     std::vector<QLineF> pendinglines_;
-    Colour pendingcolour_ = 0;
-    int pendingwidth_ = 1;
+    Pen pendingpen_;
 };
 
 /// The font that fills a character cell height pixels high (ascent and

@@ -5,54 +5,50 @@
 
 namespace quorvel {
 
-RecordedOp RecordingSurface::base(RecordedOp::Kind kind, Colour colour) const {
-    RecordedOp op;
-    op.kind = kind;
-    op.colour = colour;
-    op.fillcolour = fillcolour;
-    op.fillstyle = fillstyle;
-    op.drawwidth = drawwidth;
-    op.backcolour = backcolour;
-    op.fontbold = fontbold;
-    return op;
-}
-
 void RecordingSurface::setscale(float left, float top) {
     scaleleft = left, scaletop = top;
-    RecordedOp op = base(RecordedOp::setscale, 0);
+    RecordedOp op(RecordedOp::setscale);
     op.x1 = left, op.y1 = top;
     ops.push_back(op);
 }
 
-void RecordingSurface::cls() { ops.push_back(base(RecordedOp::cls, 0)); }
+void RecordingSurface::cls(Colour background) {
+    RecordedOp op(RecordedOp::cls);
+    op.colour = background;
+    ops.push_back(op);
+}
 
-void RecordingSurface::line(float x1, float y1, float x2, float y2, Colour colour) {
-    RecordedOp op = base(RecordedOp::line, colour);
+void RecordingSurface::line(float x1, float y1, float x2, float y2, Pen pen) {
+    RecordedOp op(RecordedOp::line);
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    op.colour = pen.colour, op.width = pen.width;
     ops.push_back(op);
 }
 
-void RecordingSurface::circle(float x, float y, float r, Colour colour) {
-    RecordedOp op = base(RecordedOp::circle, colour);
+void RecordingSurface::circle(float x, float y, float r, Pen pen, Fill fill) {
+    RecordedOp op(RecordedOp::circle);
     op.x1 = x, op.y1 = y, op.x2 = r;
+    op.colour = pen.colour, op.width = pen.width, op.fill = fill;
     ops.push_back(op);
 }
 
-void RecordingSurface::print(const std::string& text, const FontSpec& font) {
-    RecordedOp op = base(RecordedOp::print, forecolour);
-    op.x1 = currentx, op.y1 = currenty;
+void RecordingSurface::print(const std::string& text, float x, float y, Colour colour, const FontSpec& font) {
+    RecordedOp op(RecordedOp::print);
+    op.x1 = x, op.y1 = y;
+    op.colour = colour;
     op.text = text;
     op.font = font;
     ops.push_back(op);
 }
 
-void RecordingSurface::polygon(const std::vector<PixelPoint>& points) {
-    RecordedOp op = base(RecordedOp::polygon, forecolour);
+void RecordingSurface::polygon(const std::vector<PixelPoint>& points, Pen pen, Fill fill) {
+    RecordedOp op(RecordedOp::polygon);
     op.points = points;
+    op.colour = pen.colour, op.width = pen.width, op.fill = fill;
     ops.push_back(op);
 }
 
-void RecordingSurface::doevents() { ops.push_back(base(RecordedOp::doevents, 0)); }
+void RecordingSurface::doevents() { ops.emplace_back(RecordedOp::doevents); }
 
 std::vector<RecordedOp> RecordingSurface::ofkind(RecordedOp::Kind kind) const {
     std::vector<RecordedOp> out;
@@ -76,10 +72,24 @@ std::string num(double v) {
     return buf;
 }
 
-std::string statetext(const RecordedOp& op) {
-    return "state fill " + hex(op.fillcolour) + (op.fillstyle == FillStyle::solid ? " solid" : " transparent") +
-           " width " + std::to_string(op.drawwidth) + " back " + hex(op.backcolour) + (op.fontbold ? " bold" : " plain");
-}
+/// The fill, pen width and background the calls so far last gave.
+struct LoggedState {
+    Fill fill;
+    int width = 1;
+    Colour back = rgb(255, 255, 255);
+
+    /// Takes what op's call carries.
+    void take(const RecordedOp& op) {
+        if (op.kind == RecordedOp::cls) back = op.colour;
+        if (op.kind == RecordedOp::line || op.kind == RecordedOp::circle || op.kind == RecordedOp::polygon)
+            width = op.width;
+        if (op.kind == RecordedOp::circle || op.kind == RecordedOp::polygon) fill = op.fill;
+    }
+    std::string text() const {
+        return "state fill " + (fill.solid ? hex(fill.colour) : std::string("none")) + " width " +
+               std::to_string(width) + " back " + hex(back);
+    }
+};
 
 std::string optext(const RecordedOp& op) {
     switch (op.kind) {
@@ -98,7 +108,12 @@ std::string optext(const RecordedOp& op) {
         }
         case RecordedOp::polygon: {
             std::string s = "polygon " + hex(op.colour) + " " + std::to_string(op.points.size());
-            for (const PixelPoint& p : op.points) s += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+            for (const PixelPoint& p : op.points) {
+                s += ' ';
+                s += std::to_string(p.x);
+                s += ',';
+                s += std::to_string(p.y);
+            }
             return s;
         }
     }
@@ -108,12 +123,14 @@ std::string optext(const RecordedOp& op) {
 }  // namespace
 
 std::string RecordingSurface::log() const {
-    std::string out, state;
+    std::string out, shown;
+    LoggedState state;
     for (const RecordedOp& op : ops) {
         if (op.kind != RecordedOp::doevents && op.kind != RecordedOp::setscale) {
-            std::string now = statetext(op);
-            if (now != state) out += now + "\n";
-            state = std::move(now);
+            state.take(op);
+            std::string now = state.text();
+            if (now != shown) out += now + "\n";
+            shown = std::move(now);
         }
         out += optext(op) + "\n";
     }

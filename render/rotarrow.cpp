@@ -33,7 +33,7 @@ public:
         const PixelPoint mapped{mul16(mul16(roundint16(p.x), v_.flip), v_.invsign),
                                 mul16(roundint16(p.y), v_.invsign)};
         if (drawing_ && join && visible)
-            s_.line(static_cast<float>(prev_.x), static_cast<float>(prev_.y), v_.sx(p.x), v_.sy(p.y), colour_);
+            s_.line(static_cast<float>(prev_.x), static_cast<float>(prev_.y), v_.sx(p.x), v_.sy(p.y), Pen{colour_});
         if (visible) s_.doevents();
         if (store) {
             // A shape of more than the array's points leaves the rest out.
@@ -48,7 +48,7 @@ public:
         Point p;
         const bool visible = proj_.project(phi, l, p);
         if (drawing_ && visible)
-            s_.line(v_.sx(p.x), v_.sy(p.y), static_cast<float>(prev_.x), static_cast<float>(prev_.y), colour_);
+            s_.line(v_.sx(p.x), v_.sy(p.y), static_cast<float>(prev_.x), static_cast<float>(prev_.y), Pen{colour_});
         if (visible) s_.doevents();
     }
     size_t stored() const { return std::min(count_, pts_.size()); }
@@ -99,12 +99,7 @@ size_t rotarrow(Surface& s, const ViewMap& v, const SunState& sun, const ArrowSh
     for (size_t i = 0; i < fill.stored(); ++i)
         pixels.push_back({static_cast<int32_t>(std::nearbyint(arrowpts[i].x / t + cx)),
                           static_cast<int32_t>(std::nearbyint(arrowpts[i].y / t + cy))});
-    s.fillstyle = FillStyle::solid;
-    s.forecolour = shape.fillcolour;
-    s.fillcolour = shape.fillcolour;
-    s.drawwidth = shape.penwidth;
-    s.polygon(pixels);
-    s.drawwidth = 1;
+    s.polygon(pixels, Pen{shape.fillcolour, shape.penwidth}, solidfill(shape.fillcolour));
 
     OutlinePass draw(s, v, proj, true, shape.linecolour, arrowpts);
     outline(draw, shape);

@@ -28,7 +28,7 @@ public:
     void tick(Surface& surf, float pa, double r1, double r2, Colour colour) const {
         const Point a = at(pa, r1), b = at(pa, r2);
         surf.line(static_cast<float>(a.x), static_cast<float>(a.y), static_cast<float>(b.x),
-                  static_cast<float>(b.y), colour);
+                  static_cast<float>(b.y), Pen{colour});
     }
 
     /// The text angle of the number of position angle pa, degrees counter-clockwise.

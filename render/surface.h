@@ -1,6 +1,8 @@
 // The drawing surface of the picture box: the operations the drawing
 // procedures use, in the box's scale units (twips, origin set by setscale,
-// x to the right, y downward). No toolkit types here.
+// x to the right, y downward). Each call carries what it draws with: its pen,
+// its fill, its colour; the surface keeps no drawing state between calls.
+// No toolkit types here.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +13,19 @@
 
 namespace quorvel {
 
-enum class FillStyle { solid = 0, transparent = 1 };
+/// The outline of a shape: its colour and its width.
+struct Pen {
+    Colour colour = 0;
+    int width = 1;  ///< pixels
+};
+
+/// The inside of a closed shape: left alone, or painted in one colour.
+struct Fill {
+    bool solid = false;
+    Colour colour = 0;
+};
+inline constexpr Fill NOFILL{};
+constexpr Fill solidfill(Colour colour) { return Fill{true, colour}; }
 
 /// A logical font as the text procedures ask for it.
 struct FontSpec {
@@ -39,29 +53,19 @@ public:
 
     /// Sets ScaleLeft and ScaleTop: the scale coordinate of the box's top-left corner.
     virtual void setscale(float left, float top) = 0;
-    /// Clears the whole box to its background.
-    virtual void cls() = 0;
-    /// A straight line, drawwidth pixels wide.
-    virtual void line(float x1, float y1, float x2, float y2, Colour colour) = 0;
-    /// A full circle outlined in colour; filled with fillcolour when the fill style is solid.
-    virtual void circle(float x, float y, float r, Colour colour) = 0;
-    /// Text with the top-left corner of its first character cell at
-    /// (currentx, currenty), in forecolour, turned about that corner.
-    virtual void print(const std::string& text, const FontSpec& font) = 0;
-    /// A polygon through device pixels, filled with fillcolour by the
-    /// even-odd rule and edged with a drawwidth pen in forecolour.
-    virtual void polygon(const std::vector<PixelPoint>& points) = 0;
+    /// Clears the whole box to background.
+    virtual void cls(Colour background) = 0;
+    /// A straight line.
+    virtual void line(float x1, float y1, float x2, float y2, Pen pen) = 0;
+    /// A full circle: its inside filled, then its outline.
+    virtual void circle(float x, float y, float r, Pen pen, Fill fill) = 0;
+    /// Text in colour with the top-left corner of its first character cell
+    /// at (x, y), turned about that corner.
+    virtual void print(const std::string& text, float x, float y, Colour colour, const FontSpec& font) = 0;
+    /// A polygon through device pixels, filled by the even-odd rule, then edged.
+    virtual void polygon(const std::vector<PixelPoint>& points, Pen pen, Fill fill) = 0;
     /// Lets the window process its pending events.
     virtual void doevents() = 0;
-
-    // Drawing state, as the picture box keeps it.
-    Colour backcolour = rgb(255, 255, 255);  ///< what cls clears to
-    Colour forecolour = 0;
-    Colour fillcolour = 0;
-    FillStyle fillstyle = FillStyle::transparent;
-    int drawwidth = 1;  ///< pixels
-    float currentx = 0, currenty = 0;
-    bool fontbold = false;
 };
 
 }  // namespace quorvel

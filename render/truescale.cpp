@@ -135,11 +135,11 @@ Outcome momentlines(const TrueScaleRequest& r, std::vector<std::string>& lines) 
 Outcome drawlayout(Surface& surface, HeadlessRedraw& redraw, const Layout& l, const TrueScaleRequest& r) {
     auto picture = [&](Surface& s, RedrawState& st, const PictureControls& c, ArrowPoints& pts) {
         drawgraphicpicture(s, st, c, r.style, l.sizes, pts);
-        s.forecolour = r.style.pacolour;
         for (size_t i = 0; i < l.lines.size(); ++i) {  // twips from the disk's centre
             const double x = (l.margin() - l.centre().x()) * TPP;
             const double y = (2 * l.extent + (0.3 + 1.3 * static_cast<double>(i)) * l.caption - l.extent) * TPP;
-            fontprint(s, l.lines[i], static_cast<float>(x), static_cast<float>(y), "Arial", l.caption, 400, 0);
+            fontprint(s, l.lines[i], static_cast<float>(x), static_cast<float>(y), r.style.pacolour, "Arial", l.caption,
+                      400, 0);
         }
     };
     return redraw.draw(surface, r.fields, r.altaz, picture, CaptionStyle::graphics);

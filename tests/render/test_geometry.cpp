@@ -308,9 +308,9 @@ struct Platform : LabelSink, MessageBoxes, ProgramEnd {
 struct HookedSurface : RecordingSurface {
     HookedSurface() : RecordingSurface(kWidth, kHeight, kTpp) {}
     void doevents() override { RecordingSurface::doevents(); if (hook) hook(); }
-    void circle(float x, float y, float r, Colour c) override {
+    void circle(float x, float y, float r, Pen pen, Fill fill) override {
         if (failcircle) throw RuntimeFault(6, "overflow");
-        RecordingSurface::circle(x, y, r, c);
+        RecordingSurface::circle(x, y, r, pen, fill);
     }
     std::function<void()> hook;
     bool failcircle = false;

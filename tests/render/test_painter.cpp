@@ -124,9 +124,8 @@ TEST(PainterTest, PolygonFillsItsPixels) {
     for (double ratio : {1.0, 2.0}) {
         PictureImage picture(QSizeF(kWidth, kHeight), kTpp, ratio);
         QPainterSurface& s = picture.surface();
-        s.cls();
-        s.fillcolour = s.forecolour = rgb(255, 0, 0);
-        s.polygon({{100, 100}, {140, 100}, {140, 130}, {100, 130}});
+        s.cls(WHITE);
+        s.polygon({{100, 100}, {140, 100}, {140, 130}, {100, 130}}, Pen{rgb(255, 0, 0)}, solidfill(rgb(255, 0, 0)));
         const QImage& img = picture.image();
         for (QPointF at : {QPointF(102, 102), QPointF(138, 128)}) EXPECT_EQ(pixel(img, at * ratio), Qt::red) << ratio;
         for (QPointF at : {QPointF(97, 115), QPointF(143, 115), QPointF(120, 97), QPointF(120, 133)})
