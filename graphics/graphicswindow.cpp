@@ -3,15 +3,11 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
-#include "runtimefault.h"
 #include "textvalue.h"
 #include "twips.h"
-
-#ifndef QUORVEL_VERSION
-#define QUORVEL_VERSION "2.0.1"
-#endif
 
 namespace quorvel {
 namespace {
@@ -146,35 +142,11 @@ void GraphicsWindow::Form_Load() {
     setgeometry(GRAPHICS_WINDOW_FIRST);
     defaultcolours(styleopts);
     customcolours = setcustomcolours();
-    try {
-        loadstep = 1;
-        lblalter_->hide();
-        results_[ResultLabel::lbljd]->hide();
-        results_[ResultLabel::lblsid]->hide();
-        loadstep = 2;
-        lblver_->setText("Version " QUORVEL_VERSION);
-        lblauthor_->setText(CREDIT);
-        settextcolour(lblauthor_, CREDIT_GREY);
-        settextcolour(lblver_, CREDIT_GREY);
-        loadstep = 3;
-        fillclock();
-        loadstep = 4;
-        const Outcome loaded = loadsettings(Program::quorvel_g, services_.folders, *this, settings,
-                                            routine.state.obs, routine.state.view, styleopts);
-        if (!loaded.done()) {
-            services_.messages.showmessage(STARTUP_MESSAGE_TITLE,
-                                           startupmessage(Program::quorvel_g, loaded.fault, loadstep));
-            services_.end.endprogram();
-            return;
-        }
-        loadstep = 5;
-        layout();
-        showmount();
-        showcolours();
-    } catch (const RuntimeFault& e) {
-        services_.messages.showmessage(STARTUP_MESSAGE_TITLE, startupmessage(Program::quorvel_g, e.number, loadstep));
-        services_.end.endprogram();
-    }
+    if (!startup(Program::quorvel_g, CREDIT)) return;
+    layout();
+    showcolours();
+    // A first start without settings shows its picture at once.
+    if (settings.firststart) QTimer::singleShot(0, this, [this] { comgraph_Click(); });
 }
 
 bool GraphicsWindow::redraw(bool graphicsready) {
@@ -207,10 +179,7 @@ bool GraphicsWindow::draw() { return redraw(false); }
 
 bool GraphicsWindow::drawgraphic() { return redraw(true); }
 
-void GraphicsWindow::save() {
-    report(SAVE_MESSAGE_TITLE, writeini(Program::quorvel_g, services_.folders, *this, settings, routine.state.obs,
-                                        routine.state.view, styleopts));
-}
+void GraphicsWindow::save() { savesettings(Program::quorvel_g); }
 
 void GraphicsWindow::butdraw_Click() {
     if (draw()) save();

@@ -53,9 +53,7 @@ public:
     void setgeometry(const TwipsRect& rect) override;
     std::vector<TwipsRect> screens() const override;
 
-    StyleOpts styleopts;
     CustomColours customcolours{};
-    int loadstep = 0;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -71,7 +69,6 @@ private:
 
     GraphicsServices graphics_;
     std::map<std::string, QWidget*> placed_;  // controls the layout moves, by name
-    QLabel *lblver_ = nullptr, *lblauthor_ = nullptr;
     QPushButton *butdraw_ = nullptr, *comgraph_ = nullptr, *cmdcapture_ = nullptr, *cmdhelp_ = nullptr;
     QPushButton *cmdsaveimage_ = nullptr, *cmdprint_ = nullptr, *cmddefaultstyle_ = nullptr;
     QtTrueScaleQuestions desktopquestions_;

@@ -14,13 +14,15 @@ QString qpath(const std::string& path) { return QString::fromStdString(path); }
 Outcome readfile(const std::string& path, qint64 limit, QByteArray& data) {
     const QFileInfo info(qpath(path));
     if (!info.exists()) return Outcome::io(path + " does not exist", FAULT_FILE_NOT_FOUND);
-    if (!info.isFile()) return Outcome::io(path + " is not a file");  // a folder or a device, never read
+    if (info.isDir()) return Outcome::io("'" + path + "' is a folder, not a settings file");
+    if (!info.isFile()) return Outcome::io("'" + path + "' is not a settings file");  // a device, never read
     QFile f(qpath(path));
+    auto unreadable = [&] { return "The settings file '" + path + "' cannot be read: " + f.errorString().toStdString(); };
     if (!f.open(QIODevice::ReadOnly))
-        return Outcome::io("cannot read " + path + ": " + f.errorString().toStdString(),
+        return Outcome::io(unreadable(),
                            f.error() == QFileDevice::PermissionsError ? FAULT_PERMISSION_DENIED : FAULT_DEVICE_IO);
     data = f.read(limit);
-    if (f.error() != QFileDevice::NoError) return Outcome::io("cannot read " + path + ": " + f.errorString().toStdString());
+    if (f.error() != QFileDevice::NoError) return Outcome::io(unreadable());
     return Outcome::ok();
 }
 

@@ -1,16 +1,20 @@
 #include "settingsfiles.h"
 
 #include <cmath>
+#include <filesystem>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "numbertext.h"
+#include "recordcheck.h"
 #include "recordfile.h"
 #include "textvalue.h"
 
 namespace quorvel {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string filepath(const std::string& folder, const char* name) {
     return folder.empty() ? std::string(name) : folder + "/" + name;
@@ -97,25 +101,50 @@ void applywindow(const SettingsRec& rec, SettingsForm& form) {
     form.setgeometry(visible ? stored : GRAPHICS_WINDOW_FIRST);
 }
 
-/// quorvel_g: back up "orrag.ini", import "orra.ini" on the first run, read.
-Outcome readgraphicsfile(const Folders& folders, SettingsBytes& bytes) {
-    const std::string& folder = folders.settings;
-    const std::string own = filepath(folder, GRAPHICS_SETTINGS_FILE);
-    // A backup that cannot be written costs nothing now; the settings still load.
-    if (copyfile(own, filepath(folder, GRAPHICS_BACKUP_FILE)).fault == FAULT_FILE_NOT_FOUND) {
-        const std::string viewer = filepath(folders.viewersettings, QUORVEL_SETTINGS_FILE);
-        if (Outcome read = readrecordfile(viewer, bytes); !read.done()) return read;
-        copyfile(viewer, own);  // where the folder is read-only, the record read serves
-        return Outcome::ok();
-    }
-    return readrecordfile(own, bytes);
+/// What a start says of a record no save writes, kept aside as NAME.bad.
+std::string outofrange(const std::string& path, const std::string& field, bool keptaside) {
+    return "The settings file '" + path + "' holds values out of range (the " + field +
+           "); the defaults are used." + (keptaside ? " It is kept as '" + path + ".bad'." : "");
 }
 
-Outcome readviewerfile(const std::string& folder, SettingsBytes& bytes) {
+/// Reads a record that a save of ours could have written. A record that
+/// fails its checks is read as the all-zero record of a first start; own
+/// says whether the file is this program's, set aside as NAME.bad.
+Outcome readsoundrecord(const std::string& path, bool own, SettingsBytes& bytes, std::string& notice) {
+    if (Outcome read = readrecordfile(path, bytes); !read.done()) return read;
+    const auto field = unsavedfield(decoderecord(bytes));
+    if (!field) return Outcome::ok();
+    bytes.fill(0);
+    std::error_code failed;
+    if (own) fs::rename(path, path + ".bad", failed);
+    notice = outofrange(path, *field, own && !failed);
+    return Outcome{OutcomeKind::inputfault, notice};
+}
+
+bool missing(const Outcome& read) { return read.fault == FAULT_FILE_NOT_FOUND; }
+
+/// quorvel_g: read "orrag.ini" and back it up when sound, else import
+/// "orra.ini" on the first run; without either, the defaults of a first start.
+Outcome readgraphicsfile(const Folders& folders, SettingsBytes& bytes, SettingsState& state) {
+    const std::string own = filepath(folders.settings, GRAPHICS_SETTINGS_FILE);
+    const Outcome read = readsoundrecord(own, true, bytes, state.notice);
+    // A backup that cannot be written costs nothing now; the settings still load.
+    if (read.done()) copyfile(own, filepath(folders.settings, GRAPHICS_BACKUP_FILE));
+    if (!missing(read)) return read.kind == OutcomeKind::inputfault ? Outcome::ok() : read;
+    const std::string viewer = filepath(folders.viewersettings, QUORVEL_SETTINGS_FILE);
+    const Outcome imported = readsoundrecord(viewer, false, bytes, state.notice);
+    if (imported.done()) copyfile(viewer, own);  // where the folder is read-only, the record read serves
+    state.firststart = missing(imported);
+    return imported.kind == OutcomeKind::io && !missing(imported) ? imported : Outcome::ok();
+}
+
+Outcome readviewerfile(const std::string& folder, SettingsBytes& bytes, SettingsState& state) {
     const std::string path = filepath(folder, QUORVEL_SETTINGS_FILE);
     bytes.fill(0);
-    Outcome read = readrecordfile(path, bytes);
-    if (read.fault != FAULT_FILE_NOT_FOUND) return read;
+    const Outcome read = readsoundrecord(path, true, bytes, state.notice);
+    if (read.kind != OutcomeKind::io) return Outcome::ok();
+    if (!missing(read)) return read;
+    state.firststart = true;
     replacefile(path, "");  // the empty file of a first run, where the folder allows
     return Outcome::ok();
 }
@@ -161,7 +190,10 @@ Outcome loadsettings(Program program, const Folders& folders, SettingsForm& form
                      SettingsState& state, ObsInput& obs, ViewOpts& view, StyleOpts& style) {
     SettingsBytes bytes{};
     const bool g = program == Program::quorvel_g;
-    if (Outcome read = g ? readgraphicsfile(folders, bytes) : readviewerfile(folders.settings, bytes); !read.done())
+    state.notice.clear();
+    state.firststart = false;
+    if (Outcome read = g ? readgraphicsfile(folders, bytes, state) : readviewerfile(folders.settings, bytes, state);
+        !read.done())
         return read;
     applyrecord(program, decoderecord(bytes), form, state, obs, view, style);
     return Outcome::ok();
@@ -180,16 +212,11 @@ void applyrecord(Program program, const SettingsRec& rec, SettingsForm& form, Se
     if (g) applystyle(rec, form, style);
 }
 
-std::string startupmessage(Program program, int fault, int loadstep) {
-    if (program == Program::quorvel) {
-        if (fault == FAULT_FILE_NOT_FOUND)
-            return "File 'orra.ini' or 'orraold.ini is missing from the program folder.  The program cannot run.";
-        return "ERROR " + std::to_string(fault) + " occurred in subroutine f1 load.  The program cannot run.";
-    }
-    if (fault == FAULT_FILE_NOT_FOUND)
-        return "File 'orra.ini' or 'orrag.ini is missing from the program folder.  The program cannot run.";
-    return "Line = " + std::to_string(loadstep) + "   ERROR " + std::to_string(fault) +
-           " occurred in subroutine f1 load.  The program cannot run.";
+std::string startupmessage(const Outcome& failure) {
+    const std::string why = failure.message.empty()
+                                ? "ERROR " + std::to_string(failure.fault) + " occurred while reading the settings"
+                                : failure.message;
+    return why + ".  The program cannot run.";
 }
 
 namespace {

@@ -25,13 +25,13 @@ struct SettingsState {
     SettingsRec rec;   ///< as read; the fields the program does not own pass through its saves
     float inilat = 0;  ///< latitude as last loaded or saved, degrees
     float inilong = 0; ///< longitude as last loaded or saved, degrees, east negative
+    bool firststart = false;  ///< no settings file was found: the defaults of a first start
+    std::string notice;       ///< what the start says once of a file it did not use, else empty
 };
 
 /// Where quorvel_g's window opens when no stored place of it is usable, twips.
 inline constexpr TwipsRect GRAPHICS_WINDOW_FIRST{300, 100, 12900, 11100};
 
-/// What quorvel_g writes at offset 10: a record without it holds no style.
-inline constexpr int16_t GRAPHICS_RECORD_MARK = 100;
 
 /// The design's style panel: the five size texts, "Equator" and "Axes"
 /// checked, the design's colours.
@@ -48,18 +48,21 @@ const char* settingsfilename(Program program);
 /// run imports "orra.ini" from folders.viewersettings) and sets the record,
 /// the module values and the window's fields and check boxes.
 ///
-/// Returns done, or an I/O outcome whose fault number the start-up message
-/// shows (startupmessage; the program then ends): 53 when quorvel_g finds
-/// neither "orrag.ini" nor "orra.ini", 70 or 57 when a file cannot be read.
+/// Returns done, or the I/O outcome of a file that exists and cannot be read
+/// (startupmessage; the program then ends).
 ///
 /// Notes:
-/// 1. quorvel without "orra.ini" starts from an all-zero record (it creates
-///    the empty file where it can).
-/// 2. quorvel_g first copies "orrag.ini" to "orragold.ini"; on its first run
-///    it takes "orra.ini" as its "orrag.ini".
-/// 3. A stored quorvel_g window that would be invisible opens at left 300,
+/// 1. Without any settings file a program starts from the all-zero record
+///    (quorvel_g with the design's style) and sets state.firststart; quorvel
+///    creates the empty file where it can.
+/// 2. A record that no save writes (unsavedfield) is not used: the program
+///    starts as in note 1, its own file is renamed NAME.bad, and
+///    state.notice says so once.
+/// 3. quorvel_g copies a sound "orrag.ini" to "orragold.ini"; on its first
+///    run it takes "orra.ini" as its "orrag.ini".
+/// 4. A stored quorvel_g window that would be invisible opens at left 300,
 ///    top 100, width 12900, height 11100 twips.
-/// 4. A record quorvel_g never wrote (offset 10 is not 100: quorvel's file,
+/// 5. A record quorvel_g never wrote (offset 10 is not 100: quorvel's file,
 ///    an empty file) gives quorvel_g the design's style, and its place, zone
 ///    and options as usual.
 Outcome loadsettings(Program program, const Folders& folders, SettingsForm& form,
@@ -70,10 +73,11 @@ Outcome loadsettings(Program program, const Folders& folders, SettingsForm& form
 void applyrecord(Program program, const SettingsRec& rec, SettingsForm& form, SettingsState& state,
                  ObsInput& obs, ViewOpts& view, StyleOpts& style);
 
-/// The message and title of a start-up failure; loadstep counts quorvel_g's
-/// start-up steps.
-std::string startupmessage(Program program, int fault, int loadstep);
+/// The message of a start-up failure: the outcome's sentence, then that the
+/// program cannot run.
+std::string startupmessage(const Outcome& failure);
 inline constexpr const char* STARTUP_MESSAGE_TITLE = "File Error";
+inline constexpr const char* SETTINGS_NOTICE_TITLE = "Settings";
 
 /// Reads the window's fields, updates the record and replaces the settings
 /// file. Returns done; an input fault when a value does not fit its field,

@@ -30,6 +30,9 @@
 namespace quorvel {
 
 inline constexpr size_t SETTINGS_RECORD_SIZE = 168;
+
+/// What quorvel_g writes at offset 10: a record without it holds no style.
+inline constexpr int16_t GRAPHICS_RECORD_MARK = 100;
 using SettingsBytes = std::array<uint8_t, SETTINGS_RECORD_SIZE>;
 
 struct SettingsRec {

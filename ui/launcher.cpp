@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "runtimefault.h"
 
 namespace quorvel {
 namespace {
@@ -61,26 +60,22 @@ SplitCommand splitcommand(const std::string& line, const std::optional<std::stri
     return s;
 }
 
-int32_t launch(ShellService& shell, std::string& command, int32_t show,
-               const std::optional<std::string>& folder) {
+Outcome launch(ShellService& shell, std::string& command, const std::optional<std::string>& folder) {
     const SplitCommand s = splitcommand(command, folder);
     command = s.command;
-    const int32_t result = shell.open(s.file, s.parameters, s.folder, show);
-    if (result < 32) shell.startprogram(command, s.folder, show);
-    return result;
+    if (shell.open(s.file, s.parameters, s.folder).done()) return Outcome::ok();
+    return shell.startprogram(command, s.folder);
 }
 
-int32_t DesktopShell::open(const std::string& file, const std::string& parameters,
-                                   const std::string& folder, int32_t) {
-    constexpr int32_t FILE_NOT_FOUND = 2, ACCESS_DENIED = 5, NO_ASSOCIATION = 31, DONE = 42;
+Outcome DesktopShell::open(const std::string& file, const std::string& parameters, const std::string& folder) {
     const QDir base(folder.empty() ? QDir::currentPath() : QString::fromStdString(folder));
     const QFileInfo info(base, QString::fromStdString(file));
-    if (!info.exists()) return FILE_NOT_FOUND;
+    if (!info.exists()) return Outcome::io(file + " was not found", FAULT_FILE_NOT_FOUND);
     if (info.isFile() && isprogramfile(info)) {
-        if (!info.isExecutable()) return ACCESS_DENIED;
+        if (!info.isExecutable()) return Outcome::io(notrunnable(info), FAULT_PERMISSION_DENIED);
         const QStringList args = QProcess::splitCommand(QString::fromStdString(parameters));
-        return QProcess::startDetached(info.absoluteFilePath(), args, base.absolutePath()) ? DONE
-                                                                                           : NO_ASSOCIATION;
+        if (QProcess::startDetached(info.absoluteFilePath(), args, base.absolutePath())) return Outcome::ok();
+        return Outcome::io(file + " could not be started");
     }
     // The opener may run as long as the document's viewer: its end is watched, not awaited.
     auto* opener = new QProcess(QCoreApplication::instance());
@@ -89,7 +84,7 @@ int32_t DesktopShell::open(const std::string& file, const std::string& parameter
     opener->start();
     if (!opener->waitForStarted()) {
         delete opener;
-        return NO_ASSOCIATION;
+        return Outcome::io(opener_ + " was not found");
     }
     const std::string path = info.absoluteFilePath().toStdString(), name = info.fileName().toStdString();
     QObject::connect(opener, &QProcess::finished, opener,
@@ -100,18 +95,19 @@ int32_t DesktopShell::open(const std::string& file, const std::string& parameter
                                 " ended with status " + std::to_string(code) +
                                 "). Install a PDF viewer, or open the file yourself: " + path);
                      });
-    return DONE;
+    return Outcome::ok();
 }
 
-void DesktopShell::startprogram(const std::string& commandline, const std::string& folder, int32_t) {
+Outcome DesktopShell::startprogram(const std::string& commandline, const std::string& folder) {
     QStringList parts = QProcess::splitCommand(QString::fromStdString(commandline));
-    if (parts.isEmpty()) throw RuntimeFault(53, "nothing to start");
+    if (parts.isEmpty()) return Outcome::io("nothing to start", FAULT_FILE_NOT_FOUND);
     const QString program = parts.takeFirst();
     const QFileInfo info(folder.empty() ? QDir::current() : QDir(QString::fromStdString(folder)), program);
-    if (!info.exists()) throw RuntimeFault(53, program.toStdString() + " was not found");
-    if (info.isFile() && !info.isExecutable()) throw RuntimeFault(5, notrunnable(info));
+    if (!info.exists()) return Outcome::io(program.toStdString() + " was not found", FAULT_FILE_NOT_FOUND);
+    if (info.isFile() && !info.isExecutable()) return Outcome::io(notrunnable(info), FAULT_PERMISSION_DENIED);
     if (!QProcess::startDetached(info.absoluteFilePath(), parts))
-        throw RuntimeFault(5, program.toStdString() + " could not be started");
+        return Outcome::io(program.toStdString() + " could not be started");
+    return Outcome::ok();
 }
 
 }  // namespace quorvel

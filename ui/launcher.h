@@ -2,10 +2,11 @@
 // from a command line: the shell's way, with a plain program start as fallback.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+
+#include "outcome.h"
 
 namespace quorvel {
 
@@ -32,24 +33,22 @@ class ShellService {
 public:
     virtual ~ShellService() = default;
     /// Opens a document with its application or starts a program, without
-    /// waiting; returns a result greater than 32 for success, else a code:
-    /// 2 file not found, 5 a program that may not be run, 31 no application
-    /// for the document.
-    virtual int32_t open(const std::string& file, const std::string& parameters,
-                                 const std::string& folder, int32_t show) = 0;
+    /// waiting. Returns done, or an I/O outcome: FAULT_FILE_NOT_FOUND when
+    /// the file is not there, FAULT_PERMISSION_DENIED for a program that may
+    /// not be run, FAULT_DEVICE_IO when nothing opens the document.
+    virtual Outcome open(const std::string& file, const std::string& parameters, const std::string& folder) = 0;
     /// The plain program start of a whole command line, its program looked
-    /// for in folder (the current folder when empty); throws RuntimeFault
-    /// (53 when the program is not found, 5 when it may not be run) when it
-    /// cannot start it.
-    virtual void startprogram(const std::string& commandline, const std::string& folder, int32_t show) = 0;
+    /// for in folder (the current folder when empty). Returns done, or an I/O
+    /// outcome: FAULT_FILE_NOT_FOUND when the program is not there,
+    /// FAULT_PERMISSION_DENIED when it may not be run, FAULT_DEVICE_IO when
+    /// it did not start.
+    virtual Outcome startprogram(const std::string& commandline, const std::string& folder) = 0;
 };
 
-/// Hands a command line to the shell; returns the shell's result (greater
-/// than 32 means success). When the shell fails, the command line is started
-/// as a program, whose failure throws RuntimeFault to the caller.
-/// command is rewritten without its quotes when it starts with one.
-int32_t launch(ShellService& shell, std::string& command, int32_t show,
-               const std::optional<std::string>& folder = {});
+/// Hands a command line to the shell. When the shell fails, the command line
+/// is started as a program, whose outcome is returned. command is rewritten
+/// without its quotes when it starts with one.
+Outcome launch(ShellService& shell, std::string& command, const std::optional<std::string>& folder = {});
 
 /// The shell of this desktop: the document opener (xdg-open) for documents,
 /// a detached process for programs (a file that starts with an ELF header or
@@ -57,9 +56,8 @@ int32_t launch(ShellService& shell, std::string& command, int32_t show,
 class DesktopShell : public ShellService {
 public:
     explicit DesktopShell(std::string opener = "xdg-open") : opener_(std::move(opener)) {}
-    int32_t open(const std::string& file, const std::string& parameters,
-                         const std::string& folder, int32_t show) override;
-    void startprogram(const std::string& commandline, const std::string& folder, int32_t show) override;
+    Outcome open(const std::string& file, const std::string& parameters, const std::string& folder) override;
+    Outcome startprogram(const std::string& commandline, const std::string& folder) override;
     /// Told, once the window's events run again, when the opener ended
     /// without opening a document it had accepted.
     std::function<void(const std::string& message)> failed;

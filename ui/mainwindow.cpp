@@ -7,12 +7,7 @@
 #include <QWindow>
 
 #include "controls.h"
-#include "runtimefault.h"
 #include "twips.h"
-
-#ifndef QUORVEL_VERSION
-#define QUORVEL_VERSION "2.0.1"
-#endif
 
 namespace quorvel {
 namespace {
@@ -96,32 +91,12 @@ void MainWindow::wireevents() {
 }
 
 void MainWindow::Form_Load() {
-    try {
-        lblalter_->hide();
-        results_[ResultLabel::lbljd]->hide();
-        results_[ResultLabel::lblsid]->hide();
-        lblver_->setText("Version " QUORVEL_VERSION);
-        lblauthor_->setText(CREDIT);
-        settextcolour(lblauthor_, CREDIT_GREY);
-        settextcolour(lblver_, CREDIT_GREY);
-        for (const char* name : {"lblsunpos", "lblalt", "lblaz", "lblsundecstr", "lblsunrastr", "Label9", "Label14",
-                                 "Label15", "Label16", "Label23", "lblbo", "lblntilt", "lbllosun", "lblp", "lblcarrot"})
-            settextcolour(findChild<QLabel*>(name), RESULT_BROWN);
-        fillclock();
-        results_[ResultLabel::lblntilt]->setToolTip(TILT_TOOLTIP);
-        const Outcome loaded = loadsettings(Program::quorvel, services_.folders, *this, settings,
-                                            routine.state.obs, routine.state.view, style_);
-        if (!loaded.done()) {
-            services_.messages.showmessage(STARTUP_MESSAGE_TITLE, startupmessage(Program::quorvel, loaded.fault, 0));
-            services_.end.endprogram();
-            return;
-        }
-        showmount();
-        QCoreApplication::processEvents();
-    } catch (const RuntimeFault& e) {
-        services_.messages.showmessage(STARTUP_MESSAGE_TITLE, startupmessage(Program::quorvel, e.number, 0));
-        services_.end.endprogram();
-    }
+    for (const char* name : {"lblsunpos", "lblalt", "lblaz", "lblsundecstr", "lblsunrastr", "Label9", "Label14",
+                             "Label15", "Label16", "Label23", "lblbo", "lblntilt", "lbllosun", "lblp", "lblcarrot"})
+        settextcolour(findChild<QLabel*>(name), RESULT_BROWN);
+    results_[ResultLabel::lblntilt]->setToolTip(TILT_TOOLTIP);
+    if (!startup(Program::quorvel, CREDIT)) return;
+    QCoreApplication::processEvents();
 }
 
 void MainWindow::draw() {
@@ -135,18 +110,15 @@ void MainWindow::draw() {
 
 void MainWindow::butdraw_Click() {
     draw();
-    report(SAVE_MESSAGE_TITLE, writeini(Program::quorvel, services_.folders, *this, settings, routine.state.obs,
-                                        routine.state.view, style_));
+    savesettings(Program::quorvel);
 }
 
 void MainWindow::Command2_Click() {
     std::string command = "quorvel_g";
-    try {
-        launch(services_.shell, command, 1, services_.folders.program);
-    } catch (const RuntimeFault& e) {
-        services_.messages.showmessage("Graphics", "The graphics program quorvel_g could not be started from " + services_.folders.program + ": " +
-                                                       std::string(e.what()) + ".");
-    }
+    const Outcome started = launch(services_.shell, command, services_.folders.program);
+    if (!started.done())
+        services_.messages.showmessage("Graphics", "The graphics program quorvel_g could not be started from " +
+                                                       services_.folders.program + ": " + started.message + ".");
 }
 
 void MainWindow::cmdhelp_Click() { openhelp("helpqv.pdf"); }

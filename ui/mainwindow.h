@@ -28,9 +28,7 @@ private:
     void wireevents();
     void exposed();
 
-    QLabel *lblver_ = nullptr, *lblauthor_ = nullptr;
     QPushButton *butdraw_ = nullptr, *command2_ = nullptr, *cmdhelp_ = nullptr, *cmdmeasure_ = nullptr;
-    StyleOpts style_;  // quorvel has no presentation style; its record fields pass through
     bool watching_ = false;
     bool redrawqueued_ = false;
 };

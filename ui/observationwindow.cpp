@@ -6,7 +6,6 @@
 
 #include "measurewindow.h"
 #include "readout.h"
-#include "runtimefault.h"
 #include "twips.h"
 
 namespace quorvel {
@@ -146,18 +145,53 @@ void ObservationWindow::report(const char* title, const Outcome& outcome) {
     if (!outcome.done()) services_.messages.showmessage(title, outcome.message);
 }
 
+bool ObservationWindow::startup(Program program, const char* credit) {
+    lblalter_->hide();
+    results_[ResultLabel::lbljd]->hide();
+    results_[ResultLabel::lblsid]->hide();
+    lblver_->setText("Version " QUORVEL_VERSION);
+    lblauthor_->setText(credit);
+    settextcolour(lblauthor_, CREDIT_GREY);
+    settextcolour(lblver_, CREDIT_GREY);
+    fillclock();
+    const Outcome loaded = loadsettings(program, services_.folders, *this, settings, routine.state.obs,
+                                        routine.state.view, styleopts);
+    if (!loaded.done()) {
+        services_.messages.showmessage(STARTUP_MESSAGE_TITLE, startupmessage(loaded));
+        services_.end.endprogram();
+        return false;
+    }
+    if (!settings.notice.empty()) services_.messages.showmessage(SETTINGS_NOTICE_TITLE, settings.notice);
+    showmount();
+    return true;
+}
+
+void ObservationWindow::savesettings(Program program) {
+    if (title_.isEmpty()) title_ = windowTitle();
+    const Outcome saved =
+        writeini(program, services_.folders, *this, settings, routine.state.obs, routine.state.view, styleopts);
+    const bool unwritable = saved.kind == OutcomeKind::io;
+    // A value the record cannot hold is the user's to correct, each time; a
+    // folder that takes no file is said once.
+    if (!saved.done() && !(unwritable && savefailed_)) services_.messages.showmessage(SAVE_MESSAGE_TITLE, saved.message);
+    if (unwritable) savefailed_ = true;
+    if (saved.done()) savefailed_ = false;
+    setWindowTitle(savefailed_ ? title_ + " (settings not saved)" : title_);
+}
+
 void ObservationWindow::openhelp(const std::string& document) {
     std::string command = document;
-    try {
-        launch(services_.shell, command, 1, services_.folders.documents);
-    } catch (const RuntimeFault& e) {
-        if (e.number == 53)
-            services_.messages.showmessage("File Error", "File '" + document +
-                                                             "' is missing from the program folder.   Help cannot open.");
-        else
-            services_.messages.showmessage("Help Error", "ERROR " + std::to_string(e.number) +
-                " occurred in HELP.  HELP needs Adobe Acrobat reader installed.   Please go to Adobe site for a free download.");
+    const std::string& folder = services_.folders.documents;
+    const Outcome opened = launch(services_.shell, command, folder);
+    if (opened.done()) return;
+    if (opened.fault == FAULT_FILE_NOT_FOUND) {
+        services_.messages.showmessage("File Error", "File '" + document + "' is missing from " + folder +
+                                                         ".   Help cannot open.");
+        return;
     }
+    services_.messages.showmessage("Help Error", "No document viewer could open '" + document +
+        "'. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the "
+        "file yourself: " + folder + "/" + document);
 }
 
 void ObservationWindow::pic1_MouseMove(double x, double y) {

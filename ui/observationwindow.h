@@ -66,6 +66,7 @@ public:
 
     DrawRoutine routine;      ///< module state of the redraws
     SettingsState settings;   ///< the settings record of this run
+    StyleOpts styleopts;      ///< the presentation style (quorvel's record fields pass through)
     int redraws = 0;          ///< redraws run, by any cause
     PictureBox* pic1 = nullptr;
 
@@ -83,6 +84,13 @@ protected:
     QLabel* result(ResultLabel label, QLabel* widget);
     /// Shows what went wrong, if anything, in a message box titled title.
     void report(const char* title, const Outcome& outcome);
+    /// The start both programs share: the version and credit lines, the
+    /// clock, the settings (a file that cannot be read ends the program, one
+    /// that was set aside is reported once). False when the program ends.
+    bool startup(Program program, const char* credit);
+    /// Saves the settings after a redraw. A file that cannot be written is
+    /// reported once a run; the window's title says so until a save succeeds.
+    void savesettings(Program program);
     /// The events of the inputs: changes show the notice, Enter in a field
     /// presses the default button, the mount pair excludes itself.
     void wireinputs(QPushButton* defaultbutton);
@@ -109,6 +117,9 @@ protected:
     QtClipboard systemclipboard_;
     Clipboard& clipboard() { return services_.clipboard ? *services_.clipboard : systemclipboard_; }
     QFrame* shape6_ = nullptr;  ///< the tilt's frame, where the window has one
+    QLabel *lblver_ = nullptr, *lblauthor_ = nullptr;
+    QString title_;             ///< the window's title while its settings save
+    bool savefailed_ = false;   ///< a save failed this run and was reported
     QPushButton* command1_ = nullptr;
     int16_t altazbusy_ = 0, equatbusy_ = 0;
 };

@@ -121,11 +121,30 @@ private slots:
         QVERIFY2(mount.isEmpty(), qPrintable(mount));
     }
 
-    void neitherfile() {
+    // A new user's first start, without any settings file: the design's
+    // style, no message, the graphics-ready view drawn and saved at once.
+    // A record of noise is said once and set aside; the backup stays as it was.
+    void firststartandnoise() {
+        {
+            Rig rig;
+            QVERIFY(rig.shown());
+            QTRY_COMPARE(rig.f1->redraws, 1);
+            QCOMPARE(rig.messages.shown, Shown{});
+            QCOMPARE(rig.end.ends, 0);
+            QCOMPARE(rig.texts(), (QStringList{"500", "15", "10", "30", "14"}));
+            QCOMPARE(rig.file("orrag.ini").size(), 168);
+        }
         Rig rig;
-        QCOMPARE(rig.messages.shown, (Shown{{"File Error",
-                 "File 'orra.ini' or 'orrag.ini is missing from the program folder.  The program cannot run."}}));
-        QCOMPARE(rig.end.ends, 1);
+        const QByteArray noise = QByteArray(168, '\x5a'), backup = recordbytes(stylerecord());
+        rig.writefile("orrag.ini", noise);
+        rig.writefile("orragold.ini", backup);
+        rig.start();
+        QCOMPARE(rig.messages.shown.size(), size_t(1));
+        QCOMPARE(rig.messages.shown[0].first, std::string("Settings"));
+        QCOMPARE(rig.end.ends, 0);
+        QCOMPARE(rig.texts(), (QStringList{"500", "15", "10", "30", "14"}));
+        QCOMPARE(rig.file("orragold.ini"), backup);
+        QCOMPARE(rig.file("orrag.ini.bad"), noise);
     }
 
     // A user's session, each step stored (sessions/quorvel_g.txt): the first

@@ -91,6 +91,7 @@ struct Scenario {
     std::map<CheckBox, int> clicked = {};           ///< set after the start
     std::function<void(Session&)> more = nullptr;   ///< anything else changed before the save
     std::optional<std::string> viewerfile = {};     ///< quorvel's "orra.ini" beside quorvel_g's
+    std::optional<std::string> backup = {};         ///< quorvel_g's "orragold.ini" before the start
 };
 
 /// A quorvel_g file whose maximized window was last at r (twips).
@@ -111,7 +112,12 @@ std::vector<Scenario> scenarios() {
     style.drift = 1, style.winstate = 2, style.labelinterval = 30, style.markinterval = -5, style.fontsize = 14;
     style.gridspacing = 15, style.diameter = 500, style.sunequator = 1, style.reserved10 = GRAPHICS_RECORD_MARK;
     style.diskcolour = 0x00C0FF, style.axiscolour = 0x123456;
+    // Noise in every field no save checks: offset 10, the style, the colours.
     std::string zoned = randombytes(SETTINGS_RECORD_SIZE, 7);
+    zoned.replace(0, 10, bytesof(viewerrecord()).substr(0, 10));
+    zoned.replace(10, 2, std::string(2, '\0'));
+    zoned.replace(12, 14, std::string("\x01\x00\x01\x00\x00\x00\x02\x00\x01\x00\x00\x00\x07\x00", 14));
+    zoned.replace(36, 4, std::string("\x01\x00\x02\x00", 4));
     zoned.replace(40, 4, std::string("\x1e\x00\x07\x00", 4));  // 30 minutes of a zone of 7 hours
     const std::string plain = bytesof(viewerrecord());
     auto zone = [](int16_t hours, int16_t minutes, int16_t tag) {  // minutes kept for the zone of tag hours
@@ -144,12 +150,13 @@ std::vector<Scenario> scenarios() {
         {"graphics_style_typed", G, bytesof(style),
          {{T::txtlabint, " 45"}, {T::txtangint, "12.9"}, {T::txtfont, "-2,5"}, {T::txtgspace, " -3.5"},
           {T::txtdia, "1e3"}, {T::txtlat, "95"}}, {{B::chkaxes, 1}}},
-        {"graphics_own_fields_over_noise", G, randombytes(SETTINGS_RECORD_SIZE, 3), {}, {{B::chkaxes, 2}},
+        {"viewer_noise_set_aside", Q, randombytes(SETTINGS_RECORD_SIZE, 5)},
+        {"graphics_noise_set_aside_its_backup_kept", G, randombytes(SETTINGS_RECORD_SIZE, 3), {}, {{B::chkaxes, 2}},
          [](Session& s) {
              s.form.state = 1;
              s.form.geom = {-100, 50, 9000, 7000};
              s.style.arrowcolour = 0x123456;
-         }},
+         }, std::nullopt, bytesof(style)},
         {"graphics_grayed_states", G, bytesof(grayed)},
         {"graphics_short_file", G, bytesof(style).substr(0, 41), {{T::txtdia, "big"}}},
         {"graphics_refuses_diameter_32768", G, plain, {{T::txtdia, "32768"}}},
@@ -157,6 +164,7 @@ std::vector<Scenario> scenarios() {
         {"graphics_first_run_imports_the_viewer_file", G, std::nullopt, {{T::txtdia, "720"}}, {}, nullptr,
          plain + "trailing bytes"},
         {"graphics_without_either_file", G, std::nullopt},
+        {"graphics_imports_noise_as_defaults", G, std::nullopt, {}, {}, nullptr, randombytes(SETTINGS_RECORD_SIZE, 9)},
         {"viewer_file_is_a_folder", Q, FOLDER},
         {"graphics_file_is_a_folder", G, FOLDER},
         // Where a window stored as maximized reopens: kept when a screen shows enough of it.
@@ -210,7 +218,8 @@ std::string start(Session& s, const char* label) {
     const Outcome loaded = s.load();
     std::string out = std::string(label) + " start: " + joined(s.form.calls) + "\n";
     if (!loaded.done()) return out + "failed, fault " + std::to_string(loaded.fault) + ": " + loaded.message + "\n";
-    return out + label + " read: " + valuesof(s) + "\n";
+    if (!s.state.notice.empty()) out += "notice: " + s.state.notice + "\n";
+    return out + label + " read: " + valuesof(s) + (s.state.firststart ? "  (first start)" : "") + "\n";
 }
 
 /// The whole transcript of a scenario run in folder.
@@ -219,8 +228,10 @@ std::string run(const Scenario& c, const std::string& folder) {
     if (c.file == FOLDER) fs::create_directory(file);
     else if (c.file) writeall(file, *c.file);
     if (c.viewerfile) writeall(folder + "/orra.ini", *c.viewerfile);
+    if (c.backup) writeall(folder + "/orragold.ini", *c.backup);
     Session first{c.program, folder};
     std::string out = start(first, "first");
+    if (c.backup) out += readall(folder + "/orragold.ini") == *c.backup ? "backup unchanged\n" : "backup replaced\n";
     if (out.find("failed") != std::string::npos) return out + listing(folder);
     for (const auto& [box, text] : c.typed) first.form.texts[box] = text;
     for (const auto& [box, v] : c.clicked) first.form.states[box] = v;
@@ -261,12 +272,6 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, StoredScenario, testing::ValuesIn(scenarios(
 TEST_F(SettingsFilesTest, SettingsLiveBesideTheProgramOrInTheConfigurationFolder) {
     EXPECT_EQ(settingsfolder(folder, "orra.ini", "/config"), folder);
     EXPECT_EQ(settingsfolder(folder + "/gone", "orra.ini", "/config"), "/config");
-}
-
-TEST_F(SettingsFilesTest, StartUpFaults) {
-    EXPECT_EQ(startupmessage(Program::quorvel, 57, 0), "ERROR 57 occurred in subroutine f1 load.  The program cannot run.");
-    EXPECT_EQ(startupmessage(Program::quorvel_g, 70, 6),
-              "Line = 6   ERROR 70 occurred in subroutine f1 load.  The program cannot run.");
 }
 
 /// A save that the file system refuses: the folder is left as it was and the

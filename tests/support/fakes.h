@@ -12,24 +12,22 @@
 #include "launcher.h"
 #include "platform.h"
 #include "recorders.h"
-#include "runtimefault.h"
 
 namespace quorvel::test {
 
-/// The shell answers `result`; the program start throws `startfault` when not 0.
+/// The shell answers `result`; the program start answers `startfault` (done when 0).
 struct FakeShell : ShellService {
-    int32_t result = 42;
+    int result = 0;      ///< the fault the shell answers with; 0 for done
     int startfault = 0;
-    std::vector<std::vector<std::string>> calls;  ///< file, parameters, folder, show
+    std::vector<std::vector<std::string>> calls;  ///< file, parameters, folder
     std::vector<std::string> started;
-    int32_t open(const std::string& file, const std::string& params, const std::string& folder,
-                         int32_t show) override {
-        calls.push_back({file, params, folder, std::to_string(show)});
-        return result;
+    Outcome open(const std::string& file, const std::string& params, const std::string& folder) override {
+        calls.push_back({file, params, folder});
+        return result ? Outcome::io("not opened", result) : Outcome::ok();
     }
-    void startprogram(const std::string& line, const std::string&, int32_t) override {
+    Outcome startprogram(const std::string& line, const std::string&) override {
         started.push_back(line);
-        if (startfault != 0) throw RuntimeFault(startfault, line + " not started");
+        return startfault ? Outcome::io(line + " not started", startfault) : Outcome::ok();
     }
 };
 

@@ -49,25 +49,22 @@ TEST(SplitCommandTest, Splits) {
 }
 
 // The quote-stripped line is handed to the shell in its parts; only a shell
-// result below 32 starts it as a program, whose fault reaches the caller. The
-// shell's result is returned either way.
+// that fails starts it as a program, whose outcome is returned.
 TEST(LaunchTest, ShellFirstThenTheProgramStart) {
-    const struct { int32_t result; int startfault; } rows[] = {{0, 0}, {2, 0}, {31, 0}, {32, 0}, {33, 0}, {42, 0}, {2, 53}};
+    const struct { int shellfault, startfault; } rows[] = {{0, 0}, {FAULT_FILE_NOT_FOUND, 0}, {FAULT_DEVICE_IO, 0},
+                                                           {FAULT_FILE_NOT_FOUND, FAULT_FILE_NOT_FOUND}};
     for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << "shell result " << r.result << ", start fault " << r.startfault);
+        SCOPED_TRACE(testing::Message() << "shell fault " << r.shellfault << ", start fault " << r.startfault);
         test::FakeShell shell;
-        shell.result = r.result;
+        shell.result = r.shellfault;
         shell.startfault = r.startfault;
         std::string command = "\"/opt/my tools/quorvel_g\" -v";
-        if (r.startfault) {
-            EXPECT_THROW(launch(shell, command, 1, std::string("/opt/quorvel")), RuntimeFault);
-        } else {
-            EXPECT_EQ(launch(shell, command, 1), r.result);
-        }
+        const std::optional<std::string> folder = r.startfault ? std::optional<std::string>("/opt/quorvel") : std::nullopt;
+        EXPECT_EQ(launch(shell, command, folder).fault, r.startfault);
         EXPECT_EQ(command, "/opt/my tools/quorvel_g -v");
-        const std::string folder = r.startfault ? "/opt/quorvel" : "/opt/my tools";
-        EXPECT_EQ(shell.calls, (std::vector<std::vector<std::string>>{{"/opt/my tools/quorvel_g", "-v", folder, "1"}}));
-        EXPECT_EQ(shell.started.size(), r.result < 32 ? 1u : 0u);
+        EXPECT_EQ(shell.calls, (std::vector<std::vector<std::string>>{
+                                   {"/opt/my tools/quorvel_g", "-v", folder.value_or("/opt/my tools")}}));
+        EXPECT_EQ(shell.started.size(), r.shellfault ? 1u : 0u);
     }
 }
 
