@@ -1,0 +1,169 @@
+#include "spotmodel.h"
+
+#include <algorithm>
+
+#include "grouping.h"
+#include "spotgrow.h"
+
+namespace quorvel {
+namespace {
+
+Outcome nospot(int32_t id) { return Outcome::input("there is no spot " + std::to_string(id)); }
+Outcome nogroup(int32_t id) { return Outcome::input("there is no group " + std::to_string(id)); }
+
+/// Drops the choices of groups that lost their last spot.
+void prunechoices(SpotSurvey& s) {
+    std::erase_if(s.choices, [&](const GroupChoice& c) { return !hasgroup(s, c.group); });
+}
+
+/// The group a new spot joins when none is named: the spot it lies in, else the nearest within the distance.
+int32_t nearestgroup(const SpotSurvey& s, const Spot& added, int64_t pixel, double groupdeg) {
+    for (const Spot& other : s.spots)
+        if (std::find(other.pixels.begin(), other.pixels.end(), pixel) != other.pixels.end()) return other.group;
+    int32_t group = 0;
+    double best = groupdeg;
+    for (const Spot& other : s.spots) {
+        const double d = spotdistance(added, other);
+        if (d < best) best = d, group = other.group;
+    }
+    return group;
+}
+
+}  // namespace
+
+bool hasgroup(const SpotSurvey& survey, int32_t group) {
+    return std::any_of(survey.spots.begin(), survey.spots.end(), [&](const Spot& s) { return s.group == group; });
+}
+
+bool validzurich(const std::string& z) {
+    return z.empty() || (z.size() == 1 && std::string("ABCDEFGHJ").find(z[0]) != std::string::npos);
+}
+
+bool validmcintosh(const std::string& m) {
+    if (m.empty()) return true;
+    return m.size() == 3 && std::string("ABCDEFH").find(m[0]) != std::string::npos &&
+           std::string("xrsahk").find(m[1]) != std::string::npos && std::string("xoic").find(m[2]) != std::string::npos;
+}
+
+void SpotModel::reset(SpotSurvey survey) {
+    now_ = std::move(survey);
+    undo_.clear();
+    redo_.clear();
+}
+
+void SpotModel::commit(SpotSurvey next) {
+    prunechoices(next);
+    undo_.push_back(std::move(now_));
+    redo_.clear();
+    now_ = std::move(next);
+}
+
+Spot* SpotModel::spotof(SpotSurvey& s, int32_t id) {
+    for (Spot& spot : s.spots)
+        if (spot.id == id) return &spot;
+    return nullptr;
+}
+
+GroupChoice& SpotModel::choiceof(SpotSurvey& s, int32_t group) {
+    for (GroupChoice& c : s.choices)
+        if (c.group == group) return c;
+    s.choices.push_back(GroupChoice{group, "", ""});
+    return s.choices.back();
+}
+
+Outcome SpotModel::move(int32_t spot, int32_t group) {
+    SpotSurvey next = now_;
+    Spot* s = spotof(next, spot);
+    if (!s) return nospot(spot);
+    if (group != 0 && !hasgroup(next, group)) return nogroup(group);
+    s->group = group != 0 ? group : next.nextgroup++;
+    commit(std::move(next));
+    return Outcome::ok();
+}
+
+Outcome SpotModel::merge(int32_t into, int32_t from) {
+    if (!hasgroup(now_, into)) return nogroup(into);
+    if (!hasgroup(now_, from)) return nogroup(from);
+    if (into == from) return Outcome::input("a group cannot be merged with itself");
+    SpotSurvey next = now_;
+    for (Spot& s : next.spots)
+        if (s.group == from) s.group = into;
+    commit(std::move(next));
+    return Outcome::ok();
+}
+
+Outcome SpotModel::split(const std::vector<int32_t>& spots) {
+    SpotSurvey next = now_;
+    const int32_t group = next.nextgroup++;
+    int32_t from = 0;
+    for (int32_t id : spots) {
+        Spot* s = spotof(next, id);
+        if (!s) return nospot(id);
+        if (from != 0 && s->group != from) return Outcome::input("the spots to split off lie in different groups");
+        from = s->group;
+        s->group = group;
+    }
+    if (from == 0) return Outcome::input("no spots were chosen to split off");
+    if (!hasgroup(next, from)) return Outcome::input("a group split must keep a spot in each part");
+    commit(std::move(next));
+    return Outcome::ok();
+}
+
+Outcome SpotModel::add(const SpotField& field, double x, double y, int32_t group, int32_t& id) {
+    if (group != 0 && !hasgroup(now_, group)) return nogroup(group);
+    Spot spot;
+    if (Outcome grown = growspot(field, now_, x, y, spot); !grown.done()) return grown;
+    SpotSurvey next = now_;
+    spot.id = id = next.nextspot++;
+    spot.region = spot.pixels.empty() ? 0 : next.nextregion++;
+    const int64_t pixel = std::lround(y) * field.image->width + std::lround(x);
+    if (group == 0) group = nearestgroup(next, spot, pixel, field.settings.groupdeg);
+    spot.group = group != 0 ? group : next.nextgroup++;
+    next.spots.push_back(std::move(spot));
+    commit(std::move(next));
+    return Outcome::ok();
+}
+
+Outcome SpotModel::remove(int32_t spot) {
+    SpotSurvey next = now_;
+    if (!spotof(next, spot)) return nospot(spot);
+    std::erase_if(next.spots, [&](const Spot& s) { return s.id == spot; });
+    commit(std::move(next));
+    return Outcome::ok();
+}
+
+Outcome SpotModel::setzurich(int32_t group, const std::string& zurich) {
+    if (!hasgroup(now_, group)) return nogroup(group);
+    if (!validzurich(zurich)) return Outcome::input("a Zurich class is one of A, B, C, D, E, F, G, H and J");
+    SpotSurvey next = now_;
+    choiceof(next, group).zurich = zurich;
+    commit(std::move(next));
+    return Outcome::ok();
+}
+
+Outcome SpotModel::setmcintosh(int32_t group, const std::string& mcintosh) {
+    if (!hasgroup(now_, group)) return nogroup(group);
+    if (!validmcintosh(mcintosh)) return Outcome::input("a McIntosh class is three letters Zpc, such as Dkc");
+    SpotSurvey next = now_;
+    choiceof(next, group).mcintosh = mcintosh;
+    commit(std::move(next));
+    return Outcome::ok();
+}
+
+bool SpotModel::undo() {
+    if (undo_.empty()) return false;
+    redo_.push_back(std::move(now_));
+    now_ = std::move(undo_.back());
+    undo_.pop_back();
+    return true;
+}
+
+bool SpotModel::redo() {
+    if (redo_.empty()) return false;
+    undo_.push_back(std::move(now_));
+    now_ = std::move(redo_.back());
+    redo_.pop_back();
+    return true;
+}
+
+}  // namespace quorvel
