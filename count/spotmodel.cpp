@@ -133,36 +133,31 @@ Outcome SpotModel::remove(int32_t spot) {
 }
 
 Outcome SpotModel::setzurich(int32_t group, const std::string& zurich) {
-    if (!hasgroup(now_, group)) return nogroup(group);
     if (!validzurich(zurich)) return Outcome::input("a Zurich class is one of A, B, C, D, E, F, G, H and J");
-    SpotSurvey next = now_;
-    choiceof(next, group).zurich = zurich;
-    commit(std::move(next));
-    return Outcome::ok();
+    return setchoice(group, [&](GroupChoice& c) { c.zurich = zurich; });
 }
 
 Outcome SpotModel::setmcintosh(int32_t group, const std::string& mcintosh) {
-    if (!hasgroup(now_, group)) return nogroup(group);
     if (!validmcintosh(mcintosh)) return Outcome::input("a McIntosh class is three letters Zpc, such as Dkc");
+    return setchoice(group, [&](GroupChoice& c) { c.mcintosh = mcintosh; });
+}
+
+Outcome SpotModel::setchoice(int32_t group, const std::function<void(GroupChoice&)>& change) {
+    if (!hasgroup(now_, group)) return nogroup(group);
     SpotSurvey next = now_;
-    choiceof(next, group).mcintosh = mcintosh;
+    change(choiceof(next, group));
     commit(std::move(next));
     return Outcome::ok();
 }
 
-bool SpotModel::undo() {
-    if (undo_.empty()) return false;
-    redo_.push_back(std::move(now_));
-    now_ = std::move(undo_.back());
-    undo_.pop_back();
-    return true;
-}
+bool SpotModel::undo() { return stepfrom(undo_, redo_); }
+bool SpotModel::redo() { return stepfrom(redo_, undo_); }
 
-bool SpotModel::redo() {
-    if (redo_.empty()) return false;
-    undo_.push_back(std::move(now_));
-    now_ = std::move(redo_.back());
-    redo_.pop_back();
+bool SpotModel::stepfrom(std::vector<SpotSurvey>& from, std::vector<SpotSurvey>& to) {
+    if (from.empty()) return false;
+    to.push_back(std::move(now_));
+    now_ = std::move(from.back());
+    from.pop_back();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ private:
     void commit(SpotSurvey next);
     Spot* spotof(SpotSurvey& s, int32_t id);
     GroupChoice& choiceof(SpotSurvey& s, int32_t group);
+    Outcome setchoice(int32_t group, const std::function<void(GroupChoice&)>& change);
+    /// Moves the present survey onto to and takes the last of from; false when from is empty.
+    bool stepfrom(std::vector<SpotSurvey>& from, std::vector<SpotSurvey>& to);
 
     SpotSurvey now_;
     std::vector<SpotSurvey> undo_, redo_;
