@@ -11,14 +11,10 @@
 namespace quorvel {
 
 /// Qt's colour dialog, with its full custom-colour section.
-class QtColourChooser : public ColourChooser {
+class QtColourChooser : public ColourChooser, public DialogParent {
 public:
-    explicit QtColourChooser(QWidget* parent = nullptr) : parent_(parent) {}
-    void setparent(QWidget* parent) { parent_ = parent; }
+    using DialogParent::DialogParent;
     std::optional<Colour> choose(Colour current, CustomColours& custom) override;
-
-private:
-    QWidget* parent_;
 };
 
 }  // namespace quorvel

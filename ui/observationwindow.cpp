@@ -106,8 +106,12 @@ void ObservationWindow::wireinputs(QPushButton* defaultbutton) {
 StyleOpts ObservationWindow::measurecolours() const { return overlaycolours(); }
 
 void ObservationWindow::openmeasure() {
+    MeasureServices services;
+    services.messages = &services_.messages;
+    services.clipboard = &clipboard();
     auto* window = new MeasureWindow({readfields(), checked(CheckBox::chkaltaz), checked(CheckBox::chkflip),
-                                      checked(CheckBox::chkinvert), measurecolours()});
+                                      checked(CheckBox::chkinvert), measurecolours()},
+                                     std::move(services));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

@@ -16,6 +16,7 @@
 
 #include "desk.h"
 #include "mainwindow.h"
+#include "measurewindow.h"
 #include "readout.h"
 #include "settingsrec.h"
 #include "windowchecks.h"
@@ -154,6 +155,23 @@ private slots:
         QCOMPARE(QString::fromStdString(rig.clipboard.texts[0]).split('\t').size(), 6);
         QTest::mouseClick(rig.f1->pic1, Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(rig.clipboard.texts.size(), size_t(1));  // nothing to copy off the disk
+    }
+
+    // "Measure Image..." opens the measuring window on this window's desktop
+    // links: its messages and copies reach the same stand-ins.
+    void measuringwindowtakesthestandins() {
+        Rig rig;
+        QVERIFY(rig.shown());
+        rig.click("cmdmeasure");
+        MeasureWindow* measure = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* m = qobject_cast<MeasureWindow*>(w)) measure = m;
+        QVERIFY(measure);
+        QCOMPARE(measure->openimage(rig.dir.filePath("missing.png").toStdString()).kind, OutcomeKind::io);
+        QCOMPARE(rig.messages.shown.size(), size_t(1));
+        measure->copyrows();
+        QCOMPARE(rig.clipboard.texts.size(), size_t(1));
+        measure->close();
     }
 
     // A user's session, each step stored with what it brought (stored in

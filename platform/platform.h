@@ -1,24 +1,30 @@
-// The window's links to the desktop, each replaceable in tests: message
-// boxes, the end of the program, the clock.
+// The Qt links to the desktop every window takes, each replaceable in tests:
+// message boxes, the end of the program, the clipboard, the clock.
 #pragma once
 
 #include <QDateTime>
 #include <QImage>
 #include <QWidget>
 
-#include "settingsform.h"
+#include "formcontrols.h"
 
 namespace quorvel {
 
-/// Message boxes with an OK button only, modal to a window.
-class QtMessageBoxes : public MessageBoxes {
+/// A dialog's window: the one it is modal to and centred over (none at first).
+class DialogParent {
 public:
-    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit DialogParent(QWidget* parent = nullptr) : parent_(parent) {}
     void setparent(QWidget* parent) { parent_ = parent; }
-    void showmessage(const std::string& title, const std::string& text) override;
 
-private:
+protected:
     QWidget* parent_;
+};
+
+/// Message boxes with an OK button only, modal to a window.
+class QtMessageBoxes : public MessageBoxes, public DialogParent {
+public:
+    using DialogParent::DialogParent;
+    void showmessage(const std::string& title, const std::string& text) override;
 };
 
 /// Ends the program once its event loop runs (at once when it runs already).

@@ -1,0 +1,194 @@
+// The measuring window's controls: the side panel of date, place,
+// orientation and overlay, the table of spots and its buttons, and their wiring.
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "measurewindow.h"
+
+namespace quorvel {
+namespace {
+
+constexpr int PANEL_WIDTH = 330;  // pixels of the controls' column
+const char* const COLUMNS[] = {"No", "x", "y", "Lat", "CMD", "Carr", "PA", "r", "\u03bc"};
+
+QLineEdit* textbox(const char* name, const std::string& text, QWidget* parent) {
+    auto* box = new QLineEdit(QString::fromStdString(text), parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QCheckBox* checkbox(const char* name, const char* caption, bool on, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setChecked(on);
+    return box;
+}
+
+QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+}  // namespace
+
+QWidget* MeasureWindow::fieldsgroup(const MeasureStart& s) {
+    auto* box = new QGroupBox("Date, time and place", this);
+    auto* g = new QGridLayout(box);
+    const FieldTexts& f = s.fields;
+    txtday_ = textbox("txtday", f.day, box), txtmonth_ = textbox("txtmonth", f.month, box);
+    txtyear_ = textbox("txtyear", f.year, box), txthour_ = textbox("txthour", f.hour, box);
+    txtmin_ = textbox("txtmin", f.min, box), txttz_ = textbox("txttz", f.tz, box);
+    txtlat_ = textbox("txtlat", f.lat, box), txtlong_ = textbox("txtlong", f.lon, box);
+    optdst_ = checkbox("optdst", "DST", f.dst, box);
+    const std::pair<const char*, QWidget*> cells[] = {
+        {"D", txtday_}, {"M", txtmonth_}, {"Y", txtyear_}, {"hr", txthour_}, {"min", txtmin_},
+        {"Std time minus UT", txttz_}, {"Lat", txtlat_}, {"Long (E neg.)", txtlong_}};
+    int i = 0;
+    for (const auto& [caption, widget] : cells) {
+        g->addWidget(new QLabel(caption, box), (i / 3) * 2, i % 3);
+        g->addWidget(widget, (i / 3) * 2 + 1, i % 3);
+        ++i;
+    }
+    g->addWidget(optdst_, 5, 2);
+    txtlong_->setToolTip("Longitudes East are Negative");
+    return box;
+}
+
+QWidget* MeasureWindow::orientationgroup(const MeasureStart& s) {
+    auto* box = new QGroupBox("Orientation of the image", this);
+    auto* l = new QGridLayout(box);
+    cboorient_ = new QComboBox(box);
+    cboorient_->setObjectName("cboorient");
+    cboorient_->addItems({"As seen in the telescope", "Celestial north up, east left", "Solar north up"});
+    chkaltaz_ = checkbox("chkaltaz", "Altaz mount", s.altaz, box);
+    chkflip_ = checkbox("chkflip", "Flip image horizontally", s.flip, box);
+    chkinvert_ = checkbox("chkinvert", "Invert", s.invert, box);
+    txtrotate_ = textbox("txtrotate", "0", box);
+    txtrotate_->setToolTip("Degrees the image is turned further, counterclockwise (a turned camera)");
+    l->addWidget(cboorient_, 0, 0, 1, 2);
+    l->addWidget(chkaltaz_, 1, 0);
+    l->addWidget(chkinvert_, 1, 1);
+    l->addWidget(chkflip_, 2, 0, 1, 2);
+    l->addWidget(new QLabel("Turned (deg, counterclockwise)", box), 3, 0);
+    l->addWidget(txtrotate_, 3, 1);
+    return box;
+}
+
+QWidget* MeasureWindow::overlaygroup() {
+    auto* box = new QGroupBox("Overlay", this);
+    auto* l = new QGridLayout(box);
+    const std::tuple<const char*, const char*, bool OverlayOpts::*> items[] = {
+        {"chkgrid", "Grid every", &OverlayOpts::grid},       {"chkequator", "Equator", &OverlayOpts::equator},
+        {"chkaxis", "Axis and pole", &OverlayOpts::axis},    {"chklimb", "Limb", &OverlayOpts::limb},
+        {"chkposang", "PA scale", &OverlayOpts::scale},      {"chkletters", "N and E", &OverlayOpts::letters},
+        {"chkspots", "Spots", &OverlayOpts::spots}};
+    int i = 0;
+    for (const auto& [name, caption, member] : items) {
+        QCheckBox* c = checkbox(name, caption, true, box);
+        overlayboxes_.push_back({c, member});
+        l->addWidget(c, i == 0 ? 0 : (i + 1) / 2, i == 0 ? 0 : (i + 1) % 2);
+        ++i;
+    }
+    txtgspace_ = textbox("txtgspace", "10", box);
+    txtgspace_->setToolTip("Degrees between the grid's lines, 1 to 90");
+    l->addWidget(txtgspace_, 0, 1);
+    return box;
+}
+
+void MeasureWindow::buildcontrols(const MeasureStart& start) {
+    view_ = new ImageView(this);
+    view_->setObjectName("imageview");
+    view_->drawover = [this](QImage& target, const Placement& at) {
+        if (frame_) drawoverlay(target, *frame_, at, overlayopts(), rows_);
+    };
+    cmdopen_ = button("cmdopen", "Open Image...", this);
+    lblfile_ = new QLabel(this);
+    lbldate_ = new QLabel(this);
+    lbldate_->setWordWrap(true);
+    lblvalues_ = new QLabel(this);
+    lblvalues_->setWordWrap(true);
+    lbllimb_ = new QLabel("No limb yet.", this);
+    lbllimb_->setWordWrap(true);
+    cmdfindlimb_ = button("cmdfindlimb", "Find Limb", this);
+    cmdthree_ = button("cmdthree", "Limb by 3 Points", this);
+
+    auto* panel = new QVBoxLayout;
+    panel->addWidget(cmdopen_);
+    panel->addWidget(lblfile_);
+    panel->addWidget(lbldate_);
+    panel->addWidget(fieldsgroup(start));
+    panel->addWidget(orientationgroup(start));
+    panel->addWidget(lblvalues_);
+    auto* limbrow = new QHBoxLayout;
+    limbrow->addWidget(cmdfindlimb_);
+    limbrow->addWidget(cmdthree_);
+    panel->addWidget(lbllimb_);
+    panel->addLayout(limbrow);
+    panel->addWidget(overlaygroup());
+    panel->addStretch();
+    auto* side = new QWidget(this);
+    side->setLayout(panel);
+    side->setFixedWidth(PANEL_WIDTH);
+
+    tblspots_ = new QTableWidget(0, static_cast<int>(std::size(COLUMNS)), this);
+    tblspots_->setObjectName("tblspots");
+    for (int c = 0; c < tblspots_->columnCount(); ++c)
+        tblspots_->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(COLUMNS[c])));
+    tblspots_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblspots_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblspots_->verticalHeader()->hide();
+    tblspots_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblspots_->setMinimumHeight(120);
+    cmddelete_ = button("cmddelete", "Delete Row", this);
+    cmdcopy_ = button("cmdcopy", "Copy", this);
+    cmdsavecsv_ = button("cmdsavecsv", "Save CSV...", this);
+    cmdsaveimage_ = button("cmdsaveimage", "Save Image...", this);
+    lblstatus_ = new QLabel(this);
+    lblstatus_->setObjectName("lblstatus");
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(view_, 1);
+    top->addWidget(side);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {cmddelete_, cmdcopy_, cmdsavecsv_, cmdsaveimage_}) buttons->addWidget(b);
+    buttons->addStretch();
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(top, 3);
+    all->addWidget(tblspots_, 1);
+    all->addLayout(buttons);
+    all->addWidget(lblstatus_);
+    resize(1100, 820);
+}
+
+void MeasureWindow::wireevents() {
+    for (QLineEdit* box : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_, txttz_, txtlat_, txtlong_, txtrotate_,
+                           txtgspace_})
+        connect(box, &QLineEdit::textChanged, this, &MeasureWindow::recompute);
+    for (QCheckBox* box : {optdst_, chkaltaz_, chkflip_, chkinvert_})
+        connect(box, &QCheckBox::toggled, this, &MeasureWindow::recompute);
+    for (const auto& [box, member] : overlayboxes_) connect(box, &QCheckBox::toggled, view_, &ImageView::refresh);
+    connect(cboorient_, &QComboBox::currentIndexChanged, this, &MeasureWindow::recompute);
+    connect(cmdopen_, &QPushButton::clicked, this, &MeasureWindow::openclick);
+    connect(cmdfindlimb_, &QPushButton::clicked, this, &MeasureWindow::findlimbagain);
+    connect(cmdthree_, &QPushButton::clicked, this, [this] {
+        threemode_ = true;
+        threepoints_.clear();
+        status("Click a point on the limb (1 of 3).");
+    });
+    connect(cmddelete_, &QPushButton::clicked, this, &MeasureWindow::deleterows);
+    connect(new QShortcut(QKeySequence::Delete, tblspots_), &QShortcut::activated, this, &MeasureWindow::deleterows);
+    connect(cmdcopy_, &QPushButton::clicked, this, &MeasureWindow::copyrows);
+    connect(cmdsavecsv_, &QPushButton::clicked, this, &MeasureWindow::savecsvclick);
+    connect(cmdsaveimage_, &QPushButton::clicked, this, &MeasureWindow::saveimageclick);
+    connect(view_, &ImageView::clicked, this, &MeasureWindow::clicked);
+    connect(view_, &ImageView::pointed, this, &MeasureWindow::pointed);
+    connect(view_, &ImageView::limbdragged, this, [this](double cx, double cy, double r) { setlimb({cx, cy, r}); });
+}
+
+}  // namespace quorvel

@@ -1,0 +1,121 @@
+// The measuring window's files: the image opened (with its date from a FITS
+// header), the CSV and the annotated image saved.
+#include <QBuffer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "measurewindow.h"
+#include "pictureexport.h"
+
+namespace quorvel {
+namespace {
+
+const char* const IMAGE_FILTER = "Images (*.png *.jpg *.jpeg *.tif *.tiff *.bmp *.fits *.fit *.fts);;All files (*)";
+
+}  // namespace
+
+Outcome MeasureWindow::openimage(const std::string& path) {
+    if (unsaved_ && !rows_.empty()) {
+        const std::string q = "Opening another image clears the " + std::to_string(rows_.size()) +
+                              " spots measured and not saved. Open it all the same?";
+        const bool yes = services_.confirm
+                             ? services_.confirm(q)
+                             : QMessageBox::question(this, "Measure Image", QString::fromStdString(q)) == QMessageBox::Yes;
+        if (!yes) return Outcome::ok();
+    }
+    LoadedImage next;
+    const Outcome result = loadimage(path, next);
+    if (!result.done()) {
+        status(result.message, true);
+        (services_.messages ? *services_.messages : desktopmessages_).showmessage("Measure Image", result.message);
+        return result;
+    }
+    image_ = std::move(next);
+    imagepath_ = path;
+    spots_.clear();
+    numbers_.clear();
+    unsaved_ = false;
+    lblfile_->setText(QFileInfo(QString::fromStdString(path)).fileName() +
+                      QString(" (%1 x %2)").arg(image_.gray.width).arg(image_.gray.height));
+    if (image_.fits && image_.date) {
+        FieldTexts f = fields();
+        setutfields(*image_.date, f);
+        const QSignalBlocker b1(txtday_), b2(txtmonth_), b3(txtyear_), b4(txthour_), b5(txtmin_), b6(txttz_), b7(optdst_);
+        txtday_->setText(QString::fromStdString(f.day));
+        txtmonth_->setText(QString::fromStdString(f.month));
+        txtyear_->setText(QString::fromStdString(f.year));
+        txthour_->setText(QString::fromStdString(f.hour));
+        txtmin_->setText(QString::fromStdString(f.min));
+        txttz_->setText("0");
+        optdst_->setChecked(false);
+        lbldate_->setText(QString::fromStdString("Date and time from the FITS header (DATE-OBS), as UT: " +
+                                                 obsdatetext(*image_.date)));
+    } else if (image_.fits) {
+        lbldate_->setText(QString::fromStdString(
+            image_.dateobs.empty() ? "The FITS header gives no date (DATE-OBS): check the date and time."
+                                   : "The FITS header's DATE-OBS \"" + image_.dateobs +
+                                         "\" cannot be read: check the date and time."));
+    } else {
+        lbldate_->clear();
+    }
+    view_->setpicture(&image_.picture);
+    findlimbagain();
+    return result;
+}
+
+MeasureRecord MeasureWindow::record() const {
+    bool ok = false;
+    return MeasureRecord{QFileInfo(QString::fromStdString(imagepath_)).fileName().toStdString(),
+                         moment_ ? *moment_ : DiskMoment{}, limb_ ? *limb_ : LimbFit{}, orientation(ok)};
+}
+
+std::string MeasureWindow::csvtext() const { return measurecsv(record(), rows_); }
+
+Outcome MeasureWindow::savecsv(const std::string& path) {
+    if (!frame_) return Outcome::input(limb_ ? lblvalues_->text().toStdString() : "No limb: set it first.");
+    const std::string text = csvtext();
+    Outcome result = savefile(path, QByteArray::fromStdString(text));
+    if (result.done()) unsaved_ = false;
+    return result;
+}
+
+Outcome MeasureWindow::saveimage(const std::string& path) {
+    if (!frame_) return Outcome::input(limb_ ? lblvalues_->text().toStdString() : "No limb: set it first.");
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!annotatedimage(image_.picture, *frame_, overlayopts(), rows_).save(&buffer, "PNG"))
+        return Outcome::io("cannot encode the annotated image");
+    return savefile(path, data);
+}
+
+void MeasureWindow::openclick() {
+    const std::string path = services_.askopen
+                                 ? services_.askopen("Open Image", "", IMAGE_FILTER)
+                                 : QFileDialog::getOpenFileName(this, "Open Image", {}, IMAGE_FILTER).toStdString();
+    if (!path.empty()) openimage(path);
+}
+
+void MeasureWindow::savecsvclick() {
+    const std::string suggested = QFileInfo(QString::fromStdString(imagepath_)).completeBaseName().toStdString() + ".csv";
+    const char* filter = "CSV files (*.csv)";
+    const std::string path = services_.asksave ? services_.asksave("Save CSV", suggested, filter)
+                                               : QFileDialog::getSaveFileName(this, "Save CSV", QString::fromStdString(suggested), filter).toStdString();
+    if (path.empty()) return;
+    const Outcome r = savecsv(path);
+    status(r.done() ? rows_.size() ? "Saved " + path : "Saved " + path + " (no rows)" : r.message, !r.done());
+}
+
+void MeasureWindow::saveimageclick() {
+    const std::string suggested = QFileInfo(QString::fromStdString(imagepath_)).completeBaseName().toStdString() + "_measured.png";
+    const char* filter = "PNG images (*.png)";
+    std::string path = services_.asksave ? services_.asksave("Save Image", suggested, filter)
+                                         : QFileDialog::getSaveFileName(this, "Save Image", QString::fromStdString(suggested), filter).toStdString();
+    if (path.empty()) return;
+    if (!hasending(path, ".png")) path += ".png";
+    const Outcome r = saveimage(path);
+    status(r.done() ? "Saved " + path : r.message, !r.done());
+}
+
+}  // namespace quorvel

@@ -1,0 +1,63 @@
+// The measuring window's limb: found on the image, dragged, or set through
+// three points clicked on it; the readout of the point under the mouse.
+#include <cmath>
+
+#include "measurewindow.h"
+#include "numbertext.h"
+
+namespace quorvel {
+
+void MeasureWindow::findlimbagain() {
+    if (image_.gray.empty()) return;
+    limb_ = findlimb(image_.gray);
+    if (limb_) {
+        lbllimb_->setText(QString::fromStdString("Limb found: centre " + patterntext(limb_->circle.cx, "0.0") + ", " +
+                                                 patterntext(limb_->circle.cy, "0.0") + ", radius " +
+                                                 patterntext(limb_->circle.r, "0.0") + " px, scatter " +
+                                                 patterntext(limb_->scatter, "0.00") + " px (" +
+                                                 std::to_string(limb_->points) + " edge points)."));
+        status("Click a spot on the disk to measure it; drag the limb's centre or edge to correct it.");
+    } else {
+        lbllimb_->setText("No limb.");
+        status("No solar disk was found on the image: set the limb by 3 points.", true);
+    }
+    view_->setlimb(limb_ ? std::optional(limb_->circle) : std::nullopt);
+    recompute();
+}
+
+void MeasureWindow::setlimb(const Circle& c) {
+    limb_ = LimbFit{c, limbscatter(image_.gray, c), 0};
+    lbllimb_->setText(QString::fromStdString(
+        "Limb set by hand: centre " + patterntext(c.cx, "0.0") + ", " + patterntext(c.cy, "0.0") + ", radius " +
+        patterntext(c.r, "0.0") + " px" +
+        (std::isnan(limb_->scatter) ? "." : ", edge scatter " + patterntext(limb_->scatter, "0.00") + " px.")));
+    view_->setlimb(c);
+    recompute();
+}
+
+void MeasureWindow::pointed(double x, double y) {
+    if (threemode_ || !frame_) return;
+    status(readouttext(measurespot(*frame_, x, y, 0).disk));
+}
+
+void MeasureWindow::clicked(double x, double y) {
+    if (!threemode_) {
+        addspot(x, y);
+        return;
+    }
+    threepoints_.push_back({x, y});
+    if (threepoints_.size() < 3) {
+        status("Click a point on the limb (" + std::to_string(threepoints_.size() + 1) + " of 3).");
+        return;
+    }
+    threemode_ = false;
+    const auto c = circlethrough(threepoints_[0], threepoints_[1], threepoints_[2]);
+    if (!c) {
+        status("The three points lie on a line: no limb through them.", true);
+        return;
+    }
+    setlimb(*c);
+    status("Limb set through the three points.");
+}
+
+}  // namespace quorvel
