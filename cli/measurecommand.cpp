@@ -12,6 +12,8 @@
 #include "output.h"
 #include "overlay.h"
 #include "pictureexport.h"
+#include "spotoptions.h"
+#include "spotoverlay.h"
 #include "textvalue.h"
 
 namespace quorvel::cli {
@@ -20,7 +22,8 @@ namespace {
 const char* const MEASURE_HELP =
     "usage: quorvel_cli measure IMAGE [field options] [--orient telescope|north|solar]\n"
     "         [--altaz] [--flip] [--invert] [--rotate DEG] [--limb CX,CY,R] [--spot X,Y]...\n"
-    "         [--overlay OUT.png]\n"
+    "         [--overlay OUT.png] [--find-spots [--spot X,Y,GROUP]... [--thresholds P,U]\n"
+    "         [--group-distance DEG] [--min-size PX] [--limb-margin MU]]\n"
     "Finds the solar limb on IMAGE (PNG, JPEG, TIFF, BMP or FITS) and prints it,\n"
     "limb,CX,CY,R,SCATTER (pixels), then one CSV row for each --spot:\n"
     "  number,x_px,y_px,lat_deg,cmd_deg_west,carrington_deg,pa_deg,rho_solar_radii,mu\n"
@@ -39,9 +42,7 @@ const char* const MEASURE_HELP =
     "The date and time come from a FITS header's DATE-OBS (UT) unless field options\n"
     "give them. Exit status 1 for an image that is not one, is damaged or shows no\n"
     "disk, a spot off the disk (the other rows are printed), or no date; 3 for a file\n"
-    "that cannot be read or written.\n"
-    "\n"
-    "Field options:\n";
+    "that cannot be read or written.\n";
 
 const char* const DATE_OPTIONS[] = {"day", "month", "year", "hour", "min", "tz", "dst"};
 
@@ -100,9 +101,10 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
         if (!(v[2] > 0)) return Outcome::usage("--limb needs a radius greater than 0");
         given = Circle{v[0], v[1], v[2]};
     }
-    std::vector<std::vector<double>> points(spots.size());
-    for (size_t i = 0; i < spots.size(); ++i)
-        if (Outcome read = numberlist(spots[i], 2, "spot", points[i]); !read.done()) return read;
+    SpotOptions counting;
+    if (Outcome read = spotoptions(opts, counting); !read.done()) return read;
+    std::vector<SpotRequest> points;
+    if (Outcome read = spotrequests(spots, counting.find, points); !read.done()) return read;
     const std::string overlay = opts.get("overlay", "");
     if (opts.has("overlay") && !hasending(overlay, ".png"))
         return Outcome::usage("--overlay writes a PNG: its name ends in .png");
@@ -128,8 +130,16 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
     const ImageFrame frame = imageframe(moment.sun, o, limb->circle);
     std::string offdisk;  // spots off the disk: the other rows are printed all the same
     std::vector<SpotRow> rows;
-    for (size_t i = 0; i < points.size(); ++i) {
-        const SpotRow row = measurespot(frame, points[i][0], points[i][1], static_cast<int32_t>(i + 1));
+    SpotSurvey survey;
+    if (counting.find) {
+        std::string text, note;
+        const Outcome counted = countimage(image.gray, frame, counting, points, survey, text, note);
+        out += text;
+        offdisk = counted.message;
+        if (!note.empty()) std::fprintf(stderr, "%s\n", note.c_str());
+    }
+    for (size_t i = 0; i < points.size() && !counting.find; ++i) {
+        const SpotRow row = measurespot(frame, points[i].x, points[i].y, static_cast<int32_t>(i + 1));
         if (row.disk.ondisk) {
             out += spotline(row) + "\n";
             rows.push_back(row);
@@ -146,7 +156,9 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
         buffer.open(QIODevice::WriteOnly);
         OverlayOpts look;
         look.colours = overlaycolours();
-        annotatedimage(image.picture, frame, look, rows).save(&buffer, "PNG");
+        QImage annotated = annotatedimage(image.picture, frame, look, rows);
+        if (counting.find) drawspots(annotated, survey, frame.sun.l0, QColor(255, 200, 0), QColor(255, 40, 40));
+        annotated.save(&buffer, "PNG");
         if (Outcome written = savefile(overlay, data); !written.done()) return written;
     }
     return offdisk.empty() ? Outcome::ok() : Outcome::input(offdisk);
@@ -166,9 +178,10 @@ Outcome measurecommand(const std::vector<std::string>& args) {
     }
     OptionNames names{fieldoptionnames(), {"help", "altaz", "flip", "invert"}, 1};
     names.valued.insert({"orient", "rotate", "limb", "overlay", "model"});
+    addspotoptionnames(names);
     Options opts;
     if (Outcome read = Options::read(rest, names, opts); !read.done()) return read;
-    if (opts.flag("help")) return writeandflush(stdout, std::string(MEASURE_HELP) + FIELD_OPTIONS_HELP);
+    if (opts.flag("help")) return writeandflush(stdout, std::string(MEASURE_HELP) + SPOT_HELP + "\nField options:\n" + FIELD_OPTIONS_HELP);
     if (opts.operands().empty()) return Outcome::usage("measure needs an IMAGE");
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;

@@ -110,7 +110,7 @@ Outcome SpotModel::split(const std::vector<int32_t>& spots) {
 }
 
 Outcome SpotModel::add(const SpotField& field, double x, double y, int32_t group, int32_t& id) {
-    if (group != 0 && !hasgroup(now_, group)) return nogroup(group);
+    if (group > 0 && !hasgroup(now_, group)) return nogroup(group);
     Spot spot;
     if (Outcome grown = growspot(field, now_, x, y, spot); !grown.done()) return grown;
     SpotSurvey next = now_;
@@ -118,7 +118,7 @@ Outcome SpotModel::add(const SpotField& field, double x, double y, int32_t group
     spot.region = spot.pixels.empty() ? 0 : next.nextregion++;
     const int64_t pixel = std::lround(y) * field.image->width + std::lround(x);
     if (group == 0) group = nearestgroup(next, spot, pixel, field.settings.groupdeg);
-    spot.group = group != 0 ? group : next.nextgroup++;
+    spot.group = group > 0 ? group : next.nextgroup++;
     next.spots.push_back(std::move(spot));
     commit(std::move(next));
     return Outcome::ok();

@@ -14,6 +14,9 @@
 
 namespace quorvel {
 
+/// The group argument of SpotModel::add that starts a new group.
+inline constexpr int32_t NEWGROUP = -1;
+
 class SpotModel {
 public:
     /// Starts again from a survey (found or empty); nothing to undo.
@@ -27,8 +30,9 @@ public:
     /// Moves the given spots of one group into a new group of their own.
     Outcome split(const std::vector<int32_t>& spots);
     /// Adds the spot at the image point (x, y) (see growspot) to the group
-    /// with the id group; with group 0, to the group of the spot it lies in or
-    /// of the nearest spot within the grouping distance, else to a new group.
+    /// with the id group; with NEWGROUP to a new group; with 0, to the group of
+    /// the spot it lies in or of the nearest spot within the grouping distance,
+    /// else to a new group.
     /// id receives the new spot's id.
     Outcome add(const SpotField& field, double x, double y, int32_t group, int32_t& id);
     /// Deletes a spot.

@@ -13,8 +13,9 @@ namespace quorvel {
 ///
 /// Notes:
 /// 1. Without penumbra: A when the group spans at most 3 degrees, else B.
-/// 2. With penumbra: unipolar (H, J) when the group spans no more than its
-///    largest penumbral region's diameter and 3 degrees; H when that
+/// 2. With penumbra: unipolar (H, J) when the group spans no more than the
+///    larger of 3 degrees and its largest penumbral region's diameter with a
+///    degree for the edges of its pixels; H when that
 ///    diameter exceeds 2.5 degrees, else J. Otherwise C with one penumbral
 ///    region, and with more D (extent at most 10 degrees), E (at most 15)
 ///    or F.

@@ -109,6 +109,27 @@ inline GrayImage drawsky(const Sky& sky, const std::vector<DrawnRegion>& regions
     return img;
 }
 
+struct DrawnGroup {
+    const char* name;
+    char hemisphere;
+    std::vector<DrawnRegion> regions;
+};
+
+/// The day's groups: a bipolar group with a two-umbra spot and a pore, a
+/// lone pore, a group across the equator, two near the limb (one with an
+/// umbra 3 pixels across), and a spot within the limb margin, left out.
+inline const std::vector<DrawnGroup> kDay = {
+    {"bipolar", 'N',
+     {{{15, -20, 1.2}, {{15, -20, 0.4}}},
+      {{16, -28, 1.5}, {{16, -28.6, 0.3}, {16, -27.4, 0.3}}},
+      {{15.5, -24, 0.25}, {}}}},
+    {"lone pore", 'S', {{{-10, 35, 0.3}, {}}}},
+    {"across the equator", 'N', {{{1.5, 5, 0.9}, {{1.5, 5, 0.35}}}, {{-1.0, 8, 0.3}, {}}}},
+    {"limbward", 'S', {{{-20, -62, 1.6}, {{-20, -62, 0.6}}}}},
+    {"small umbra limbward", 'N', {{{25, 70, 0.8}, {{25, 70, 0.3}}}}},
+};
+inline const DrawnRegion kInMargin{{0, 85, 1.0}, {{0, 85, 0.4}}};
+
 /// The corrected area of a cap, millionths of the hemisphere.
 inline double capmsh(double radiusdeg) { return (1 - std::cos(radians(radiusdeg))) * 1e6; }
 

@@ -18,7 +18,10 @@ namespace quorvel {
 namespace {
 
 using test::Cap;
+using test::DrawnGroup;
 using test::DrawnRegion;
+using test::kDay;
+using test::kInMargin;
 
 constexpr double kPosition = 0.2;        // degrees, every spot
 constexpr double kAreaCentral = 0.10;    // of the drawn area, groups of at least 20 MSH at mu >= 0.5
@@ -27,27 +30,6 @@ constexpr double kLargeEnough = 20;      // MSH: smaller groups' areas are not c
 constexpr double kL0 = 100;              // degrees
 
 Outcome succeeded(bool done) { return done ? Outcome::ok() : Outcome::input("nothing to take back"); }
-
-struct DrawnGroup {
-    const char* name;
-    char hemisphere;
-    std::vector<DrawnRegion> regions;
-};
-
-/// The day's groups: a bipolar group with a two-umbra spot and a pore, a
-/// lone pore, a group across the equator, two near the limb (one with an
-/// umbra 3 pixels across), and a spot within the limb margin, left out.
-const std::vector<DrawnGroup> kDay = {
-    {"bipolar", 'N',
-     {{{15, -20, 1.2}, {{15, -20, 0.4}}},
-      {{16, -28, 1.5}, {{16, -28.6, 0.3}, {16, -27.4, 0.3}}},
-      {{15.5, -24, 0.25}, {}}}},
-    {"lone pore", 'S', {{{-10, 35, 0.3}, {}}}},
-    {"across the equator", 'N', {{{1.5, 5, 0.9}, {{1.5, 5, 0.35}}}, {{-1.0, 8, 0.3}, {}}}},
-    {"limbward", 'S', {{{-20, -62, 1.6}, {{-20, -62, 0.6}}}}},
-    {"small umbra limbward", 'N', {{{25, 70, 0.8}, {{25, 70, 0.3}}}}},
-};
-const DrawnRegion kInMargin{{0, 85, 1.0}, {{0, 85, 0.4}}};
 
 SunState daysun(double b0) {
     SunState s;
@@ -230,6 +212,7 @@ TEST(Zurich, ClassesFromSpotsAndExtent) {
         {"one small penumbral spot (1.3 deg)", {&small}, 1.3, "J"},
         {"one large penumbral spot (3.3 deg)", {&large, &pore}, 3.3, "H"},
         {"penumbra at one end", {&small, &pore}, 6, "C"},
+        {"one large penumbral spot measured a little wider", {&large}, 4.2, "H"},
         {"penumbrae at both ends, 10 deg", {&small, &other}, 10, "D"},
         {"penumbrae at both ends, 12 deg", {&small, &other, &pore}, 12, "E"},
         {"penumbrae at both ends, 16 deg", {&large, &other}, 16, "F"},
