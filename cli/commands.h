@@ -15,6 +15,11 @@ Outcome ephemcommand(const std::vector<std::string>& args);
 Outcome tablecommand(const std::vector<std::string>& args);
 Outcome rendercommand(const std::vector<std::string>& args);
 Outcome measurecommand(const std::vector<std::string>& args);
+Outcome logcommand(const std::vector<std::string>& args);
+
+/// Draws the SVG read from standard input into the PNG file args[0], at
+/// twice its size: the plots of the log (quorvel_cli_qt only).
+Outcome svgtopngcommand(const std::vector<std::string>& args);
 
 /// The nine field options shared by ephem and render, with their help lines.
 extern const char* const FIELD_OPTIONS_HELP;

@@ -14,6 +14,7 @@ std::span<const CommandEntry> commandtable() {
         {"table", "the raw values over a range of dates and times, as CSV", tablecommand},
         {"render", "the normal view of the disk, to a PNG or SVG file", nullptr},
         {"measure", "the limb and spots on your own image of the Sun", nullptr},
+        {"log", "the observer's log: save counts, follow groups, write the monthly reports", logcommand},
     };
     return table;
 }

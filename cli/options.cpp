@@ -27,12 +27,13 @@ Outcome Options::read(const std::vector<std::string>& args, const OptionNames& n
         if (names.flags.count(name)) {
             if (value) return Outcome::usage("option --" + name + " takes no value");
             opts.values_[name] = "";
-        } else if (names.valued.count(name)) {
+        } else if (names.valued.count(name) || names.repeated.count(name)) {
             if (!value) {
                 if (i + 1 >= args.size()) return Outcome::usage("option --" + name + " needs a value");
                 value = args[++i];
             }
             opts.values_[name] = *value;
+            opts.lists_[name].push_back(*value);
         } else {
             return Outcome::usage("unknown option --" + name);
         }
@@ -48,6 +49,11 @@ std::optional<std::string> Options::get(const std::string& name) const {
 
 std::string Options::get(const std::string& name, const std::string& fallback) const {
     return get(name).value_or(fallback);
+}
+
+std::vector<std::string> Options::all(const std::string& name) const {
+    auto it = lists_.find(name);
+    return it == lists_.end() ? std::vector<std::string>() : it->second;
 }
 
 }  // namespace quorvel::cli

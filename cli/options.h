@@ -17,6 +17,7 @@ struct OptionNames {
     std::set<std::string> valued;  ///< take a value: "--lat 51.5" or "--lat=51.5"
     std::set<std::string> flags;   ///< stand alone: "--grid"
     size_t operands = 0;           ///< how many other arguments it takes at most
+    std::set<std::string> repeated{};  ///< take a value and may come again: "--group A --group B"
 };
 
 class Options {
@@ -33,12 +34,15 @@ public:
     bool flag(const std::string& name) const { return has(name); }
     std::optional<std::string> get(const std::string& name) const;
     std::string get(const std::string& name, const std::string& fallback) const;
+    /// Every value of a repeated option, in the order given.
+    std::vector<std::string> all(const std::string& name) const;
     const std::vector<std::string>& operands() const { return operands_; }
     /// Arguments in all, operands included (0 for none).
     size_t count() const { return count_; }
 
 private:
     std::map<std::string, std::string> values_;
+    std::map<std::string, std::vector<std::string>> lists_;
     std::vector<std::string> operands_;
     size_t count_ = 0;
 };

@@ -22,4 +22,11 @@ std::vector<std::string> qthelperplaces();
 ///   argv     this program's arguments, null-terminated
 Outcome execqthelper(const char* command, char** argv);
 
+/// Runs quorvel_cli_qt with args as a child process, `input` on its standard
+/// input, and waits for it; its messages go to standard error.
+///
+/// Returns the child's outcome by its exit status; an io outcome when the
+/// program is missing or cannot start.
+Outcome runqthelper(const std::vector<std::string>& args, const std::string& input);
+
 }  // namespace quorvel::cli

@@ -19,6 +19,7 @@ const std::pair<std::string_view, quorvel::cli::CommandRun> QT_COMMANDS[] = {
 
 int main(int argc, char** argv) {
     using namespace quorvel::cli;
+    if (argc == 3 && std::string_view(argv[1]) == "svg-to-png") return reportoutcome(svgtopngcommand({argv[2]}));
     return runcommandline(std::vector<std::string>(argv + 1, argv + argc),
                           [](const CommandEntry& c, const std::vector<std::string>& args) {
                               for (const auto& [name, run] : QT_COMMANDS)

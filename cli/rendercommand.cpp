@@ -2,6 +2,11 @@
 #include <functional>
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <iostream>
+#include <iterator>
 
 #include "commands.h"
 #include "fieldoptions.h"
@@ -73,6 +78,9 @@ Outcome positiveoption(const Options& opts, const char* name, double fallback, d
     value = *v;
     return Outcome::ok();
 }
+
+/// A plot's PNG has twice the pixels of its SVG in each direction.
+constexpr int SVG_TO_PNG_SCALE = 2;
 
 /// Runs an export inside a GUI application (text needs its fonts; no window
 /// is shown).
@@ -155,6 +163,22 @@ Outcome rendercommand(const std::vector<std::string>& args) {
     request.path = *opts.get("out");
 
     return runexport([&] { return exportpicture(request); });
+}
+
+Outcome svgtopngcommand(const std::vector<std::string>& args) {
+    if (args.size() != 1) return Outcome::usage("svg-to-png takes the PNG file's name");
+    const std::string svg((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    return runexport([&] {
+        QSvgRenderer renderer(QByteArray::fromStdString(svg));
+        if (!renderer.isValid()) return Outcome::io("the plot is not a picture the SVG renderer reads");
+        QImage image(renderer.defaultSize() * SVG_TO_PNG_SCALE, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        return image.save(QString::fromStdString(args[0]), "PNG") ? Outcome::ok()
+                                                                  : Outcome::io("cannot write " + args[0], FAULT_PERMISSION_DENIED);
+    });
 }
 
 }  // namespace quorvel::cli

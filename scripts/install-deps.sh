@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing Quorvel
 # need, when they are missing. Runs apt-get as root, through sudo otherwise.
-# liberfa-dev: the precise model; python3-sunpy: regenerating its reference
+# liberfa-dev: the precise model; libsqlite3-dev: the observer's log; python3-sunpy: regenerating its reference
 # vectors (tests/ephemeris/make_precise_vectors.py).
 set -eu
 
@@ -12,7 +12,7 @@ PACKAGES="build-essential cmake make pkg-config dpkg-dev
   fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool openbox xdg-utils
   desktop-file-utils appstream
   locales poppler-utils time
-  liberfa-dev"
+  liberfa-dev libsqlite3-dev"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,0 +1,129 @@
+// quorvel_cli log report, list and k: what is read from the log, never written.
+#include "csvtext.h"
+#include "logoptions.h"
+#include "output.h"
+#include "personalk.h"
+#include "qthelper.h"
+#include "reports.h"
+#include "save.h"
+
+namespace quorvel::cli {
+namespace {
+
+bool endswith(const std::string& s, const char* end) {
+    const std::string e = end;
+    return s.size() >= e.size() && s.compare(s.size() - e.size(), e.size(), e) == 0;
+}
+
+/// The whole span of the log's observations of one observer ("" all); the
+/// empty span when there are none.
+log::Span wholespan(log::LogDb& db, const std::string& observer) {
+    log::Statement q(db.handle(), "SELECT min(time_utc), max(time_utc) FROM observation JOIN observer USING (observer_id) "
+                                  "WHERE ?1 = '' OR code = ?1");
+    q.bind(1, observer);
+    log::LogTime first, last;
+    if (!q.step() || q.isnull(0) || !log::parselogtime(q.text(0), "time", first).done() ||
+        !log::parselogtime(q.text(1), "time", last).done())
+        return {};
+    first.hour = first.minute = 0;
+    return {log::logminutes(first), log::logminutes(last) - last.hour * 60 - last.minute + 1440};
+}
+
+/// The text of a report of one format.
+Outcome reporttext(log::LogDb& db, const Options& opts, const std::string& format, std::string& out) {
+    log::Span span;
+    bool month = false, given = false;
+    if (Outcome read = readspan(opts, span, month, given); !read.done()) return read;
+    std::string code;
+    log::ObserverRecord observer;
+    if (Outcome step = readobservercode(opts, db, code); !step.done()) return step;
+    if (Outcome who = log::readobserver(db, code, observer); !who.done()) return who;
+    const bool monthly = format == "aavso" || format == "baa" || format == "daily";
+    if (monthly && !month) return Outcome::usage("the " + format + " report is of one month: give --month YYYY-MM");
+    if (!given) span = wholespan(db, code);
+    const log::LogTime first = log::logtimeofminutes(span.from);
+    if (monthly) {
+        std::vector<log::ObservationRecord> obs;
+        if (Outcome read = log::readobservations(db, code, span, obs); !read.done()) return read;
+        if (opts.flag("with-k") && !observer.k) return Outcome::input("observer " + code + " has no k yet: log k --silso FILE --save");
+        out = format == "aavso" ? log::aavsoreport(observer, first.year, first.month, obs)
+            : format == "baa"   ? log::baareport(obs, opts.flag("with-k") ? observer.k : std::nullopt)
+                                : log::dailyplot(observer, first.year, first.month, obs);
+        return Outcome::ok();
+    }
+    std::vector<log::GroupRow> rows;
+    if (Outcome read = log::readgroups(db, code, span, rows); !read.done()) return read;
+    out = format == "groups" ? log::groupsreport(rows) : log::butterflyplot(code, span, rows);
+    return Outcome::ok();
+}
+
+}  // namespace
+
+Outcome logreport(const std::vector<std::string>& args) {
+    const OptionNames names{{"log", "format", "month", "from", "to", "observer", "out"}, {"with-k"}};
+    Options opts;
+    if (Outcome read = Options::read(args, names, opts); !read.done()) return read;
+    const std::string format = opts.get("format", "");
+    const bool plot = format == "daily" || format == "butterfly";
+    if (!plot && format != "aavso" && format != "baa" && format != "groups")
+        return Outcome::usage("--format takes aavso, baa, groups, daily or butterfly");
+    const std::string out = opts.get("out", "");
+    if (plot && !endswith(out, ".svg") && !endswith(out, ".png"))
+        return Outcome::usage("the " + format + " plot needs --out FILE ending in .svg or .png");
+    log::LogDb db;
+    if (Outcome opened = openlog(opts, log::LogPurpose::read, db); !opened.done()) return opened;
+    std::string text;
+    if (Outcome made = db.read([&] { return reporttext(db, opts, format, text); }); !made.done()) return made;
+    if (endswith(out, ".png")) return runqthelper({"svg-to-png", out}, text);
+    return writeout(opts, text);
+}
+
+Outcome loglist(const std::vector<std::string>& args) {
+    const OptionNames names{{"log", "month", "from", "to", "observer", "out"}, {}};
+    Options opts;
+    if (Outcome read = Options::read(args, names, opts); !read.done()) return read;
+    log::LogDb db;
+    if (Outcome opened = openlog(opts, log::LogPurpose::read, db); !opened.done()) return opened;
+    log::Span span;
+    bool month = false, given = false;
+    if (Outcome read = readspan(opts, span, month, given); !read.done()) return read;
+    if (!given) span = log::WHOLE_LOG;
+    std::vector<log::ObservationRecord> obs;
+    if (Outcome read = log::readobservations(db, opts.get("observer", ""), span, obs); !read.done()) return read;
+    std::string text = "observation,time,observer,seeing,g,f,R,groups,image\n";
+    for (const log::ObservationRecord& o : obs)
+        text += std::to_string(o.id) + "," + log::logtimetext(o.time) + "," + o.observer + "," + o.seeing + "," +
+                std::to_string(o.counts.g) + "," + std::to_string(o.counts.f) + "," + std::to_string(o.counts.r()) + "," +
+                (o.counts.hemispheres ? "by hemisphere" : "whole disk") + "," + (o.image ? o.image->path : "") + "\n";
+    return writeout(opts, text);
+}
+
+Outcome logk(const std::vector<std::string>& args) {
+    const OptionNames names{{"log", "silso", "observer", "from", "to", "month"}, {"save"}};
+    Options opts;
+    if (Outcome read = Options::read(args, names, opts); !read.done()) return read;
+    if (!opts.has("silso")) return Outcome::usage("log k needs --silso FILE (SILSO's SN_d_tot_V2.0.csv)");
+    std::string silsotext;
+    log::SilsoDays silso;
+    if (Outcome read = readwholefile(*opts.get("silso"), silsotext); !read.done()) return read;
+    if (Outcome read = log::readsilso(silsotext, *opts.get("silso"), silso); !read.done()) return read;
+    log::LogDb db;
+    if (Outcome opened = openlog(opts, opts.flag("save") ? log::LogPurpose::write : log::LogPurpose::read, db); !opened.done())
+        return opened;
+    std::string code;
+    log::Span span = log::WHOLE_LOG;
+    bool month = false, given = false;
+    std::vector<log::ObservationRecord> obs;
+    log::PersonalK k;
+    for (Outcome step : {readobservercode(opts, db, code), readspan(opts, span, month, given)})
+        if (!step.done()) return step;
+    if (!given) span = log::WHOLE_LOG;
+    if (Outcome read = log::readobservations(db, code, span, obs); !read.done()) return read;
+    if (Outcome computed = log::personalk(obs, silso, k); !computed.done()) return computed;
+    if (opts.flag("save"))
+        if (Outcome saved = log::setpersonalk(db, code, k.k); !saved.done()) return saved;
+    return writeandflush(stdout, "quantity,value,spread,days\nk," + log::fixed(k.k, 3) + "," + log::fixed(k.spread, 3) + "," +
+                                     std::to_string(k.days) + "\n");
+}
+
+}  // namespace quorvel::cli
