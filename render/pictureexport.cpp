@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
 
+#include "filewrite.h"
 #include "headless.h"
 #include "graphicsview.h"
 #include "picture.h"
@@ -20,11 +20,16 @@ bool hasending(const std::string& path, const std::string& ending) {
                       [](char e, char c) { return std::tolower(static_cast<unsigned char>(c)) == e; });
 }
 
+bool writesformat(const std::string& path, const std::string& ending) {
+    return path == STANDARD_OUTPUT ? ending == ".png" : hasending(path, ending);
+}
+
 Outcome savefile(const std::string& path, const QByteArray& data) {
-    QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.flush() || !f.commit())
-        return Outcome::io("cannot write " + path + ": " + f.errorString().toStdString());
-    return Outcome::ok();
+    const Outcome written =
+        writefile(path, std::string_view(data.constData(), static_cast<size_t>(data.size())), WriteTarget::streamable);
+    if (written.done()) return written;
+    return Outcome::io("cannot write " + (path == STANDARD_OUTPUT ? std::string("standard output") : path) + ": " +
+                       written.message);
 }
 
 std::optional<Outcome> writeimagefile(const std::string& path, QSize logical, double scale, double ratio,
@@ -32,7 +37,7 @@ std::optional<Outcome> writeimagefile(const std::string& path, QSize logical, do
     QByteArray data;
     const QSize device(static_cast<int>(std::ceil(logical.width() * scale)),
                        static_cast<int>(std::ceil(logical.height() * scale)));
-    if (hasending(path, ".svg")) {
+    if (writesformat(path, ".svg")) {
         QBuffer buffer(&data);
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
@@ -41,7 +46,7 @@ std::optional<Outcome> writeimagefile(const std::string& path, QSize logical, do
         svg.setResolution(static_cast<int>(std::lround(96 * scale)));  // a logical pixel is 1/96 inch
         svg.setTitle("Quorvel");
         if (Outcome o = draw(svg, scale); !o.done()) return o;
-    } else if (hasending(path, ".png")) {
+    } else if (writesformat(path, ".png")) {
         QImage image = ratioimage(logical, scale);
         if (image.isNull())
             return Outcome::input("could not make an image of " + std::to_string(device.width()) + " x " +
@@ -74,7 +79,7 @@ Outcome exportpicture(const ExportRequest& r) {
         return redraw.draw(surface, r.fields, r.altaz, picture,
                            r.graphicsnormal ? CaptionStyle::graphics : CaptionStyle::viewer);
     };
-    if (hasending(r.path, ".log")) {
+    if (writesformat(r.path, ".log")) {
         RecordingSurface surface(static_cast<float>(r.sizetwips.width()), static_cast<float>(r.sizetwips.height()),
                                  r.twipsperpixel);
         if (Outcome o = draw(surface); !o.done()) return o;

@@ -41,7 +41,13 @@ struct ExportRequest {
 /// Whether a file name ends in ending ("." and letters, lower case), whatever its case.
 bool hasending(const std::string& path, const std::string& ending);
 
-/// Replaces a file by data, atomically; an I/O outcome says why not.
+/// Whether an output is written in the format of ending: by its name's
+/// ending, and as PNG for standard output ("-").
+bool writesformat(const std::string& path, const std::string& ending);
+
+/// Writes data to a file a user named (writefile: a file replaced
+/// atomically, a link never written through, a named pipe, a device or "-"
+/// streamed); an I/O outcome says why not.
 Outcome savefile(const std::string& path, const QByteArray& data);
 
 /// Draws on an image (".png") or an SVG drawing (".svg"), by the path's

@@ -5,7 +5,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QFontMetricsF>
 #include <cmath>
@@ -188,7 +187,7 @@ Outcome checktruescale(const TrueScaleRequest& r, bool page) {
     if (!(r.diameterpx >= 1 && r.diameterpx <= LARGEST_PX))
         return Outcome::input("The disk diameter of " + number(r.diameterpx) + " pixels is not from 1 to " +
                               number(LARGEST_PX) + " pixels.");
-    if (hasending(r.path, ".png")) {
+    if (writesformat(r.path, ".png")) {
         // The caption is not known yet: the widest picture it could make.
         const Layout l = layoutof(r, sizes, r.diameterpx, {});
         const double side = 2 * l.extent * l.scale * r.ratio;
@@ -224,15 +223,15 @@ Outcome drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const Tru
 }
 
 Outcome exporttruescale(const TrueScaleRequest& r) {
-    const bool pdf = hasending(r.path, ".pdf");
-    if (!pdf && !hasending(r.path, ".png") && !hasending(r.path, ".svg") && !hasending(r.path, ".log"))
+    const bool pdf = writesformat(r.path, ".pdf");
+    if (!pdf && !writesformat(r.path, ".png") && !writesformat(r.path, ".svg") && !writesformat(r.path, ".log"))
         return Outcome::usage("the output file must end in .png, .svg, .pdf or .log");
     if (Outcome o = checktruescale(r, pdf); !o.done()) return o;
     StyleSizes sizes;
     requestsizes(r, sizes);
     std::vector<std::string> lines;
     if (Outcome o = momentlines(r, lines); !o.done()) return o;
-    if (hasending(r.path, ".log")) {
+    if (writesformat(r.path, ".log")) {
         const Layout l = layoutof(r, sizes, r.diameterpx, lines);
         RecordingSurface surface(static_cast<float>(2 * l.extent * TPP), static_cast<float>(2 * l.extent * TPP), TPP);
         HeadlessRedraw redraw(r.checked, r.texts);
@@ -243,7 +242,7 @@ Outcome exporttruescale(const TrueScaleRequest& r) {
         const Layout l = layoutof(r, sizes, r.diameterpx, lines);
         const QSize logical(static_cast<int>(std::ceil(l.size().width() * l.scale)),
                             static_cast<int>(std::ceil(l.size().height() * l.scale)));
-        const double scale = hasending(r.path, ".png") ? r.ratio : 1;
+        const double scale = writesformat(r.path, ".png") ? r.ratio : 1;
         return *writeimagefile(r.path, logical, scale, r.ratio, [&](QPaintDevice& device, double devicescale) {
             return drawlayout(device, devicescale, {}, l, r);
         });

@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "filewrite.h"
 
 namespace quorvel {
 namespace {
@@ -36,29 +36,16 @@ Outcome readrecordfile(const std::string& path, SettingsBytes& bytes) {
     return Outcome::ok();
 }
 
-std::string replacefile(const std::string& path, const std::string& data) {
-    QSaveFile f(qpath(path));
-    if (!f.open(QIODevice::WriteOnly)) return f.errorString().toStdString();
-    // The write is buffered: a full disk shows only when the data is flushed.
-    if (f.write(data.data(), static_cast<qint64>(data.size())) != static_cast<qint64>(data.size()) ||
-        !f.flush()) {
-        const std::string reason = f.errorString().toStdString();
-        f.cancelWriting();
-        return reason.empty() ? "the file could not be written" : reason;
-    }
-    if (!f.commit()) {
-        const std::string reason = f.errorString().toStdString();
-        return reason.empty() ? "the file could not be replaced" : reason;
-    }
-    return "";
+Outcome replacefile(const std::string& path, const std::string& data) {
+    return writefile(path, data, WriteTarget::fileonly);
 }
 
 Outcome copyfile(const std::string& from, const std::string& to) {
     constexpr qint64 COPY_LIMIT = 1 << 20;  // settings files are one record; a larger one is cut
     QByteArray data;
     if (Outcome read = readfile(from, COPY_LIMIT, data); !read.done()) return read;
-    const std::string failure = replacefile(to, data.toStdString());
-    return failure.empty() ? Outcome::ok() : Outcome::io("cannot write " + to + ": " + failure);
+    const Outcome written = replacefile(to, data.toStdString());
+    return written.done() ? written : Outcome::io("cannot write " + to + ": " + written.message);
 }
 
 }  // namespace quorvel

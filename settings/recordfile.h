@@ -13,9 +13,11 @@ namespace quorvel {
 /// FAULT_PERMISSION_DENIED or FAULT_DEVICE_IO.
 Outcome readrecordfile(const std::string& path, SettingsBytes& bytes);
 
-/// Replaces path by a file holding exactly data, atomically: a failure leaves
-/// the old file as it was. Returns "" or the reason of the failure.
-std::string replacefile(const std::string& path, const std::string& data);
+/// Replaces path by a regular file holding exactly data, atomically: a
+/// failure leaves the old file as it was, a symbolic link is replaced, never
+/// written through (writefile). Returns done, or an I/O outcome whose
+/// message is the reason of the failure alone.
+Outcome replacefile(const std::string& path, const std::string& data);
 
 /// Copies from to to (replacing it). Returns done, or the I/O outcome of the
 /// read or the write.

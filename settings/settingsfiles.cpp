@@ -329,11 +329,10 @@ Outcome writeini(Program program, const Folders& folders, SettingsForm& form,
 
     if (g) form.processevents();
     const SettingsBytes bytes = encoderecord(rec);
-    const std::string reason =
-        replacefile(filepath(folders.settings, file), std::string(bytes.begin(), bytes.end()));
-    if (!reason.empty())
+    const Outcome written = replacefile(filepath(folders.settings, file), std::string(bytes.begin(), bytes.end()));
+    if (!written.done())
         return Outcome::io("The settings could not be saved to '" + filepath(folders.settings, file) + "': " +
-                           reason + ". The previous settings file is unchanged.");
+                           written.message + ". The previous settings file is unchanged.");
     state.rec = rec;
     return Outcome::ok();
 }
