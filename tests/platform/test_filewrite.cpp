@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,71 +22,44 @@ std::string readall(const std::string& path) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-/// What a name is: "file MODE 'TEXT'", "link to TARGET", "pipe", "folder" or "none".
+/// What a name is: "file MODE TEXT", "link to TARGET", "pipe", "folder" or "none".
 std::string describe(const std::string& path) {
     struct stat st {};
     if (lstat(path.c_str(), &st) != 0) return "none";
     if (S_ISLNK(st.st_mode)) return "link to " + fs::read_symlink(path).filename().string();
-    if (S_ISFIFO(st.st_mode)) return "pipe";
-    if (S_ISDIR(st.st_mode)) return "folder";
-    char mode[8];
-    std::snprintf(mode, sizeof mode, "%04o", st.st_mode & 07777);
-    return std::string("file ") + mode + " '" + readall(path) + "'";
+    if (S_ISFIFO(st.st_mode) || S_ISDIR(st.st_mode)) return S_ISDIR(st.st_mode) ? "folder" : "pipe";
+    return "file " + std::to_string(st.st_mode & 0777) + " " + readall(path);  // mode in decimal
 }
 
-enum class Name { none, file0640, linktovictim, dangling, linktopipe, pipe, folder, linktonull, linktofull, nofolder };
-
-struct Case {
-    const char* name;
-    Name before;
-    WriteTarget target;
-    const char* outcome;  // "" when done, else the reason
-    const char* after;    // describe() of the name afterwards
-    const char* piped;    // what a reader of the pipe got
-};
-
-constexpr auto FILEONLY = WriteTarget::fileonly;
-constexpr auto STREAM = WriteTarget::streamable;
-const Case CASES[] = {
-    {"new name", Name::none, FILEONLY, "", "file 0644 'new'", ""},
-    {"a file keeps its permissions", Name::file0640, FILEONLY, "", "file 0640 'new'", ""},
-    {"a link to another file is replaced", Name::linktovictim, FILEONLY, "", "file 0644 'new'", ""},
-    {"a link to an output is replaced", Name::linktovictim, STREAM, "", "file 0644 'new'", ""},
-    {"a dangling link is replaced", Name::dangling, FILEONLY, "", "file 0644 'new'", ""},
-    {"a link to a pipe, settings: replaced", Name::linktopipe, FILEONLY, "", "file 0644 'new'", ""},
-    {"a link to a pipe, output: streamed", Name::linktopipe, STREAM, "", "link to pipe", "new"},
-    {"a pipe, settings: refused", Name::pipe, FILEONLY, "it is a named pipe or a device, not a file", "pipe", ""},
-    {"a pipe, output: streamed", Name::pipe, STREAM, "", "pipe", "new"},
-    {"a folder", Name::folder, STREAM, "it is a folder", "folder", ""},
-    {"a device by a link", Name::linktonull, STREAM, "", "link to null", ""},
-    {"a full device", Name::linktofull, STREAM, "No space left on device", "link to full", ""},
-    {"a folder that is not there", Name::nofolder, FILEONLY, "No such file or directory", "none", ""},
-};
-
 TEST(WriteFile, EveryKindOfName) {
+    enum { none, file0640, linktovictim, linktopipe, pipe, folder, linktofull, nofolder };
+    const auto FILEONLY = WriteTarget::fileonly, STREAM = WriteTarget::streamable;
+    const struct { const char* name; int before; WriteTarget target; const char *outcome, *after, *piped; } cases[] = {
+        {"new name", none, FILEONLY, "", "file 420 new", ""},
+        {"a file keeps its permissions", file0640, FILEONLY, "", "file 416 new", ""},
+        {"a link to another file is replaced", linktovictim, FILEONLY, "", "file 420 new", ""},
+        {"a link to a pipe, settings: replaced", linktopipe, FILEONLY, "", "file 420 new", ""},
+        {"a link to a pipe, output: streamed", linktopipe, STREAM, "", "link to pipe", "new"},
+        {"a pipe, settings: refused", pipe, FILEONLY, "it is a named pipe or a device, not a file", "pipe", ""},
+        {"a pipe, output: streamed", pipe, STREAM, "", "pipe", "new"},
+        {"a folder", folder, STREAM, "it is a folder", "folder", ""},
+        {"a full device", linktofull, STREAM, "No space left on device", "link to full", ""},
+        {"a folder that is not there", nofolder, FILEONLY, "No such file or directory", "none", ""}};
     umask(022);
-    for (const Case& c : CASES) {
+    const fs::path dir = fs::temp_directory_path() / ("filewrite-" + std::to_string(getpid()));
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const fs::path dir = fs::temp_directory_path() / ("filewrite-" + std::to_string(getpid()));
         fs::remove_all(dir);
         fs::create_directory(dir);
-        const std::string victim = dir / "victim", pipe = dir / "pipe";
-        std::string name = dir / "out";
+        const std::string victim = dir / "victim", fifo = dir / "pipe";
+        const std::string name = c.before == pipe ? fifo : (c.before == nofolder ? dir / "missing" / "out" : dir / "out").string();
         std::ofstream(victim) << "secret";
-        mkfifo(pipe.c_str(), 0644);
-        switch (c.before) {
-            case Name::none: break;
-            case Name::file0640: std::ofstream(name) << "old", chmod(name.c_str(), 0640); break;
-            case Name::linktovictim: fs::create_symlink(victim, name); break;
-            case Name::dangling: fs::create_symlink(dir / "missing", name); break;
-            case Name::linktopipe: fs::create_symlink(pipe, name); break;
-            case Name::pipe: name = pipe; break;
-            case Name::folder: fs::create_directory(name); break;
-            case Name::linktonull: fs::create_symlink("/dev/null", name); break;
-            case Name::linktofull: fs::create_symlink("/dev/full", name); break;
-            case Name::nofolder: name = dir / "missing" / "out"; break;
-        }
-        const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);  // the pipe's reader, there before the writer
+        mkfifo(fifo.c_str(), 0644);
+        if (c.before == file0640) std::ofstream(name) << "old", chmod(name.c_str(), 0640);
+        if (c.before == linktovictim || c.before == linktopipe || c.before == linktofull)
+            fs::create_symlink(c.before == linktovictim ? victim : c.before == linktopipe ? fifo : "/dev/full", name);
+        if (c.before == folder) fs::create_directory(name);
+        const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);  // the pipe's reader, there before the writer
         const Outcome o = writefile(name, "new", c.target);
         char piped[16] = {};
         EXPECT_GE(read(reader, piped, sizeof piped - 1), 0);
@@ -97,10 +69,10 @@ TEST(WriteFile, EveryKindOfName) {
         EXPECT_EQ(describe(name), c.after);
         EXPECT_EQ(std::string(piped), c.piped);
         EXPECT_EQ(readall(victim), "secret");
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()),
-                  3 - (c.before == Name::pipe) - (c.before == Name::nofolder));  // nothing left beside
-        fs::remove_all(dir);
+        const auto left = std::distance(fs::directory_iterator(dir), fs::directory_iterator());
+        EXPECT_EQ(left, 3 - (c.before == pipe) - (c.before == nofolder));  // no new file left beside
     }
+    fs::remove_all(dir);
 }
 
 }  // namespace
