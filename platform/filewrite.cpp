@@ -85,7 +85,7 @@ Outcome writefile(const std::string& path, std::string_view data, WriteTarget ta
     struct stat here {};
     if (::lstat(path.c_str(), &here) != 0) return errno == ENOENT ? replace(path, data, nullptr) : failure(errno);
     if (S_ISREG(here.st_mode)) return replace(path, data, &here.st_mode);
-    if (S_ISDIR(here.st_mode)) return Outcome::io("it is a folder");
+    if (S_ISDIR(here.st_mode)) return Outcome::io("Filename refers to a directory");
     if (S_ISLNK(here.st_mode)) {
         struct stat target {};
         if (streams && ::stat(path.c_str(), &target) == 0 && streamkind(target.st_mode)) return streamto(path, data, true);

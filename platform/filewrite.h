@@ -21,7 +21,7 @@ inline constexpr std::string_view STANDARD_OUTPUT = "-";
 /// Writes data to the file path.
 ///
 /// Returns done, or an I/O outcome whose message is the reason alone (such
-/// as "Permission denied" or "it is a folder"), for the caller's sentence.
+/// as "Permission denied" or "Filename refers to a directory"), for the caller's sentence.
 ///
 /// Notes:
 /// 1. A regular file, a new name or a symbolic link is replaced atomically:

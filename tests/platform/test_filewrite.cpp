@@ -42,7 +42,7 @@ TEST(WriteFile, EveryKindOfName) {
         {"a link to a pipe, output: streamed", linktopipe, STREAM, "", "link to pipe", "new"},
         {"a pipe, settings: refused", pipe, FILEONLY, "it is a named pipe or a device, not a file", "pipe", ""},
         {"a pipe, output: streamed", pipe, STREAM, "", "pipe", "new"},
-        {"a folder", folder, STREAM, "it is a folder", "folder", ""},
+        {"a folder", folder, STREAM, "Filename refers to a directory", "folder", ""},
         {"a full device", linktofull, STREAM, "No space left on device", "link to full", ""},
         {"a folder that is not there", nofolder, FILEONLY, "No such file or directory", "none", ""}};
     umask(022);
