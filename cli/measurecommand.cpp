@@ -12,6 +12,7 @@
 #include "output.h"
 #include "overlay.h"
 #include "pictureexport.h"
+#include "measurelog.h"
 #include "spotoptions.h"
 #include "spotoverlay.h"
 #include "textvalue.h"
@@ -23,7 +24,8 @@ const char* const MEASURE_HELP =
     "usage: quorvel_cli measure IMAGE [field options] [--orient telescope|north|solar]\n"
     "         [--altaz] [--flip] [--invert] [--rotate DEG] [--limb CX,CY,R] [--spot X,Y]...\n"
     "         [--overlay OUT.png] [--find-spots [--spot X,Y,GROUP]... [--thresholds P,U]\n"
-    "         [--group-distance DEG] [--min-size PX] [--limb-margin MU]]\n"
+    "         [--group-distance DEG] [--min-size PX] [--limb-margin MU]\n"
+    "         [--log [FILE] --seeing E|G|F|P|1..5 [--observer CODE]]]\n"
     "Finds the solar limb on IMAGE (PNG, JPEG, TIFF, BMP or FITS) and prints it,\n"
     "limb,CX,CY,R,SCATTER (pixels), then one CSV row for each --spot:\n"
     "  number,x_px,y_px,lat_deg,cmd_deg_west,carrington_deg,pa_deg,rho_solar_radii,mu\n"
@@ -39,6 +41,8 @@ const char* const MEASURE_HELP =
     "               the precise model's, for Carrington longitudes to the Almanac's\n"
     "  --overlay    writes the image with the grid, the equator, the axis, the limb,\n"
     "               the position-angle scale, N and E and the spots (PNG)\n"
+    "  --log        saves the counted spots as the day's observation in the log (the\n"
+    "               default log, or FILE), its groups matched to their tracks\n"
     "The date and time come from a FITS header's DATE-OBS (UT) unless field options\n"
     "give them. Exit status 1 for an image that is not one, is damaged or shows no\n"
     "disk, a spot off the disk (the other rows are printed), or no date; 3 for a file\n"
@@ -91,7 +95,7 @@ Outcome fieldsof(const Options& opts, const LoadedImage& image, const std::strin
                           "; give --day, --month, --year, --hour and --min");
 }
 
-Outcome measure(const std::string& path, const Options& opts, const std::vector<std::string>& spots) {
+Outcome measure(const std::string& path, const Options& opts, const std::vector<std::string>& spots, const MeasureLog& logged) {
     Orientation o;
     if (Outcome read = orientationof(opts, o); !read.done()) return read;
     std::optional<Circle> given;
@@ -105,6 +109,7 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
     if (Outcome read = spotoptions(opts, counting); !read.done()) return read;
     std::vector<SpotRequest> points;
     if (Outcome read = spotrequests(spots, counting.find, points); !read.done()) return read;
+    if (Outcome read = checkmeasurelog(opts, logged, counting.find); !read.done()) return read;
     const std::string overlay = opts.get("overlay", "");
     if (opts.has("overlay") && !hasending(overlay, ".png"))
         return Outcome::usage("--overlay writes a PNG: its name ends in .png");
@@ -161,13 +166,18 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
         annotated.save(&buffer, "PNG");
         if (Outcome written = savefile(overlay, data); !written.done()) return written;
     }
+    if (logged.wanted && offdisk.empty())
+        if (Outcome saved = savemeasured(opts, logged, survey, frame, {path, "", limb->circle, o, counting.settings}); !saved.done())
+            return saved;
     return offdisk.empty() ? Outcome::ok() : Outcome::input(offdisk);
 }
 
 }  // namespace
 
-Outcome measurecommand(const std::vector<std::string>& args) {
-    std::vector<std::string> rest, spots;  // --spot may come again and again
+Outcome measurecommand(const std::vector<std::string>& given) {
+    std::vector<std::string> args = given, rest, spots;  // --spot may come again and again
+    MeasureLog logged;
+    takelogoption(args, logged);
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--spot" || args[i].rfind("--spot=", 0) == 0) {
             if (args[i] == "--spot" && i + 1 >= args.size()) return Outcome::usage("option --spot needs a value");
@@ -177,7 +187,7 @@ Outcome measurecommand(const std::vector<std::string>& args) {
         }
     }
     OptionNames names{fieldoptionnames(), {"help", "altaz", "flip", "invert"}, 1};
-    names.valued.insert({"orient", "rotate", "limb", "overlay", "model"});
+    names.valued.insert({"orient", "rotate", "limb", "overlay", "model", "seeing", "observer"});
     addspotoptionnames(names);
     Options opts;
     if (Outcome read = Options::read(rest, names, opts); !read.done()) return read;
@@ -188,7 +198,7 @@ Outcome measurecommand(const std::vector<std::string>& args) {
     char name[] = "quorvel_cli";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);  // the overlay's texts need the fonts
-    return measure(opts.operands().front(), opts, spots);
+    return measure(opts.operands().front(), opts, spots, logged);
 }
 
 }  // namespace quorvel::cli

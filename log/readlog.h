@@ -16,8 +16,9 @@ struct Span {
     int64_t from = 0, to = 0;
 };
 
-/// Every moment a log holds: 1600-01-01 to 9999-12-31.
-inline constexpr Span WHOLE_LOG{-194601600, 4223371680};
+/// Every moment a log holds: 1600-01-01 00:00 to 9999-12-31 23:59 (the end's
+/// text must still sort as the stored times do).
+inline constexpr Span WHOLE_LOG{-194601600, 4223371679};
 
 /// The observations of one observer ("" for all) in a span, in time order,
 /// with their counts, equipment and image, without their groups.

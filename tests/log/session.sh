@@ -42,7 +42,7 @@ refused() {  # must fail with status 1 and leave the log unchanged
   refused relink --observation 7 --group 1 --track 99
   refused relink --observation 7 --group 1 --track 2
   run relink --observation 7 --group 3 --track new
-  run list --month 2026-11
+  run list
   run track --track 1
   run track --track 4
   run predict --track 1 --time 2026-11-10T09:00Z
