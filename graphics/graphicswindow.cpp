@@ -32,9 +32,9 @@ void GraphicsWindow::buildcontrols() {
     ControlFactory f(this, tpp_);
     const QFont small = smallfont(), resultfont = arialfont(9.75), buttons = arialfont(9.75);
     buildinputs(f);
-    boxes_[CheckBox::chkposang]->setText("Position angles");
+    boxes_[CheckBox::chkposang]->setText("&Position angles");
     boxes_[CheckBox::chkposang]->setToolTip("Check for a position angle scale");
-    boxes_[CheckBox::chksunrot]->setText("Solar rotation arrows");
+    boxes_[CheckBox::chksunrot]->setText("S&olar rotation arrows");
     boxes_[CheckBox::chksunrot]->setToolTip("Check to show axes and NS meridian");
     // The longer captions need the whole row; "Grid" joins "Invert".
     placetwips(boxes_[CheckBox::chkposang], 240, 3870, 1545, 250, tpp_);
@@ -43,30 +43,30 @@ void GraphicsWindow::buildcontrols() {
 
     // The left column below the inputs: the view buttons with the notice
     // between them, the colours, the two style boxes and the sizes.
-    butdraw_ = f.button("butdraw", "Quorvel Normal View", {120, 4560, 2175, 795}, arialfont(9.75, true));
+    butdraw_ = f.button("butdraw", "Quorvel Normal &View", {120, 4560, 2175, 795}, arialfont(9.75, true));
     buildnotice(f, {360, 5370, 1455, 375});
     f.frame("Shape12", {120, 5760, 2175, 1290});
-    comgraph_ = f.button("comgraph", "Graphics Ready View", {120, 5775, 2175, 870}, arialfont(9.75, true));
-    cmdcapture_ = f.button("cmdcapture", "Copy to Clipboard", {120, 6660, 2175, 370}, buttons);
+    comgraph_ = f.button("comgraph", "&Graphics Ready View", {120, 5775, 2175, 870}, arialfont(9.75, true));
+    cmdcapture_ = f.button("cmdcapture", "&Copy to Clipboard", {120, 6660, 2175, 370}, buttons);
 
     f.frame("Shape8", {120, 7065, 2175, 1305});
     f.label("Label19", "Colours", {240, 7095, 900, 240}, small);
-    cmddefaultstyle_ = f.button("cmddefaultstyle", "Default style", {1200, 7080, 1035, 240}, small,
+    cmddefaultstyle_ = f.button("cmddefaultstyle", "Default st&yle", {1200, 7080, 1035, 240}, small,
                                 "The design's sizes, colours, \"Equator\" and \"Axes\"; drawn at the next view button.");
     const std::tuple<const char*, const char*, Colour StyleOpts::*> colours[] = {
-        {"cmdcolback", "Bckgrnd", &StyleOpts::backcolour}, {"cmddiskcol", "Disk", &StyleOpts::diskcolour},
-        {"cmdlimbcol", "Limb", &StyleOpts::limbcolour},    {"cmdgridcol", "Grid", &StyleOpts::gridcolour},
-        {"cmdeqcol", "Equator", &StyleOpts::equatorcolour}, {"cmdpacols", "PA Scale", &StyleOpts::pacolour},
-        {"cmdarcol", "Arrows", &StyleOpts::arrowcolour},   {"cmdaxescol", "Sun axis", &StyleOpts::axiscolour}};
+        {"cmdcolback", "&Bckgrnd", &StyleOpts::backcolour}, {"cmddiskcol", "Dis&k", &StyleOpts::diskcolour},
+        {"cmdlimbcol", "&Limb", &StyleOpts::limbcolour},    {"cmdgridcol", "Gri&d", &StyleOpts::gridcolour},
+        {"cmdeqcol", "E&quator", &StyleOpts::equatorcolour}, {"cmdpacols", "PA &Scale", &StyleOpts::pacolour},
+        {"cmdarcol", "Arro&ws", &StyleOpts::arrowcolour},   {"cmdaxescol", "S&un axis", &StyleOpts::axiscolour}};
     for (size_t i = 0; i < 8; ++i) {
         const auto& [name, caption, field] = colours[i];
         const double left = i % 2 == 0 ? 240 : 1200, top = 7335 + 255.0 * static_cast<double>(i / 2);
         colourbuttons_.push_back({f.button(name, caption, {left, top, 855, 240}, small), field});
     }
     f.frame("Shape9", {120, 8385, 2175, 315});
-    boxes_[CheckBox::chksunequator] = f.checkbox("chksunequator", "Equator", {240, 8415, 900, 250},
+    boxes_[CheckBox::chksunequator] = f.checkbox("chksunequator", "Equ&ator", {240, 8415, 900, 250},
                                                  "Check to show axes and NS meridian");
-    boxes_[CheckBox::chkaxes] = f.checkbox("chkaxes", "Axes", {1200, 8415, 900, 250}, "Check to show axes and NS meridian");
+    boxes_[CheckBox::chkaxes] = f.checkbox("chkaxes", "A&xes", {1200, 8415, 900, 250}, "Check to show axes and NS meridian");
 
     f.frame("Shape11", {120, 8715, 2175, 1830});
     const std::tuple<const char*, const char*, TextBox, const char*, const char*, const char*> sizes[] = {
@@ -81,8 +81,9 @@ void GraphicsWindow::buildcontrols() {
     QFont captions = small;
     captions.setPointSizeF(7.5);  // two lines where the caption needs them
     for (const auto& [label, caption, box, name, text, tooltip] : sizes) {
-        f.label(label, caption, {200, top, 1330, 360}, captions);
+        QLabel* named = f.label(label, caption, {200, top, 1330, 360}, captions);
         texts_[box] = f.textbox(name, {1560, top + 37, 675, 285}, tooltip);
+        namefield(named, texts_[box]);
         texts_[box]->setText(text);
         top += 360;
     }
@@ -107,10 +108,10 @@ void GraphicsWindow::buildcontrols() {
     result(ResultLabel::lblsundecstr, f.label("lblsundecstr", "", {4100, 10500, 1500, 240}, small))->hide();
     result(ResultLabel::lbljd, f.label("lbljd", "", {5700, 10500, 1500, 240}, small));
     result(ResultLabel::lblsid, f.label("lblsid", "", {7300, 10500, 1500, 240}, small));
-    cmdhelp_ = f.button("cmdhelp", "Help", {11000, 9870, 570, 450}, buttons);
-    cmdsaveimage_ = f.button("cmdsaveimage", "Save Image...", {9840, 9870, 1140, 400}, small,
+    cmdhelp_ = f.button("cmdhelp", "&Help", {11000, 9870, 570, 450}, buttons);
+    cmdsaveimage_ = f.button("cmdsaveimage", "Save I&mage...", {9840, 9870, 1140, 400}, small,
         "The graphics-ready view alone: PNG or SVG at a disk diameter in pixels, PDF in millimetres.");
-    cmdprint_ = f.button("cmdprint", "Print...", {11040, 9870, 780, 400}, small,
+    cmdprint_ = f.button("cmdprint", "&Print...", {11040, 9870, 780, 400}, small,
         "Prints the graphics-ready view with the disk at a diameter in millimetres (150 mm makes a drawing blank).");
     // The bottom row: version, credit and the readout of the point under the mouse.
     lblver_ = f.label("lblver", "", {2520, 10300, 1000, 240}, small);
@@ -121,6 +122,13 @@ void GraphicsWindow::buildcontrols() {
 
 void GraphicsWindow::wireevents() {
     wireinputs(comgraph_);
+    // Grid stands beside Invert here: reading order.
+    setTabOrder(boxes_[CheckBox::chkinvert], boxes_[CheckBox::chkgrid]);
+    setTabOrder(boxes_[CheckBox::chkgrid], boxes_[CheckBox::chkposang]);
+    shortcut(Qt::Key_F1, [this] { cmdhelp_Click(); });
+    shortcut(QKeySequence::Copy, [this] { cmdcapture_Click(); });
+    shortcut(QKeySequence::Save, [this] { cmdsaveimage_Click(); });
+    shortcut(QKeySequence::Print, [this] { cmdprint_Click(); });
     for (CheckBox b : {CheckBox::chkflip, CheckBox::optdst})
         connect(boxes_[b], &QCheckBox::stateChanged, this, &GraphicsWindow::showchanged);
     connect(boxes_[CheckBox::chksunequator], &QCheckBox::stateChanged, this, &GraphicsWindow::chksunequator_Click);
@@ -212,7 +220,6 @@ TrueScaleRequest GraphicsWindow::truescalerequest() const {
     r.diameterpx = px && *px > 0 ? *px : 500;
     r.diametermm = lastdiametermm_;
     r.caption = lastcaption_;
-    r.ratio = devicePixelRatioF();  // images as sharp as this screen shows them
     return r;
 }
 

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
             "and copies it to the clipboard, saves it at a true scale (PNG, SVG, PDF) and prints it."))
         return *status;
     QApplication app(argc, argv);
-    quorvel::Desktop desktop;
+    quorvel::Desktop desktop("quorvel_g", "org.quorvel.QuorvelG");
     quorvel::QtColourChooser colours;
     quorvel::QtClipboard clipboard;
     quorvel::GraphicsWindow f1({desktop.messages, desktop.end, desktop.shell, desktop.clock, quorvel::desktopfolders("orrag.ini")},

@@ -190,7 +190,7 @@ Outcome checktruescale(const TrueScaleRequest& r, bool page) {
     if (writesformat(r.path, ".png")) {
         // The caption is not known yet: the widest picture it could make.
         const Layout l = layoutof(r, sizes, r.diameterpx, {});
-        const double side = 2 * l.extent * l.scale * r.ratio;
+        const double side = 2 * l.extent * l.scale;
         const double pixels = side * (side + (r.caption ? 0.1 * side : 0));
         if (pixels > LARGEST_IMAGE_PIXELS)
             return Outcome::input("A disk of " + number(r.diameterpx) + " pixels makes an image of about " +
@@ -242,8 +242,8 @@ Outcome exporttruescale(const TrueScaleRequest& r) {
         const Layout l = layoutof(r, sizes, r.diameterpx, lines);
         const QSize logical(static_cast<int>(std::ceil(l.size().width() * l.scale)),
                             static_cast<int>(std::ceil(l.size().height() * l.scale)));
-        const double scale = writesformat(r.path, ".png") ? r.ratio : 1;
-        return *writeimagefile(r.path, logical, scale, r.ratio, [&](QPaintDevice& device, double devicescale) {
+        // The pixels typed are the pixels written: one device pixel a logical one.
+        return *writeimagefile(r.path, logical, 1, 1, [&](QPaintDevice& device, double devicescale) {
             return drawlayout(device, devicescale, {}, l, r);
         });
     }

@@ -27,7 +27,6 @@ struct TrueScaleRequest {
     double diameterpx = 500;              ///< PNG and SVG: disk diameter, logical pixels
     double diametermm = 150;              ///< PDF and print: disk diameter, millimetres
     bool caption = false;                 ///< date, time, place, P, B0, L0 and rotation below the disk
-    double ratio = 1;                     ///< PNG: device pixels a logical pixel makes (the screen's ratio)
     std::string path;                     ///< ".png", ".svg" or ".pdf"
 };
 
@@ -36,8 +35,7 @@ void applystylerecord(const SettingsRec& rec, TrueScaleRequest& request);
 
 /// Writes the request by the file's ending: PNG and SVG (and the log of
 /// its redraw, ".log", as pictureexport writes it) with the disk
-/// diameterpx logical pixels across (a PNG has ratio device pixels for each,
-/// and says so in its resolution), PDF with the disk diametermm across on a
+/// diameterpx pixels across, whatever the screen's pixel ratio, PDF with the disk diametermm across on a
 /// page that holds the picture and its caption. An input, a style box or a
 /// size that fails its check writes no file (an input fault); so does an
 /// image too large to make.

@@ -11,6 +11,11 @@ QFont arialfont(double points, bool bold) {
     return f;
 }
 
+void namefield(QLabel* caption, QWidget* field) {
+    caption->setBuddy(field);
+    field->setAccessibleName(caption->text().simplified());
+}
+
 QFont smallfont() {
     // The boxes and check boxes are sized for a narrow sans serif at 8.25 pt;
     // Arial (Liberation Sans) fits them on every desktop.

@@ -47,6 +47,10 @@ private:
     double tpp_;
 };
 
+/// Names a field by its caption for screen readers (its accessible name),
+/// and makes the caption its buddy.
+void namefield(QLabel* caption, QWidget* field);
+
 /// Sets the text colour of a label.
 void settextcolour(QLabel* label, const QColor& colour);
 

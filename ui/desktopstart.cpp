@@ -10,9 +10,6 @@
 #include <cstdio>
 #include <vector>
 
-#ifndef QUORVEL_VERSION
-#define QUORVEL_VERSION "2.0.1"
-#endif
 // The installed documents folder, relative to the installed programs.
 #ifndef QUORVEL_DOCS_FROM_PROGRAMS
 #define QUORVEL_DOCS_FROM_PROGRAMS "../share/doc/quorvel"
@@ -20,7 +17,7 @@
 
 namespace quorvel {
 
-std::optional<int> commandline(int argc, char** argv, const char* description) {
+std::optional<int> commandline(int argc, char** argv, const char* description, std::string* image) {
     if (argc <= 1) return std::nullopt;
     // The program's own name in the usage line, however it was started.
     std::string name = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toStdString();
@@ -31,10 +28,12 @@ std::optional<int> commandline(int argc, char** argv, const char* description) {
     QCoreApplication::setApplicationVersion(QUORVEL_VERSION);
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(description) +
-                                     "\n\nThe window takes no other arguments: its settings are kept in its settings file.");
+                                     "\n\nThe window's settings are kept in its settings file.");
+    if (image) parser.addPositionalArgument("IMAGE", "An image of the Sun to open in the measuring window.", "[IMAGE]");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+    const qsizetype taken = image ? 1 : 0;
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > taken) {
         const std::string why = parser.errorText().isEmpty() ? "it takes no arguments" : parser.errorText().toStdString();
         std::fprintf(stderr, "%s: %s\nRun '%s --help' for the options.\n", name.c_str(), why.c_str(), name.c_str());
         return 2;
@@ -47,13 +46,16 @@ std::optional<int> commandline(int argc, char** argv, const char* description) {
         std::printf("%s %s\n", name.c_str(), QUORVEL_VERSION);
         return 0;
     }
+    if (image && !parser.positionalArguments().isEmpty())
+        *image = QFileInfo(parser.positionalArguments().front()).absoluteFilePath().toStdString();
     return std::nullopt;
 }
 
 Folders desktopfolders(const char* settingsfile) {
     Folders f;
     f.program = QCoreApplication::applicationDirPath().toStdString();
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // One configuration folder for both programs, whatever their names.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/quorvel";
     f.settings = settingsfolder(f.program, settingsfile, config.toStdString());
     f.viewersettings = settingsfolder(f.program, "orra.ini", config.toStdString());
     if (f.settings != f.program || f.viewersettings != f.program) QDir().mkpath(config);
@@ -69,8 +71,9 @@ std::string picturesfolder() {
     return (QDir(pictures).exists() ? pictures : QDir::homePath()).toStdString();
 }
 
-Desktop::Desktop() {
-    QCoreApplication::setApplicationName("quorvel");
+Desktop::Desktop(const char* name, const char* desktopentry) {
+    QCoreApplication::setApplicationName(name);
+    QGuiApplication::setDesktopFileName(desktopentry);
     QCoreApplication::setApplicationVersion(QUORVEL_VERSION);
     QGuiApplication::setWindowIcon(QIcon(":/icons/org.quorvel.Quorvel.svg"));
     QDir::setCurrent(QString::fromStdString(picturesfolder()));

@@ -15,9 +15,9 @@
 namespace quorvel {
 
 /// Answers --help and --version without a display, and refuses any other
-/// argument with a message (the windows take none). Returns the exit status
-/// when the program should end now.
-std::optional<int> commandline(int argc, char** argv, const char* description);
+/// argument with a message. A program given image takes one image file to
+/// measure, set there. Returns the exit status when the program should end now.
+std::optional<int> commandline(int argc, char** argv, const char* description, std::string* image = nullptr);
 
 /// The folders of a program named in the application: its settings beside it
 /// when it may write there, else in the user's configuration folder
@@ -27,10 +27,11 @@ Folders desktopfolders(const char* settingsfile);
 
 /// The desktop's links of a window program, and its run.
 struct Desktop {
-    /// Names the application (both programs share one configuration
-    /// folder), sets the window icon, and makes the user's Pictures folder the
-    /// current one, where print-to-file and saved images are proposed.
-    Desktop();
+    /// Names the application and its desktop entry (so that a dock groups
+    /// each program's windows under its own entry), sets the window icon, and
+    /// makes the user's Pictures folder the current one, where print-to-file
+    /// and saved images are proposed.
+    Desktop(const char* name, const char* desktopentry);
     QtProgramEnd end;
     DesktopShell shell;
     Clock clock;

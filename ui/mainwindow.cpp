@@ -36,11 +36,11 @@ void MainWindow::buildcontrols() {
     f.frame("Shape3", {120, 5790, 2175, 1185}, RESULT_BROWN);
     shape6_ = f.frame("Shape6", {2480, 6220, 1750, 640}, RESULT_BROWN);
     f.frame("Shape5", {4330, 6220, 3200, 640}, RESULT_BROWN);
-    boxes_[CheckBox::chkdrift] = f.checkbox("chkdrift", "EW drift", {1305, 3870, 975, 255});
-    butdraw_ = f.button("butdraw", "Draw", {120, 4560, 2175, 795}, arialfont(15.75));
-    command2_ = f.button("Command2", "Graphics", {7660, 6460, 875, 450}, arialfont(9.75));
-    cmdhelp_ = f.button("cmdhelp", "Help", {8700, 6460, 570, 450}, arialfont(9.75));
-    cmdmeasure_ = f.button("cmdmeasure", "Measure Image...", {7660, 6150, 1610, 270}, small,
+    boxes_[CheckBox::chkdrift] = f.checkbox("chkdrift", "E&W drift", {1305, 3870, 975, 255});
+    butdraw_ = f.button("butdraw", "&Draw", {120, 4560, 2175, 795}, arialfont(15.75));
+    command2_ = f.button("Command2", "&Graphics", {7660, 6460, 875, 450}, arialfont(9.75));
+    cmdhelp_ = f.button("cmdhelp", "&Help", {8700, 6460, 570, 450}, arialfont(9.75));
+    cmdmeasure_ = f.button("cmdmeasure", "&Measure Image...", {7660, 6150, 1610, 270}, small,
                            "Your own image of the Sun: the grid over it, and spots measured by a click.");
 
     buildnotice(f, {360, 5385, 1455, 375});
@@ -81,6 +81,11 @@ void MainWindow::buildcontrols() {
 
 void MainWindow::wireevents() {
     wireinputs(butdraw_);
+    // The four overlay boxes in reading order: Pos Angs, EW drift, Rotation, Grid.
+    setTabOrder(boxes_[CheckBox::chkposang], boxes_[CheckBox::chkdrift]);
+    setTabOrder(boxes_[CheckBox::chkdrift], boxes_[CheckBox::chksunrot]);
+    setTabOrder(boxes_[CheckBox::chksunrot], boxes_[CheckBox::chkgrid]);
+    shortcut(Qt::Key_F1, [this] { cmdhelp_Click(); });
     for (CheckBox b : {CheckBox::chkflip, CheckBox::chkgrid, CheckBox::chkposang, CheckBox::chksunrot,
                        CheckBox::chkdrift, CheckBox::optdst})
         connect(boxes_[b], &QCheckBox::stateChanged, this, &MainWindow::showchanged);

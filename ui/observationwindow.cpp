@@ -1,6 +1,8 @@
 #include "observationwindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QShortcut>
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -28,36 +30,40 @@ void ObservationWindow::buildinputs(ControlFactory& f) {
     f.frame("Shape2", {120, 1560, 2175, 1140});
     f.frame("Shape4", {120, 2790, 2175, 870});
     f.frame("Shape7", {120, 3810, 2175, 660});
-    f.label("Label4", "D", {240, 315, 495, 240}, small);
-    f.label("Label6", "M", {840, 315, 565, 240}, small);
-    f.label("Label10", "Y", {1510, 315, 615, 240}, small);
-    f.label("Label17", "hr", {255, 870, 495, 240}, small);
-    f.label("Label18", "min", {855, 870, 565, 240}, small);
-    f.label("Label7", "Lat", {240, 1620, 855, 240}, small);
-    f.label("Label1", "Long", {1200, 1620, 930, 240}, small);
-    f.label("Label2", "Std time minus UT", {705, 2190, 800, 440}, small);
+    QLabel* day = f.label("Label4", "D", {240, 315, 495, 240}, small);
+    QLabel* month = f.label("Label6", "M", {840, 315, 565, 240}, small);
+    QLabel* year = f.label("Label10", "Y", {1510, 315, 615, 240}, small);
+    QLabel* hour = f.label("Label17", "hr", {255, 870, 495, 240}, small);
+    QLabel* minute = f.label("Label18", "min", {855, 870, 565, 240}, small);
+    QLabel* lat = f.label("Label7", "Lat", {240, 1620, 855, 240}, small);
+    QLabel* lon = f.label("Label1", "Long", {1200, 1620, 930, 240}, small);
+    QLabel* zone = f.label("Label2", "Std time minus UT", {705, 2190, 800, 440}, small);
 
     txtday_ = f.textbox("txtday", {240, 555, 495, 285}, "Day of month");
     txtmonth_ = f.textbox("txtmonth", {840, 555, 565, 285}, "Month");
     txtyear_ = f.textbox("txtyear", {1510, 555, 615, 285}, "Year,e.g. 2006");
     txthour_ = f.textbox("txthour", {255, 1110, 495, 285});
     txtmin_ = f.textbox("txtmin", {855, 1110, 565, 285});
-    command1_ = f.button("Command1", "Now", {1530, 1110, 615, 285}, small,
+    command1_ = f.button("Command1", "&Now", {1530, 1110, 615, 285}, small,
                          "Enters current time of PC clock - but see DST checkbox.");
     texts_[TextBox::txtlat] = f.textbox("txtlat", {240, 1860, 855, 285}, "Latitude - Positive in Northern Hemisphere.");
     texts_[TextBox::txtlong] = f.textbox("txtlong", {1200, 1860, 930, 285}, "Longitudes East are Negative");
     texts_[TextBox::txttz] = f.textbox("txttz", {240, 2220, 425, 285},
                                        "Standard time difference from UTC in hours.  Negative for longitudes West of Greenwich.");
-    boxes_[CheckBox::optdst] = f.checkbox("optdst", "DST", {1530, 2220, 630, 375},
+    for (auto [caption, field] : {std::pair{day, txtday_}, {month, txtmonth_}, {year, txtyear_}, {hour, txthour_},
+                                  {minute, txtmin_}, {lat, texts_[TextBox::txtlat]},
+                                  {lon, texts_[TextBox::txtlong]}, {zone, texts_[TextBox::txttz]}})
+        namefield(caption, field);
+    boxes_[CheckBox::optdst] = f.checkbox("optdst", "DS&T", {1530, 2220, 630, 375},
                                           "Check when daylight saving (summer) time is used.");
     // Widths beyond the design's where a caption needs them to show whole.
-    boxes_[CheckBox::chkaltaz] = f.checkbox("chkaltaz", "Altaz mount", {225, 2850, 1260, 250});
-    boxes_[CheckBox::chkequat] = f.checkbox("chkequat", "Equat", {1485, 2850, 795, 250});
-    boxes_[CheckBox::chkflip] = f.checkbox("chkflip", "Flip image horizontally", {240, 3110, 2025, 250});
-    boxes_[CheckBox::chkinvert] = f.checkbox("chkinvert", "Invert", {240, 3360, 975, 250});
-    boxes_[CheckBox::chkposang] = f.checkbox("chkposang", "Pos Angs", {240, 3870, 1065, 250});
-    boxes_[CheckBox::chksunrot] = f.checkbox("chksunrot", "Rotation", {225, 4140, 1065, 250});
-    boxes_[CheckBox::chkgrid] = f.checkbox("chkgrid", "Grid", {1350, 4130, 705, 250});
+    boxes_[CheckBox::chkaltaz] = f.checkbox("chkaltaz", "Alta&z mount", {225, 2850, 1260, 250});
+    boxes_[CheckBox::chkequat] = f.checkbox("chkequat", "&Equat", {1485, 2850, 795, 250});
+    boxes_[CheckBox::chkflip] = f.checkbox("chkflip", "&Flip image horizontally", {240, 3110, 2025, 250});
+    boxes_[CheckBox::chkinvert] = f.checkbox("chkinvert", "&Invert", {240, 3360, 975, 250});
+    boxes_[CheckBox::chkposang] = f.checkbox("chkposang", "&Pos Angs", {240, 3870, 1065, 250});
+    boxes_[CheckBox::chksunrot] = f.checkbox("chksunrot", "R&otation", {225, 4140, 1065, 250});
+    boxes_[CheckBox::chkgrid] = f.checkbox("chkgrid", "G&rid", {1350, 4130, 705, 250});
 
     pic1 = new PictureBox(this, tpp_);
     pic1->setObjectName("pic1");
@@ -85,7 +91,12 @@ QLabel* ObservationWindow::result(ResultLabel label, QLabel* widget) {
     return widget;
 }
 
+void ObservationWindow::shortcut(const QKeySequence& key, const std::function<void()>& run) {
+    connect(new QShortcut(key, this), &QShortcut::activated, this, run);
+}
+
 void ObservationWindow::wireinputs(QPushButton* defaultbutton) {
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [] { QApplication::closeAllWindows(); });
     for (QLineEdit* t : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_, texts_[TextBox::txttz],
                          texts_[TextBox::txtlat], texts_[TextBox::txtlong]})
         connect(t, &QLineEdit::textChanged, this, &ObservationWindow::showchanged);
@@ -105,7 +116,7 @@ void ObservationWindow::wireinputs(QPushButton* defaultbutton) {
 
 StyleOpts ObservationWindow::measurecolours() const { return overlaycolours(); }
 
-void ObservationWindow::openmeasure() {
+MeasureWindow* ObservationWindow::newmeasurewindow() {
     MeasureServices services;
     services.messages = &services_.messages;
     services.clipboard = &clipboard();
@@ -114,6 +125,13 @@ void ObservationWindow::openmeasure() {
                                      std::move(services));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
+    return window;
+}
+
+void ObservationWindow::openmeasure() { newmeasurewindow(); }
+
+void ObservationWindow::measureimage(const std::string& path) {
+    report("Measure Image", newmeasurewindow()->openimage(path));
 }
 
 FieldTexts ObservationWindow::readfields() const {

@@ -5,10 +5,12 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -20,6 +22,8 @@
 #include "settingsfiles.h"
 
 namespace quorvel {
+
+class MeasureWindow;
 
 /// What a window reaches beyond itself; tests substitute each.
 struct WindowServices {
@@ -50,6 +54,9 @@ public:
     /// "Measure Image...": the measuring window, starting from this window's
     /// fields, mount, flip and invert (also on the picture's context menu).
     void openmeasure();
+    /// The measuring window on an image (quorvel IMAGE); one that cannot be
+    /// opened is said in a message box, over an empty measuring window.
+    void measureimage(const std::string& path);
 
     // SettingsForm
     std::string text(TextBox box) const override;
@@ -94,6 +101,8 @@ protected:
     /// The events of the inputs: changes show the notice, Enter in a field
     /// presses the default button, the mount pair excludes itself.
     void wireinputs(QPushButton* defaultbutton);
+    /// A key of the whole window; Ctrl+Q, which closes every window, is wired by wireinputs.
+    void shortcut(const QKeySequence& key, const std::function<void()>& run);
     /// The tilt group follows the mount as loaded, before any redraw.
     void showmount();
     FieldTexts readfields() const;
@@ -103,6 +112,7 @@ protected:
     /// The overlay colours of the measuring window.
     virtual StyleOpts measurecolours() const;
     QCheckBox* checkbox(CheckBox box) const;
+    MeasureWindow* newmeasurewindow();
 
     WindowServices services_;
     double tpp_;

@@ -66,7 +66,8 @@ int room(const QWidget* w) {
 }
 
 QString fitproblem(const QWidget* w) {
-    const QString text = textof(w);
+    QString text = textof(w);
+    if (qobject_cast<const QAbstractButton*>(w)) text.remove('&');  // the mnemonic's mark is not drawn
     if (text.isEmpty() || (qobject_cast<const QFrame*>(w) && !qobject_cast<const QLabel*>(w))) return {};
     const QFontMetrics fm(w->font());
     const auto* label = qobject_cast<const QLabel*>(w);
@@ -94,8 +95,13 @@ QString windowdump(const QWidget& window) {
                         p.color(w->foregroundRole()).name(), p.color(w->backgroundRole()).name(), w->font().family())
                    .arg(w->font().pointSizeF())
                    .arg(w->font().bold() ? " bold" : "");
+        if (!w->accessibleName().isEmpty()) out += "  named \"" + w->accessibleName() + "\"\n";
     }
-    return out;
+    // The order Tab takes through the controls that take the focus by it.
+    out += "tab:";
+    for (const QWidget* w = window.nextInFocusChain(); w && w != &window; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(&window)) out += " " + w->objectName();
+    return out + "\n";
 }
 
 QStringList layoutproblems(const QWidget& window) {
@@ -103,6 +109,10 @@ QStringList layoutproblems(const QWidget& window) {
     const QList<const QWidget*> controls = shown(window);
     for (const QWidget* w : controls) {
         if (const QString p = fitproblem(w); !p.isEmpty()) problems << p;
+        if (qobject_cast<const QAbstractButton*>(w) && !textof(w).contains('&'))
+            problems << w->objectName() + " has no Alt+letter";
+        if (qobject_cast<const QLineEdit*>(w) && w->accessibleName().isEmpty())
+            problems << w->objectName() + " has no name a screen reader announces";
         if (auto* c = qobject_cast<const QCheckBox*>(w)) {
             const QColor corner = const_cast<QCheckBox*>(c)->grab().toImage().pixelColor(c->width() - 1, 0);
             if (corner != FORM_YELLOW) problems << c->objectName() + " stands on " + corner.name();
