@@ -44,7 +44,7 @@ Outcome thresholdsof(const Options& opts, CountSettings& c) {
     const std::string t = *opts.get("thresholds");
     const size_t comma = t.find(',');
     const auto p = strictnumber(t.substr(0, comma)), u = comma == std::string::npos ? std::nullopt : strictnumber(t.substr(comma + 1));
-    if (!p || !u || !(*u > 0 && *u < *p && *p < 1))
+    if (!p || !u || !thresholdsok(*p, *u))
         return Outcome::input("--thresholds takes P,U with 0 < U < P < 1 (such as 0.92,0.75), got '" + t + "'");
     c.penumbra = *p, c.umbra = *u;
     return Outcome::ok();
@@ -63,17 +63,17 @@ Outcome spotoptions(const Options& opts, SpotOptions& s) {
         if (!s.find && opts.has(n)) return Outcome::usage(std::string("--") + n + " belongs to --find-spots");
     CountSettings& c = s.settings;
     if (Outcome read = thresholdsof(opts, c); !read.done()) return read;
-    if (Outcome read = numberof(opts, "group-distance", [](double v) { return v >= 0 && v <= 180; },
+    if (Outcome read = numberof(opts, "group-distance", groupdistanceok,
                                 "degrees from 0 to 180", c.groupdeg); !read.done())
         return read;
-    if (Outcome read = numberof(opts, "limb-margin", [](double v) { return v >= 0 && v < 1; }, "a mu from 0 up to 1",
+    if (Outcome read = numberof(opts, "limb-margin", limbmarginok, "a mu from 0 up to 1",
                                 c.limbmargin); !read.done())
         return read;
     std::string size = opts.get("min-size", "");
     s.minsizearcsec = size.size() > 6 && size.compare(size.size() - 6, 6, "arcsec") == 0;
     if (s.minsizearcsec) size.resize(size.size() - 6);
     const auto n = strictnumber(size);
-    if (opts.has("min-size") && (!n || !(*n >= 0 && *n <= 10000)))
+    if (opts.has("min-size") && (!n || !minsizeok(*n)))
         return Outcome::input("--min-size takes pixels (or arcseconds, such as 3arcsec) from 0 to 10000, got '" +
                               *opts.get("min-size") + "'");
     if (n) c.minsizepx = *n;

@@ -8,6 +8,11 @@
 
 namespace quorvel {
 
+bool thresholdsok(double penumbra, double umbra) { return umbra > 0 && umbra < penumbra && penumbra < 1; }
+bool groupdistanceok(double deg) { return deg >= 0 && deg <= 180; }
+bool limbmarginok(double mu) { return mu >= 0 && mu < 1; }
+bool minsizeok(double size) { return size >= 0 && size <= 10000; }
+
 SpotField spotfield(const GrayImage& image, const ImageFrame& frame, const CountSettings& settings) {
     SpotField f;
     f.image = &image;

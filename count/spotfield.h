@@ -20,6 +20,14 @@ struct CountSettings {
     double groupdeg = 6;      ///< single-linkage distance of the spots of one group, great-circle degrees on the Sun
 };
 
+/// The ranges of the settings: 0 < umbra < penumbra < 1; a grouping
+/// distance of 0 to 180 degrees; a limb margin in [0, 1); a minimum size of
+/// 0 to 10000 (pixels or arcseconds).
+bool thresholdsok(double penumbra, double umbra);
+bool groupdistanceok(double deg);
+bool limbmarginok(double mu);
+bool minsizeok(double size);
+
 /// The image as spot finding sees it.
 struct SpotField {
     const GrayImage* image = nullptr;  ///< held by the caller while the field is used

@@ -71,23 +71,28 @@ GroupChoice& SpotModel::choiceof(SpotSurvey& s, int32_t group) {
     return s.choices.back();
 }
 
-Outcome SpotModel::move(int32_t spot, int32_t group) {
+Outcome SpotModel::move(const std::vector<int32_t>& spots, int32_t group) {
     SpotSurvey next = now_;
-    Spot* s = spotof(next, spot);
-    if (!s) return nospot(spot);
     if (group != 0 && !hasgroup(next, group)) return nogroup(group);
-    s->group = group != 0 ? group : next.nextgroup++;
+    if (spots.empty()) return Outcome::input("no spots were chosen to move");
+    if (group == 0) group = next.nextgroup++;
+    for (int32_t id : spots) {
+        Spot* s = spotof(next, id);
+        if (!s) return nospot(id);
+        s->group = group;
+    }
     commit(std::move(next));
     return Outcome::ok();
 }
 
-Outcome SpotModel::merge(int32_t into, int32_t from) {
-    if (!hasgroup(now_, into)) return nogroup(into);
-    if (!hasgroup(now_, from)) return nogroup(from);
-    if (into == from) return Outcome::input("a group cannot be merged with itself");
+Outcome SpotModel::merge(const std::vector<int32_t>& groups) {
+    for (int32_t g : groups)
+        if (!hasgroup(now_, g)) return nogroup(g);
+    if (std::count(groups.begin(), groups.end(), groups.empty() ? 0 : groups.front()) == static_cast<long>(groups.size()))
+        return Outcome::input("choose two groups or more to merge");
     SpotSurvey next = now_;
     for (Spot& s : next.spots)
-        if (s.group == from) s.group = into;
+        if (std::find(groups.begin(), groups.end(), s.group) != groups.end()) s.group = groups.front();
     commit(std::move(next));
     return Outcome::ok();
 }
@@ -124,12 +129,23 @@ Outcome SpotModel::add(const SpotField& field, double x, double y, int32_t group
     return Outcome::ok();
 }
 
-Outcome SpotModel::remove(int32_t spot) {
+Outcome SpotModel::remove(const std::vector<int32_t>& spots) {
     SpotSurvey next = now_;
-    if (!spotof(next, spot)) return nospot(spot);
-    std::erase_if(next.spots, [&](const Spot& s) { return s.id == spot; });
+    for (int32_t id : spots)
+        if (!spotof(next, id)) return nospot(id);
+    if (spots.empty()) return Outcome::input("no spots were chosen to delete");
+    std::erase_if(next.spots, [&](const Spot& s) { return std::find(spots.begin(), spots.end(), s.id) != spots.end(); });
     commit(std::move(next));
     return Outcome::ok();
+}
+
+void SpotModel::remeasure(const SpotField& field) {
+    auto again = [&](SpotSurvey& survey) {
+        for (Spot& s : survey.spots) measurepixels(field, s.row.x, s.row.y, s);
+    };
+    again(now_);
+    for (SpotSurvey& s : undo_) again(s);
+    for (SpotSurvey& s : redo_) again(s);
 }
 
 Outcome SpotModel::setzurich(int32_t group, const std::string& zurich) {

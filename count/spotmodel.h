@@ -23,10 +23,10 @@ public:
     void reset(SpotSurvey survey);
     const SpotSurvey& survey() const { return now_; }
 
-    /// Moves a spot to the group with the id group, or to a new group when group is 0.
-    Outcome move(int32_t spot, int32_t group);
-    /// Moves every spot of group from into group into.
-    Outcome merge(int32_t into, int32_t from);
+    /// Moves spots to the group with the id group, or to a new group when group is 0.
+    Outcome move(const std::vector<int32_t>& spots, int32_t group);
+    /// Moves every spot of the groups into the first of them (two or more groups).
+    Outcome merge(const std::vector<int32_t>& groups);
     /// Moves the given spots of one group into a new group of their own.
     Outcome split(const std::vector<int32_t>& spots);
     /// Adds the spot at the image point (x, y) (see growspot) to the group
@@ -35,12 +35,16 @@ public:
     /// else to a new group.
     /// id receives the new spot's id.
     Outcome add(const SpotField& field, double x, double y, int32_t group, int32_t& id);
-    /// Deletes a spot.
-    Outcome remove(int32_t spot);
+    /// Deletes spots.
+    Outcome remove(const std::vector<int32_t>& spots);
     /// Sets the observer's Zurich class of a group (empty: the suggested one again).
     Outcome setzurich(int32_t group, const std::string& zurich);
     /// Sets the McIntosh class the observer entered for a group.
     Outcome setmcintosh(int32_t group, const std::string& mcintosh);
+
+    /// Measures every spot again, in every step kept, against a new frame of
+    /// the same limb (a changed time or orientation): no step of its own.
+    void remeasure(const SpotField& field);
 
     bool canundo() const { return !undo_.empty(); }
     bool canredo() const { return !redo_.empty(); }

@@ -6,9 +6,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "measurewindow.h"
+#include "spotpanel.h"
 
 namespace quorvel {
 namespace {
@@ -106,6 +108,7 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     view_->setObjectName("imageview");
     view_->drawover = [this](QImage& target, const Placement& at) {
         if (frame_) drawoverlay(target, *frame_, at, overlayopts(), rows_);
+        if (spotpanel_) spotpanel_->drawover(target, at);
     };
     cmdopen_ = button("cmdopen", "Open Image...", this);
     lblfile_ = new QLabel(this);
@@ -160,7 +163,14 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     buttons->addStretch();
     auto* all = new QVBoxLayout(this);
     all->addLayout(top, 3);
-    all->addWidget(tblspots_, 1);
+    spotpanel_ = new SpotPanel(services_.clipboard ? *services_.clipboard : systemclipboard_,
+                               [this](const std::string& text, bool fault) { status(text, fault); }, this);
+    spotpanel_->changed = [this] { view_->refresh(); };
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName("tabspots");
+    tabs->addTab(tblspots_, "Measured Spots");
+    tabs->addTab(spotpanel_, "Count Spots");
+    all->addWidget(tabs, 1);
     all->addLayout(buttons);
     all->addWidget(lblstatus_);
     resize(1100, 820);

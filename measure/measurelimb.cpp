@@ -4,6 +4,7 @@
 
 #include "measurewindow.h"
 #include "numbertext.h"
+#include "spotpanel.h"
 
 namespace quorvel {
 
@@ -41,6 +42,7 @@ void MeasureWindow::pointed(double x, double y) {
 }
 
 void MeasureWindow::clicked(double x, double y) {
+    if (!threemode_ && spotpanel_->addclick(x, y)) return;  // "Add Spot by Click" is down
     if (!threemode_) {
         addspot(x, y);
         return;

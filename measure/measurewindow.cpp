@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numbertext.h"
+#include "spotpanel.h"
 #include "textvalue.h"
 
 namespace quorvel {
@@ -79,6 +80,7 @@ void MeasureWindow::recompute() {
         if (limb_) frame_ = imageframe(m.sun, o, limb_->circle);
     }
     lblvalues_->setStyleSheet(moment_ ? "" : "color: #b00000;");
+    spotpanel_->setframe(image_.gray.empty() ? nullptr : &image_.gray, frame_);
     filltable();
     view_->refresh();
 }

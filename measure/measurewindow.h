@@ -24,6 +24,8 @@
 
 namespace quorvel {
 
+class SpotPanel;
+
 /// The starting values: the calling window's fields and choices.
 struct MeasureStart {
     FieldTexts fields;
@@ -66,6 +68,7 @@ public:
     /// The CSV file's text: preamble, header and rows.
     std::string csvtext() const;
     ImageView* view() const { return view_; }
+    SpotPanel* spotpanel() const { return spotpanel_; }
 
 private:
     void buildcontrols(const MeasureStart& start);
@@ -110,6 +113,7 @@ private:
     QLabel *lblfile_, *lbldate_, *lblvalues_, *lbllimb_, *lblstatus_;
     QPushButton *cmdopen_, *cmdfindlimb_, *cmdthree_, *cmddelete_, *cmdcopy_, *cmdsavecsv_, *cmdsaveimage_;
     QTableWidget* tblspots_;
+    SpotPanel* spotpanel_ = nullptr;  ///< Find Spots, the groups and the counts
 };
 
 }  // namespace quorvel

@@ -134,15 +134,15 @@ TEST(SpotModel, CorrectionsUpdateTheCountsAndUndo) {
     model.reset(handsurvey());  // groups 1 (spots 1, 2), 2 (3, 4), 3 (5, 6)
     const struct { const char* name; std::function<Outcome()> step; const char* counts; } steps[] = {
         {"found", [] { return Outcome::ok(); }, "counts,3,6,36,1,2,2,4,230.0"},
-        {"move spot 4 to a new group", [&] { return model.move(4, 0); }, "counts,4,6,46,2,3,2,3,230.0"},
-        {"merge it back", [&] { return model.merge(2, 4); }, "counts,3,6,36,1,2,2,4,230.0"},
+        {"move spot 4 to a new group", [&] { return model.move({4}, 0); }, "counts,4,6,46,2,3,2,3,230.0"},
+        {"merge it back", [&] { return model.merge({2, 4}); }, "counts,3,6,36,1,2,2,4,230.0"},
         {"undo the merge", [&] { return succeeded(model.undo()); },
          "counts,4,6,46,2,3,2,3,230.0"},
         {"redo it", [&] { return succeeded(model.redo()); },
          "counts,3,6,36,1,2,2,4,230.0"},
         {"split spot 6 off", [&] { return model.split({6}); }, "counts,4,6,46,1,2,3,4,230.0"},
-        {"delete spot 1", [&] { return model.remove(1); }, "counts,4,5,45,1,1,3,4,130.0"},
-        {"move spot 3 to group 1", [&] { return model.move(3, 1); }, "counts,4,5,45,2,3,2,2,130.0"},
+        {"delete spot 1", [&] { return model.remove({1}); }, "counts,4,5,45,1,1,3,4,130.0"},
+        {"move spot 3 to group 1", [&] { return model.move({3}, 1); }, "counts,4,5,45,2,3,2,2,130.0"},
         {"set classes", [&] { return model.setzurich(1, "D").done() ? model.setmcintosh(1, "Dso") : Outcome::input("zurich"); },
          "counts,4,5,45,2,3,2,2,130.0"},
         {"undo four times", [&] { return succeeded(model.undo() && model.undo() && model.undo() && model.undo()); },
@@ -159,9 +159,9 @@ TEST(SpotModel, RefusesWhatCannotBeDone) {
     SpotModel model;
     model.reset(handsurvey());
     const struct { const char* name; Outcome outcome; const char* message; } rows[] = {
-        {"move an unknown spot", model.move(9, 1), "there is no spot 9"},
-        {"move to an unknown group", model.move(1, 7), "there is no group 7"},
-        {"merge a group with itself", model.merge(2, 2), "a group cannot be merged with itself"},
+        {"move an unknown spot", model.move({9}, 1), "there is no spot 9"},
+        {"move to an unknown group", model.move({1}, 7), "there is no group 7"},
+        {"merge a group with itself", model.merge({2, 2}), "choose two groups or more to merge"},
         {"split a whole group", model.split({5, 6}), "a group split must keep a spot in each part"},
         {"split across groups", model.split({1, 3}), "the spots to split off lie in different groups"},
         {"a Zurich class that is none", model.setzurich(1, "K"), "a Zurich class is one of A, B, C, D, E, F, G, H and J"},
@@ -183,7 +183,7 @@ TEST(SpotModel, AddsBackADeletedSpotByAClickAndAPointOnThePhotosphere) {
     model.reset(findspots(field));
     ASSERT_EQ(model.survey().spots.size(), 1u);
     const Spot before = model.survey().spots.front();
-    ASSERT_TRUE(model.remove(before.id).done());
+    ASSERT_TRUE(model.remove({before.id}).done());
     int32_t grown = 0, point = 0;
     ASSERT_TRUE(model.add(field, before.row.x + 1, before.row.y, 0, grown).done());
     ASSERT_TRUE(model.add(field, before.row.x + 20, before.row.y, 0, point).done());

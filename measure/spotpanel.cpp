@@ -1,0 +1,189 @@
+// The counting panel: its controls, its settings and the corrections it
+// asks of the model.
+#include "spotpanel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "grouping.h"
+#include "numbertext.h"
+#include "spotfind.h"
+#include "spottext.h"
+#include "textvalue.h"
+
+namespace quorvel {
+namespace {
+
+const char* const TREE_COLUMNS[] = {"Group", "Spots", "Lat", "CMD", "Carr", "Extent", "Hem", "Zurich", "McIntosh",
+                                    "Area MSH", "Umbra MSH"};
+
+template <typename Widget>
+Widget* named(Widget* w, const char* name) {
+    w->setObjectName(name);
+    return w;
+}
+
+}  // namespace
+
+std::string sentence(std::string text) {
+    if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text.empty() || text.back() == '.' ? text : text + ".";
+}
+
+SpotPanel::SpotPanel(Clipboard& clipboard, std::function<void(const std::string&, bool)> status, QWidget* parent)
+    : QWidget(parent), clipboard_(clipboard), status_(std::move(status)) {
+    setObjectName("spotpanel");
+    build();
+    wire();
+    refresh();
+}
+
+void SpotPanel::build() {
+    const CountSettings d;
+    auto field = [this](const char* name, double value, const char* tip) {
+        QLineEdit* e = named(new QLineEdit(QString::fromStdString(generaltext(value)), this), name);
+        e->setToolTip(tip);
+        e->setMaximumWidth(60);
+        return e;
+    };
+    txtpenumbra_ = field("txtpenumbra", d.penumbra, "A spot region is darker than this fraction of the photosphere");
+    txtumbra_ = field("txtumbra", d.umbra, "An umbra is darker than this fraction of the photosphere");
+    txtgroupdist_ = field("txtgroupdist", d.groupdeg, "Spots closer than this on the Sun (degrees) are one group");
+    txtminsize_ = field("txtminsize", d.minsizepx, "Regions smaller across (pixels) are left out");
+    txtlimbmargin_ = field("txtlimbmargin", d.limbmargin, "Regions nearer the limb than this mu are left out");
+    cmdfindspots_ = named(new QPushButton("Find Spots", this), "cmdfindspots");
+    auto* top = new QHBoxLayout;
+    top->addWidget(cmdfindspots_);
+    const std::pair<const char*, QLineEdit*> fields[] = {{"Penumbra", txtpenumbra_}, {"Umbra", txtumbra_},
+        {"Group distance (deg)", txtgroupdist_}, {"Min. size (px)", txtminsize_}, {"Limb margin (mu)", txtlimbmargin_}};
+    for (const auto& [caption, edit] : fields) top->addWidget(new QLabel(caption, this)), top->addWidget(edit);
+    top->addStretch();
+    treespots_ = named(new QTreeWidget(this), "treespots");
+    treespots_->setColumnCount(static_cast<int>(std::size(TREE_COLUMNS)));
+    QStringList headers;
+    for (const char* c : TREE_COLUMNS) headers << c;
+    treespots_->setHeaderLabels(headers);
+    treespots_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    treespots_->setMinimumHeight(110);
+    treespots_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    cmdaddspot_ = named(new QPushButton("Add Spot by Click", this), "cmdaddspot");
+    cmdaddspot_->setCheckable(true);
+    cmdmerge_ = named(new QPushButton("Merge Groups", this), "cmdmerge");
+    cmdsplit_ = named(new QPushButton("Split Off", this), "cmdsplit");
+    txtmoveto_ = named(new QLineEdit(this), "txtmoveto");
+    txtmoveto_->setMaximumWidth(40);
+    txtmoveto_->setToolTip("The number of the group to move the chosen spots to; empty: a new group");
+    cmdmove_ = named(new QPushButton("Move to Group", this), "cmdmove");
+    cmddeletespot_ = named(new QPushButton("Delete Spot", this), "cmddeletespot");
+    cmdundo_ = named(new QPushButton("Undo", this), "cmdundo");
+    cmdredo_ = named(new QPushButton("Redo", this), "cmdredo");
+    cmdcopycounts_ = named(new QPushButton("Copy Counts", this), "cmdcopycounts");
+    auto* actions = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdaddspot_, cmdmerge_, cmdsplit_, cmdmove_, txtmoveto_,
+                                                      cmddeletespot_, cmdundo_, cmdredo_, cmdcopycounts_})
+        actions->addWidget(w);
+    actions->addStretch();
+    lblcounts_ = named(new QLabel(this), "lblcounts");
+    lblcounts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(top);
+    all->addWidget(treespots_, 1);
+    all->addLayout(actions);
+    all->addWidget(lblcounts_);
+}
+
+void SpotPanel::wire() {
+    connect(cmdfindspots_, &QPushButton::clicked, this, [this] { findspotsclick(); });
+    connect(cmdmerge_, &QPushButton::clicked, this, [this] { act(model_.merge(selectedgroups()), "Groups merged."); });
+    connect(cmdsplit_, &QPushButton::clicked, this,
+            [this] { act(model_.split(selectedspots()), "The spots chosen make a group of their own."); });
+    connect(cmdmove_, &QPushButton::clicked, this, &SpotPanel::moveclick);
+    connect(cmddeletespot_, &QPushButton::clicked, this, [this] { act(model_.remove(selectedspots()), "Spots deleted."); });
+    connect(cmdundo_, &QPushButton::clicked, this, [this] { act(model_.undo() ? Outcome::ok() : Outcome::input("Nothing to undo."), "Undone."); });
+    connect(cmdredo_, &QPushButton::clicked, this, [this] { act(model_.redo() ? Outcome::ok() : Outcome::input("Nothing to redo."), "Done again."); });
+    connect(cmdcopycounts_, &QPushButton::clicked, this, [this] { clipboard_.settext(copytext()); });
+    connect(treespots_, &QTreeWidget::itemChanged, this, &SpotPanel::edited);
+    auto* undo = new QShortcut(QKeySequence::Undo, treespots_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(undo, &QShortcut::activated, cmdundo_, &QPushButton::click);
+    auto* redo = new QShortcut(QKeySequence::Redo, treespots_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(redo, &QShortcut::activated, cmdredo_, &QPushButton::click);
+    connect(new QShortcut(QKeySequence::Delete, treespots_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
+            cmddeletespot_, &QPushButton::click);
+}
+
+std::optional<CountSettings> SpotPanel::settings() {
+    auto number = [](const QLineEdit* e) { return strictnumber(e->text().toStdString()).value_or(-1); };
+    CountSettings s;
+    s.penumbra = number(txtpenumbra_), s.umbra = number(txtumbra_), s.groupdeg = number(txtgroupdist_);
+    s.minsizepx = number(txtminsize_), s.limbmargin = number(txtlimbmargin_);
+    const char* fault = !thresholdsok(s.penumbra, s.umbra) ? "The thresholds need 0 < umbra < penumbra < 1, such as 0.92 and 0.75."
+                        : !groupdistanceok(s.groupdeg) ? "The group distance is a number of degrees from 0 to 180."
+                        : !minsizeok(s.minsizepx)      ? "The minimum size is a number of pixels from 0 to 10000."
+                        : !limbmarginok(s.limbmargin)  ? "The limb margin is a mu from 0 up to 1."
+                                                       : nullptr;
+    if (!fault) return s;
+    status_(fault, true);
+    return std::nullopt;
+}
+
+void SpotPanel::setframe(const GrayImage* image, const std::optional<ImageFrame>& frame) {
+    const bool samedisk = frame_ && frame && image == image_ && frame->cx == frame_->cx && frame->cy == frame_->cy &&
+                          frame->sun.radius == frame_->sun.radius;
+    image_ = image;
+    frame_ = frame;
+    if (samedisk && field_) {
+        field_->frame = *frame;
+        model_.remeasure(*field_);
+    } else if (!samedisk) {
+        field_.reset();
+        model_.reset({});
+    }
+    refresh();
+}
+
+Outcome SpotPanel::findspotsclick() {
+    if (!image_ || image_->empty() || !frame_) {
+        status_("Open an image, find its limb and give its date, time and place first.", true);
+        return Outcome::input("no image, limb or moment");
+    }
+    const std::optional<CountSettings> s = settings();
+    if (!s) return Outcome::input("a setting is out of its range");
+    field_ = spotfield(*image_, *frame_, *s);
+    SpotSurvey found = findspots(*field_);
+    groupspots(found, s->groupdeg);
+    model_.reset(found);
+    refresh();
+    const std::string left = ignoredtext(found, s->limbmargin, s->minsizepx);
+    status_("Found " + std::to_string(found.spots.size()) + " spots" + (left.empty() ? "" : "; " + left) + ".", false);
+    return Outcome::ok();
+}
+
+bool SpotPanel::addclick(double x, double y) {
+    if (!cmdaddspot_->isChecked() || !field_) return false;
+    const std::vector<int32_t> groups = selectedgroups();
+    int32_t id = 0;
+    act(model_.add(*field_, x, y, groups.size() == 1 ? groups.front() : 0, id), "Spot added.");
+    return true;
+}
+
+void SpotPanel::moveclick() {
+    const std::string text = txtmoveto_->text().trimmed().toStdString();
+    const auto number = strictnumber(text);
+    const std::vector<SpotGroup> groups = spotgroups(model_.survey(), field_ ? field_->frame.sun.l0 : 0);
+    int32_t group = 0;
+    for (const SpotGroup& g : groups)
+        if (number && g.number == *number) group = g.id;
+    if (!text.empty() && group == 0) return status_("There is no group " + text + ".", true);
+    act(model_.move(selectedspots(), group), "Spots moved.");
+}
+
+void SpotPanel::act(const Outcome& outcome, const std::string& done) {
+    if (!outcome.done()) return status_(sentence(outcome.message), true);
+    refresh();
+    status_(done, false);
+}
+
+}  // namespace quorvel

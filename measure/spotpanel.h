@@ -1,0 +1,76 @@
+// The counting part of the measuring window: Find Spots with its settings,
+// the groups and their spots in a tree, the observer's corrections with
+// undo, and the day's counts in one line that updates at once.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "overlay.h"
+#include "platform.h"
+#include "spotgroup.h"
+#include "spotmodel.h"
+
+namespace quorvel {
+
+/// A message as the status line shows it: capital first, full stop last.
+std::string sentence(std::string text);
+
+class SpotPanel : public QWidget {
+public:
+    /// clipboard receives the copied counts; status shows a sentence (fault: in red).
+    SpotPanel(Clipboard& clipboard, std::function<void(const std::string&, bool)> status, QWidget* parent = nullptr);
+
+    /// Called after the picture should be drawn again (the spots changed).
+    std::function<void()> changed;
+
+    /// The image and its frame as the window has them now. A new image or
+    /// limb clears the spots; a new time or orientation measures them again.
+    void setframe(const GrayImage* image, const std::optional<ImageFrame>& frame);
+    /// Finds the spots with the settings of the fields.
+    Outcome findspotsclick();
+    /// A click on the image: adds a spot when "Add Spot by Click" is down; false otherwise.
+    bool addclick(double x, double y);
+    /// Draws the outlines and the groups' numbers over the view.
+    void drawover(QImage& target, const Placement& at) const;
+
+    const SpotModel& model() const { return model_; }
+    /// The line of counts shown: "g 3  f 12  R 42  ...".
+    std::string countsline() const { return lblcounts_->text().toStdString(); }
+    /// The text Copy Counts puts on the clipboard: the counts line, then the groups tab-separated.
+    std::string copytext() const;
+
+private:
+    void build();
+    void wire();
+    void refresh();
+    void filltree(const std::vector<SpotGroup>& groups);
+    void act(const Outcome& outcome, const std::string& done);
+    void edited(QTreeWidgetItem* item, int column);
+    std::optional<CountSettings> settings();
+    std::vector<int32_t> selectedspots() const;
+    std::vector<int32_t> selectedgroups() const;
+    void moveclick();
+
+    Clipboard& clipboard_;
+    std::function<void(const std::string&, bool)> status_;
+    SpotModel model_;
+    std::optional<SpotField> field_;       ///< the field of the last Find Spots
+    const GrayImage* image_ = nullptr;
+    std::optional<ImageFrame> frame_;
+    std::vector<std::pair<std::vector<int64_t>, bool>> outlines_;  ///< edge pixels, and whether of an umbra
+    std::vector<std::pair<QPointF, int32_t>> labels_;               ///< image pixels of the groups' numbers
+
+    QLineEdit *txtpenumbra_, *txtumbra_, *txtgroupdist_, *txtminsize_, *txtlimbmargin_, *txtmoveto_;
+    QPushButton *cmdfindspots_, *cmdaddspot_, *cmdmerge_, *cmdsplit_, *cmdmove_, *cmddeletespot_, *cmdundo_, *cmdredo_,
+        *cmdcopycounts_;
+    QTreeWidget* treespots_;
+    QLabel* lblcounts_;
+};
+
+}  // namespace quorvel
