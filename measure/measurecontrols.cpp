@@ -53,7 +53,10 @@ QWidget* MeasureWindow::fieldsgroup(const MeasureStart& s) {
         {"Std time minus UT", txttz_}, {"Lat", txtlat_}, {"Long (E neg.)", txtlong_}};
     int i = 0;
     for (const auto& [caption, widget] : cells) {
-        g->addWidget(new QLabel(caption, box), (i / 3) * 2, i % 3);
+        auto* label = new QLabel(caption, box);
+        label->setBuddy(widget);
+        widget->setAccessibleName(caption);
+        g->addWidget(label, (i / 3) * 2, i % 3);
         g->addWidget(widget, (i / 3) * 2 + 1, i % 3);
         ++i;
     }
@@ -73,6 +76,7 @@ QWidget* MeasureWindow::orientationgroup(const MeasureStart& s) {
     chkinvert_ = checkbox("chkinvert", "Invert", s.invert, box);
     txtrotate_ = textbox("txtrotate", "0", box);
     txtrotate_->setToolTip("Degrees the image is turned further, counterclockwise (a turned camera)");
+    txtrotate_->setAccessibleName("Turned (deg, counterclockwise)");
     l->addWidget(cboorient_, 0, 0, 1, 2);
     l->addWidget(chkaltaz_, 1, 0);
     l->addWidget(chkinvert_, 1, 1);
@@ -99,6 +103,7 @@ QWidget* MeasureWindow::overlaygroup() {
     }
     txtgspace_ = textbox("txtgspace", "10", box);
     txtgspace_->setToolTip("Degrees between the grid's lines, 1 to 90");
+    txtgspace_->setAccessibleName("Grid every (degrees)");
     l->addWidget(txtgspace_, 0, 1);
     return box;
 }

@@ -115,47 +115,6 @@ private slots:
         QVERIFY2(mount.isEmpty(), qPrintable(mount));
     }
 
-    // The keyboard: Alt+D presses "Draw" (which saves), Alt+H and F1 open the
-    // guide, Ctrl+Q closes the window; `quorvel IMAGE` opens the measuring
-    // window on the image.
-    void keyboardandimage() {
-        Rig rig;
-        QVERIFY(rig.shown());
-        rig.f1->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(rig.f1.get()));
-        rig.child<QLineEdit>("txtlat")->setText("10");
-        const int before = rig.f1->redraws;
-        QTest::keyClick(rig.child<QLineEdit>("txtday"), Qt::Key_D, Qt::AltModifier);
-        QTRY_COMPARE(rig.f1->redraws, before + 1);  // a mnemonic clicks the button a moment later
-        QCOMPARE(rig.settingsfile().left(2), QByteArray("\x64\x00", 2));
-        QTest::keyClick(rig.child<QLineEdit>("txtday"), Qt::Key_H, Qt::AltModifier);
-        QTest::keyClick(rig.f1.get(), Qt::Key_F1);
-        QTRY_COMPARE(rig.shell.calls.size(), size_t(2));
-        QCOMPARE(rig.text("txtday"), QString("21"));  // no letter typed into the field
-
-        QImage sun(240, 200, QImage::Format_RGB32);
-        sun.fill(Qt::black);
-        {
-            QPainter p(&sun);
-            p.setPen(Qt::NoPen);
-            p.setBrush(Qt::white);
-            p.drawEllipse(QPointF(120, 100), 80, 80);
-        }
-        const QString path = rig.dir.filePath("sun.png");
-        QVERIFY(sun.save(path));
-        rig.f1->measureimage(path.toStdString());
-        MeasureWindow* measuring = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* m = qobject_cast<MeasureWindow*>(w)) measuring = m;
-        QVERIFY(measuring);
-        QVERIFY(measuring->limb());
-        QVERIFY(std::abs(measuring->limb()->circle.r - 80) < 1.5);
-        QCOMPARE(rig.messages.shown.size(), size_t(0));
-
-        QTest::keyClick(rig.f1.get(), Qt::Key_Q, Qt::ControlModifier);
-        QTRY_VERIFY(!rig.f1->isVisible());
-    }
-
     // Under a dark desktop palette every caption, field and value still reads
     // against what lies behind it.
     void darkpalette() {
@@ -332,6 +291,53 @@ private slots:
         });
         QtMessageBoxes(&window).showmessage("Title", "Text");
         QVERIFY((centre - window.frameGeometry().center()).manhattanLength() <= 4);
+    }
+
+    // The keyboard: Alt+D presses "Draw" (which saves), Alt+H and F1 open the
+    // guide, Ctrl+Q closes the window; `quorvel IMAGE` opens the measuring
+    // window on the image.
+    void keyboardandimage() {
+        Rig rig;
+        QVERIFY(rig.shown());
+        rig.f1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig.f1.get()));
+        rig.child<QLineEdit>("txtlat")->setText("10");
+        const int before = rig.f1->redraws;
+        QTest::keyClick(rig.child<QLineEdit>("txtday"), Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(rig.f1->redraws, before + 1);  // a mnemonic clicks the button a moment later
+        QCOMPARE(rig.settingsfile().left(2), QByteArray("\x64\x00", 2));
+        QTest::keyClick(rig.child<QLineEdit>("txtday"), Qt::Key_H, Qt::AltModifier);
+        QTest::keyClick(rig.f1.get(), Qt::Key_F1);
+        QTRY_COMPARE(rig.shell.calls.size(), size_t(2));
+        QCOMPARE(rig.text("txtday"), QString("21"));  // no letter typed into the field
+
+        QImage sun(240, 200, QImage::Format_RGB32);
+        sun.fill(Qt::black);
+        {
+            QPainter p(&sun);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(120, 100), 80, 80);
+        }
+        const QString path = rig.dir.filePath("sun.png");
+        QVERIFY(sun.save(path));
+        rig.f1->measureimage(path.toStdString());
+        MeasureWindow* measuring = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* m = qobject_cast<MeasureWindow*>(w)) measuring = m;
+        QVERIFY(measuring);
+        QVERIFY(measuring->limb());
+        QVERIFY(std::abs(measuring->limb()->circle.r - 80) < 1.5);
+        QCOMPARE(rig.messages.shown.size(), size_t(0));
+        QStringList unreachable;  // by Alt+letter, or by a screen reader's name
+        for (const QAbstractButton* b : measuring->findChildren<QAbstractButton*>())
+            if (!b->text().contains('&') && !b->text().isEmpty()) unreachable << b->objectName();
+        for (const QLineEdit* t : measuring->findChildren<QLineEdit*>())
+            if (t->accessibleName().isEmpty() && t->objectName() != "qt_spinbox_lineedit") unreachable << t->objectName();
+        QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(' ')));
+
+        QTest::keyClick(rig.f1.get(), Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!rig.f1->isVisible());
     }
 };
 
