@@ -12,13 +12,6 @@ namespace {
 
 constexpr size_t FIELD_COUNT = 9;
 
-/// Takes no captions: the batch formats all eleven from the values once every check passed.
-class ValuesOnly : public LabelSink {
-public:
-    void setcaption(ResultLabel, const std::string&) override {}
-    bool wantscaptions() const override { return false; }
-};
-
 }  // namespace
 
 void answerbatchline(std::string_view line, std::string& out) {
@@ -48,7 +41,7 @@ void answerbatchline(std::string_view line, std::string& out) {
     f.lon = parts[8];
 
     RedrawState state;
-    ValuesOnly sink;
+    ValuesOnly sink;  // the eleven captions are formatted below, once every check passed
     const Outcome values = drawvalues(f, false, '.', state, sink);
     if (!values.done()) {
         out += "error\t";

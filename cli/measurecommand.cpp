@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <QBuffer>
 #include <cmath>
 
@@ -193,11 +192,6 @@ Outcome measurecommand(const std::vector<std::string>& given) {
     if (Outcome read = Options::read(rest, names, opts); !read.done()) return read;
     if (opts.flag("help")) return writeandflush(stdout, std::string(MEASURE_HELP) + SPOT_HELP + "\nField options:\n" + FIELD_OPTIONS_HELP);
     if (opts.operands().empty()) return Outcome::usage("measure needs an IMAGE");
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "quorvel_cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);  // the overlay's texts need the fonts
     return measure(opts.operands().front(), opts, spots, logged);
 }
 

@@ -1,6 +1,6 @@
 // quorvel_cli_qt: the commands of quorvel_cli that need Qt. quorvel_cli runs
 // it with its own command line; it is not meant to be run by hand.
-#include <QtGlobal>
+#include <QGuiApplication>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,10 +20,14 @@ const std::pair<std::string_view, quorvel::cli::CommandRun> QT_COMMANDS[] = {
 
 int main(int argc, char** argv) {
     using namespace quorvel::cli;
-    if (argc == 3 && std::string_view(argv[1]) == "svg-to-png") return reportoutcome(svgtopngcommand({argv[2]}));
     // Standard error carries the command's own messages only: Qt's notes on
     // the session it runs in (no XDG_RUNTIME_DIR outside a login) are dropped.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    // The pictures' texts need the fonts of a GUI application; no window is shown.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtargc = 1;
+    QGuiApplication app(qtargc, argv);
+    if (argc == 3 && std::string_view(argv[1]) == "svg-to-png") return reportoutcome(svgtopngcommand({argv[2]}));
     return runcommandline(std::vector<std::string>(argv + 1, argv + argc),
                           [](const CommandEntry& c, const std::vector<std::string>& args) {
                               for (const auto& [name, run] : QT_COMMANDS)

@@ -1,7 +1,5 @@
 #include <charconv>
-#include <functional>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -82,17 +80,6 @@ Outcome positiveoption(const Options& opts, const char* name, double fallback, d
 /// A plot's PNG has twice the pixels of its SVG in each direction.
 constexpr int SVG_TO_PNG_SCALE = 2;
 
-/// Runs an export inside a GUI application (text needs its fonts; no window
-/// is shown).
-Outcome runexport(const std::function<Outcome()>& exporter) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "quorvel_cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    return exporter();
-}
-
 /// The style of --style FILE into request (the defaults of a new style
 /// without it), then the display options of the command line.
 Outcome styleoption(const Options& opts, TrueScaleRequest& request) {
@@ -123,7 +110,7 @@ Outcome truescalecommand(const Options& opts) {
         if (!read.done()) return read;
     request.caption = opts.flag("caption");
     request.path = *opts.get("out");
-    return runexport([&] { return exporttruescale(request); });
+    return exporttruescale(request);
 }
 
 }  // namespace
@@ -162,23 +149,21 @@ Outcome rendercommand(const std::vector<std::string>& args) {
             return read;
     request.path = *opts.get("out");
 
-    return runexport([&] { return exportpicture(request); });
+    return exportpicture(request);
 }
 
 Outcome svgtopngcommand(const std::vector<std::string>& args) {
     if (args.size() != 1) return Outcome::usage("svg-to-png takes the PNG file's name");
     const std::string svg((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-    return runexport([&] {
-        QSvgRenderer renderer(QByteArray::fromStdString(svg));
-        if (!renderer.isValid()) return Outcome::io("the plot is not a picture the SVG renderer reads");
-        QImage image(renderer.defaultSize() * SVG_TO_PNG_SCALE, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        renderer.render(&painter);
-        painter.end();
-        return image.save(QString::fromStdString(args[0]), "PNG") ? Outcome::ok()
-                                                                  : Outcome::io("cannot write " + args[0], FAULT_PERMISSION_DENIED);
-    });
+    QSvgRenderer renderer(QByteArray::fromStdString(svg));
+    if (!renderer.isValid()) return Outcome::io("the plot is not a picture the SVG renderer reads");
+    QImage image(renderer.defaultSize() * SVG_TO_PNG_SCALE, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return image.save(QString::fromStdString(args[0]), "PNG") ? Outcome::ok()
+                                                              : Outcome::io("cannot write " + args[0], FAULT_PERMISSION_DENIED);
 }
 
 }  // namespace quorvel::cli

@@ -59,13 +59,6 @@ const char* const BEFORE_REFORM =
     "--from lies before 1582-10-15 00:00 UT, the first day of the Gregorian calendar "
     "(ephem takes earlier dates)";
 
-/// A table prints values, never captions: none are formatted.
-class ValuesOnly : public LabelSink {
-public:
-    void setcaption(ResultLabel, const std::string&) override {}
-    bool wantscaptions() const override { return false; }
-};
-
 /// Rows of a table answered together, by their index from the first row.
 struct RowBlock {
     int64_t first = 0, count = 0;

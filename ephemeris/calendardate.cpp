@@ -3,8 +3,6 @@
 namespace quorvel {
 namespace {
 
-int64_t floordiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-
 /// The date of a March-based year, its day of the year (0 is March 1) and the month arithmetic shared by both calendars.
 CalendarDate frommarch(int64_t marchyear, int64_t dayofyear) {
     const int64_t mp = (5 * dayofyear + 2) / 153;  // 0 is March

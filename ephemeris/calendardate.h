@@ -6,6 +6,9 @@
 
 namespace quorvel {
 
+/// a / b rounded toward minus infinity (b not 0).
+constexpr int64_t floordiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+
 /// A calendar date, astronomical year numbering (year 0 is 1 BC).
 struct CalendarDate {
     int64_t year = 0;

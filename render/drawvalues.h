@@ -27,6 +27,13 @@ public:
     virtual void setrotation(int32_t) {}
 };
 
+/// A sink for the values of the redraw state alone: no caption is formatted.
+class ValuesOnly : public LabelSink {
+public:
+    void setcaption(ResultLabel, const std::string&) override {}
+    bool wantscaptions() const override { return false; }
+};
+
 /// How the captions look: the viewer's, or quorvel_g's (no hour angle,
 /// altitude and azimuth as bare numbers, short RA and Dec prefixes).
 enum class CaptionStyle { viewer, graphics };

@@ -12,12 +12,6 @@ void RecordingSurface::setscale(float left, float top) {
     ops.push_back(op);
 }
 
-void RecordingSurface::cls(Colour background) {
-    RecordedOp op(RecordedOp::cls);
-    op.colour = background;
-    ops.push_back(op);
-}
-
 void RecordingSurface::line(float x1, float y1, float x2, float y2, Pen pen) {
     RecordedOp op(RecordedOp::line);
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
@@ -48,7 +42,6 @@ void RecordingSurface::polygon(const std::vector<PixelPoint>& points, Pen pen, F
     ops.push_back(op);
 }
 
-void RecordingSurface::doevents() { ops.emplace_back(RecordedOp::doevents); }
 
 std::vector<RecordedOp> RecordingSurface::ofkind(RecordedOp::Kind kind) const {
     std::vector<RecordedOp> out;

@@ -30,12 +30,12 @@ public:
     float height() const override { return height_; }
     double twipsperpixel() const override { return tpp_; }
     void setscale(float left, float top) override;
-    void cls(Colour background) override;
+    void cls(Colour background) override { ops.emplace_back(RecordedOp::cls).colour = background; }
     void line(float x1, float y1, float x2, float y2, Pen pen) override;
     void circle(float x, float y, float r, Pen pen, Fill fill) override;
     void print(const std::string& text, float x, float y, Colour colour, const FontSpec& font) override;
     void polygon(const std::vector<PixelPoint>& points, Pen pen, Fill fill) override;
-    void doevents() override;
+    void doevents() override { ops.emplace_back(RecordedOp::doevents); }
 
     /// The operations of one kind, in order.
     std::vector<RecordedOp> ofkind(RecordedOp::Kind kind) const;

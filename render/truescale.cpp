@@ -119,9 +119,7 @@ Layout layoutof(const TrueScaleRequest& r, const StyleSizes& style, double diame
 /// The caption lines of a request's moment; an input fault when its fields fail.
 Outcome momentlines(const TrueScaleRequest& r, std::vector<std::string>& lines) {
     if (!r.caption) return Outcome::ok();
-    struct Nothing : LabelSink {
-        void setcaption(ResultLabel, const std::string&) override {}
-    } labels;
+    ValuesOnly labels;
     RedrawState state;
     if (Outcome values = drawvalues(r.fields, r.altaz, '.', state, labels, CaptionStyle::graphics); !values.done())
         return values;

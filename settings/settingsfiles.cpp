@@ -231,11 +231,9 @@ struct Field16 {
 
 /// The message when a value does not fit; nullopt when all fit.
 std::optional<std::string> unfitting(const std::vector<Field16>& fields, const char* file) {
-    constexpr size_t SHOWN = 40;  // characters of the typed text a message repeats
     for (const Field16& f : fields) {
         if (f.value >= -32768 && f.value <= 32767) continue;
-        const std::string typed = f.typed.size() > SHOWN ? f.typed.substr(0, SHOWN) + "..." : f.typed;
-        return "The " + std::string(f.name) + " \"" + typed + "\" is too large to keep: it must lie between " +
+        return "The " + std::string(f.name) + " " + quotedtyped(f.typed) + " is too large to keep: it must lie between " +
                generaltext(-32768 * f.unit) + " and " + generaltext(32767 * f.unit) +
                ". The settings were not saved; '" + file + "' keeps the previous ones.";
     }

@@ -16,11 +16,6 @@ struct SizeBox {
     int32_t largest;
 };
 
-std::string quoted(const std::string& text) {
-    constexpr size_t SHOWN = 30;  // characters of the typed text a message repeats
-    return "\"" + (text.size() > SHOWN ? text.substr(0, SHOWN) + "..." : text) + "\"";
-}
-
 /// A whole number from 1 to largest, or nullopt.
 std::optional<int32_t> wholenumber(const std::string& text, int32_t largest) {
     const auto v = strictnumber(text);
@@ -47,7 +42,7 @@ Outcome checkstylesizes(const std::function<std::string(TextBox)>& text, int32_t
         const std::string typed = text(b.box);
         const auto v = wholenumber(typed, b.largest);
         if (!v) {
-            problems += (problems.empty() ? "" : "\n") + std::string("The ") + b.name + " " + quoted(typed) +
+            problems += (problems.empty() ? "" : "\n") + std::string("The ") + b.name + " " + quotedtyped(typed) +
                         " is not a whole number of " + b.unit + " from 1 to " + std::to_string(b.largest) + ".";
             continue;
         }

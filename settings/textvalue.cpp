@@ -144,4 +144,17 @@ std::string commatodot(std::string_view s) {
     return out;
 }
 
+std::string quotedtyped(std::string_view text) {
+    size_t cut = text.size();
+    if (cut > QUOTED_TYPED_MAX) {
+        cut = QUOTED_TYPED_MAX;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // a continuation byte
+    }
+    std::string out(1, '"');
+    out.append(text.substr(0, cut));
+    if (cut < text.size()) out.append("...");
+    out += '"';
+    return out;
+}
+
 }  // namespace quorvel

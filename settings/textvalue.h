@@ -33,4 +33,11 @@ float textvaluefloat(std::string_view text);
 /// Replaces the first comma of a text by a decimal point (a final comma is dropped).
 std::string commatodot(std::string_view text);
 
+/// Bytes of a typed text that a message repeats.
+inline constexpr size_t QUOTED_TYPED_MAX = 40;
+
+/// A typed text as a message repeats it: in double quotes, cut after
+/// QUOTED_TYPED_MAX bytes (never inside a UTF-8 character) and marked "...".
+std::string quotedtyped(std::string_view text);
+
 }  // namespace quorvel

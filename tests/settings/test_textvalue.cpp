@@ -1,4 +1,4 @@
-// The text-value rule, commatodot, and the tenths text that it reads back.
+// The text-value rule, commatodot, quotedtyped, and the tenths text that it reads back.
 #include <limits>
 #include <string>
 
@@ -45,18 +45,23 @@ TEST(TextValueTest, Binary32) {
     EXPECT_EQ(textvaluefloat("-1e39"), -kFloatInf);
 }
 
-TEST(CommaToDotTest, FirstCommaOnly) {
-    const struct { const char* text; const char* result; } rows[] = {
-        {"51.5", "51.5"},    // no comma
-        {"51,25", "51.25"},  // before the last two characters
-        {"51,5", "51.5"},    // before the last character
-        {"123,", "123"},     // a final comma is dropped
-        {",", ""},
-        {"1,2,3", "1.2,3"},  // a later comma stays
+// The first comma as a decimal point; a typed text as a message quotes it.
+TEST(TypedTextTest, CommaToDotAndQuoted) {
+    const std::string x39(39, 'x');
+    const struct { std::string (*rule)(std::string_view); std::string text, result; } rows[] = {
+        {commatodot, "51.5", "51.5"},    // no comma
+        {commatodot, "51,25", "51.25"},  // before the last two characters
+        {commatodot, "51,5", "51.5"},    // before the last character
+        {commatodot, "123,", "123"},     // a final comma is dropped
+        {commatodot, ",", ""},
+        {commatodot, "1,2,3", "1.2,3"},  // a later comma stays
+        {quotedtyped, x39 + "y", "\"" + x39 + "y\""},                 // 40 bytes: whole
+        {quotedtyped, x39 + "yz", "\"" + x39 + "y...\""},             // 41: cut after 40
+        {quotedtyped, x39 + "\xC3\xA9z", "\"" + x39 + "...\""},       // never inside a character
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.text);
-        EXPECT_EQ(commatodot(r.text), r.result);
+        EXPECT_EQ(r.rule(r.text), r.result);
     }
     EXPECT_EQ(textvalue(commatodot("1,2,3")), 1.2);
 }
