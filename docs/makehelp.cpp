@@ -1,5 +1,5 @@
 // Builds a help document: an HTML text of docs/ printed to PDF, with the
-// example picture drawn by the program itself.
+// example picture and the figure of the counting rule drawn by the program itself.
 //
 // usage: makehelp INPUT.html OUTPUT.pdf
 #include <QBuffer>
@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <cstdio>
 
+#include "countingfigure.h"
 #include "pictureexport.h"
 
 namespace {
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     doc.setDefaultFont(QFont("Arial", 10));
     const QString outdir = QFileInfo(QString::fromLocal8Bit(argv[2])).absolutePath();
     doc.addResource(QTextDocument::ImageResource, QUrl("example.png"), examplepicture(outdir));
+    doc.addResource(QTextDocument::ImageResource, QUrl("counting.png"), countingfigure());
     doc.setHtml(QString::fromUtf8(in.readAll()));
 
     QByteArray bytes;
