@@ -168,8 +168,7 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     buttons->addStretch();
     auto* all = new QVBoxLayout(this);
     all->addLayout(top, 3);
-    spotpanel_ = new SpotPanel(services_.clipboard ? *services_.clipboard : systemclipboard_,
-                               [this](const std::string& text, bool fault) { status(text, fault); }, this);
+    spotpanel_ = new SpotPanel([this](const std::string& text, bool fault) { status(text, fault); }, this);
     spotpanel_->changed = [this] { view_->refresh(); };
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName("tabspots");

@@ -33,8 +33,8 @@ std::string sentence(std::string text) {
     return text.empty() || text.back() == '.' ? text : text + ".";
 }
 
-SpotPanel::SpotPanel(Clipboard& clipboard, std::function<void(const std::string&, bool)> status, QWidget* parent)
-    : QWidget(parent), clipboard_(clipboard), status_(std::move(status)) {
+SpotPanel::SpotPanel(std::function<void(const std::string&, bool)> status, QWidget* parent)
+    : QWidget(parent), status_(std::move(status)) {
     setObjectName("spotpanel");
     build();
     wire();
@@ -46,6 +46,7 @@ void SpotPanel::build() {
     auto field = [this](const char* name, double value, const char* tip) {
         QLineEdit* e = named(new QLineEdit(QString::fromStdString(generaltext(value)), this), name);
         e->setToolTip(tip);
+        e->setAccessibleName(tip);
         e->setMaximumWidth(60);
         return e;
     };
@@ -76,14 +77,14 @@ void SpotPanel::build() {
     txtmoveto_ = named(new QLineEdit(this), "txtmoveto");
     txtmoveto_->setMaximumWidth(40);
     txtmoveto_->setToolTip("The number of the group to move the chosen spots to; empty: a new group");
+    txtmoveto_->setAccessibleName("Group to move the chosen spots to");
     cmdmove_ = named(new QPushButton("Move to Group", this), "cmdmove");
     cmddeletespot_ = named(new QPushButton("Delete Spot", this), "cmddeletespot");
     cmdundo_ = named(new QPushButton("Undo", this), "cmdundo");
     cmdredo_ = named(new QPushButton("Redo", this), "cmdredo");
-    cmdcopycounts_ = named(new QPushButton("Copy Counts", this), "cmdcopycounts");
     auto* actions = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{cmdaddspot_, cmdmerge_, cmdsplit_, cmdmove_, txtmoveto_,
-                                                      cmddeletespot_, cmdundo_, cmdredo_, cmdcopycounts_})
+                                                      cmddeletespot_, cmdundo_, cmdredo_})
         actions->addWidget(w);
     actions->addStretch();
     lblcounts_ = named(new QLabel(this), "lblcounts");
@@ -104,7 +105,6 @@ void SpotPanel::wire() {
     connect(cmddeletespot_, &QPushButton::clicked, this, [this] { act(model_.remove(selectedspots()), "Spots deleted."); });
     connect(cmdundo_, &QPushButton::clicked, this, [this] { act(model_.undo() ? Outcome::ok() : Outcome::input("Nothing to undo."), "Undone."); });
     connect(cmdredo_, &QPushButton::clicked, this, [this] { act(model_.redo() ? Outcome::ok() : Outcome::input("Nothing to redo."), "Done again."); });
-    connect(cmdcopycounts_, &QPushButton::clicked, this, [this] { clipboard_.settext(copytext()); });
     connect(treespots_, &QTreeWidget::itemChanged, this, &SpotPanel::edited);
     auto* undo = new QShortcut(QKeySequence::Undo, treespots_, nullptr, nullptr, Qt::WidgetShortcut);
     connect(undo, &QShortcut::activated, cmdundo_, &QPushButton::click);

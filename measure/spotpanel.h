@@ -23,8 +23,8 @@ std::string sentence(std::string text);
 
 class SpotPanel : public QWidget {
 public:
-    /// clipboard receives the copied counts; status shows a sentence (fault: in red).
-    SpotPanel(Clipboard& clipboard, std::function<void(const std::string&, bool)> status, QWidget* parent = nullptr);
+    /// status shows a sentence (fault: in red).
+    SpotPanel(std::function<void(const std::string&, bool)> status, QWidget* parent = nullptr);
 
     /// Called after the picture should be drawn again (the spots changed).
     std::function<void()> changed;
@@ -42,7 +42,7 @@ public:
     const SpotModel& model() const { return model_; }
     /// The line of counts shown: "g 3  f 12  R 42  ...".
     std::string countsline() const { return lblcounts_->text().toStdString(); }
-    /// The text Copy Counts puts on the clipboard: the counts line, then the groups tab-separated.
+    /// The text the window's Copy puts on the clipboard while the panel shows: the counts line, then the groups tab-separated.
     std::string copytext() const;
 
 private:
@@ -57,7 +57,6 @@ private:
     std::vector<int32_t> selectedgroups() const;
     void moveclick();
 
-    Clipboard& clipboard_;
     std::function<void(const std::string&, bool)> status_;
     SpotModel model_;
     std::optional<SpotField> field_;       ///< the field of the last Find Spots
@@ -67,8 +66,7 @@ private:
     std::vector<std::pair<QPointF, int32_t>> labels_;               ///< image pixels of the groups' numbers
 
     QLineEdit *txtpenumbra_, *txtumbra_, *txtgroupdist_, *txtminsize_, *txtlimbmargin_, *txtmoveto_;
-    QPushButton *cmdfindspots_, *cmdaddspot_, *cmdmerge_, *cmdsplit_, *cmdmove_, *cmddeletespot_, *cmdundo_, *cmdredo_,
-        *cmdcopycounts_;
+    QPushButton *cmdfindspots_, *cmdaddspot_, *cmdmerge_, *cmdsplit_, *cmdmove_, *cmddeletespot_, *cmdundo_, *cmdredo_;
     QTreeWidget* treespots_;
     QLabel* lblcounts_;
 };

@@ -1,6 +1,6 @@
 // Counting in the measuring window, as an observer does it: Find Spots on a
 // sun drawn by the test, corrections through the buttons and the tree, undo
-// and redo, a spot added by a click, Copy Counts, and a changed time. Each
+// and redo, a spot added by a click, Copy on the counting tab, and a changed time. Each
 // step's tree, counts line and status are compared with a stored session.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -90,8 +91,9 @@ TEST(SpotPanel, AnObserversSession) {
     choose(w, {"spot 8"});
     press(w, "cmddeletespot");
     t += session(w, "the point deleted");
-    press(w, "cmdcopycounts");
-    t += "== Copy Counts\n" + clipboard.texts.back();
+    w.findChild<QTabWidget*>("tabspots")->setCurrentIndex(1);
+    press(w, "cmdcopy");
+    t += "== Copy on the Count Spots tab\n" + clipboard.texts.back();
     w.findChild<QLineEdit*>("txthour")->setText("17");
     t += session(w, "two hours later: the spots measured again");
     EXPECT_EQ(test::comparestored(QString::fromStdString(t), QUORVEL_SOURCE "/panel_session.txt").toStdString(), "");
