@@ -237,8 +237,8 @@ void GraphicsWindow::cmdprint_Click() {
     if (!questions().ask(r, true)) return;
     lastdiametermm_ = r.diametermm;
     lastcaption_ = r.caption;
-    const std::string failure = questions().print(r);
-    if (!failure.empty()) services_.messages.showmessage("Print", "Nothing was printed: " + failure);
+    const Outcome printed = questions().print(r);
+    if (!printed.done()) services_.messages.showmessage("Print", "Nothing was printed: " + printed.message);
 }
 
 void GraphicsWindow::chksunequator_Click() { styleopts.showequator = value(CheckBox::chksunequator) == 1 ? 1 : 0; }

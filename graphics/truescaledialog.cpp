@@ -55,16 +55,16 @@ bool QtTrueScaleQuestions::ask(TrueScaleRequest& r, bool printing) {
     return true;
 }
 
-std::string QtTrueScaleQuestions::print(const TrueScaleRequest& r) {
+Outcome QtTrueScaleQuestions::print(const TrueScaleRequest& r) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName("disk");
     QDir::setCurrent(folder_);  // where the print dialog proposes its file
     QPrintDialog dialog(&printer, parent_);
-    if (dialog.exec() != QDialog::Accepted) return "";
+    if (dialog.exec() != QDialog::Accepted) return Outcome::ok();
     if (!printer.outputFileName().isEmpty()) folder_ = QFileInfo(printer.outputFileName()).absolutePath();
     // The disk at its diameter in the middle of the printable area.
     const QRectF page = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    return drawtruescale(printer, page.size(), printer.resolution(), r).message;
+    return drawtruescale(printer, page.size(), printer.resolution(), r);
 }
 
 }  // namespace quorvel

@@ -16,8 +16,9 @@ public:
     virtual ~TrueScaleQuestions() = default;
     /// The sizes and the caption; false when cancelled. path is asked too unless printing.
     virtual bool ask(TrueScaleRequest& request, bool printing) = 0;
-    /// Prints the request on a printer the user chooses; "" or why not (a cancel is "").
-    virtual std::string print(const TrueScaleRequest& request) = 0;
+    /// Prints the request on a printer the user chooses; done when printed
+    /// or cancelled, else why nothing was printed.
+    virtual Outcome print(const TrueScaleRequest& request) = 0;
 };
 
 /// The desktop's dialogs: sizes and caption, the file chooser, the print
@@ -28,7 +29,7 @@ public:
     explicit QtTrueScaleQuestions(QWidget* parent = nullptr);
     void setparent(QWidget* parent) { parent_ = parent; }
     bool ask(TrueScaleRequest& request, bool printing) override;
-    std::string print(const TrueScaleRequest& request) override;
+    Outcome print(const TrueScaleRequest& request) override;
 
 private:
     QWidget* parent_;

@@ -36,6 +36,13 @@ struct ScriptedChooser : ColourChooser {
     }
 };
 
+/// "Print..." answered at once: the printer's outcome as given.
+struct StandInPrinter : TrueScaleQuestions {
+    Outcome outcome;
+    bool ask(TrueScaleRequest&, bool) override { return true; }
+    Outcome print(const TrueScaleRequest&) override { return outcome; }
+};
+
 constexpr Colour BACKC = rgb(20, 20, 90), DISKC = rgb(230, 200, 40), LIMBC = rgb(255, 0, 255),
                  GRIDC = rgb(0, 160, 255), EQUC = rgb(0, 255, 0), PAC = rgb(255, 128, 0),
                  ARROWC = rgb(128, 0, 0), AXISC = rgb(0, 90, 60);
@@ -53,6 +60,7 @@ SettingsRec stylerecord() {
 /// A window in its own program folder.
 struct Rig : Desk {
     ScriptedChooser chooser;
+    StandInPrinter printer;
     std::unique_ptr<GraphicsWindow> f1;
 
     explicit Rig(const char* file = nullptr, const SettingsRec& rec = stylerecord()) {
@@ -61,7 +69,7 @@ struct Rig : Desk {
     }
     void start() {  // a new start of the program in the same folder
         f1.reset();
-        f1 = std::make_unique<GraphicsWindow>(services(), GraphicsServices{chooser, clipboard});
+        f1 = std::make_unique<GraphicsWindow>(services(), GraphicsServices{chooser, clipboard, &printer});
         f1->Form_Load();
     }
     bool shown() { return f1->show(), QTest::qWaitForWindowExposed(f1.get()); }
@@ -150,9 +158,9 @@ private slots:
     // A user's session, each step stored (sessions/quorvel_g.txt): the first
     // run from quorvel's file with the design's style and "Default style" after
     // changes; what each size box takes (anything else is refused before
-    // drawing, and nothing is saved); the colour dialog and its custom colours,
-    // which last while the program runs; the place, colours, sizes and boxes
-    // that reach the file and the next start.
+    // drawing, and nothing is saved); "Print..." printed and refused; the
+    // colour dialog and its custom colours, which last while the program runs;
+    // the place, colours, sizes and boxes that reach the file and the next start.
     void session() {
         SettingsRec viewer = stylerecord();
         viewer.diameter = 400, viewer.gridspacing = 20, viewer.reserved10 = 0, viewer.drift = 1, viewer.grid = 1;
@@ -196,6 +204,12 @@ private slots:
             rig.click("comgraph");
             t.step(QString("both views with %1 \"%2\"").arg(box, text));
             rig.settext(box, was);
+        }
+
+        for (const Outcome& printed : {Outcome::ok(), Outcome::input("the picture does not fit the page")}) {
+            rig.printer.outcome = printed;
+            rig.click("cmdprint");
+            t.step("Print... " + QString::fromStdString(printed.done() ? "printed" : printed.message));
         }
 
         const Colour mine = rgb(1, 2, 3), picked = rgb(200, 10, 10);
