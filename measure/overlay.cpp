@@ -25,7 +25,7 @@ void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, const O
     if (o.equator) solarequator(s, v, r, sun.rot, sun.b0, c.equatorcolour);
     if (o.axis) {
         const double thetaa = 90 - static_cast<double>(angle) + sun.p;
-        polemark(s, v, r, r / 1.5, thetaa, sun.b0, c.axiscolour);
+        polemark(s, v, r, r, r / 1.5, thetaa, sun.b0, {c.axiscolour, c.axiscolour});  // u = r / 1.5
         for (double end : {-1.0, 1.0}) {  // the axis beyond both poles
             const Point a = end * r * direction(thetaa), b = 1.1 * a;
             viewline(s, v, a, b, c.axiscolour);

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "colour.h"
 #include "measurewindow.h"
+#include "overlay.h"
 #include "recorders.h"
 #include "syntheticsun.h"
 
@@ -71,6 +73,28 @@ TEST(FitsFiles, OpenWithDateAndLimb) {
         FieldTexts f;
         if (image.date) setutfields(*image.date, f);
         EXPECT_EQ(f.min, c.minute);
+    }
+}
+
+// The axis of the overlay stands outside the disk, its pole mark at the limb:
+// nothing of it inside the disk, whatever the colour.
+TEST(Overlay, AxisOutsideTheDisk) {
+    for (Colour axis : {rgb(255, 0, 0), rgb(0, 0, 255)}) {
+        QImage image(400, 400, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        ImageFrame f;
+        f.sun.p = 20, f.sun.b0 = 5, f.sun.rot = 20, f.sun.radius = 100;
+        f.view.altaz = 1, f.cx = 200, f.cy = 200;
+        OverlayOpts o{false, false, true, false, false, false, false};
+        o.colours.axiscolour = axis;
+        o.opacity = 1;
+        drawoverlay(image, f, Placement{}, o, {});
+        int inside = 0, outside = 0;
+        for (int y = 0; y < 400; ++y)
+            for (int x = 0; x < 400; ++x)
+                if (image.pixel(x, y) != qRgb(0, 0, 0)) ++(std::hypot(x - 200, y - 200) < 95 ? inside : outside);
+        EXPECT_EQ(inside, 0) << axis;
+        EXPECT_GT(outside, 10) << axis;
     }
 }
 
