@@ -103,10 +103,7 @@ Outcome spotrequests(const std::vector<std::string>& texts, bool find, std::vect
 Outcome countimage(const GrayImage& image, const ImageFrame& frame, const SpotOptions& s,
                    const std::vector<SpotRequest>& requests, SpotSurvey& survey, std::string& text, std::string& note) {
     CountSettings settings = s.settings;
-    if (s.minsizearcsec) {  // the Sun's semidiameter, 959.63 arcseconds at 1 AU, spans the disk's radius
-        const double au = std::sqrt(frame.sun.x * frame.sun.x + frame.sun.y * frame.sun.y + frame.sun.z * frame.sun.z);
-        settings.minsizepx *= frame.sun.radius / (959.63 / au);
-    }
+    if (s.minsizearcsec) settings.minsizepx *= pixelsperarcsec(frame);
     const SpotField field = spotfield(image, frame, settings);
     SpotSurvey found = findspots(field);
     groupspots(found, settings.groupdeg);

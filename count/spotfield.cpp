@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "outline.h"
+#include "textvalue.h"
 
 namespace quorvel {
 
@@ -12,6 +13,19 @@ bool thresholdsok(double penumbra, double umbra) { return umbra > 0 && umbra < p
 bool groupdistanceok(double deg) { return deg >= 0 && deg <= 180; }
 bool limbmarginok(double mu) { return mu >= 0 && mu < 1; }
 bool minsizeok(double size) { return size >= 0 && size <= 10000; }
+
+double pixelsperarcsec(const ImageFrame& f) {
+    const double au = std::sqrt(static_cast<double>(f.sun.x) * f.sun.x + static_cast<double>(f.sun.y) * f.sun.y +
+                                static_cast<double>(f.sun.z) * f.sun.z);
+    return au > 0 ? f.sun.radius / (959.63 / au) : 0;
+}
+
+std::optional<double> sizetext(const std::string& text, const ImageFrame& frame) {
+    const bool arcsec = text.size() > 6 && text.compare(text.size() - 6, 6, "arcsec") == 0;
+    const auto n = strictnumber(arcsec ? text.substr(0, text.size() - 6) : text);
+    if (!n || (arcsec && pixelsperarcsec(frame) <= 0)) return std::nullopt;
+    return arcsec ? *n * pixelsperarcsec(frame) : *n;
+}
 
 SpotField spotfield(const GrayImage& image, const ImageFrame& frame, const CountSettings& settings) {
     SpotField f;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "imageframe.h"
@@ -27,6 +29,15 @@ bool thresholdsok(double penumbra, double umbra);
 bool groupdistanceok(double deg);
 bool limbmarginok(double mu);
 bool minsizeok(double size);
+
+/// The image's scale, pixels per arcsecond: the disk's radius over the
+/// Sun's semidiameter at the moment's distance (959.63 arcseconds at 1 AU);
+/// 0 when the distance is not known.
+double pixelsperarcsec(const ImageFrame& frame);
+
+/// A size typed as pixels ("2.5") or arcseconds ("3arcsec"), in pixels;
+/// nullopt for another text, or arcseconds without a known scale.
+std::optional<double> sizetext(const std::string& text, const ImageFrame& frame);
 
 /// The image as spot finding sees it.
 struct SpotField {

@@ -41,7 +41,7 @@ std::string spotline(const SpotRow& r, char sep) {
            degrees(r.disk.pa) + s + rho + s + patterntext(r.mu, "0.0000");
 }
 
-std::string measurecsv(const MeasureRecord& rec, const std::vector<SpotRow>& rows) {
+std::string measurepreamble(const MeasureRecord& rec) {
     const SunState& sun = rec.moment.sun;
     const std::pair<const char*, std::string> lines[] = {
         {"image", quoted(rec.image)},
@@ -58,7 +58,11 @@ std::string measurecsv(const MeasureRecord& rec, const std::vector<SpotRow>& row
     };
     std::string t;
     for (const auto& [name, value] : lines) t += std::string("# ") + name + "," + value + "\n";
-    t += spotheader() + "\n";
+    return t;
+}
+
+std::string measurecsv(const MeasureRecord& rec, const std::vector<SpotRow>& rows) {
+    std::string t = measurepreamble(rec) + spotheader() + "\n";
     for (const SpotRow& r : rows) t += spotline(r) + "\n";
     return t;
 }

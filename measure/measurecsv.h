@@ -30,6 +30,9 @@ std::string spotheader(char sep = ',');
 /// separated by sep; a point off the disk has only its number, x, y, PA and rho.
 std::string spotline(const SpotRow& row, char sep = ',');
 
+/// The "# name,value" lines of a file's preamble, each ended by a line feed.
+std::string measurepreamble(const MeasureRecord& record);
+
 /// The whole file: "# name,value" lines (the UT date and time, the place,
 /// P, B0, L0, the rotation number, the limb and the orientation), the
 /// header and a line a row, each ended by a line feed.

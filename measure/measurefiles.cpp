@@ -4,9 +4,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTabWidget>
 
 #include "measurewindow.h"
 #include "pictureexport.h"
+#include "spotoverlay.h"
+#include "spotpanel.h"
+#include "spottext.h"
 
 namespace quorvel {
 namespace {
@@ -70,7 +74,15 @@ MeasureRecord MeasureWindow::record() const {
                          moment_ ? *moment_ : DiskMoment{}, limb_ ? *limb_ : LimbFit{}, orientation(ok)};
 }
 
-std::string MeasureWindow::csvtext() const { return measurecsv(record(), rows_); }
+std::string MeasureWindow::csvtext() const {
+    if (!countingshown()) return measurecsv(record(), rows_);
+    return measurepreamble(record()) + surveytext(spotpanel_->model().survey(), moment_ ? moment_->sun.l0 : 0);
+}
+
+bool MeasureWindow::countingshown() const {
+    const auto* tabs = findChild<QTabWidget*>("tabspots");
+    return tabs && tabs->currentWidget() == spotpanel_;
+}
 
 Outcome MeasureWindow::savecsv(const std::string& path) {
     if (!frame_) return Outcome::input(limb_ ? lblvalues_->text().toStdString() : "No limb: set it first.");
@@ -85,7 +97,9 @@ Outcome MeasureWindow::saveimage(const std::string& path) {
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
-    if (!annotatedimage(image_.picture, *frame_, overlayopts(), rows_).save(&buffer, "PNG"))
+    QImage annotated = annotatedimage(image_.picture, *frame_, overlayopts(), rows_);
+    drawspots(annotated, spotpanel_->model().survey(), frame_->sun.l0, QColor(255, 200, 0), QColor(255, 40, 40));
+    if (!annotated.save(&buffer, "PNG"))
         return Outcome::io("cannot encode the annotated image");
     return savefile(path, data);
 }
@@ -104,7 +118,8 @@ void MeasureWindow::savecsvclick() {
                                                : QFileDialog::getSaveFileName(this, "Save CSV", QString::fromStdString(suggested), filter).toStdString();
     if (path.empty()) return;
     const Outcome r = savecsv(path);
-    status(r.done() ? rows_.size() ? "Saved " + path : "Saved " + path + " (no rows)" : r.message, !r.done());
+    const bool empty = countingshown() ? spotpanel_->model().survey().spots.empty() : rows_.empty();
+    status(r.done() ? empty ? "Saved " + path + " (no rows)" : "Saved " + path : r.message, !r.done());
 }
 
 void MeasureWindow::saveimageclick() {

@@ -1,7 +1,5 @@
 // The measuring window's rows: a spot added by a click, rows deleted and
 // copied, the table filled against the current frame.
-#include <QTabWidget>
-
 #include "measurewindow.h"
 #include "numbertext.h"
 #include "spotpanel.h"
@@ -61,8 +59,7 @@ void MeasureWindow::deleterows() {
 }
 
 void MeasureWindow::copyrows() {
-    if (const auto* tabs = findChild<QTabWidget*>("tabspots"); tabs && tabs->currentWidget() == spotpanel_) {
-        // the Count Spots tab: the counts and the groups
+    if (countingshown()) {  // the Count Spots tab: the counts and the groups
         (services_.clipboard ? *services_.clipboard : systemclipboard_).settext(spotpanel_->copytext());
         return status("The counts and the groups copied.");
     }

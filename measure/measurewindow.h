@@ -65,7 +65,8 @@ public:
     const std::vector<SpotRow>& rows() const { return rows_; }
     const std::optional<LimbFit>& limb() const { return limb_; }
     std::string statustext() const { return lblstatus_->text().toStdString(); }
-    /// The CSV file's text: preamble, header and rows.
+    /// The CSV file's text: preamble, header and rows; with the Count Spots
+    /// tab shown, the preamble and the counted spots, groups and counts.
     std::string csvtext() const;
     ImageView* view() const { return view_; }
     SpotPanel* spotpanel() const { return spotpanel_; }
@@ -88,6 +89,7 @@ private:
     void savecsvclick();
     void saveimageclick();
     void openclick();
+    bool countingshown() const;  ///< the Count Spots tab is the one shown
 
     MeasureServices services_;
     QtMessageBoxes desktopmessages_;

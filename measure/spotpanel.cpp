@@ -53,13 +53,13 @@ void SpotPanel::build() {
     txtpenumbra_ = field("txtpenumbra", d.penumbra, "A spot region is darker than this fraction of the photosphere");
     txtumbra_ = field("txtumbra", d.umbra, "An umbra is darker than this fraction of the photosphere");
     txtgroupdist_ = field("txtgroupdist", d.groupdeg, "Spots closer than this on the Sun (degrees) are one group");
-    txtminsize_ = field("txtminsize", d.minsizepx, "Regions smaller across (pixels) are left out");
+    txtminsize_ = field("txtminsize", d.minsizepx, "Regions smaller across are left out: pixels, or arcseconds such as 3arcsec");
     txtlimbmargin_ = field("txtlimbmargin", d.limbmargin, "Regions nearer the limb than this mu are left out");
     cmdfindspots_ = named(new QPushButton("Find Spots", this), "cmdfindspots");
     auto* top = new QHBoxLayout;
     top->addWidget(cmdfindspots_);
     const std::pair<const char*, QLineEdit*> fields[] = {{"Penumbra", txtpenumbra_}, {"Umbra", txtumbra_},
-        {"Group distance (deg)", txtgroupdist_}, {"Min. size (px)", txtminsize_}, {"Limb margin (mu)", txtlimbmargin_}};
+        {"Group distance (deg)", txtgroupdist_}, {"Min. size", txtminsize_}, {"Limb margin (mu)", txtlimbmargin_}};
     for (const auto& [caption, edit] : fields) top->addWidget(new QLabel(caption, this)), top->addWidget(edit);
     top->addStretch();
     treespots_ = named(new QTreeWidget(this), "treespots");
@@ -118,10 +118,11 @@ std::optional<CountSettings> SpotPanel::settings() {
     auto number = [](const QLineEdit* e) { return strictnumber(e->text().toStdString()).value_or(-1); };
     CountSettings s;
     s.penumbra = number(txtpenumbra_), s.umbra = number(txtumbra_), s.groupdeg = number(txtgroupdist_);
-    s.minsizepx = number(txtminsize_), s.limbmargin = number(txtlimbmargin_);
+    s.limbmargin = number(txtlimbmargin_);
+    s.minsizepx = frame_ ? sizetext(txtminsize_->text().trimmed().toStdString(), *frame_).value_or(-1) : number(txtminsize_);
     const char* fault = !thresholdsok(s.penumbra, s.umbra) ? "The thresholds need 0 < umbra < penumbra < 1, such as 0.92 and 0.75."
                         : !groupdistanceok(s.groupdeg) ? "The group distance is a number of degrees from 0 to 180."
-                        : !minsizeok(s.minsizepx)      ? "The minimum size is a number of pixels from 0 to 10000."
+                        : !minsizeok(s.minsizepx)      ? "The minimum size is a number of pixels from 0 to 10000, or of arcseconds such as 3arcsec."
                         : !limbmarginok(s.limbmargin)  ? "The limb margin is a mu from 0 up to 1."
                                                        : nullptr;
     if (!fault) return s;

@@ -94,6 +94,7 @@ TEST(SpotPanel, AnObserversSession) {
     w.findChild<QTabWidget*>("tabspots")->setCurrentIndex(1);
     press(w, "cmdcopy");
     t += "== Copy on the Count Spots tab\n" + clipboard.texts.back();
+    t += "== the CSV file of the Count Spots tab\n" + w.csvtext();
     w.findChild<QLineEdit*>("txthour")->setText("17");
     t += session(w, "two hours later: the spots measured again");
     EXPECT_EQ(test::comparestored(QString::fromStdString(t), QUORVEL_SOURCE "/panel_session.txt").toStdString(), "");
