@@ -3,6 +3,7 @@
 // the user's configuration folder, as installed programs do.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace quorvel {
@@ -18,8 +19,20 @@ struct Folders {
     std::string documents;       ///< where the help documents are
 };
 
-/// The folder for file: program when file may be written there (it exists
-/// and may be written, or the folder may take a new one), otherwise config.
-std::string settingsfolder(const std::string& program, const char* file, const std::string& config);
+/// Whether this process may write the file or folder at a path.
+using WritableCheck = std::function<bool(const std::string& path)>;
+bool maywrite(const std::string& path);
+
+/// The folder for file: program when file may be kept there, otherwise config.
+///
+/// Notes:
+/// 1. A file is saved by renaming a new file over its name, so the program
+///    folder must be a folder that may be written, and a file already there
+///    must be writable too: a file made read-only stays as it is, its
+///    program's settings going to config.
+/// 2. writable is the check of a path, replaceable in tests (as root every
+///    path may be written).
+std::string settingsfolder(const std::string& program, const char* file, const std::string& config,
+                           const WritableCheck& writable = maywrite);
 
 }  // namespace quorvel

@@ -266,12 +266,25 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, StoredScenario, testing::ValuesIn(scenarios(
 
 // ---- what the scenarios do not show ---------------------------------------------
 
-// A program folder that may take the file keeps it; one that cannot (here
-// one that does not exist; as root, permissions stop no write) sends it to
-// the configuration folder.
+// A program folder that may take the file keeps it; one that cannot sends it
+// to the configuration folder. The writability check is a stand-in, so that
+// root, whom permissions stop from no write, sees the same choices.
 TEST_F(SettingsFilesTest, SettingsLiveBesideTheProgramOrInTheConfigurationFolder) {
-    EXPECT_EQ(settingsfolder(folder, "orra.ini", "/config"), folder);
-    EXPECT_EQ(settingsfolder(folder + "/gone", "orra.ini", "/config"), "/config");
+    const struct { const char* name; bool file, folderwritable, filewritable, beside; } rows[] = {
+        {"a writable folder without the file", false, true, false, true},
+        {"a writable folder and file", true, true, true, true},
+        {"a read-only file in a writable folder", true, true, false, false},
+        {"a writable file in a read-only folder", true, false, true, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        fs::remove(path("orra.ini"));
+        if (r.file) writeall(path("orra.ini"), "");
+        auto writable = [&](const std::string& p) { return p == folder ? r.folderwritable : r.filewritable; };
+        EXPECT_EQ(settingsfolder(folder, "orra.ini", "/config", writable), r.beside ? folder : "/config");
+    }
+    EXPECT_EQ(settingsfolder(folder + "/gone", "orra.ini", "/config", [](const std::string&) { return true; }),
+              "/config");
 }
 
 /// Links planted for the settings files and the backup made at every start
