@@ -1,6 +1,7 @@
 #include "outline.h"
 
 #include <algorithm>
+#include <map>
 
 namespace quorvel {
 
@@ -23,6 +24,18 @@ std::vector<int64_t> outline(const std::vector<int64_t>& pixels, int32_t width) 
             edge.push_back(i);
     }
     return edge;
+}
+
+std::vector<SpotOutline> spotoutlines(const SpotSurvey& survey, int32_t width) {
+    std::vector<SpotOutline> outlines;
+    std::map<int32_t, std::vector<int64_t>> regions;  // a region's edge is that of all its spots together
+    for (const Spot& s : survey.spots) {
+        auto& region = regions[s.region != 0 ? s.region : -s.id];
+        region.insert(region.end(), s.pixels.begin(), s.pixels.end());
+        outlines.push_back({outline({s.pixels.begin(), s.pixels.begin() + s.umbrapx}, width), true});
+    }
+    for (const auto& [id, pixels] : regions) outlines.push_back({outline(pixels, width), false});
+    return outlines;
 }
 
 }  // namespace quorvel

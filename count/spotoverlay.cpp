@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <map>
 
 #include "outline.h"
 #include "spotgroup.h"
@@ -23,13 +22,7 @@ void drawspots(QImage& picture, const SpotSurvey& survey, double l0, const QColo
     if (picture.format() != QImage::Format_ARGB32 && picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_ARGB32);
     const int32_t width = picture.width();
-    std::map<int32_t, std::vector<int64_t>> regions;  // the outline of a region is that of all its spots together
-    for (const Spot& s : survey.spots) {
-        auto& region = regions[s.region != 0 ? s.region : -s.id];
-        region.insert(region.end(), s.pixels.begin(), s.pixels.end());
-        paintpixels(picture, outline({s.pixels.begin(), s.pixels.begin() + s.umbrapx}, width), width, umbra);
-    }
-    for (const auto& [id, pixels] : regions) paintpixels(picture, outline(pixels, width), width, penumbra);
+    for (const SpotOutline& o : spotoutlines(survey, width)) paintpixels(picture, o.edge, width, o.umbra ? umbra : penumbra);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     const int size = std::max(12, std::min(picture.width(), picture.height()) / 60);  // pixels

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+#include "outline.h"
 #include "overlay.h"
 #include "platform.h"
 #include "spotgroup.h"
@@ -62,7 +63,7 @@ private:
     std::optional<SpotField> field_;       ///< the field of the last Find Spots
     const GrayImage* image_ = nullptr;
     std::optional<ImageFrame> frame_;
-    std::vector<std::pair<std::vector<int64_t>, bool>> outlines_;  ///< edge pixels, and whether of an umbra
+    std::vector<SpotOutline> outlines_;
     std::vector<std::pair<QPointF, int32_t>> labels_;               ///< image pixels of the groups' numbers
 
     QLineEdit *txtpenumbra_, *txtumbra_, *txtgroupdist_, *txtminsize_, *txtlimbmargin_, *txtmoveto_;

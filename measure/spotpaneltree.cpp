@@ -27,16 +27,8 @@ void SpotPanel::refresh() {
     lblcounts_->setText(text(countstext(countspots(groups))));
     cmdundo_->setEnabled(model_.canundo());
     cmdredo_->setEnabled(model_.canredo());
-    outlines_.clear();
     labels_.clear();
-    const int32_t width = image_ ? image_->width : 0;
-    std::map<int32_t, std::vector<int64_t>> regions;
-    for (const Spot& s : model_.survey().spots) {
-        auto& region = regions[s.region != 0 ? s.region : -s.id];
-        region.insert(region.end(), s.pixels.begin(), s.pixels.end());
-        outlines_.push_back({outline({s.pixels.begin(), s.pixels.begin() + s.umbrapx}, width), true});
-    }
-    for (const auto& [id, pixels] : regions) outlines_.push_back({outline(pixels, width), false});
+    outlines_ = spotoutlines(model_.survey(), image_ ? image_->width : 0);
     for (const SpotGroup& g : groups)
         for (const Spot& s : model_.survey().spots)
             if (s.group == g.id) {
@@ -103,9 +95,9 @@ void SpotPanel::drawover(QImage& target, const Placement& at) const {
     if (!image_) return;
     QPainter p(&target);
     const double side = std::max(1.0, at.zoom);  // target pixels of one image pixel
-    for (const auto& [edge, umbra] : outlines_) {
-        const QColor colour = umbra ? QColor(255, 40, 40) : QColor(255, 200, 0);
-        for (int64_t i : edge)
+    for (const SpotOutline& o : outlines_) {
+        const QColor colour = o.umbra ? QColor(255, 40, 40) : QColor(255, 200, 0);
+        for (int64_t i : o.edge)
             p.fillRect(QRectF((static_cast<double>(i % image_->width)) * at.zoom + at.ox,
                               (static_cast<double>(i / image_->width)) * at.zoom + at.oy, side, side), colour);
     }
