@@ -21,22 +21,12 @@ class NoLabels : public LabelSink {
 public:
     void setcaption(ResultLabel, const std::string&) override {}
 };
-class NoMessages : public MessageBoxes {
-public:
-    void showmessage(const std::string&, const std::string&) override {}
-};
-class NoEnd : public ProgramEnd {
-public:
-    void endprogram() override {}
-};
 
 void BM_FullPicture(benchmark::State& state) {
     PictureImage picture(QSizeF(6805, 5895), 15);
     AllOn controls;
     NoLabels labels;
-    NoMessages messages;
-    NoEnd end;
-    DrawPlatform platform{picture.surface(), controls, labels, messages, end, '.'};
+    DrawPlatform platform{picture.surface(), controls, labels, '.'};
     const FieldTexts fields{"21", "6", "2006", "12", "0", "0", false, "51.5", "0"};
     for (auto _ : state) {
         DrawRoutine routine;
@@ -57,8 +47,6 @@ void BM_FinestGraphicsView(benchmark::State& state) {
         }
     } controls;
     NoLabels labels;
-    NoMessages messages;
-    NoEnd end;
     QElapsedTimer frame;
     picture.surface().onevents = [&] {
         if (frame.isValid() && frame.elapsed() < 30) return;
@@ -66,7 +54,7 @@ void BM_FinestGraphicsView(benchmark::State& state) {
         QCoreApplication::processEvents();
         frame.restart();
     };
-    DrawPlatform platform{picture.surface(), controls, labels, messages, end, '.'};
+    DrawPlatform platform{picture.surface(), controls, labels, '.'};
     const FieldTexts fields{"21", "6", "2006", "12", "0", "0", false, "51.5", "0"};
     StyleSizes sizes;
     checkstylesizes([&](TextBox box) { return controls.text(box); }, largestdiameter(15), sizes);

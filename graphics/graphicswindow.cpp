@@ -157,45 +157,32 @@ void GraphicsWindow::Form_Load() {
     if (settings.firststart) QTimer::singleShot(0, this, [this] { comgraph_Click(); });
 }
 
-bool GraphicsWindow::redraw(bool graphicsready) {
+Outcome GraphicsWindow::view(bool graphicsready) {
     // The style's boxes are checked first: what the record cannot hold is
     // neither drawn nor saved.
     StyleSizes sizes;
     const Outcome checked = checkstylesizes([this](TextBox box) { return text(box); },
                                             largestdiameter(tpp_), sizes);
-    if (!checked.done()) {
-        services_.messages.showmessage(SIZES_TITLE, checked.message);
-        return false;
-    }
-    lblalter_->hide();
+    if (!checked.done()) return checked;
     const StyleOpts style = styleopts;
     auto picture = [&](Surface& s, RedrawState& st, const PictureControls& c, ArrowPoints& pts) {
         (graphicsready ? drawgraphicpicture : drawnormalgpicture)(s, st, c, style, sizes, pts);
     };
-    DrawPlatform p = platform();
-    p.background = graphicsready ? style.backcolour : WHITE;
-    if (routine.draw(readfields(), this->checked(CheckBox::chkaltaz), p, picture, CaptionStyle::graphics) ==
-        DrawOutcome::nested)
-        return true;
-    pic1->update();
-    ++redraws;
-    emit redrawn();
-    return true;
+    redraw(picture, CaptionStyle::graphics, graphicsready ? style.backcolour : WHITE);
+    return Outcome::ok();
 }
 
-bool GraphicsWindow::draw() { return redraw(false); }
-
-bool GraphicsWindow::drawgraphic() { return redraw(true); }
+void GraphicsWindow::viewandsave(bool graphicsready) {
+    const Outcome viewed = view(graphicsready);
+    report(SIZES_TITLE, viewed);
+    if (viewed.done()) save();
+}
 
 void GraphicsWindow::save() { savesettings(Program::quorvel_g); }
 
-void GraphicsWindow::butdraw_Click() {
-    if (draw()) save();
-}
+void GraphicsWindow::butdraw_Click() { viewandsave(false); }
 
-void GraphicsWindow::comgraph_Click() {
-    if (drawgraphic()) save();
-}
+void GraphicsWindow::comgraph_Click() { viewandsave(true); }
 
 void GraphicsWindow::cmdcapture_Click() {
     // The whole picture, however much of it the window shows.
@@ -229,7 +216,7 @@ void GraphicsWindow::cmdsaveimage_Click() {
     lastdiametermm_ = r.diametermm;
     lastcaption_ = r.caption;
     const Outcome result = exporttruescale(r);
-    if (!result.done()) services_.messages.showmessage("Save Image", "The image was not saved: " + result.message);
+    if (!result.done()) report("Save Image", {result.kind, "The image was not saved: " + result.message});
 }
 
 void GraphicsWindow::cmdprint_Click() {
@@ -238,7 +225,7 @@ void GraphicsWindow::cmdprint_Click() {
     lastdiametermm_ = r.diametermm;
     lastcaption_ = r.caption;
     const Outcome printed = questions().print(r);
-    if (!printed.done()) services_.messages.showmessage("Print", "Nothing was printed: " + printed.message);
+    if (!printed.done()) report("Print", {printed.kind, "Nothing was printed: " + printed.message});
 }
 
 void GraphicsWindow::chksunequator_Click() { styleopts.showequator = value(CheckBox::chksunequator) == 1 ? 1 : 0; }

@@ -39,10 +39,9 @@ public:
     TrueScaleRequest truescalerequest() const;
     /// A colour button: the dialog starting from the button's colour.
     void colour_Click(Colour StyleOpts::*colour);
-    /// The normal view, and the graphics-ready view; false when the style's
-    /// boxes refused it before anything was drawn.
-    bool draw();
-    bool drawgraphic();
+    /// The normal view (false) or the graphics-ready view (true); an input
+    /// fault when the style's boxes refuse it before anything is drawn.
+    Outcome view(bool graphicsready);
     /// Places pic1 and the rows below it for the window's size.
     void layout();
 
@@ -62,7 +61,8 @@ protected:
 private:
     void buildcontrols();
     void wireevents();
-    bool redraw(bool graphicsready);
+    /// A view, then the settings saved when the style's boxes passed.
+    void viewandsave(bool graphicsready);
     void save();
     /// Each colour button shows its colour.
     void showcolours();

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "mnemonics.h"
+#include "reachable.h"
 #include "numbertext.h"
 #include "spotpanel.h"
 #include "textvalue.h"
@@ -21,7 +21,7 @@ MeasureWindow::MeasureWindow(const MeasureStart& start, MeasureServices services
     setObjectName("measurewindow");
     setWindowTitle("Measure Image");
     buildcontrols(start);
-    givemnemonics(*this);
+    makereachable(*this);
     wireevents();
     recompute();
     status("Open an image of the Sun, or a drawing of it.");

@@ -25,25 +25,24 @@ std::string drawfaultmessage(int number) {
     return "ERROR " + std::to_string(number) + " occurred in subroutine draw.   The program cannot run.";
 }
 
-DrawOutcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform& p) {
+Outcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform& p) {
     return draw(fields, altaz, p, drawpicture, CaptionStyle::viewer);
 }
 
-DrawOutcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform& p, const PictureStep& picture,
-                              CaptionStyle captions) {
-    if (drawing_) return DrawOutcome::nested;
+Outcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform& p, const PictureStep& picture,
+                          CaptionStyle captions) {
+    if (drawing_) return Outcome::usage("a redraw is under way");
     DrawingFlag flag(drawing_);
     int number = 0;
     try {
         state.gridcolour = GRID_PINK;
         const Outcome values = drawvalues(fields, altaz, p.decimalsep, state, p.labels, captions);
         if (!values.done()) {
-            p.messages.showmessage(INPUT_MESSAGE_TITLE, values.message);
             p.surface.cls(p.background);
-            return DrawOutcome::inputfault;
+            return values;
         }
         picture(p.surface, state, p.controls, arrowpts);
-        return DrawOutcome::drawn;
+        return Outcome::ok();
     } catch (const RuntimeFault& e) {
         number = e.number;
     } catch (const std::bad_alloc&) {
@@ -52,9 +51,7 @@ DrawOutcome DrawRoutine::draw(const FieldTexts& fields, bool altaz, DrawPlatform
         number = 5;  // invalid procedure call
     }
     errmsg = drawfaultmessage(number);
-    p.messages.showmessage(DRAW_FAULT_TITLE, errmsg);
-    p.end.endprogram();
-    return DrawOutcome::fault;
+    return Outcome::runtimefault(errmsg, number);
 }
 
 }  // namespace quorvel

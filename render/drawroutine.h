@@ -18,17 +18,8 @@ struct DrawPlatform {
     Surface& surface;
     const PictureControls& controls;
     LabelSink& labels;
-    MessageBoxes& messages;
-    ProgramEnd& end;
     char decimalsep = '.';
     Colour background = WHITE;  ///< what the picture is cleared to when a check fails
-};
-
-enum class DrawOutcome {
-    drawn,       ///< the picture is complete
-    inputfault,  ///< a check failed: its message was shown and the picture cleared
-    fault,       ///< a run-time fault: its message was shown and the program ended
-    nested,      ///< asked for while a redraw was yielding; nothing was done
 };
 
 /// The message of the error trap for a fault number.
@@ -42,13 +33,19 @@ class DrawRoutine {
 public:
     /// One redraw. The fields are the typed texts; altaz is chkaltaz.
     ///
+    /// Returns done when the picture is complete; an input fault when a check
+    /// failed (the picture is cleared; INPUT_MESSAGE_TITLE); a run-time fault
+    /// with the trap's message (DRAW_FAULT_TITLE; the program cannot go on);
+    /// a usage outcome when a redraw is under way (nothing is done).
+    ///
     /// Notes:
     /// 1. The drawing lets the window's events run; a redraw asked for from
-    ///    inside one (a repaint, a click) is refused, never nested.
-    DrawOutcome draw(const FieldTexts& fields, bool altaz, DrawPlatform& platform);
+    ///    inside one (a repaint, a click) is refused, never nested: callers
+    ///    ask drawing() first.
+    Outcome draw(const FieldTexts& fields, bool altaz, DrawPlatform& platform);
     /// A redraw with another picture and caption style (quorvel_g's views).
-    DrawOutcome draw(const FieldTexts& fields, bool altaz, DrawPlatform& platform, const PictureStep& picture,
-                     CaptionStyle captions);
+    Outcome draw(const FieldTexts& fields, bool altaz, DrawPlatform& platform, const PictureStep& picture,
+                 CaptionStyle captions);
     bool drawing() const { return drawing_; }
 
     RedrawState state;

@@ -13,9 +13,8 @@ void HeadlessRedraw::setcaption(ResultLabel label, const std::string& caption) {
 
 Outcome HeadlessRedraw::draw(Surface& surface, const FieldTexts& fields, bool altaz, const PictureStep& picture,
                              CaptionStyle captions) {
-    DrawPlatform platform{surface, *this, *this, *this, *this, '.'};
-    if (routine.draw(fields, altaz, platform, picture, captions) == DrawOutcome::drawn) return Outcome::ok();
-    return Outcome::input(message_);
+    DrawPlatform platform{surface, *this, *this, '.'};
+    return routine.draw(fields, altaz, platform, picture, captions);
 }
 
 }  // namespace quorvel

@@ -1,6 +1,6 @@
 // One redraw without a window, for the outputs that draw a picture alone:
 // the check boxes and style boxes of a request, the captions kept as lines of
-// a log, the message of a failed check kept, no end of the program.
+// a log; a failed check is the draw's outcome.
 #pragma once
 
 #include <map>
@@ -12,13 +12,13 @@
 
 namespace quorvel {
 
-class HeadlessRedraw : public PictureControls, public LabelSink, public MessageBoxes, public ProgramEnd {
+class HeadlessRedraw : public PictureControls, public LabelSink {
 public:
     HeadlessRedraw(const std::set<CheckBox>& checked, const std::map<TextBox, std::string>& texts = {})
         : checked_(checked), texts_(texts) {}
 
     /// The redraw of fields on surface, with picture as its picture step;
-    /// an input fault with the check's message when the fields fail.
+    /// the outcome of DrawRoutine::draw.
     Outcome draw(Surface& surface, const FieldTexts& fields, bool altaz, const PictureStep& picture,
                  CaptionStyle captions);
 
@@ -27,8 +27,6 @@ public:
     void setcaption(ResultLabel label, const std::string& caption) override;
     void showtilt(bool visible) override { captions_ += visible ? "tilt shown\n" : "tilt hidden\n"; }
     void setrotation(int32_t r) override { captions_ += "rotation " + std::to_string(r) + "\n"; }
-    void showmessage(const std::string&, const std::string& text) override { message_ = text; }
-    void endprogram() override {}
 
     /// What the labels received, a line each: 'caption lblp "26.27"'.
     const std::string& captions() const { return captions_; }
@@ -38,7 +36,6 @@ public:
 private:
     const std::set<CheckBox>& checked_;
     const std::map<TextBox, std::string> texts_;
-    std::string message_;
     std::string captions_;
 };
 

@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "controls.h"
+#include "picture.h"
 #include "twips.h"
 
 namespace quorvel {
@@ -104,14 +105,7 @@ void MainWindow::Form_Load() {
     QCoreApplication::processEvents();
 }
 
-void MainWindow::draw() {
-    lblalter_->hide();
-    DrawPlatform p = platform();
-    if (routine.draw(readfields(), checked(CheckBox::chkaltaz), p) == DrawOutcome::nested) return;
-    pic1->update();
-    ++redraws;
-    emit redrawn();
-}
+void MainWindow::draw() { redraw(drawpicture, CaptionStyle::viewer); }
 
 void MainWindow::butdraw_Click() {
     draw();
@@ -122,8 +116,8 @@ void MainWindow::Command2_Click() {
     std::string command = "quorvel_g";
     const Outcome started = launch(services_.shell, command, services_.folders.program);
     if (!started.done())
-        services_.messages.showmessage("Graphics", "The graphics program quorvel_g could not be started from " +
-                                                       services_.folders.program + ": " + started.message + ".");
+        report("Graphics", Outcome::io("The graphics program quorvel_g could not be started from " +
+                                       services_.folders.program + ": " + started.message + "."));
 }
 
 void MainWindow::cmdhelp_Click() { openhelp("helpqv.pdf"); }

@@ -149,7 +149,7 @@ FieldTexts ObservationWindow::readfields() const {
 }
 
 DrawPlatform ObservationWindow::platform() {
-    return DrawPlatform{pic1->surface(), *this, *this, services_.messages, services_.end, localeseparator()};
+    return DrawPlatform{pic1->surface(), *this, *this, localeseparator()};
 }
 
 void ObservationWindow::fillclock() {
@@ -164,7 +164,21 @@ void ObservationWindow::fillclock() {
 void ObservationWindow::showchanged() { lblalter_->show(); }
 
 void ObservationWindow::report(const char* title, const Outcome& outcome) {
-    if (!outcome.done()) services_.messages.showmessage(title, outcome.message);
+    if (outcome.done()) return;
+    const bool fatal = outcome.kind == OutcomeKind::fault;
+    services_.messages.showmessage(fatal ? DRAW_FAULT_TITLE : title, outcome.message);
+    if (fatal) services_.end.endprogram();
+}
+
+void ObservationWindow::redraw(const PictureStep& picture, CaptionStyle captions, Colour background) {
+    if (routine.drawing()) return;
+    lblalter_->hide();
+    DrawPlatform p = platform();
+    p.background = background;
+    report(INPUT_MESSAGE_TITLE, routine.draw(readfields(), checked(CheckBox::chkaltaz), p, picture, captions));
+    pic1->update();
+    ++redraws;
+    emit redrawn();
 }
 
 bool ObservationWindow::startup(Program program, const char* credit) {
@@ -179,11 +193,10 @@ bool ObservationWindow::startup(Program program, const char* credit) {
     const Outcome loaded = loadsettings(program, services_.folders, *this, settings, routine.state.obs,
                                         routine.state.view, styleopts);
     if (!loaded.done()) {
-        services_.messages.showmessage(STARTUP_MESSAGE_TITLE, startupmessage(loaded));
-        services_.end.endprogram();
+        report(STARTUP_MESSAGE_TITLE, Outcome::runtimefault(startupmessage(loaded), loaded.fault));
         return false;
     }
-    if (!settings.notice.empty()) services_.messages.showmessage(SETTINGS_NOTICE_TITLE, settings.notice);
+    if (!settings.notice.empty()) report(SETTINGS_NOTICE_TITLE, Outcome::input(settings.notice));
     showmount();
     return true;
 }
@@ -195,7 +208,7 @@ void ObservationWindow::savesettings(Program program) {
     const bool unwritable = saved.kind == OutcomeKind::io;
     // A value the record cannot hold is the user's to correct, each time; a
     // folder that takes no file is said once.
-    if (!saved.done() && !(unwritable && savefailed_)) services_.messages.showmessage(SAVE_MESSAGE_TITLE, saved.message);
+    if (!(unwritable && savefailed_)) report(SAVE_MESSAGE_TITLE, saved);
     if (unwritable) savefailed_ = true;
     if (saved.done()) savefailed_ = false;
     setWindowTitle(savefailed_ ? title_ + " (settings not saved)" : title_);
@@ -207,13 +220,12 @@ void ObservationWindow::openhelp(const std::string& document) {
     const Outcome opened = launch(services_.shell, command, folder);
     if (opened.done()) return;
     if (opened.fault == FAULT_FILE_NOT_FOUND) {
-        services_.messages.showmessage("File Error", "File '" + document + "' is missing from " + folder +
-                                                         ".   Help cannot open.");
+        report("File Error", Outcome::io("File '" + document + "' is missing from " + folder + ".   Help cannot open."));
         return;
     }
-    services_.messages.showmessage("Help Error", "No document viewer could open '" + document +
+    report("Help Error", Outcome::io("No document viewer could open '" + document +
         "'. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the "
-        "file yourself: " + folder + "/" + document);
+        "file yourself: " + folder + "/" + document));
 }
 
 void ObservationWindow::pic1_MouseMove(double x, double y) {

@@ -89,8 +89,13 @@ protected:
     void buildnotice(ControlFactory& f, TwipsBox box);
     /// A result label, registered for its captions.
     QLabel* result(ResultLabel label, QLabel* widget);
-    /// Shows what went wrong, if anything, in a message box titled title.
+    /// Shows what went wrong, if anything, in a message box titled title; a
+    /// run-time fault is shown under its own title and ends the program. The
+    /// one place where this window turns an outcome into a message box.
     void report(const char* title, const Outcome& outcome);
+    /// One redraw with picture as its picture step, reported; nothing while a
+    /// redraw is under way.
+    void redraw(const PictureStep& picture, CaptionStyle captions, Colour background = WHITE);
     /// The start both programs share: the version and credit lines, the
     /// clock, the settings (a file that cannot be read ends the program, one
     /// that was set aside is reported once). False when the program ends.

@@ -296,12 +296,8 @@ TEST(RotArrowTest, OversizedShapesAreHeldToTheArray) {
 
 // --- the redraw's error trap and its refusal of a nested redraw ---------------
 
-struct Platform : LabelSink, MessageBoxes, ProgramEnd {
+struct Platform : LabelSink {
     void setcaption(ResultLabel, const std::string&) override {}
-    void showmessage(const std::string& title, const std::string& text) override { shown.push_back({title, text}); }
-    void endprogram() override { ++ends; }
-    std::vector<std::pair<std::string, std::string>> shown;
-    int ends = 0;
 };
 // A recording surface whose yields run a hook, as the window's events would,
 // and whose circles can fail as an overflow would.
@@ -319,34 +315,33 @@ struct HookedSurface : RecordingSurface {
 const FieldTexts kSolstice{"21", "6", "2006", "12", "0", "0", false, "51.5", "0"};
 
 struct Redraw {
-    DrawOutcome run(const FieldTexts& f) { return routine.draw(f, false, platform); }
+    Outcome run(const FieldTexts& f) { return routine.draw(f, false, platform); }
     HookedSurface surface;
     FakeControls controls{{CheckBox::chkgrid, CheckBox::chksunrot}};
     Platform fakes;
-    DrawPlatform platform{surface, controls, fakes, fakes, fakes, '.'};
+    DrawPlatform platform{surface, controls, fakes, '.'};
     DrawRoutine routine;
 };
 
-// A run-time fault in the drawing shows "File Error" and ends the program.
+// A run-time fault in the drawing is the trap's message, a fault the program cannot go on from.
 TEST(DrawRoutineTest, RunTimeFaultEndsTheProgram) {
     Redraw d;
     d.surface.failcircle = true;
-    EXPECT_EQ(d.run(kSolstice), DrawOutcome::fault);
-    EXPECT_EQ(d.fakes.shown, (std::vector<std::pair<std::string, std::string>>{
-                                 {"File Error", "ERROR 6 occurred in subroutine draw.   The program cannot run."}}));
-    EXPECT_EQ(d.fakes.ends, 1);
+    const Outcome o = d.run(kSolstice);
+    EXPECT_EQ(o.kind, OutcomeKind::fault);
+    EXPECT_EQ(o.message, "ERROR 6 occurred in subroutine draw.   The program cannot run.");
     EXPECT_FALSE(d.routine.drawing());
 }
 
 TEST(DrawRoutineTest, RedrawAskedForWhileYieldingIsRefused) {
     Redraw plain;
-    ASSERT_EQ(plain.run(kSolstice), DrawOutcome::drawn);
+    ASSERT_TRUE(plain.run(kSolstice).done());
     Redraw d;
-    std::vector<DrawOutcome> inner;
-    d.surface.hook = [&] { inner.push_back(d.run(kSolstice)); };
-    EXPECT_EQ(d.run(kSolstice), DrawOutcome::drawn);
+    std::vector<OutcomeKind> inner;
+    d.surface.hook = [&] { inner.push_back(d.run(kSolstice).kind); };
+    EXPECT_TRUE(d.run(kSolstice).done());
     EXPECT_GT(inner.size(), 0u);
-    EXPECT_TRUE(std::all_of(inner.begin(), inner.end(), [](DrawOutcome o) { return o == DrawOutcome::nested; }));
+    EXPECT_TRUE(std::all_of(inner.begin(), inner.end(), [](OutcomeKind k) { return k == OutcomeKind::usage; }));
     EXPECT_EQ(d.surface.log(), plain.surface.log()) << "the refused redraws drew nothing";
     EXPECT_FALSE(d.routine.drawing());
 }

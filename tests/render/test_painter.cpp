@@ -58,11 +58,9 @@ bool near(const QImage& img, QPointF p, double reach, bool (*is)(QColor)) {
     return false;
 }
 
-struct FakeControls : PictureControls, LabelSink, MessageBoxes, ProgramEnd {
+struct FakeControls : PictureControls, LabelSink {
     bool checked(CheckBox box) const override { return on.count(box) > 0; }
     void setcaption(ResultLabel, const std::string&) override {}
-    void showmessage(const std::string&, const std::string&) override {}
-    void endprogram() override {}
     std::set<CheckBox> on;
 };
 
@@ -75,12 +73,12 @@ struct Window {
         controls.on = std::move(on);
     }
     const QImage& draw(const FieldTexts& f) {
-        EXPECT_EQ(routine.draw(f, false, platform), DrawOutcome::drawn);
+        EXPECT_TRUE(routine.draw(f, false, platform).done());
         return picture.image();
     }
     PictureImage picture;
     FakeControls controls;
-    DrawPlatform platform{picture.surface(), controls, controls, controls, controls, '.'};
+    DrawPlatform platform{picture.surface(), controls, controls, '.'};
     DrawRoutine routine;
 };
 

@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(rig.messages.shown.size(), size_t(0));
         QStringList unreachable;  // by Alt+letter, or by a screen reader's name
         for (const QAbstractButton* b : measuring->findChildren<QAbstractButton*>())
-            if (!b->text().contains('&') && !b->text().isEmpty()) unreachable << b->objectName();
+            if (!b->text().contains(QChar(38)) && !b->text().isEmpty()) unreachable << b->objectName();
         for (const QLineEdit* t : measuring->findChildren<QLineEdit*>())
             if (t->accessibleName().isEmpty() && t->objectName() != "qt_spinbox_lineedit") unreachable << t->objectName();
         QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(' ')));
