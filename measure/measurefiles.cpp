@@ -20,9 +20,11 @@ const char* const IMAGE_FILTER = "Images (*.png *.jpg *.jpeg *.tif *.tiff *.bmp 
 }  // namespace
 
 Outcome MeasureWindow::openimage(const std::string& path) {
-    if (unsaved_ && !rows_.empty()) {
-        const std::string q = "Opening another image clears the " + std::to_string(rows_.size()) +
-                              " spots measured and not saved. Open it all the same?";
+    const size_t counted = spotpanel_->unsaved() ? spotpanel_->model().survey().spots.size() : 0;
+    if ((unsaved_ && !rows_.empty()) || spotpanel_->unsaved()) {
+        const std::string what = unsaved_ && !rows_.empty() ? std::to_string(rows_.size()) + " spots measured"
+                                                            : "count of " + std::to_string(counted) + " spots";
+        const std::string q = "Opening another image clears the " + what + " and not saved. Open it all the same?";
         const bool yes = services_.confirm
                              ? services_.confirm(q)
                              : QMessageBox::question(this, "Measure Image", QString::fromStdString(q)) == QMessageBox::Yes;
@@ -36,6 +38,7 @@ Outcome MeasureWindow::openimage(const std::string& path) {
         return result;
     }
     image_ = std::move(next);
+    spotpanel_->setframe(nullptr, std::nullopt);  // a new image: no count yet
     imagepath_ = path;
     spots_.clear();
     numbers_.clear();
@@ -88,7 +91,8 @@ Outcome MeasureWindow::savecsv(const std::string& path) {
     if (!frame_) return Outcome::input(limb_ ? lblvalues_->text().toStdString() : "No limb: set it first.");
     const std::string text = csvtext();
     Outcome result = savefile(path, QByteArray::fromStdString(text));
-    if (result.done()) unsaved_ = false;
+    if (result.done() && countingshown()) spotpanel_->marksaved();
+    else if (result.done()) unsaved_ = false;
     return result;
 }
 

@@ -141,6 +141,7 @@ void SpotPanel::setframe(const GrayImage* image, const std::optional<ImageFrame>
     } else if (!samedisk) {
         field_.reset();
         model_.reset({});
+        unsaved_ = false;
     }
     refresh();
 }
@@ -156,6 +157,7 @@ Outcome SpotPanel::findspotsclick() {
     SpotSurvey found = findspots(*field_);
     groupspots(found, s->groupdeg);
     model_.reset(found);
+    unsaved_ = false;
     refresh();
     const std::string left = ignoredtext(found, s->limbmargin, s->minsizepx);
     status_("Found " + std::to_string(found.spots.size()) + " spots" + (left.empty() ? "" : "; " + left) + ".", false);
@@ -183,6 +185,7 @@ void SpotPanel::moveclick() {
 
 void SpotPanel::act(const Outcome& outcome, const std::string& done) {
     if (!outcome.done()) return status_(sentence(outcome.message), true);
+    unsaved_ = true;
     refresh();
     status_(done, false);
 }

@@ -41,6 +41,9 @@ public:
     void drawover(QImage& target, const Placement& at) const;
 
     const SpotModel& model() const { return model_; }
+    /// Whether the count changed since Find Spots or the last save of it.
+    bool unsaved() const { return unsaved_; }
+    void marksaved() { unsaved_ = false; }
     /// The line of counts shown: "g 3  f 12  R 42  ...".
     std::string countsline() const { return lblcounts_->text().toStdString(); }
     /// The text the window's Copy puts on the clipboard while the panel shows: the counts line, then the groups tab-separated.
@@ -63,6 +66,7 @@ private:
     std::optional<SpotField> field_;       ///< the field of the last Find Spots
     const GrayImage* image_ = nullptr;
     std::optional<ImageFrame> frame_;
+    bool unsaved_ = false;  ///< corrections made since Find Spots or the last save
     std::vector<SpotOutline> outlines_;
     std::vector<std::pair<QPointF, int32_t>> labels_;               ///< image pixels of the groups' numbers
 

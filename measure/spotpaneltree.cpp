@@ -69,6 +69,7 @@ void SpotPanel::edited(QTreeWidgetItem* item, int column) {
     const Outcome done = column == ZURICH ? model_.setzurich(group, value) : model_.setmcintosh(group, value);
     refresh();  // the edit as the model took it, or the value before; item is gone
     if (!done.done()) return status_(sentence(done.message), true);
+    unsaved_ = true;
     status_("Group " + number + (column == ZURICH ? ": Zurich class " : ": McIntosh class ") +
                 (value.empty() ? "as suggested" : value) + ".",
             false);

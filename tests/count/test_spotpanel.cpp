@@ -61,6 +61,8 @@ TEST(SpotPanel, AnObserversSession) {
     test::RecordingClipboard clipboard;
     MeasureServices services;
     services.clipboard = &clipboard;
+    std::vector<std::string> questions;
+    services.confirm = [&](const std::string& q) { return questions.push_back(q), false; };
     MeasureStart start;
     start.fields = FieldTexts{"21", "6", "2006", "15", "30", "0", false, "51.5", "-10"};
     MeasureWindow w(start, services);
@@ -95,8 +97,15 @@ TEST(SpotPanel, AnObserversSession) {
     press(w, "cmdcopy");
     t += "== Copy on the Count Spots tab\n" + clipboard.texts.back();
     t += "== the CSV file of the Count Spots tab\n" + w.csvtext();
+    EXPECT_TRUE(w.openimage(dir.filePath("sun.png").toStdString()).done());  // declined: the count stays
+    t += "== another image asked for\n" + questions.at(0) + "\n";
+    ASSERT_TRUE(w.savecsv(dir.filePath("count.csv").toStdString()).done());
+    EXPECT_TRUE(w.openimage(dir.filePath("sun.png").toStdString()).done());  // saved: no question
+    EXPECT_EQ(questions.size(), 1u);
+    t += session(w, "saved, and the image opened again");
+    press(w, "cmdfindspots");
     w.findChild<QLineEdit*>("txthour")->setText("17");
-    t += session(w, "two hours later: the spots measured again");
+    t += session(w, "found again, two hours later: the spots measured again");
     EXPECT_EQ(test::comparestored(QString::fromStdString(t), QUORVEL_SOURCE "/panel_session.txt").toStdString(), "");
 }
 
