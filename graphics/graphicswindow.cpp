@@ -114,10 +114,7 @@ void GraphicsWindow::buildcontrols() {
     cmdprint_ = f.button("cmdprint", "&Print...", {11040, 9870, 780, 400}, small,
         "Prints the graphics-ready view with the disk at a diameter in millimetres (150 mm makes a drawing blank).");
     // The bottom row: version, credit and the readout of the point under the mouse.
-    lblver_ = f.label("lblver", "", {2520, 10300, 1000, 240}, small);
-    lblauthor_ = f.label("lblauthor", CREDIT, {3600, 10300, 2950, 240}, small);
-    lblreadout_ = f.label("lblreadout", "", {6600, 10300, 6000, 240}, small,
-        "The point under the mouse; a click copies it for a spreadsheet.");
+    buildfooter(f, CREDIT, {2520, 10300, 1000, 240}, {3600, 10300, 2950, 240}, {6600, 10300, 6000, 240});
 }
 
 void GraphicsWindow::wireevents() {

@@ -74,10 +74,7 @@ void MainWindow::buildcontrols() {
     f.label("Label11", "Alt", {1100, 7500, 800, 240}, small);
     f.label("Label12", "Azim", {1900, 7500, 800, 240}, small);
     result(ResultLabel::lblhang, f.label("lblhang", "", {240, 7760, 1000, 285}, resultfont, "Hour angle of sun.  "));
-    lblver_ = f.label("lblver", "", {120, 6990, 2200, 240}, small);
-    lblauthor_ = f.label("lblauthor", CREDIT, {2480, 6990, 2700, 240}, small);
-    lblreadout_ = f.label("lblreadout", "", {5220, 6990, 4380, 240}, small,
-                          "The point under the mouse; a click copies it for a spreadsheet.");
+    buildfooter(f, CREDIT, {120, 6990, 2200, 240}, {2480, 6990, 2700, 240}, {5220, 6990, 4380, 240});
 }
 
 void MainWindow::wireevents() {

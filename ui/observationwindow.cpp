@@ -86,6 +86,14 @@ void ObservationWindow::buildnotice(ControlFactory& f, TwipsBox box) {
     lblalter_->setAlignment(Qt::AlignCenter);
 }
 
+void ObservationWindow::buildfooter(ControlFactory& f, const char* credit, TwipsBox version, TwipsBox creditbox,
+                                    TwipsBox readout) {
+    const QFont small = smallfont();
+    lblver_ = f.label("lblver", "", version, small);
+    lblauthor_ = f.label("lblauthor", credit, creditbox, small);
+    lblreadout_ = f.label("lblreadout", "", readout, small, "The point under the mouse; a click copies it for a spreadsheet.");
+}
+
 QLabel* ObservationWindow::result(ResultLabel label, QLabel* widget) {
     results_[label] = widget;
     return widget;
@@ -241,23 +249,18 @@ void ObservationWindow::pic1_Click(double x, double y) {
     clipboard().settext(readoutline(routine.state.sun.jd, routine.state.sun.jdfrac, r));
 }
 
-void ObservationWindow::chkaltaz_Click() {
-    if (equatbusy_ == 1) return;
-    altazbusy_ = 1;
-    boxes_[CheckBox::chkaltaz]->setChecked(true);
-    boxes_[CheckBox::chkequat]->setChecked(false);
-    altazbusy_ = 0;
+void ObservationWindow::mountclick(CheckBox chosen, CheckBox other, int16_t& busy, int16_t otherbusy) {
+    if (otherbusy == 1) return;
+    busy = 1;
+    boxes_[chosen]->setChecked(true);
+    boxes_[other]->setChecked(false);
+    busy = 0;
     showchanged();
 }
 
-void ObservationWindow::chkequat_Click() {
-    if (altazbusy_ == 1) return;
-    equatbusy_ = 1;
-    boxes_[CheckBox::chkequat]->setChecked(true);
-    boxes_[CheckBox::chkaltaz]->setChecked(false);
-    equatbusy_ = 0;
-    showchanged();
-}
+void ObservationWindow::chkaltaz_Click() { mountclick(CheckBox::chkaltaz, CheckBox::chkequat, altazbusy_, equatbusy_); }
+
+void ObservationWindow::chkequat_Click() { mountclick(CheckBox::chkequat, CheckBox::chkaltaz, equatbusy_, altazbusy_); }
 
 void ObservationWindow::Command1_Click() {
     showchanged();

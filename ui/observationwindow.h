@@ -87,6 +87,8 @@ protected:
     void buildinputs(ControlFactory& f);
     /// The notice "Parameters have changed", where it covers no control.
     void buildnotice(ControlFactory& f, TwipsBox box);
+    /// The bottom row: the version, the credit and the readout of the point under the mouse.
+    void buildfooter(ControlFactory& f, const char* credit, TwipsBox version, TwipsBox creditbox, TwipsBox readout);
     /// A result label, registered for its captions.
     QLabel* result(ResultLabel label, QLabel* widget);
     /// Shows what went wrong, if anything, in a message box titled title; a
@@ -137,6 +139,8 @@ protected:
     bool savefailed_ = false;   ///< a save failed this run and was reported
     QPushButton* command1_ = nullptr;
     int16_t altazbusy_ = 0, equatbusy_ = 0;
+    /// One box of the mount pair chosen: the other cleared, unless that one is being chosen.
+    void mountclick(CheckBox chosen, CheckBox other, int16_t& busy, int16_t otherbusy);
 };
 
 /// The decimal separator of the user's locale, for the result labels.
