@@ -176,7 +176,7 @@ private slots:
 
     // A user's session, each step stored with what it brought (stored in
     // sessions/): redraws, the notice, messages, launches and the bytes saved.
-    // Every input shows the notice and draws nothing; "Draw" and Enter redraw
+    // Every input but "Invert" shows the notice on its own and draws nothing; "Draw" and Enter redraw
     // and save; a failed check clears the picture, shows its message, and
     // the repaints that follow draw nothing until "Draw" reports it again;
     // repaints draw once a turn and never after the rotation arrows; closing
@@ -192,7 +192,9 @@ private slots:
         }
         rig.click("butdraw");
         t.step("Draw");
-        for (const char* box : {"chkflip", "chkgrid", "chkposang", "chksunrot", "chkdrift", "optdst", "chkinvert"}) {
+        for (const char* box : {"chkflip", "chkgrid", "chkposang", "chksunrot", "chkdrift", "optdst", "chkinvert",
+                                "chkaltaz", "chkequat"}) {
+            rig.child<QLabel>("lblalter")->hide();  // as a redraw hides it: each click shows it anew, or not
             rig.child<QCheckBox>(box)->click();
             t.step(QString("clicked ") + box);
         }
