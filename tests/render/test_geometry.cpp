@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <numbers>
 #include <set>
 #include <string>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "drawroutine.h"
+#include "graphicsview.h"
 #include "overlays.h"
 #include "picture.h"
 #include "recordingsurface.h"
@@ -149,6 +151,42 @@ TEST(PosAngScaleTest, TicksNumbersAndLettersStandOnTheirPositionAngles) {
     }
 }
 
+// quorvel_g's scale in a style's intervals, number size and colour: every
+// tick from 1.14 R to 1.16 R on its position angle, every number centred on
+// its direction at 1.17 R plus 16 twips a pixel of its size (0 and 180 pulled
+// 2.4 sizes in), all in the style's colour.
+TEST(PaScaleTest, TicksAndNumbersOfTheStyle) {
+    const struct { View view; float angle; PaScale scale; } rows[] = {
+        {kPlain, 0, {10, 30, 14, rgb(1, 2, 3)}}, {kFlipped, -20, {7, 45, 9, rgb(200, 0, 90)}},
+        {kBoth, 12.5f, {15, 60, 20, rgb(0, 250, 10)}}, {kInverted, 0, {1, 90, 30, rgb(9, 9, 9)}}};
+    for (const auto& [view, angle, scale] : rows) {
+        SCOPED_TRACE(testing::Message() << view.name << ", angle " << angle << ", intervals " << scale.mark);
+        RecordingSurface s(kWidth, kHeight, kTpp);
+        pascale(s, kR, angle, view.flip, view.invert, scale);
+        const auto ticks = s.ofkind(RecordedOp::line), numbers = s.ofkind(RecordedOp::print);
+        ASSERT_EQ(ticks.size(), static_cast<size_t>(359 / scale.mark) + 1);
+        ASSERT_EQ(numbers.size(), static_cast<size_t>(359 / scale.label) + 1);
+        for (size_t k = 0; k < ticks.size(); ++k) {
+            const Vec dir = screen(skyat(k * scale.mark, 1), view, angle);
+            EXPECT_AT(ticks[k].x1, ticks[k].y1, 1.14 * kR * dir, kFloat) << k;
+            EXPECT_AT(ticks[k].x2, ticks[k].y2, 1.16 * kR * dir, kFloat) << k;
+            EXPECT_EQ(ticks[k].colour, scale.colour) << k;
+        }
+        const double h = scale.numbersize, rt = 1.17 * kR + 16 * h;
+        for (size_t k = 0; k < numbers.size(); ++k) {
+            const int i = static_cast<int>(k * scale.label);
+            const RecordedOp& n = numbers[k];
+            const double half = 5 * h * (i < 10 ? 1.4 : i < 100 ? 2.4 : 3.0), g = rad(n.font.escapement / 10.0);
+            const Vec dir = screen(skyat(i, 1), view, angle);
+            const Vec want{rt * dir.x, (i % 180 == 0 ? rt - 2.4 * h : rt) * dir.y};
+            EXPECT_AT(n.x1 + half * std::cos(g), n.y1 - half * std::sin(g), want, kFloat + half * rad(0.05)) << i;
+            EXPECT_EQ(n.text, " " + std::to_string(i));
+            EXPECT_EQ(n.colour, scale.colour) << i;
+            EXPECT_EQ(n.font.height, scale.numbersize) << i;
+        }
+    }
+}
+
 // The grid's loops count latitude from -80 and longitude from -120 in the
 // sense of its own formula, which takes latitude southward and longitude
 // eastward: on the sphere each of the 36 meridians is walked from its
@@ -232,6 +270,43 @@ struct FakeControls : PictureControls {
     bool checked(CheckBox box) const override { return on.count(box) > 0; }
     std::set<CheckBox> on;
 };
+
+// quorvel_g's graphics-ready view draws each element in its colour of the
+// style, in this order: the background; the reference lines and the axis; the
+// disk and its limb; the grid, its latitude-0 parallel (drawn by both passes)
+// in the equator colour; the limb again; the pole mark's line and its white
+// circle; the equator; each arrow filled with the disk colour and outlined;
+// the scale's ticks and numbers. Runs of one colour show once.
+TEST(GraphicsViewTest, EachElementInItsStyleColour) {
+    StyleOpts style;
+    style.backcolour = rgb(1, 0, 0), style.gridcolour = rgb(2, 0, 0), style.diskcolour = rgb(3, 0, 0);
+    style.limbcolour = rgb(4, 0, 0), style.pacolour = rgb(5, 0, 0), style.equatorcolour = rgb(6, 0, 0);
+    style.arrowcolour = rgb(7, 0, 0), style.axiscolour = rgb(8, 0, 0), style.showequator = 1;
+    const std::map<Colour, std::string> names = {
+        {style.backcolour, "back"}, {style.gridcolour, "grid"},       {style.diskcolour, "disk"},
+        {style.limbcolour, "limb"}, {style.pacolour, "scale"},        {style.equatorcolour, "equator"},
+        {style.arrowcolour, "arrow"}, {style.axiscolour, "axis"},     {WHITE, "white"}};
+    RecordingSurface s(kWidth, kHeight, kTpp);
+    RedrawState st;
+    st.sun.p = 12, st.sun.b0 = 5;
+    ArrowPoints pts{};
+    drawgraphicpicture(s, st, FakeControls({CheckBox::chkaxes, CheckBox::chkgrid, CheckBox::chksunequator,
+                                            CheckBox::chksunrot, CheckBox::chkposang}),
+                       style, StyleSizes{}, pts);
+    std::string seen, last;
+    const char* kinds[] = {"setscale", "cls", "line", "circle", "print", "polygon", "doevents"};
+    for (const RecordedOp& op : s.ops) {
+        if (op.kind == RecordedOp::doevents || op.kind == RecordedOp::setscale) continue;
+        std::string now = std::string(kinds[op.kind]) + " " + names.at(op.colour);
+        if (op.fill.solid) now += " filled " + names.at(op.fill.colour);
+        if (now != last) seen += now + "\n";
+        last = now;
+    }
+    EXPECT_EQ(seen, "cls back\nline scale\nline equator\ncircle limb filled disk\nline grid\nline equator\n"
+                    "line grid\nline equator\nline grid\ncircle limb\nline axis\ncircle white\nline equator\n"
+                    "polygon disk filled disk\nline arrow\npolygon disk filled disk\nline arrow\nline scale\n"
+                    "print scale\n");
+}
 
 // Each arrow of the picture, read back through the sky model from its polygon:
 // along latitude 15 north and south, from longitude -5 (the tail) to 25 (the tip)
