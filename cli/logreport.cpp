@@ -4,6 +4,7 @@
 #include "output.h"
 #include "personalk.h"
 #include "qthelper.h"
+#include "reportrequest.h"
 #include "reports.h"
 #include "save.h"
 
@@ -13,48 +14,6 @@ namespace {
 bool endswith(const std::string& s, const char* end) {
     const std::string e = end;
     return s.size() >= e.size() && s.compare(s.size() - e.size(), e.size(), e) == 0;
-}
-
-/// The whole span of the log's observations of one observer ("" all); the
-/// empty span when there are none.
-log::Span wholespan(log::LogDb& db, const std::string& observer) {
-    log::Statement q(db.handle(), "SELECT min(time_utc), max(time_utc) FROM observation JOIN observer USING (observer_id) "
-                                  "WHERE ?1 = '' OR code = ?1");
-    q.bind(1, observer);
-    log::LogTime first, last;
-    if (!q.step() || q.isnull(0) || !log::parselogtime(q.text(0), "time", first).done() ||
-        !log::parselogtime(q.text(1), "time", last).done())
-        return {};
-    first.hour = first.minute = 0;
-    return {log::logminutes(first), log::logminutes(last) - last.hour * 60 - last.minute + 1440};
-}
-
-/// The text of a report of one format.
-Outcome reporttext(log::LogDb& db, const Options& opts, const std::string& format, std::string& out) {
-    log::Span span;
-    bool month = false, given = false;
-    if (Outcome read = readspan(opts, span, month, given); !read.done()) return read;
-    std::string code;
-    log::ObserverRecord observer;
-    if (Outcome step = readobservercode(opts, db, code); !step.done()) return step;
-    if (Outcome who = log::readobserver(db, code, observer); !who.done()) return who;
-    const bool monthly = format == "aavso" || format == "baa" || format == "daily";
-    if (monthly && !month) return Outcome::usage("the " + format + " report is of one month: give --month YYYY-MM");
-    if (!given) span = wholespan(db, code);
-    const log::LogTime first = log::logtimeofminutes(span.from);
-    if (monthly) {
-        std::vector<log::ObservationRecord> obs;
-        if (Outcome read = log::readobservations(db, code, span, obs); !read.done()) return read;
-        if (opts.flag("with-k") && !observer.k) return Outcome::input("observer " + code + " has no k yet: log k --silso FILE --save");
-        out = format == "aavso" ? log::aavsoreport(observer, first.year, first.month, obs)
-            : format == "baa"   ? log::baareport(obs, opts.flag("with-k") ? observer.k : std::nullopt)
-                                : log::dailyplot(observer, first.year, first.month, obs);
-        return Outcome::ok();
-    }
-    std::vector<log::GroupRow> rows;
-    if (Outcome read = log::readgroups(db, code, span, rows); !read.done()) return read;
-    out = format == "groups" ? log::groupsreport(rows) : log::butterflyplot(code, span, rows);
-    return Outcome::ok();
 }
 
 }  // namespace
@@ -70,10 +29,14 @@ Outcome logreport(const std::vector<std::string>& args) {
     const std::string out = opts.get("out", "");
     if (plot && !endswith(out, ".svg") && !endswith(out, ".png"))
         return Outcome::usage("the " + format + " plot needs --out FILE ending in .svg or .png");
+    log::ReportRequest request{format, opts.get("observer", ""), {}, false, opts.flag("with-k")};
+    bool given = false;
+    if (Outcome read = readspan(opts, request.span, request.month, given); !read.done()) return read;
+    if (!given) request.span = {};
     log::LogDb db;
     if (Outcome opened = openlog(opts, log::LogPurpose::read, db); !opened.done()) return opened;
     std::string text;
-    if (Outcome made = db.read([&] { return reporttext(db, opts, format, text); }); !made.done()) return made;
+    if (Outcome made = log::reporttext(db, request, text); !made.done()) return made;
     if (endswith(out, ".png")) return runqthelper({"svg-to-png", out}, text);
     return writeout(opts, text);
 }

@@ -1,8 +1,5 @@
 #include <charconv>
 
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <iostream>
 #include <iterator>
 
@@ -11,6 +8,7 @@
 #include "output.h"
 #include "pictureexport.h"
 #include "recordfile.h"
+#include "svgraster.h"
 #include "textvalue.h"
 #include "truescale.h"
 
@@ -77,8 +75,6 @@ Outcome positiveoption(const Options& opts, const char* name, double fallback, d
     return Outcome::ok();
 }
 
-/// A plot's PNG has twice the pixels of its SVG in each direction.
-constexpr int SVG_TO_PNG_SCALE = 2;
 
 /// The style of --style FILE into request (the defaults of a new style
 /// without it), then the display options of the command line.
@@ -155,15 +151,7 @@ Outcome rendercommand(const std::vector<std::string>& args) {
 Outcome svgtopngcommand(const std::vector<std::string>& args) {
     if (args.size() != 1) return Outcome::usage("svg-to-png takes the PNG file's name");
     const std::string svg((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-    QSvgRenderer renderer(QByteArray::fromStdString(svg));
-    if (!renderer.isValid()) return Outcome::io("the plot is not a picture the SVG renderer reads");
-    QImage image(renderer.defaultSize() * SVG_TO_PNG_SCALE, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    return image.save(QString::fromStdString(args[0]), "PNG") ? Outcome::ok()
-                                                              : Outcome::io("cannot write " + args[0], FAULT_PERMISSION_DENIED);
+    return svgtopng(svg, args[0]);
 }
 
 }  // namespace quorvel::cli
