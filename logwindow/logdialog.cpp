@@ -1,0 +1,202 @@
+#include "logdialog.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "filewrite.h"
+#include "logdb.h"
+#include "readlog.h"
+#include "reportrequest.h"
+#include "svgraster.h"
+
+namespace quorvel {
+namespace {
+
+const char* const HEADERS[] = {"Date (UT)", "Time", "Observer", "Seeing", "g", "f", "R", "Counted", "Image"};
+
+/// The report formats by their captions, with the ending their files take.
+struct FormatChoice {
+    const char* caption;
+    const char* format;
+    const char* filter;
+};
+const FormatChoice FORMATS[] = {
+    {"AAVSO monthly text", "aavso", "Text files (*.txt)"},
+    {"BAA monthly CSV", "baa", "CSV files (*.csv)"},
+    {"Groups CSV (the month, or all when empty)", "groups", "CSV files (*.csv)"},
+    {"Daily R of the month (plot)", "daily", "PNG images (*.png);;SVG drawings (*.svg)"},
+    {"Butterfly diagram (the month, or all when empty)", "butterfly", "PNG images (*.png);;SVG drawings (*.svg)"},
+};
+
+QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+bool endswith(const std::string& s, const std::string& end) {
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+LogDialog::LogDialog(const std::string& path, LogDialogServices services, QWidget* parent)
+    : QDialog(parent), services_(std::move(services)), desktopmessages_(this) {
+    setObjectName("frmlog");
+    setWindowTitle("Observer's Log");
+    buildcontrols();
+    load(path.empty() ? log::defaultlogpath() : path);
+}
+
+void LogDialog::buildcontrols() {
+    lblpath_ = new QLabel(this);
+    lblpath_->setObjectName("lblpath");
+    cmdother_ = button("cmdother", "Other Log...", this);
+    tblobs_ = new QTableWidget(0, static_cast<int>(std::size(HEADERS)), this);
+    tblobs_->setObjectName("tblobs");
+    for (int c = 0; c < tblobs_->columnCount(); ++c) tblobs_->setHorizontalHeaderItem(c, new QTableWidgetItem(HEADERS[c]));
+    tblobs_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblobs_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblobs_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblobs_->horizontalHeader()->setStretchLastSection(true);
+    txtmonth_ = new QLineEdit(this);
+    txtmonth_->setObjectName("txtmonth");
+    txtmonth_->setPlaceholderText("YYYY-MM");
+    cboformat_ = new QComboBox(this);
+    cboformat_->setObjectName("cboformat");
+    for (const FormatChoice& f : FORMATS) cboformat_->addItem(f.caption);
+    cmdreport_ = button("cmdreport", "Save &Report...", this);
+    cmdopen_ = button("cmdopen", "&Open Measurement", this);
+    cmdclose_ = button("cmdclose", "Close", this);
+    lblstatus_ = new QLabel(this);
+    lblstatus_->setObjectName("lblstatus");
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblpath_, 1);
+    top->addWidget(cmdother_);
+    auto* report = new QHBoxLayout;
+    report->addWidget(new QLabel("Month", this));
+    report->addWidget(txtmonth_);
+    report->addWidget(cboformat_, 1);
+    report->addWidget(cmdreport_);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblstatus_, 1);
+    bottom->addWidget(cmdopen_);
+    bottom->addWidget(cmdclose_);
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(top);
+    all->addWidget(tblobs_, 1);
+    all->addLayout(report);
+    all->addLayout(bottom);
+    resize(760, 480);
+    connect(cmdother_, &QPushButton::clicked, this, &LogDialog::otherclick);
+    connect(cmdreport_, &QPushButton::clicked, this, &LogDialog::reportclick);
+    connect(cmdopen_, &QPushButton::clicked, this, &LogDialog::openselected);
+    connect(tblobs_, &QTableWidget::cellDoubleClicked, this, &LogDialog::openselected);
+    connect(cmdclose_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(tblobs_, &QTableWidget::itemSelectionChanged, this, [this] {
+        const int row = tblobs_->currentRow();
+        cmdopen_->setEnabled(row >= 0 && row < static_cast<int>(observations_.size()) && observations_[row].image);
+    });
+}
+
+Outcome LogDialog::load(const std::string& path) {
+    path_ = path;
+    lblpath_->setText(QString::fromStdString("Log: " + path));
+    observations_.clear();
+    log::LogDb db;
+    Outcome read = db.open(path, log::LogPurpose::read);
+    if (read.done()) read = db.read([&] { return log::readobservations(db, "", log::WHOLE_LOG, observations_); });
+    filltable();
+    if (!read.done()) status(read.message, true);
+    else status(std::to_string(observations_.size()) + " observations", false);
+    if (!observations_.empty() && txtmonth_->text().isEmpty()) {
+        const log::LogTime& t = observations_.back().time;
+        txtmonth_->setText(QString::asprintf("%04d-%02d", t.year, t.month));
+    }
+    return read;
+}
+
+void LogDialog::filltable() {
+    tblobs_->setRowCount(static_cast<int>(observations_.size()));
+    for (size_t i = 0; i < observations_.size(); ++i) {
+        const log::ObservationRecord& o = observations_[i];
+        const std::string time = log::logtimetext(o.time);
+        const std::string cells[] = {time.substr(0, 10), time.substr(11, 5), o.observer, o.seeing,
+                                     std::to_string(o.counts.g), std::to_string(o.counts.f), std::to_string(o.counts.r()),
+                                     o.image ? "image" : o.counts.hemispheres ? "by hemisphere" : "whole disk",
+                                     o.image ? o.image->path : ""};
+        for (int c = 0; c < tblobs_->columnCount(); ++c)
+            tblobs_->setItem(static_cast<int>(i), c, new QTableWidgetItem(QString::fromStdString(cells[c])));
+    }
+    cmdopen_->setEnabled(false);
+}
+
+std::string LogDialog::tabletext() const {
+    std::string out;
+    for (int r = -1; r < tblobs_->rowCount(); ++r) {
+        for (int c = 0; c < tblobs_->columnCount(); ++c) {
+            const QTableWidgetItem* item = r < 0 ? tblobs_->horizontalHeaderItem(c) : tblobs_->item(r, c);
+            out += (c ? " | " : "") + (item ? item->text().toStdString() : std::string());
+        }
+        out += "\n";
+    }
+    return out;
+}
+
+void LogDialog::status(const std::string& text, bool fault) {
+    lblstatus_->setText(QString::fromStdString(text));
+    lblstatus_->setStyleSheet(fault ? "color: #b00000" : "");
+}
+
+Outcome LogDialog::savereport(const std::string& path) {
+    const FormatChoice& choice = FORMATS[cboformat_->currentIndex()];
+    log::ReportRequest request{choice.format, "", {}, false, false};
+    const std::string month = txtmonth_->text().trimmed().toStdString();
+    if (!month.empty()) {
+        log::LogTime first;
+        if (Outcome read = log::parselogmonth(month, "month", first); !read.done()) return read;
+        log::LogTime last = first;
+        last.day = log::daysofmonth(first.year, first.month);
+        request.span = {log::logminutes(first), log::logminutes(last) + 1440};
+        request.month = true;
+    }
+    log::LogDb db;
+    std::string text;
+    if (Outcome opened = db.open(path_, log::LogPurpose::read); !opened.done()) return opened;
+    if (Outcome made = log::reporttext(db, request, text); !made.done()) return made;
+    if (endswith(path, ".png")) return svgtopng(text, path);
+    return writefile(path, text, WriteTarget::streamable);
+}
+
+void LogDialog::reportclick() {
+    const FormatChoice& choice = FORMATS[cboformat_->currentIndex()];
+    const std::string suggested = std::string(choice.format) + "_" + txtmonth_->text().toStdString() +
+                                  (std::string(choice.filter).find("png") != std::string::npos ? ".png"
+                                   : std::string(choice.filter).find("csv") != std::string::npos ? ".csv" : ".txt");
+    const std::string path = services_.asksave ? services_.asksave("Save Report", suggested, choice.filter)
+                                               : QFileDialog::getSaveFileName(this, "Save Report", QString::fromStdString(suggested),
+                                                                              choice.filter).toStdString();
+    if (path.empty()) return;
+    const Outcome saved = savereport(path);
+    status(saved.done() ? "Saved " + path : saved.message, !saved.done());
+    if (!saved.done()) (services_.messages ? *services_.messages : desktopmessages_).showmessage("Observer's Log", saved.message);
+}
+
+void LogDialog::otherclick() {
+    const char* filter = "Logs (*.sqlite);;All files (*)";
+    const std::string path = services_.askopen ? services_.askopen("Open Log", "", filter)
+                                               : QFileDialog::getOpenFileName(this, "Open Log", {}, filter).toStdString();
+    if (!path.empty()) load(path);
+}
+
+bool LogDialog::openselected() {
+    const int row = tblobs_->currentRow();
+    if (row < 0 || row >= static_cast<int>(observations_.size()) || !observations_[row].image) return false;
+    if (services_.openmeasurement) services_.openmeasurement(observations_[row]);
+    return true;
+}
+
+}  // namespace quorvel
