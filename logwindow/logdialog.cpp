@@ -62,6 +62,7 @@ void LogDialog::buildcontrols() {
     tblobs_->setSelectionMode(QAbstractItemView::SingleSelection);
     tblobs_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblobs_->horizontalHeader()->setStretchLastSection(true);
+    tblobs_->verticalHeader()->hide();
     txtmonth_ = new QLineEdit(this);
     txtmonth_->setObjectName("txtmonth");
     txtmonth_->setPlaceholderText("YYYY-MM");
@@ -128,9 +129,13 @@ void LogDialog::filltable() {
                                      std::to_string(o.counts.g), std::to_string(o.counts.f), std::to_string(o.counts.r()),
                                      o.image ? "image" : o.counts.hemispheres ? "by hemisphere" : "whole disk",
                                      o.image ? o.image->path : ""};
-        for (int c = 0; c < tblobs_->columnCount(); ++c)
-            tblobs_->setItem(static_cast<int>(i), c, new QTableWidgetItem(QString::fromStdString(cells[c])));
+        for (int c = 0; c < tblobs_->columnCount(); ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
+            if (c >= 4 && c <= 6) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);  // g, f, R
+            tblobs_->setItem(static_cast<int>(i), c, item);
+        }
     }
+    tblobs_->resizeColumnsToContents();
     cmdopen_->setEnabled(false);
 }
 

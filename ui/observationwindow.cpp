@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "logdialog.h"
 #include "measurewindow.h"
 #include "readout.h"
 #include "twips.h"
@@ -72,6 +73,9 @@ void ObservationWindow::buildinputs(ControlFactory& f) {
     pic1->addAction(measure);
     pic1->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(measure, &QAction::triggered, this, &ObservationWindow::openmeasure);
+    auto* logbook = new QAction("Observer's Log...", pic1);
+    pic1->addAction(logbook);
+    connect(logbook, &QAction::triggered, this, &ObservationWindow::openlog);
 }
 
 void ObservationWindow::buildnotice(ControlFactory& f, TwipsBox box) {
@@ -124,11 +128,11 @@ void ObservationWindow::wireinputs(QPushButton* defaultbutton) {
 
 StyleOpts ObservationWindow::measurecolours() const { return overlaycolours(); }
 
-MeasureWindow* ObservationWindow::newmeasurewindow() {
+MeasureWindow* ObservationWindow::newmeasurewindow(const FieldTexts& fields) {
     MeasureServices services;
     services.messages = &services_.messages;
     services.clipboard = &clipboard();
-    auto* window = new MeasureWindow({readfields(), checked(CheckBox::chkaltaz), checked(CheckBox::chkflip),
+    auto* window = new MeasureWindow({fields, checked(CheckBox::chkaltaz), checked(CheckBox::chkflip),
                                       checked(CheckBox::chkinvert), measurecolours()},
                                      std::move(services));
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -136,10 +140,29 @@ MeasureWindow* ObservationWindow::newmeasurewindow() {
     return window;
 }
 
-void ObservationWindow::openmeasure() { newmeasurewindow(); }
+void ObservationWindow::openmeasure() { newmeasurewindow(readfields()); }
 
 void ObservationWindow::measureimage(const std::string& path) {
-    report("Measure Image", newmeasurewindow()->openimage(path));
+    report("Measure Image", newmeasurewindow(readfields())->openimage(path));
+}
+
+void ObservationWindow::openlog() {
+    LogDialogServices services;
+    services.messages = &services_.messages;
+    services.openmeasurement = [this](const log::ObservationRecord& o) {
+        FieldTexts f = readfields();  // the place stays; the moment is the observation's, in UT
+        f.day = std::to_string(o.time.day);
+        f.month = std::to_string(o.time.month);
+        f.year = std::to_string(o.time.year);
+        f.hour = std::to_string(o.time.hour);
+        f.min = std::to_string(o.time.minute);
+        f.tz = std::to_string(0);
+        f.dst = false;
+        report("Measure Image", newmeasurewindow(f)->openimage(o.image->path));
+    };
+    auto* dialog = new LogDialog("", std::move(services), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 FieldTexts ObservationWindow::readfields() const {

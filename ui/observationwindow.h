@@ -54,6 +54,9 @@ public:
     /// "Measure Image...": the measuring window, starting from this window's
     /// fields, mount, flip and invert (also on the picture's context menu).
     void openmeasure();
+    /// "Observer's Log..." on the picture's context menu: the log dialog; an
+    /// observation's image opens in the measuring window at its moment.
+    void openlog();
     /// The measuring window on an image (quorvel IMAGE); one that cannot be
     /// opened is said in a message box, over an empty measuring window.
     void measureimage(const std::string& path);
@@ -119,7 +122,7 @@ protected:
     /// The overlay colours of the measuring window.
     virtual StyleOpts measurecolours() const;
     QCheckBox* checkbox(CheckBox box) const;
-    MeasureWindow* newmeasurewindow();
+    MeasureWindow* newmeasurewindow(const FieldTexts& fields);
 
     WindowServices services_;
     double tpp_;
