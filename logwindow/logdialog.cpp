@@ -54,7 +54,7 @@ LogDialog::LogDialog(const std::string& path, LogDialogServices services, QWidge
 void LogDialog::buildcontrols() {
     lblpath_ = new QLabel(this);
     lblpath_->setObjectName("lblpath");
-    cmdother_ = button("cmdother", "Other Log...", this);
+    cmdother_ = button("cmdother", "Other &Log...", this);
     tblobs_ = new QTableWidget(0, static_cast<int>(std::size(HEADERS)), this);
     tblobs_->setObjectName("tblobs");
     for (int c = 0; c < tblobs_->columnCount(); ++c) tblobs_->setHorizontalHeaderItem(c, new QTableWidgetItem(HEADERS[c]));
@@ -66,19 +66,22 @@ void LogDialog::buildcontrols() {
     txtmonth_ = new QLineEdit(this);
     txtmonth_->setObjectName("txtmonth");
     txtmonth_->setPlaceholderText("YYYY-MM");
+    txtmonth_->setAccessibleName("Month of the report");
     cboformat_ = new QComboBox(this);
     cboformat_->setObjectName("cboformat");
     for (const FormatChoice& f : FORMATS) cboformat_->addItem(f.caption);
     cmdreport_ = button("cmdreport", "Save &Report...", this);
     cmdopen_ = button("cmdopen", "&Open Measurement", this);
-    cmdclose_ = button("cmdclose", "Close", this);
+    cmdclose_ = button("cmdclose", "&Close", this);
     lblstatus_ = new QLabel(this);
     lblstatus_->setObjectName("lblstatus");
     auto* top = new QHBoxLayout;
     top->addWidget(lblpath_, 1);
     top->addWidget(cmdother_);
     auto* report = new QHBoxLayout;
-    report->addWidget(new QLabel("Month", this));
+    auto* month = new QLabel("&Month", this);
+    month->setBuddy(txtmonth_);
+    report->addWidget(month);
     report->addWidget(txtmonth_);
     report->addWidget(cboformat_, 1);
     report->addWidget(cmdreport_);
