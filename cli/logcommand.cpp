@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "commands.h"
+#include "filewrite.h"
 #include "logoptions.h"
 #include "output.h"
 #include "save.h"
@@ -93,13 +94,8 @@ Outcome readobservercode(const Options& opts, log::LogDb& db, std::string& code)
 
 Outcome writeout(const Options& opts, const std::string& text) {
     if (!opts.has("out")) return writeandflush(stdout, text);
-    const std::string path = *opts.get("out");
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return Outcome::io("cannot write " + path, FAULT_PERMISSION_DENIED);
-    Outcome written = writeall(f, text);
-    if (std::fclose(f) != 0 && written.done()) written = Outcome::io("cannot write " + path);
-    if (!written.done()) std::remove(path.c_str());
-    return written.done() ? written : Outcome::io("cannot write " + path + ": " + written.message);
+    const Outcome written = writefile(*opts.get("out"), text, WriteTarget::streamable);
+    return written.done() ? written : Outcome::io("cannot write " + *opts.get("out") + ": " + written.message, written.fault);
 }
 
 Outcome readwholefile(const std::string& path, std::string& text) {

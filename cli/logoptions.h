@@ -21,7 +21,8 @@ Outcome readspan(const Options& opts, log::Span& span, bool& month, bool& given)
 /// The observer of --observer, else the log's default observer.
 Outcome readobservercode(const Options& opts, log::LogDb& db, std::string& code);
 
-/// Writes text to --out FILE, or to standard output without one.
+/// Writes text to --out FILE (replaced whole or left as it was), or to
+/// standard output without one.
 Outcome writeout(const Options& opts, const std::string& text);
 
 /// Reads a whole file; an io outcome when it cannot.

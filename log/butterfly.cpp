@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "csvtext.h"
 #include "reports.h"
@@ -14,8 +15,21 @@ constexpr double LAT_LIMIT_DEG = 60;
 /// Decimal year of minutes since 1970-01-01 00:00 UT.
 double decimalyear(int64_t minutes) { return 1970.0 + static_cast<double>(minutes) / 1440.0 / DAYS_PER_YEAR; }
 
+/// Ticks every seven days from the first, "MM-DD", for spans of two months or less.
+bool weekticks(SvgPlot& plot, const Span& span) {
+    if (span.to - span.from > 62 * 1440) return false;
+    for (int64_t m = span.from; m < span.to; m += 7 * 1440) {
+        const LogTime t = logtimeofminutes(m);
+        char label[8];
+        std::snprintf(label, sizeof label, "%02d-%02d", t.month % 100, t.day % 100);
+        plot.xtick(decimalyear(m), label);
+    }
+    return true;
+}
+
 /// Ticks at the starts of years (long spans) or of months, at most 12 labelled.
 void timeticks(SvgPlot& plot, const Span& span) {
+    if (weekticks(plot, span)) return;
     const LogTime first = logtimeofminutes(span.from), last = logtimeofminutes(span.to);
     const int months = (last.year - first.year) * 12 + last.month - first.month + 1;
     const bool years = months > 36;

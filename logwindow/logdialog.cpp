@@ -8,6 +8,7 @@
 
 #include "filewrite.h"
 #include "logdb.h"
+#include "reachable.h"
 #include "readlog.h"
 #include "reportrequest.h"
 #include "svgraster.h"
@@ -48,6 +49,7 @@ LogDialog::LogDialog(const std::string& path, LogDialogServices services, QWidge
     setObjectName("frmlog");
     setWindowTitle("Observer's Log");
     buildcontrols();
+    makereachable(*this);
     load(path.empty() ? log::defaultlogpath() : path);
 }
 
@@ -66,9 +68,9 @@ void LogDialog::buildcontrols() {
     txtmonth_ = new QLineEdit(this);
     txtmonth_->setObjectName("txtmonth");
     txtmonth_->setPlaceholderText("YYYY-MM");
-    txtmonth_->setAccessibleName("Month of the report");
     cboformat_ = new QComboBox(this);
     cboformat_->setObjectName("cboformat");
+    cboformat_->setAccessibleName("Report");
     for (const FormatChoice& f : FORMATS) cboformat_->addItem(f.caption);
     cmdreport_ = button("cmdreport", "Save &Report...", this);
     cmdopen_ = button("cmdopen", "&Open Measurement", this);
