@@ -1,6 +1,8 @@
 #include <fitsio.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 
 #include "imageload.h"
@@ -8,13 +10,39 @@
 namespace quorvel {
 namespace {
 
-constexpr long LARGEST_SIDE = 65536;         // pixels
-constexpr long long MOST_PIXELS = 400000000;  // 1.6 GB of binary32 values
-
 std::string fitserror(int status) {
     char text[FLEN_STATUS] = {};
     fits_get_errstatus(status, text);
     return text;
+}
+
+/// Refuses an image whose declared data the file cannot hold, before anything
+/// is allocated for it (a tile-compressed image aside: checkimagesize bounds it).
+Outcome checkdeclared(fitsfile* f, const std::string& path, const long naxes[3], int64_t filesize) {
+    int status = 0, bitpix = 0;
+    LONGLONG header = 0, data = 0, end = 0;
+    if (fits_is_compressed_image(f, &status) || fits_get_img_type(f, &bitpix, &status) != 0 ||
+        fits_get_hduaddrll(f, &header, &data, &end, &status) != 0)
+        return Outcome::ok();  // the read says what is wrong
+    const int64_t needed = static_cast<int64_t>(data) + int64_t{naxes[0]} * naxes[1] * std::abs(bitpix) / 8;
+    if (needed <= filesize) return Outcome::ok();
+    return Outcome::input("The FITS file " + path + " is cut short: its header declares " + std::to_string(naxes[0]) +
+                          " x " + std::to_string(naxes[1]) + " pixels, " + std::to_string(needed) +
+                          " bytes in all, but the file holds " + std::to_string(filesize) + ".");
+}
+
+/// The first plane in one read (a tile-compressed image is decompressed once,
+/// tile by tile), its rows turned so that the first FITS row is at the bottom.
+Outcome readplane(fitsfile* f, const std::string& path, GrayImage& gray) {
+    long first[3] = {1, 1, 1};
+    float blank = NAN;
+    int anyblank = 0, status = 0;
+    if (fits_read_pix(f, TFLOAT, first, static_cast<LONGLONG>(gray.pixels.size()), &blank, gray.pixels.data(),
+                      &anyblank, &status) != 0)
+        return Outcome::input("The FITS file " + path + " is damaged or cut short: " + fitserror(status) + ".");
+    const auto row = [&](int32_t y) { return gray.pixels.begin() + static_cast<std::ptrdiff_t>(y) * gray.width; };
+    for (int32_t y = 0; y < gray.height / 2; ++y) std::swap_ranges(row(y), row(y + 1), row(gray.height - 1 - y));
+    return Outcome::ok();
 }
 
 struct FitsCloser {
@@ -64,31 +92,24 @@ std::optional<ObsDate> headerdate(fitsfile* f, std::string& dateobs) {
 
 }  // namespace
 
-Outcome loadfits(const std::string& path, LoadedImage& out) {
+Outcome loadfits(const std::string& path, const InputFile& file, LoadedImage& out) {
     fitsfile* raw = nullptr;
     int status = 0;
-    if (fits_open_diskfile(&raw, path.c_str(), READONLY, &status) != 0)
+    if (fits_open_diskfile(&raw, file.procname().c_str(), READONLY, &status) != 0)
         return Outcome::input("The FITS file " + path + " cannot be read: " + fitserror(status) + ".");
     FitsFile f(raw);
     long naxes[3];
     if (!firstimage(f.get(), naxes, status))
         return Outcome::input(status ? "The FITS file " + path + " is damaged: " + fitserror(status) + "."
                                      : "The FITS file " + path + " holds no image.");
-    if (naxes[0] > LARGEST_SIDE || naxes[1] > LARGEST_SIDE || naxes[0] * naxes[1] > MOST_PIXELS)
-        return Outcome::input("The FITS image " + path + " is too large to measure.");
+    if (Outcome fits = checkimagesize(path, naxes[0], naxes[1]); !fits.done()) return fits;
+    if (Outcome fits = checkdeclared(f.get(), path, naxes, file.size()); !fits.done()) return fits;
     LoadedImage next;
     next.fits = true;
     next.gray.width = static_cast<int32_t>(naxes[0]);
     next.gray.height = static_cast<int32_t>(naxes[1]);
     next.gray.pixels.resize(static_cast<size_t>(naxes[0] * naxes[1]));
-    float blank = NAN;
-    int anyblank = 0;
-    for (long row = 1; row <= naxes[1]; ++row) {  // the first FITS row is the bottom of the picture
-        long first[3] = {1, row, 1};
-        float* dst = &next.gray.pixels[static_cast<size_t>((naxes[1] - row) * naxes[0])];
-        if (fits_read_pix(f.get(), TFLOAT, first, naxes[0], &blank, dst, &anyblank, &status) != 0)
-            return Outcome::input("The FITS file " + path + " is damaged or cut short: " + fitserror(status) + ".");
-    }
+    if (Outcome read = readplane(f.get(), path, next.gray); !read.done()) return read;
     next.date = headerdate(f.get(), next.dateobs);
     next.picture = stretchedpicture(next.gray);
     out = std::move(next);

@@ -1,7 +1,6 @@
 #include "imageload.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
@@ -9,33 +8,64 @@
 namespace quorvel {
 namespace {
 
-constexpr int ALLOCATION_LIMIT_MB = 2048;  // Qt's readers refuse larger images
+/// The formats Qt's readers open for measuring, as they name them by content.
+const QByteArray QT_FORMATS[] = {"png", "jpeg", "tiff", "bmp"};
 
-/// Brightness 0..1 of a Qt image, through its 16-bit grey conversion.
+/// A whole number with a comma between thousands.
+std::string thousands(int64_t n) {
+    const std::string digits = std::to_string(n);
+    std::string t;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) t += ',';
+        t += digits[i];
+    }
+    return t;
+}
+
+/// Brightness 0..1 of a Qt image, through the 16-bit grey conversion of each
+/// row in turn (no grey copy of the whole image).
 GrayImage grayof(const QImage& image) {
-    const QImage g = image.convertToFormat(QImage::Format_Grayscale16);
-    GrayImage out{g.width(), g.height(), std::vector<float>(static_cast<size_t>(g.width()) * g.height())};
-    for (int y = 0; y < g.height(); ++y) {
-        const auto* row = reinterpret_cast<const quint16*>(g.constScanLine(y));
-        float* dst = &out.pixels[static_cast<size_t>(y) * g.width()];
-        for (int x = 0; x < g.width(); ++x) dst[x] = row[x] * (1.0f / 65535);
+    const int w = image.width();
+    GrayImage out{w, image.height(), std::vector<float>(static_cast<size_t>(w) * image.height())};
+    for (int y = 0; y < image.height(); ++y) {
+        const QImage g = image.copy(0, y, w, 1).convertToFormat(QImage::Format_Grayscale16);
+        const auto* row = reinterpret_cast<const quint16*>(g.constScanLine(0));
+        float* dst = &out.pixels[static_cast<size_t>(y) * w];
+        for (int x = 0; x < w; ++x) dst[x] = row[x] * (1.0f / 65535);
     }
     return out;
 }
 
-Outcome loadqt(const std::string& path, LoadedImage& out) {
-    QImageReader reader(QString::fromStdString(path));
-    reader.setAllocationLimit(ALLOCATION_LIMIT_MB);
+Outcome damaged(const std::string& path, const QImageReader& reader) {
+    return Outcome::input("The image " + path + " cannot be read; it may be damaged or cut short (" +
+                          reader.errorString().toStdString() + ").");
+}
+
+/// A PNG, JPEG, TIFF or BMP image: its size checked from its header before
+/// it is decoded, Qt's reader limited to what that size needs; the colour
+/// picture shares the decoded pixels, a grey one is made from the brightness.
+Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
+    const QByteArray format = QImageReader::imageFormat(&device);
+    if (std::find(std::begin(QT_FORMATS), std::end(QT_FORMATS), format) == std::end(QT_FORMATS))
+        return Outcome::input(path + " is not an image Quorvel can open: by its content it is none of PNG, JPEG, "
+                                     "TIFF, BMP and FITS.");
+    QImageReader reader(&device, format);
+    const QSize size = reader.size();
+    if (!size.isValid()) return damaged(path, reader);
+    if (Outcome fits = checkimagesize(path, size.width(), size.height()); !fits.done()) return fits;
+    reader.setAllocationLimit(static_cast<int>(int64_t{size.width()} * size.height() * 8 / (1 << 20)) + 1);
     QImage image;
-    if (!reader.read(&image) || image.isNull()) {
-        if (reader.error() == QImageReader::UnsupportedFormatError)
-            return Outcome::input(path + " is not an image Quorvel can open (PNG, JPEG, TIFF, BMP or FITS).");
-        return Outcome::input("The image " + path + " cannot be read; it may be damaged or cut short (" +
-                              reader.errorString().toStdString() + ").");
-    }
+    if (!reader.read(&image) || image.isNull()) return damaged(path, reader);
     LoadedImage next;
-    next.gray = grayof(image);
-    next.picture = image.allGray() ? stretchedpicture(next.gray) : image.convertToFormat(QImage::Format_RGB32);
+    if (image.allGray()) {
+        next.gray = grayof(image);
+        image = QImage();
+        next.picture = stretchedpicture(next.gray);
+    } else {
+        image.convertTo(QImage::Format_RGB32);  // in place where the depth allows
+        next.gray = grayof(image);
+        next.picture = std::move(image);
+    }
     out = std::move(next);
     return Outcome::ok();
 }
@@ -48,20 +78,34 @@ float percentileof(std::vector<float>& v, double q) {
 
 }  // namespace
 
+Outcome checkimagesize(const std::string& path, int64_t width, int64_t height) {
+    const std::string size = " (" + std::to_string(width) + " x " + std::to_string(height) + " pixels)";
+    if (width < SMALLEST_SIDE || height < SMALLEST_SIDE)
+        return Outcome::input("The image " + path + size + " is too small to hold a solar disk.");
+    if (width > LARGEST_IMAGE_SIDE || height > LARGEST_IMAGE_SIDE || width * height > LARGEST_IMAGE_PIXELS)
+        return Outcome::input("The image " + path + size + " is larger than Quorvel measures: at most " +
+                              thousands(LARGEST_IMAGE_PIXELS) + " pixels, " + thousands(LARGEST_IMAGE_SIDE) +
+                              " on a side.");
+    return Outcome::ok();
+}
+
+Outcome withinmemory(const std::string& path, const std::function<Outcome()>& step) {
+    try {
+        return step();
+    } catch (const std::bad_alloc&) {
+        return Outcome::input(path + ": not enough memory for this image");
+    }
+}
+
 Outcome loadimage(const std::string& path, LoadedImage& image) {
-    const QFileInfo info(QString::fromStdString(path));
-    if (!info.exists()) return Outcome::io("cannot read " + path + ": there is no such file");
-    QFile file(info.filePath());
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        return Outcome::io("cannot read " + path + ": " + (info.isDir() ? "it is a folder" : file.errorString().toStdString()));
-    const QByteArray head = file.read(9);
-    file.close();
+    InputFile file;
+    if (Outcome opened = file.open(path); !opened.done()) return opened;
+    QFile device;
+    if (!device.open(file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        return Outcome::io("cannot read " + path + ": " + device.errorString().toStdString());
     LoadedImage next;
-    const Outcome loaded = head == "SIMPLE  =" ? loadfits(path, next) : loadqt(path, next);
+    const Outcome loaded = device.peek(9) == "SIMPLE  =" ? loadfits(path, file, next) : loadqt(path, device, next);
     if (!loaded.done()) return loaded;
-    if (!next.gray.holdsdisk())
-        return Outcome::input("The image " + path + " (" + std::to_string(next.gray.width) + " x " +
-                              std::to_string(next.gray.height) + " pixels) is too small to hold a solar disk.");
     image = std::move(next);
     return Outcome::ok();
 }

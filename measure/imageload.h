@@ -3,14 +3,22 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "grayimage.h"
+#include "inputfile.h"
 #include "obsdate.h"
 #include "outcome.h"
 
 namespace quorvel {
+
+/// The largest image measured: pixels in all (8192 x 8192), and on a side.
+/// Opening one needs at most MEMORY_PER_PIXEL bytes a pixel.
+inline constexpr int64_t LARGEST_IMAGE_PIXELS = int64_t{8192} * 8192;
+inline constexpr int64_t LARGEST_IMAGE_SIDE = 65536;
+inline constexpr int64_t MEMORY_PER_PIXEL = 8;
 
 struct LoadedImage {
     GrayImage gray;   ///< brightness for the limb finder, NaN where a FITS has no data
@@ -20,11 +28,14 @@ struct LoadedImage {
     std::string dateobs;          ///< the DATE-OBS text as found, "" when absent
 };
 
-/// Opens an image by its content (a FITS file starts with "SIMPLE  =").
+/// Opens an image by its content: PNG, JPEG, TIFF, BMP or FITS (a FITS file
+/// starts with "SIMPLE  ="), nothing else.
 ///
-/// Returns an I/O outcome when the file cannot be read at all, an input
-/// outcome when it is not an image, is damaged or cut short, or holds no
-/// image data; image is then left as it was.
+/// Returns an I/O outcome when the file cannot be read at all or is not a
+/// regular file, an input outcome when it is not one of those images, is
+/// damaged or cut short, holds no image data, is smaller than SMALLEST_SIDE
+/// or larger than the largest image, or needs more memory than there is;
+/// image is then left as it was.
 ///
 /// Notes:
 /// 1. FITS: the first image HDU with two axes or more, its first plane;
@@ -34,8 +45,17 @@ struct LoadedImage {
 /// 2. A grey image is shown stretched from its 0.5th to its 99.9th percentile.
 Outcome loadimage(const std::string& path, LoadedImage& image);
 
-/// A FITS file into image (used by loadimage).
-Outcome loadfits(const std::string& path, LoadedImage& image);
+/// A FITS file opened as file into image (used by loadimage).
+Outcome loadfits(const std::string& path, const InputFile& file, LoadedImage& image);
+
+/// Refuses, before anything is allocated for it, an image of the declared
+/// size that is smaller than SMALLEST_SIDE or larger than the largest image:
+/// an input outcome saying so.
+Outcome checkimagesize(const std::string& path, int64_t width, int64_t height);
+
+/// Runs step; an allocation that fails within it becomes the input outcome
+/// "PATH: not enough memory for this image".
+Outcome withinmemory(const std::string& path, const std::function<Outcome()>& step);
 
 /// The grey picture of the pixels: a linear stretch between two percentiles.
 QImage stretchedpicture(const GrayImage& gray);

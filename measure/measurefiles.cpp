@@ -31,7 +31,7 @@ Outcome MeasureWindow::openimage(const std::string& path) {
         if (!yes) return Outcome::ok();
     }
     LoadedImage next;
-    const Outcome result = loadimage(path, next);
+    const Outcome result = withinmemory(path, [&] { return loadimage(path, next); });
     if (!result.done()) {
         status(result.message, true);
         (services_.messages ? *services_.messages : desktopmessages_).showmessage("Measure Image", result.message);
