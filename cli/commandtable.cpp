@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 
 #include "commands.h"
 #include "output.h"
@@ -45,8 +46,14 @@ int runcommandline(const std::vector<std::string>& args,
         return reportoutcome(writeandflush(stdout, usagetext() + EXIT_STATUS_HELP));
     if (args[0] == "--version") return reportoutcome(writeandflush(stdout, "quorvel_cli " QUORVEL_VERSION "\n"));
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    for (const CommandEntry& c : commandtable())
-        if (args[0] == c.name) return reportoutcome(c.run ? c.run(rest) : runqt(c, rest));
+    for (const CommandEntry& c : commandtable()) {
+        if (args[0] != c.name) continue;
+        try {
+            return reportoutcome(c.run ? c.run(rest) : runqt(c, rest));
+        } catch (const std::bad_alloc&) {
+            return reportoutcome(Outcome::input(std::string("not enough memory for the ") + c.name + " command"));
+        }
+    }
     return reportoutcome(Outcome::usage("unknown command '" + args[0] + "'"));
 }
 

@@ -57,9 +57,9 @@ Outcome ephemcommand(const std::vector<std::string>& args) {
         return writeandflush(stdout, std::string(EPHEM_HELP) + FIELD_OPTIONS_HELP + "Precise options:\n" +
                                          PRECISE_OPTIONS_HELP + BATCH_HELP);
     PreciseRequest precise;
-    const std::string bad =
-        readprecise(opts.get("delta-t"), opts.flag("topocentric"), opts.flag("precise"), "--precise", precise);
-    if (!bad.empty()) return Outcome::usage(bad);
+    if (Outcome read = readprecise(opts.get("delta-t"), opts.flag("topocentric"), opts.flag("precise"), "--precise", precise);
+        !read.done())
+        return read;
     if (opts.flag("batch")) {
         if (opts.count() != 1) return Outcome::usage("--batch takes no other options");
         return runbatch(stdin, stdout);

@@ -94,6 +94,16 @@ Outcome fieldsof(const Options& opts, const LoadedImage& image, const std::strin
                           "; give --day, --month, --year, --hour and --min");
 }
 
+/// The date and place options checked before the image is opened, when they give the date.
+Outcome checkgivendate(const Options& opts, const std::string& model) {
+    FieldTexts f;
+    DiskMoment moment;
+    if (Outcome read = fieldtexts(opts, f); !read.done()) return read;
+    for (const char* name : DATE_OPTIONS)
+        if (opts.has(name)) return diskmoment(f, model == "precise" ? DiskModel::precise : DiskModel::classic, moment);
+    return Outcome::ok();
+}
+
 Outcome measure(const std::string& path, const Options& opts, const std::vector<std::string>& spots, const MeasureLog& logged) {
     Orientation o;
     if (Outcome read = orientationof(opts, o); !read.done()) return read;
@@ -112,6 +122,9 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
     const std::string overlay = opts.get("overlay", "");
     if (opts.has("overlay") && !hasending(overlay, ".png"))
         return Outcome::usage("--overlay writes a PNG: its name ends in .png");
+    const std::string model = opts.get("model", "classic");
+    if (model != "classic" && model != "precise") return Outcome::usage("--model takes classic or precise");
+    if (Outcome checked = checkgivendate(opts, model); !checked.done()) return checked;
 
     LoadedImage image;
     if (Outcome loaded = loadimage(path, image); !loaded.done()) return loaded;
@@ -123,8 +136,6 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
         writeandflush(stdout, out);
         return read;
     }
-    const std::string model = opts.get("model", "classic");
-    if (model != "classic" && model != "precise") return Outcome::usage("--model takes classic or precise");
     DiskMoment moment;
     if (Outcome computed = diskmoment(fields, model == "precise" ? DiskModel::precise : DiskModel::classic, moment);
         !computed.done()) {
@@ -192,7 +203,8 @@ Outcome measurecommand(const std::vector<std::string>& given) {
     if (Outcome read = Options::read(rest, names, opts); !read.done()) return read;
     if (opts.flag("help")) return writeandflush(stdout, std::string(MEASURE_HELP) + SPOT_HELP + "\nField options:\n" + FIELD_OPTIONS_HELP);
     if (opts.operands().empty()) return Outcome::usage("measure needs an IMAGE");
-    return measure(opts.operands().front(), opts, spots, logged);
+    const std::string& path = opts.operands().front();
+    return withinmemory(path, [&] { return measure(path, opts, spots, logged); });
 }
 
 }  // namespace quorvel::cli

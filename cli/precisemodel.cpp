@@ -27,16 +27,18 @@ const char* const PRECISE_OPTIONS_HELP =
     "  --topocentric      hour angle, altitude, azimuth and parallactic angle seen from\n"
     "                     the site at sea level rather than from the Earth's centre\n";
 
-std::string readprecise(const std::optional<std::string>& deltat, bool topocentric, bool precise,
-                        const char* switchname, PreciseRequest& request) {
+Outcome readprecise(const std::optional<std::string>& deltat, bool topocentric, bool precise,
+                    const char* switchname, PreciseRequest& request) {
+    constexpr double LARGEST_DELTA_T = 86400;  // seconds: a day
     if (!precise && (deltat || topocentric))
-        return std::string("--delta-t and --topocentric belong to the precise model: add ") + switchname;
+        return Outcome::usage(std::string("--delta-t and --topocentric belong to the precise model: add ") + switchname);
     request.topocentric = topocentric;
-    if (!deltat) return "";
+    if (!deltat) return Outcome::ok();
     const auto v = strictnumber(*deltat);
-    if (!v || !std::isfinite(*v)) return "--delta-t takes a number of seconds, such as 69.2";
+    if (!v || !(std::fabs(*v) <= LARGEST_DELTA_T))
+        return Outcome::usage("--delta-t takes a number of seconds from -86400 to 86400, such as 69.2");
     request.deltat = *v;
-    return "";
+    return Outcome::ok();
 }
 
 bool appendpreciselines(std::string& out, const FieldTexts& f, const ObsInput& obs,

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "obsinput.h"
+#include "outcome.h"
 #include "precise.h"
 
 namespace quorvel::cli {
@@ -20,11 +21,11 @@ struct PreciseRequest {
     bool topocentric = false;      ///< --topocentric: parallax for the site
 };
 
-/// Reads --delta-t (its text, if given) and --topocentric into request;
-/// returns a usage message, empty when they read. They belong to the
-/// precise model: without it (precise false) either is a usage error that
-/// names switch, the option that asks for the model.
-std::string readprecise(const std::optional<std::string>& deltat, bool topocentric, bool precise,
+/// Reads --delta-t (its text, if given) and --topocentric into request.
+/// Returns done, or a usage outcome: a --delta-t that is no number of
+/// seconds within a day either way, or either option without the precise
+/// model (precise false), naming switchname, the option that asks for it.
+Outcome readprecise(const std::optional<std::string>& deltat, bool topocentric, bool precise,
                         const char* switchname, PreciseRequest& request);
 
 /// Appends the lines of ephem --precise for the fields, which passed their

@@ -175,9 +175,10 @@ Outcome tablecommand(const std::vector<std::string>& args) {
     const std::string model = opts.get("model", "classic");
     if (model != "classic" && model != "precise") return Outcome::usage("--model takes classic or precise");
     PreciseRequest request;
-    const std::string bad =
-        readprecise(opts.get("delta-t"), opts.flag("topocentric"), model == "precise", "--model precise", request);
-    if (!bad.empty()) return Outcome::usage(bad);
+    if (Outcome read = readprecise(opts.get("delta-t"), opts.flag("topocentric"), model == "precise", "--model precise",
+                                   request);
+        !read.done())
+        return read;
 
     FieldTexts f;
     f.tz = opts.get("tz", "0");

@@ -21,10 +21,12 @@ namespace quorvel {
 double deltat(double jd);
 
 /// The span of the precise model, Julian Dates (UT): -1999 January 1 to 3000
-/// December 31 (proleptic Gregorian), the span of the Delta T polynomials.
+/// December 31 in the calendar of the dates (Julian before 1582 October 15),
+/// the span of the Delta T polynomials and the 17 days by which the Julian
+/// calendar's -1999 begins before the Gregorian one.
 /// Its accuracy is measured for 1900-2100; beyond, the Earth's ephemeris and
 /// Delta T grow slowly less certain.
-inline constexpr double PRECISE_FIRST_JD = 990940.5, PRECISE_END_JD = 2817152.5;
+inline constexpr double PRECISE_FIRST_JD = 990923.5, PRECISE_END_JD = 2817152.5;
 inline constexpr const char* PRECISE_SPAN_MESSAGE = "the precise model covers the years -1999 to 3000";
 
 /// Returns whether the UT Julian Date jd lies in [PRECISE_FIRST_JD, PRECISE_END_JD).

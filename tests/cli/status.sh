@@ -31,6 +31,11 @@ row 2 /dev/null table --from 2006-06-21 --step 0
 row 2 /dev/null table --from 1582-10-14
 row 2 /dev/null table --from 1582-10-15T00:00 --tz 1
 row 2 /dev/null ephem -- --lat 5
+row 2 /dev/null ephem $when --precise --delta-t 1e300
+row 0 /dev/null ephem --day 1 --month 1 --year -1999 --hour 0 --min 0 --precise
+# measure checks its options before it opens the image (which is missing here).
+row 2 /dev/null measure "$dir/missing.png" --model bogus
+row 1 /dev/null measure "$dir/missing.png" $when --lat 95
 row 2 /dev/null render $when --out "$dir/pic.bmp"
 row 1 /dev/null render $when --lat 95 --out "$dir/pic.png"
 row 3 /dev/null render $when --out "$dir/missing/pic.png"
