@@ -42,7 +42,13 @@ $(FUZZ_BUILD)/bin/fuzz_settings: deps
 	  -DQUORVEL_FUZZ=ON -DQUORVEL_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_settings
 
-fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings
+$(FUZZ_BUILD)/bin/test_hostile: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUORVEL_FUZZ=ON -DQUORVEL_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target test_hostile
+
+# The fuzz targets, then the hostile files through the sanitized quorvel_cli.
+fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings $(FUZZ_BUILD)/bin/test_hostile
 	rm -rf $(FUZZ_BUILD)/corpus_fields && mkdir -p $(FUZZ_BUILD)/corpus_fields
 	cp tests/fuzz/seeds_fields/* $(FUZZ_BUILD)/corpus_fields/
 	$(FUZZ_BUILD)/bin/fuzz_fields -runs=$(FUZZ_RUNS) -max_len=4096 $(FUZZ_BUILD)/corpus_fields \
@@ -50,9 +56,10 @@ fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings
 	grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz_fields.log
 	rm -rf $(FUZZ_BUILD)/corpus_settings && mkdir -p $(FUZZ_BUILD)/corpus_settings
 	cp tests/fuzz/seeds_settings/* $(FUZZ_BUILD)/corpus_settings/
-	$(FUZZ_BUILD)/bin/fuzz_settings -runs=$(FUZZ_RUNS) -max_len=4096 $(FUZZ_BUILD)/corpus_settings \
+	$(FUZZ_BUILD)/bin/fuzz_settings -runs=$(FUZZ_RUNS) -max_len=4096 -dict=tests/fuzz/settings.dict $(FUZZ_BUILD)/corpus_settings \
 	  >$(FUZZ_BUILD)/fuzz_settings.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/fuzz_settings.log; exit 1; }
 	grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz_settings.log
+	$(FUZZ_BUILD)/bin/test_hostile
 
 fuzz: FUZZ_RUNS = 5000000
 fuzz: fuzz-short

@@ -12,7 +12,7 @@ PACKAGES="build-essential cmake make pkg-config dpkg-dev
   fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool openbox xdg-utils
   desktop-file-utils appstream
   locales poppler-utils time
-  liberfa-dev libsqlite3-dev"
+  liberfa-dev libsqlite3-dev zlib1g-dev"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,6 +1,8 @@
 // Fuzz target over the contents of a settings file: any content decodes to a
-// record that both programs apply to a window without a fault, and the record
-// encodes back to the file's first 168 bytes, zero padded.
+// record that the start-up's check takes or refuses and both programs apply
+// to a window without a fault, and the record encodes back to the file's
+// first 168 bytes, zero padded. settings.dict holds the values that decide
+// the loader's branches, seeds_settings/ a record for each of them.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "recordcheck.h"
 #include "settingsfiles.h"
 #include "textvalue.h"
 
@@ -42,6 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SettingsBytes first{};
     std::copy_n(data, std::min(size, SETTINGS_RECORD_SIZE), first.begin());
     check(encoderecord(rec) == first);
+    const auto unsaved = unsavedfield(rec);
+    check(!unsaved || !unsaved->empty());
 
     for (Program program : {Program::quorvel, Program::quorvel_g}) {
         MinimalForm form;

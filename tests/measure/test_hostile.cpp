@@ -1,0 +1,158 @@
+// Hostile files for quorvel_cli measure, each written here by its own simple
+// model and opened in a child process under a memory limit: the status and
+// the message compared with hostile.txt (store anew with
+// QUORVEL_UPDATE_GOLDEN=1), the processor time and the peak memory with bounds.
+#include <fitsio.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "syntheticsun.h"
+
+namespace quorvel {
+namespace {
+
+#if defined(__has_feature)
+constexpr bool SANITIZED = __has_feature(address_sanitizer);  // no memory limits, slower code
+#else
+constexpr bool SANITIZED = false;
+#endif
+constexpr double CPU_SECONDS = SANITIZED ? 10 : 2;
+constexpr long BASE_KB = 64 * 1024;  // the program with Qt, before any image
+constexpr rlim_t DATA_LIMIT = rlim_t{1} << 30;
+
+void save(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+std::string fitsheader(int bitpix, long n1, long n2) {
+    std::string h;
+    for (std::string c : std::vector<std::string>{"SIMPLE  =                    T", "BITPIX  = " + std::to_string(bitpix),
+                                                  "NAXIS   =                    2", "NAXIS1  = " + std::to_string(n1),
+                                                  "NAXIS2  = " + std::to_string(n2), "END"})
+        h += c.append(80 - c.size(), ' ');
+    return h.append(2880 - h.size(), ' ');
+}
+
+std::string be32(uint32_t v) { return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; }
+std::string chunk(const std::string& type, const std::string& data) {
+    const std::string td = type + data;
+    return be32(uint32_t(data.size())) + td + be32(uint32_t(crc32(0, reinterpret_cast<const Bytef*>(td.data()), uInt(td.size()))));
+}
+/// An 8-bit grey PNG of w x h black pixels (its data cut to the first rows when rows is given).
+std::string blackpng(uint32_t w, uint32_t h, uint32_t rows) {
+    const std::string raw(size_t(w + 1) * rows, '\0');
+    std::string z(compressBound(uLong(raw.size())), '\0');
+    uLongf n = uLongf(z.size());
+    compress(reinterpret_cast<Bytef*>(z.data()), &n, reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()));
+    return "\x89PNG\r\n\x1a\n" + chunk("IHDR", be32(w) + be32(h) + std::string("\x08\0\0\0\0", 5)) +
+           chunk("IDAT", z.substr(0, n)) + chunk("IEND", "");
+}
+
+/// A JPEG whose frame header declares w x h pixels.
+std::string jpegbomb(uint16_t w, uint16_t h) {
+    QImage img(16, 16, QImage::Format_Grayscale8);
+    img.fill(128);
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "JPEG");
+    const qsizetype sof = data.indexOf("\xff\xc0");
+    data[sof + 5] = char(h >> 8), data[sof + 6] = char(h), data[sof + 7] = char(w >> 8), data[sof + 8] = char(w);
+    return data.toStdString();
+}
+
+/// The test's disk of 2048 x 2048 pixels, 16 bits, stored as one RICE-compressed tile.
+void tiledfits(const std::string& path) {
+    const GrayImage img = test::makeimage({2048, 2048, 1000, 1030, 900, test::Look::whitelight, 0.01}, {});
+    std::vector<short> v(img.pixels.size());
+    for (size_t i = 0; i < v.size(); ++i) v[i] = short(20000 * img.pixels[i]);
+    fitsfile* f = nullptr;
+    int status = 0;
+    long naxes[2] = {2048, 2048};
+    fits_create_file(&f, path.c_str(), &status);
+    fits_set_compression_type(f, RICE_1, &status);
+    fits_set_tile_dim(f, 2, naxes, &status);
+    fits_create_img(f, SHORT_IMG, 2, naxes, &status);
+    fits_write_img(f, TSHORT, 1, LONGLONG(v.size()), v.data(), &status);
+    fits_close_file(f, &status);
+    ASSERT_EQ(status, 0);
+}
+
+struct ChildRun {
+    int status = -1;  // 128 + signal when killed, -1 when it hung
+    std::string err;
+    double cpu = 0;  // seconds, user and system
+    long maxrsskb = 0;
+};
+
+ChildRun runmeasure(const std::string& dir, const std::string& file, rlim_t limit) {
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const rlimit r{limit, limit};
+        if (!SANITIZED) setrlimit(RLIMIT_DATA, &r);
+        setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        if (!freopen("/dev/null", "w", stdout) || !freopen((dir + "/err").c_str(), "w", stderr)) _exit(126);
+        execl(QUORVEL_CLI, QUORVEL_CLI, "measure", (dir + "/" + file).c_str(), "--day", "21", "--month", "6", "--year",
+              "2006", "--hour", "12", "--min", "0", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ChildRun run;
+    int st = 0;
+    rusage ru{};
+    pid_t done = 0;
+    for (int tick = 0; tick < 3000 && (done = wait4(pid, &st, WNOHANG, &ru)) == 0; ++tick) usleep(10000);
+    if (done == 0) kill(pid, SIGKILL), wait4(pid, &st, 0, &ru);
+    else run.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+    run.cpu = double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) + 1e-6 * double(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec);
+    run.maxrsskb = ru.ru_maxrss;
+    std::ifstream e(dir + "/err");
+    std::getline(e, run.err);
+    for (size_t at; (at = run.err.find(dir)) != std::string::npos;) run.err.replace(at, dir.size(), "DIR");
+    return run;
+}
+
+TEST(Hostile, EveryFileRefusedOrMeasuredInBounds) {
+    QTemporaryDir tmp;
+    const std::string dir = tmp.path().toStdString();
+    const struct { const char* name; const char* file; std::function<void(const std::string&)> make; double pixels; rlim_t limit; } cases[] = {
+        {"a header declaring 20000 x 20000", "huge.fits", [](auto& p) { save(p, fitsheader(16, 20000, 20000) + std::string(2880, '\0')); }, 0, DATA_LIMIT},
+        {"a header declaring more than the file", "short.fits", [](auto& p) { save(p, fitsheader(-32, 4000, 4000) + std::string(2880, '\0')); }, 0, DATA_LIMIT},
+        {"one pixel", "one.png", [](auto& p) { save(p, blackpng(1, 1, 1)); }, 0, DATA_LIMIT},
+        {"one tile-compressed disk", "tiled.fits", tiledfits, 2048.0 * 2048, DATA_LIMIT},
+        {"a PNG bomb", "bomb.png", [](auto& p) { save(p, blackpng(30000, 30000, 1)); }, 0, DATA_LIMIT},
+        {"a JPEG bomb", "bomb.jpg", [](auto& p) { save(p, jpegbomb(30000, 30000)); }, 0, DATA_LIMIT},
+        {"the largest image, black", "black.png", [](auto& p) { save(p, blackpng(8192, 8192, 8192)); }, 8192.0 * 8192, DATA_LIMIT},
+        {"the largest image in too little memory", "black.png", nullptr, 8192.0 * 8192, rlim_t{200} << 20},
+        {"an SVG named .png", "svg.png", [](auto& p) { save(p, "<svg xmlns='http://www.w3.org/2000/svg'/>"); }, 0, DATA_LIMIT},
+        {"a named pipe", "pipe.png", [](auto& p) { mkfifo(p.c_str(), 0600); }, 0, DATA_LIMIT}};
+    std::string report;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (SANITIZED && c.limit != DATA_LIMIT) continue;
+        if (c.make) c.make(dir + "/" + c.file);
+        const ChildRun run = runmeasure(dir, c.file, c.limit);
+        report += std::string(c.name) + ": status " + std::to_string(run.status) + ": " + run.err + "\n";
+        EXPECT_LE(run.cpu, CPU_SECONDS);
+        if (!SANITIZED) {
+            EXPECT_LE(run.maxrsskb, BASE_KB + long(8 * c.pixels / 1024));
+        }
+    }
+    const std::string stored = std::string(QUORVEL_SOURCE_DIR) + "/hostile.txt";
+    if (getenv("QUORVEL_UPDATE_GOLDEN")) save(stored, report);
+    std::ifstream f(stored);
+    EXPECT_EQ(report, std::string(std::istreambuf_iterator<char>(f), {}));
+}
+
+}  // namespace
+}  // namespace quorvel
