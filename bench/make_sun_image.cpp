@@ -1,6 +1,7 @@
 // Writes a large synthetic solar image for the opening benchmark: a
-// limb-darkened disk with noise, 16 bits a pixel, as FITS and as PNG.
-// usage: make_sun_image SIDE OUT.fits OUT.png
+// limb-darkened disk with noise, 16 bits a pixel, as FITS, as PNG and, when
+// a fourth name is given, as a FITS image stored as one RICE-compressed tile.
+// usage: make_sun_image SIDE OUT.fits OUT.png [TILED.fits]
 #include <fitsio.h>
 
 #include <QGuiApplication>
@@ -12,8 +13,8 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: make_sun_image SIDE OUT.fits OUT.png\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: make_sun_image SIDE OUT.fits OUT.png [TILED.fits]\n");
         return 2;
     }
     const long side = std::stol(argv[1]);
@@ -28,15 +29,18 @@ int main(int argc, char** argv) {
             pixels[static_cast<size_t>(y * side + x)] = static_cast<uint16_t>(v + (seed >> 22) * 2.0 - 1000);
         }
     }
-    fitsfile* f = nullptr;
     int status = 0;
-    long naxes[2] = {side, side};
-    fits_create_file(&f, (std::string("!") + argv[2]).c_str(), &status);
-    fits_create_img(f, USHORT_IMG, 2, naxes, &status);
-    char date[] = "2024-05-10T12:34:56";
-    fits_write_key(f, TSTRING, "DATE-OBS", date, "UT", &status);
-    fits_write_img(f, TUSHORT, 1, side * side, pixels.data(), &status);
-    fits_close_file(f, &status);
+    for (int i = 2; i < argc; i += 2) {  // the plain FITS file, then the tiled one
+        fitsfile* f = nullptr;
+        long naxes[2] = {side, side};
+        fits_create_file(&f, (std::string("!") + argv[i]).c_str(), &status);
+        if (i == 4) fits_set_compression_type(f, RICE_1, &status), fits_set_tile_dim(f, 2, naxes, &status);
+        fits_create_img(f, USHORT_IMG, 2, naxes, &status);
+        char date[] = "2024-05-10T12:34:56";
+        fits_write_key(f, TSTRING, "DATE-OBS", date, "UT", &status);
+        fits_write_img(f, TUSHORT, 1, side * side, pixels.data(), &status);
+        fits_close_file(f, &status);
+    }
     QImage png(reinterpret_cast<const uchar*>(pixels.data()), static_cast<int>(side), static_cast<int>(side),
                static_cast<qsizetype>(side * 2), QImage::Format_Grayscale16);
     const bool saved = png.save(argv[3], "PNG", 90);
