@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <cmath>
 
 #include "commands.h"
@@ -166,14 +165,13 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
     }
     if (Outcome written = writeandflush(stdout, out); !written.done()) return written;
     if (!overlay.empty()) {
-        QByteArray data;
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::WriteOnly);
         OverlayOpts look;
         look.colours = overlaycolours();
         QImage annotated = annotatedimage(image.picture, frame, look, rows);
-        if (counting.find) drawspots(annotated, survey, frame.sun.l0, QColor(255, 200, 0), QColor(255, 40, 40));
-        annotated.save(&buffer, "PNG");
+        if (counting.find && !annotated.isNull())
+            drawspots(annotated, survey, frame.sun.l0, QColor(255, 200, 0), QColor(255, 40, 40));
+        QByteArray data;
+        if (Outcome made = pngbytes(annotated, data); !made.done()) return made;
         if (Outcome written = savefile(overlay, data); !written.done()) return written;
     }
     if (logged.wanted && offdisk.empty())

@@ -1,6 +1,5 @@
 // The measuring window's files: the image opened (with its date from a FITS
 // header), the CSV and the annotated image saved.
-#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -99,12 +98,10 @@ Outcome MeasureWindow::savecsv(const std::string& path) {
 Outcome MeasureWindow::saveimage(const std::string& path) {
     if (!frame_) return Outcome::input(limb_ ? lblvalues_->text().toStdString() : "No limb: set it first.");
     QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
     QImage annotated = annotatedimage(image_.picture, *frame_, overlayopts(), rows_);
-    drawspots(annotated, spotpanel_->model().survey(), frame_->sun.l0, QColor(255, 200, 0), QColor(255, 40, 40));
-    if (!annotated.save(&buffer, "PNG"))
-        return Outcome::io("cannot encode the annotated image");
+    if (!annotated.isNull())
+        drawspots(annotated, spotpanel_->model().survey(), frame_->sun.l0, QColor(255, 200, 0), QColor(255, 40, 40));
+    if (Outcome made = pngbytes(annotated, data); !made.done()) return made;
     return savefile(path, data);
 }
 

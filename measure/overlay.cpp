@@ -1,5 +1,6 @@
 #include "overlay.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -86,11 +87,20 @@ void drawoverlay(QImage& target, const ImageFrame& f, const Placement& at, const
 QImage annotatedimage(const QImage& picture, const ImageFrame& f, const OverlayOpts& o,
                       const std::vector<SpotRow>& spots) {
     QImage out = picture.convertToFormat(QImage::Format_RGB32);
+    if (out.isNull()) return out;
     const double k = std::max(1.0, f.sun.radius / LARGEST_DRAWN_RADIUS);  // image pixels a logical pixel
     out.setDevicePixelRatio(k);
     drawoverlay(out, f, Placement{1 / k, 0, 0}, o, spots);
     out.setDevicePixelRatio(1);
     return out;
+}
+
+Outcome pngbytes(const QImage& annotated, QByteArray& data) {
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (annotated.isNull() || !annotated.save(&buffer, "PNG"))
+        return Outcome::input("The annotated image could not be made: not enough memory for this image.");
+    return Outcome::ok();
 }
 
 }  // namespace quorvel

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "imageframe.h"
+#include "outcome.h"
 #include "spotrow.h"
 #include "viewopts.h"
 
@@ -36,8 +37,14 @@ void drawoverlay(QImage& target, const ImageFrame& frame, const Placement& at, c
 
 /// The picture at its own resolution with the overlay. The overlay is drawn
 /// as at a disk of at most 400 pixels' radius and scaled up from there, so
-/// its lines and texts grow with a larger disk.
+/// its lines and texts grow with a larger disk. A null image when there is
+/// no memory for it.
 QImage annotatedimage(const QImage& picture, const ImageFrame& frame, const OverlayOpts& opts,
                       const std::vector<SpotRow>& spots);
+
+/// The PNG bytes of an annotated image into data. Returns done, or an input
+/// outcome when the image is null (the memory ran out while it was drawn) or
+/// cannot be encoded, so that no file without its annotations is written.
+Outcome pngbytes(const QImage& annotated, QByteArray& data);
 
 }  // namespace quorvel
