@@ -9,9 +9,12 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QPrintDialog>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include "desktopstart.h"
+#include "pictureexport.h"
 
 namespace quorvel {
 
@@ -62,9 +65,24 @@ Outcome QtTrueScaleQuestions::print(const TrueScaleRequest& r) {
     QPrintDialog dialog(&printer, parent_);
     if (dialog.exec() != QDialog::Accepted) return Outcome::ok();
     if (!printer.outputFileName().isEmpty()) folder_ = QFileInfo(printer.outputFileName()).absolutePath();
-    // The disk at its diameter in the middle of the printable area.
+    return printpage(printer, r);
+}
+
+Outcome printpage(QPrinter& printer, const TrueScaleRequest& r) {
     const QRectF page = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    return drawtruescale(printer, page.size(), printer.resolution(), r);
+    const std::string file = printer.outputFileName().toStdString();
+    if (file.empty()) return drawtruescale(printer, page.size(), printer.resolution(), r);
+    QByteArray data;
+    Outcome drawn;
+    {
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        drawn = drawtruescale(writer, page.size(), writer.resolution(), r);
+    }
+    return drawn.done() ? savefile(file, data) : drawn;
 }
 
 }  // namespace quorvel

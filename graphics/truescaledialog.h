@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include <QPrinter>
 #include <QWidget>
 
 #include "truescale.h"
@@ -35,5 +36,11 @@ private:
     QWidget* parent_;
     QString folder_;  ///< where the next file is proposed
 };
+
+/// Prints the request on printer, the disk at its diameter in the middle
+/// of the printable area. Printing to a file draws the page in memory and
+/// writes it as every output is written (savefile): a link in its place is
+/// replaced, never written through, a named pipe is streamed.
+Outcome printpage(QPrinter& printer, const TrueScaleRequest& request);
 
 }  // namespace quorvel

@@ -4,7 +4,9 @@
 // dialog and the size boxes' bounds.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <deque>
@@ -296,6 +298,24 @@ private slots:
         QCOMPARE(rig.clipboard.image, now);
     }
 
+    // Printing to a file writes it as every output: a planted link is replaced, never written through.
+    void printtofilereplacesalink() {
+        Rig rig("orrag.ini");
+        QTemporaryDir dir;
+        const QString victim = dir.filePath("victim"), link = dir.filePath("disk.pdf");
+        QFile v(victim);
+        QVERIFY(v.open(QIODevice::WriteOnly) && v.write("secret") == 6);
+        v.close();
+        QVERIFY(QFile::link(victim, link));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(link);
+        QVERIFY(printpage(printer, rig.f1->truescalerequest()).done());
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QFile pdf(link), again(victim);
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && again.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+        QCOMPARE(again.readAll(), QByteArray("secret"));
+    }
 };
 
 QTEST_MAIN(GraphicsWindowTest)
