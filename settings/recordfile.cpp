@@ -1,5 +1,8 @@
 #include "recordfile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +17,9 @@ QString qpath(const std::string& path) { return QString::fromStdString(path); }
 Outcome readfile(const std::string& path, qint64 limit, QByteArray& data) {
     const QFileInfo info(qpath(path));
     if (!info.exists()) return Outcome::io(path + " does not exist", FAULT_FILE_NOT_FOUND);
+    struct stat link {};  // a link planted by another user would copy a file of ours into the backup
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && link.st_uid != ::geteuid())
+        return Outcome::io("'" + path + "' is a link another user made to another file; it is not followed");
     if (info.isDir()) return Outcome::io("'" + path + "' is a folder, not a settings file");
     if (!info.isFile()) return Outcome::io("'" + path + "' is not a settings file");  // a device, never read
     QFile f(qpath(path));

@@ -5,6 +5,7 @@
 //   QUORVEL_UPDATE_GOLDEN=1 build/bin/test_settingsfiles
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -298,6 +299,13 @@ TEST_F(SettingsFilesTest, LinksAreReplacedNeverWrittenThrough) {
     EXPECT_EQ(readall(path("victim")), "another user's file");
     EXPECT_EQ(readall(path("orragold.ini")), bytesof(viewerrecord()));
     EXPECT_EQ(readall(path("orra.ini")).size(), SETTINGS_RECORD_SIZE);
+    if (geteuid() == 0) {  // a link another user made is not read, nor copied into the backup
+        fs::remove(path("orrag.ini"));
+        fs::create_symlink(path("victim"), path("orrag.ini"));
+        ASSERT_EQ(lchown(path("orrag.ini").c_str(), 65534, 65534), 0);
+        EXPECT_EQ(Session(Program::quorvel_g, folder).load().kind, OutcomeKind::io);
+        EXPECT_EQ(readall(path("orragold.ini")), bytesof(viewerrecord()));
+    }
 }
 
 /// A save that the file system refuses: the folder is left as it was and the
