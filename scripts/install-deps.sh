@@ -9,7 +9,7 @@ PACKAGES="build-essential cmake make pkg-config dpkg-dev
   qt6-base-dev qt6-svg-dev libgl-dev qt6-image-formats-plugins libcfitsio-dev
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-liberation2 xvfb xauth x11-apps imagemagick xdotool openbox xdg-utils
+  fonts-liberation2 xvfb xauth x11-apps x11-utils imagemagick xdotool openbox xdg-utils
   desktop-file-utils appstream
   locales poppler-utils time
   liberfa-dev libsqlite3-dev zlib1g-dev"
