@@ -1,13 +1,9 @@
 #include "measurelog.h"
 
-#include <QCryptographicHash>
-#include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 
-#include "logdb.h"
 #include "observationcheck.h"
-#include "save.h"
+#include "savecounted.h"
 
 namespace quorvel::cli {
 
@@ -43,29 +39,11 @@ Outcome checkmeasurelog(const Options& opts, const MeasureLog& request, bool fin
 
 Outcome savemeasured(const Options& opts, const MeasureLog& request, const SpotSurvey& survey, const ImageFrame& frame,
                      log::MeasuredImage image) {
-    QFile file(QString::fromStdString(image.path));
-    if (!file.open(QIODevice::ReadOnly)) return Outcome::io("cannot read " + image.path + " again for its SHA-256");
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    image.sha256 = hash.result().toHex().toStdString();
-    image.path = QFileInfo(file).absoluteFilePath().toStdString();
-    log::SaveRequest r{log::surveyobservation(survey, frame, image), "", {}};
-    r.observation.seeing = *opts.get("seeing");
-    const std::string path = request.file.empty() ? log::defaultlogpath() : request.file;
-    if (path.empty()) return Outcome::usage("give --log FILE: neither XDG_DATA_HOME nor HOME names a folder for the log");
-    log::LogDb db;
-    if (Outcome opened = db.open(path, log::LogPurpose::write); !opened.done()) return opened;
-    r.observation.observer = opts.get("observer", log::defaultobserver(db));
-    if (r.observation.observer.empty()) return Outcome::input("the log has no observer yet: give --observer CODE");
-    log::SaveResult saved;
-    if (Outcome s = log::saveobservation(db, r, saved); !s.done()) return s;
-    std::string text = "observation " + std::to_string(saved.observation) + " saved in " + path + ": " + r.observation.observer +
-                       " " + log::logtimetext(r.observation.time) + ", g " + std::to_string(r.observation.counts.g) + ", f " +
-                       std::to_string(r.observation.counts.f) + ", R " + std::to_string(r.observation.counts.r());
-    for (const log::SavedGroup& g : saved.groups)
-        text += "; group " + std::to_string(g.number) + " track " + std::to_string(g.track) + (g.newtrack ? " (new)" : "");
-    std::fprintf(stderr, "%s\n", text.c_str());
-    return Outcome::ok();
+    std::string summary;
+    const Outcome saved = savecounted(survey, frame, std::move(image),
+                                      {request.file, *opts.get("seeing"), opts.get("observer", "")}, summary);
+    if (saved.done()) std::fprintf(stderr, "%s\n", summary.c_str());
+    return saved;
 }
 
 }  // namespace quorvel::cli

@@ -41,6 +41,10 @@ struct MeasureServices {
     std::function<bool(const std::string&)> confirm;
     MessageBoxes* messages = nullptr;
     Clipboard* clipboard = nullptr;
+    /// Save to Log: the seeing and the observer's code (empty: the log's
+    /// default), asked at the window's first save; false when cancelled.
+    std::function<bool(std::string& seeing, std::string& observer)> asklog;
+    std::string logpath;  ///< the log Save to Log writes; empty: the default log
 };
 
 class MeasureWindow : public QWidget {
@@ -61,6 +65,9 @@ public:
     void copyrows();
     Outcome savecsv(const std::string& path);
     Outcome saveimage(const std::string& path);
+    /// Saves the count of Find Spots as the day's observation in the log,
+    /// its groups matched to their tracks; the summary goes to the status line.
+    Outcome savetolog(const std::string& seeing, const std::string& observer);
 
     const std::vector<SpotRow>& rows() const { return rows_; }
     const std::optional<LimbFit>& limb() const { return limb_; }
@@ -88,6 +95,7 @@ private:
     MeasureRecord record() const;
     void savecsvclick();
     void saveimageclick();
+    void savelogclick();
     void openclick();
     bool countingshown() const;  ///< the Count Spots tab is the one shown
 
@@ -113,7 +121,8 @@ private:
     QComboBox* cboorient_;
     std::vector<std::pair<QCheckBox*, bool OverlayOpts::*>> overlayboxes_;
     QLabel *lblfile_, *lbldate_, *lblvalues_, *lbllimb_, *lblstatus_;
-    QPushButton *cmdopen_, *cmdfindlimb_, *cmdthree_, *cmddelete_, *cmdcopy_, *cmdsavecsv_, *cmdsaveimage_;
+    QPushButton *cmdopen_, *cmdfindlimb_, *cmdthree_, *cmddelete_, *cmdcopy_, *cmdsavecsv_, *cmdsaveimage_, *cmdsavelog_;
+    std::string logseeing_, logobserver_;  ///< Save to Log's answers, kept for the window's later saves
     QTableWidget* tblspots_;
     SpotPanel* spotpanel_ = nullptr;  ///< Find Spots, the groups and the counts
 };

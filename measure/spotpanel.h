@@ -44,6 +44,8 @@ public:
     /// Whether the count changed since Find Spots or the last save of it.
     bool unsaved() const { return unsaved_; }
     void marksaved() { unsaved_ = false; }
+    /// The settings the last Find Spots used; none before it.
+    std::optional<CountSettings> foundwith() const { return field_ ? std::optional(field_->settings) : std::nullopt; }
     /// The line of counts shown: "g 3  f 12  R 42  ...".
     std::string countsline() const { return lblcounts_->text().toStdString(); }
     /// The text the window's Copy puts on the clipboard while the panel shows: the counts line, then the groups tab-separated.

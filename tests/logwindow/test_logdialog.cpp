@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPainter>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "logdialog.h"
+#include "measurewindow.h"
+#include "readlog.h"
+#include "spotpanel.h"
 #include "recorders.h"
 #include "observationcheck.h"
 #include "save.h"
@@ -83,6 +87,44 @@ TEST_F(LogDialogTest, ListsTheDaysOpensAnImageAgainAndSavesTheMonth) {
     EXPECT_EQ(dialog.load(dir + "/none.sqlite").kind, OutcomeKind::io);
     EXPECT_NE(dialog.statustext().find("there is no log at"), std::string::npos) << dialog.statustext();
     EXPECT_EQ(dialog.table()->rowCount(), 0);
+}
+
+// Save to Log in the measuring window: refused before Find Spots, then the
+// count of a disk with one dark spot kept at the image's moment.
+TEST_F(LogDialogTest, MeasuringWindowSavesItsCountToTheLog) {
+    QImage sun(400, 400, QImage::Format_RGB32);
+    sun.fill(Qt::black);
+    {
+        QPainter p(&sun);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 230, 230));
+        p.drawEllipse(QPointF(200, 200), 150, 150);
+        p.setBrush(QColor(40, 40, 40));
+        p.drawEllipse(QPointF(230, 170), 7, 7);
+    }
+    const std::string image = dir + "/sun.png";
+    ASSERT_TRUE(sun.save(QString::fromStdString(image)));
+    test::RecordingMessages messages;
+    MeasureServices services;
+    services.messages = &messages;
+    services.logpath = dir + "/window.sqlite";
+    FieldTexts fields;
+    fields.day = "4", fields.month = "11", fields.year = "2026", fields.hour = "8", fields.min = "15";
+    fields.tz = "0", fields.lat = "51.5", fields.lon = "0";
+    MeasureWindow window({fields}, services);
+    ASSERT_TRUE(window.openimage(image).done());
+    EXPECT_EQ(window.savetolog("G", "WINR").kind, OutcomeKind::inputfault);
+    ASSERT_TRUE(window.spotpanel()->findspotsclick().done());
+    ASSERT_TRUE(window.savetolog("G", "WINR").done()) << window.statustext();
+    log::LogDb db;
+    ASSERT_TRUE(db.open(services.logpath, log::LogPurpose::read).done());
+    std::vector<log::ObservationRecord> obs;
+    ASSERT_TRUE(log::readobservations(db, "WINR", log::WHOLE_LOG, obs).done());
+    ASSERT_EQ(obs.size(), 1u);
+    EXPECT_EQ(log::logtimetext(obs[0].time), "2026-11-04T08:15Z");
+    EXPECT_EQ(obs[0].counts.g, 1);
+    EXPECT_EQ(obs[0].image->sha256.size(), 64u);
 }
 
 int main(int argc, char** argv) {
