@@ -214,9 +214,10 @@ TEST_F(LogTest, ConcurrentWritersBothSucceed) {
         children[c] = fork();
         if (children[c] == 0) {
             LogDb db;
+            SaveResult saved;
             bool ok = db.open(path, LogPurpose::write).done();
             for (int i = 0; ok && i < 40; ++i)
-                ok = saveobservation(db, {typed(c ? "TWOB" : "ONEA", dayat(i), "G", 1, 2), "", {}}, *new SaveResult).done();
+                ok = saveobservation(db, {typed(c ? "TWOB" : "ONEA", dayat(i), "G", 1, 2), "", {}}, saved).done();
             _exit(ok ? 0 : 1);
         }
     }
@@ -237,7 +238,7 @@ TEST_F(LogTest, KilledWriterLosesAtMostTheSaveInProgress) {
     const pid_t child = fork();
     if (child == 0) {
         LogDb db;
-        db.open(path, LogPurpose::write);
+        if (!db.open(path, LogPurpose::write).done()) _exit(1);
         for (int i = 0;; ++i) {
             SaveRequest r{typed("KILL", dayat(i % 9000, i / 9000), "G", 0, 0), "", {}};
             for (int n = 1; n <= 5; ++n) {
@@ -247,12 +248,15 @@ TEST_F(LogTest, KilledWriterLosesAtMostTheSaveInProgress) {
             }
             r.observation.counts = countsofgroups(r.observation.groups);
             SaveResult saved;
-            saveobservation(db, r, saved);
+            if (!saveobservation(db, r, saved).done()) _exit(1);
         }
     }
     LogDb watch;
     ASSERT_TRUE(watch.open(path, LogPurpose::read).done());
-    while (count(watch, "SELECT count(*) FROM observation") < 5) usleep(2000);
+    while (count(watch, "SELECT count(*) FROM observation") < 5) {
+        ASSERT_EQ(waitpid(child, nullptr, WNOHANG), 0) << "the writer ended before it was killed";
+        usleep(2000);
+    }
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     LogDb db;
@@ -270,8 +274,9 @@ TEST_F(LogTest, FilesThatAreNotSoundLogsAreLeftAsTheyAre) {
     rawsql(other, "CREATE TABLE photos (name TEXT); INSERT INTO photos VALUES ('sun.png');");
     for (const std::string& f : {newer, broken}) {
         LogDb db;
+        SaveResult saved;
         ASSERT_TRUE(db.open(f, LogPurpose::write).done());
-        for (int i = 0; i < 300; ++i) ASSERT_TRUE(saveobservation(db, {typed("OBSR", dayat(i), "G", 1, 1), "", {}}, *new SaveResult).done());
+        for (int i = 0; i < 300; ++i) ASSERT_TRUE(saveobservation(db, {typed("OBSR", dayat(i), "G", 1, 1), "", {}}, saved).done());
     }
     rawsql(newer, "PRAGMA user_version = 3");
     rawsql(broken, "PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = replace(sql, 'time_utc)', 'notes)') "
