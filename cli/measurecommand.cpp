@@ -5,6 +5,7 @@
 #include "fieldoptions.h"
 #include "imageload.h"
 #include "limbfind.h"
+#include "measurefields.h"
 #include "measurecsv.h"
 #include "numbertext.h"
 #include "output.h"
@@ -31,7 +32,8 @@ const char* const MEASURE_HELP =
     "a FITS image is taken as viewers show it, its first row at the bottom.\n"
     "  --orient     telescope: as seen in the telescope (default), with --altaz, --flip\n"
     "               and --invert as in quorvel; north: celestial north up, east left;\n"
-    "               solar: the Sun's north pole up\n"
+    "               solar: the Sun's north pole up; --flip mirrors any of them. Without\n"
+    "               these options a FITS header's world coordinates give it\n"
     "  --rotate     the image's content turned further counterclockwise, degrees\n"
     "  --limb       the limb by hand instead of the one found: centre and radius, pixels\n"
     "  --spot       a spot to measure, pixels (repeat for more)\n"
@@ -41,12 +43,13 @@ const char* const MEASURE_HELP =
     "               the position-angle scale, N and E and the spots (PNG)\n"
     "  --log        saves the counted spots as the day's observation in the log (the\n"
     "               default log, or FILE), its groups matched to their tracks\n"
-    "The date and time come from a FITS header's DATE-OBS (UT) unless field options\n"
-    "give them. Exit status 1 for an image that is not one, is damaged or shows no\n"
-    "disk, a spot off the disk (the other rows are printed), or no date; 3 for a file\n"
-    "that cannot be read or written.\n";
-
-const char* const DATE_OPTIONS[] = {"day", "month", "year", "hour", "min", "tz", "dst"};
+    "A FITS header gives the date and time (DATE-OBS and its kin, UT), the place\n"
+    "(SITELAT, SITELONG, OBSGEO), the photosphere's radius (RSUN_OBS, R_SUN) and the\n"
+    "distance (DSUN_OBS); each date option replaces just its own part of the header's\n"
+    "moment, in the zone of --tz and --dst. What the header gave is said on standard\n"
+    "error (note: ...). Exit status 1 for an image that is not one, is damaged or\n"
+    "shows no disk, a spot off the disk (the other rows are printed), or no usable\n"
+    "date; 3 for a file that cannot be read or written.\n";
 
 /// "A,B" or "A,B,C": numbers separated by commas.
 Outcome numberlist(const std::string& text, size_t count, const std::string& option, std::vector<double>& v) {
@@ -63,35 +66,37 @@ Outcome numberlist(const std::string& text, size_t count, const std::string& opt
     return Outcome::usage("--" + option + " takes " + (count == 2 ? "X,Y" : "CX,CY,R") + " in pixels, got '" + text + "'");
 }
 
-Outcome orientationof(const Options& opts, Orientation& o) {
-    const std::string kind = opts.get("orient", "telescope");
-    if (kind == "north") o.kind = OrientKind::north;
-    else if (kind == "solar") o.kind = OrientKind::solar;
-    else if (kind != "telescope") return Outcome::usage("--orient takes telescope, north or solar");
-    o.altaz = opts.flag("altaz"), o.flip = opts.flag("flip"), o.invert = opts.flag("invert");
-    if (o.kind != OrientKind::telescope && (o.altaz || o.flip || o.invert))
-        return Outcome::usage("--altaz, --flip and --invert belong to --orient telescope");
-    if (opts.has("rotate")) {
-        const auto turn = strictnumber(*opts.get("rotate"));
-        if (!turn || std::fabs(*turn) > 360) return Outcome::usage("--rotate takes degrees from -360 to 360");
-        o.rotatedeg = *turn;
+/// The limb: given, or found and checked against the header's disk.
+Outcome limbof(const std::optional<Circle>& given, const LoadedImage& image, const FitsHeader& header,
+               const std::string& path, std::vector<std::string>& notes, LimbFit& limb) {
+    if (given) {
+        limb = LimbFit{*given, limbscatter(image.gray, *given), 0};
+        return Outcome::ok();
     }
+    const std::optional<LimbFit> found = findlimb(image.gray);
+    if (!found) return Outcome::input(path + ": no solar disk was found; give the limb with --limb CX,CY,R");
+    limb = *found;
+    std::string note = header.disknote;
+    if (const auto disk = agreeingdisk(header, limb.circle, note)) limb.circle = *disk;
+    if (!note.empty()) notes.push_back(note);
     return Outcome::ok();
 }
 
-/// The field texts: the options, with the date and time of a FITS header unless they give them.
-Outcome fieldsof(const Options& opts, const LoadedImage& image, const std::string& path, FieldTexts& f) {
-    bool dated = false;
-    for (const char* name : DATE_OPTIONS) dated = dated || opts.has(name);
-    if (Outcome read = fieldtexts(opts, f); !read.done()) return read;
-    if (dated) return Outcome::ok();
-    if (image.date) {
-        setutfields(*image.date, f);
-        return Outcome::ok();
-    }
-    return Outcome::input(path + (image.fits ? ": the FITS header gives no usable date (DATE-OBS)" : ": the image holds no date") +
-                          "; give --day, --month, --year, --hour and --min");
+void sendnotes(const std::vector<std::string>& notes) {
+    for (const std::string& n : notes) std::fprintf(stderr, "note: %s\n", n.c_str());
 }
+
+/// The limb of --limb CX,CY,R, if given.
+Outcome givenlimb(const Options& opts, std::optional<Circle>& given) {
+    if (!opts.has("limb")) return Outcome::ok();
+    std::vector<double> v;
+    if (Outcome read = numberlist(*opts.get("limb"), 3, "limb", v); !read.done()) return read;
+    if (!(v[2] > 0)) return Outcome::usage("--limb needs a radius greater than 0");
+    given = Circle{v[0], v[1], v[2]};
+    return Outcome::ok();
+}
+
+const char* const DATE_OPTIONS[] = {"day", "month", "year", "hour", "min", "tz", "dst"};
 
 /// The date and place options checked before the image is opened, when they give the date.
 Outcome checkgivendate(const Options& opts, const std::string& model) {
@@ -104,15 +109,8 @@ Outcome checkgivendate(const Options& opts, const std::string& model) {
 }
 
 Outcome measure(const std::string& path, const Options& opts, const std::vector<std::string>& spots, const MeasureLog& logged) {
-    Orientation o;
-    if (Outcome read = orientationof(opts, o); !read.done()) return read;
     std::optional<Circle> given;
-    if (opts.has("limb")) {
-        std::vector<double> v;
-        if (Outcome read = numberlist(*opts.get("limb"), 3, "limb", v); !read.done()) return read;
-        if (!(v[2] > 0)) return Outcome::usage("--limb needs a radius greater than 0");
-        given = Circle{v[0], v[1], v[2]};
-    }
+    if (Outcome read = givenlimb(opts, given); !read.done()) return read;
     SpotOptions counting;
     if (Outcome read = spotoptions(opts, counting); !read.done()) return read;
     std::vector<SpotRequest> points;
@@ -124,14 +122,19 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
     const std::string model = opts.get("model", "classic");
     if (model != "classic" && model != "precise") return Outcome::usage("--model takes classic or precise");
     if (Outcome checked = checkgivendate(opts, model); !checked.done()) return checked;
+    std::vector<std::string> notes;
+    Orientation o;
+    if (Outcome read = measureorientation(opts, FitsHeader{}, o, notes); !read.done()) return read;
 
     LoadedImage image;
     if (Outcome loaded = loadimage(path, image); !loaded.done()) return loaded;
-    std::optional<LimbFit> limb = given ? LimbFit{*given, limbscatter(image.gray, *given), 0} : findlimb(image.gray);
-    if (!limb) return Outcome::input(path + ": no solar disk was found; give the limb with --limb CX,CY,R");
-    std::string out = limbline(*limb) + "\n";
+    const FitsHeader header = readheader(image.cards, image.gray.width, image.gray.height);
+    measureorientation(opts, header, o, notes);
+    LimbFit limb;
+    if (Outcome found = limbof(given, image, header, path, notes, limb); !found.done()) return found;
+    std::string out = limbline(limb) + "\n";
     FieldTexts fields;
-    if (Outcome read = fieldsof(opts, image, path, fields); !read.done()) {
+    if (Outcome read = measurefields(opts, header, image.fits, path, fields, notes); !read.done()) {
         writeandflush(stdout, out);
         return read;
     }
@@ -141,7 +144,10 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
         writeandflush(stdout, out);
         return computed;
     }
-    const ImageFrame frame = imageframe(moment.sun, o, limb->circle);
+    if (image.fits && datepartlygiven(opts)) notes.push_back("measured for UT " + utstamp(moment.sun.jd, moment.sun.jdfrac));
+    sendnotes(notes);
+    ImageFrame frame = imageframe(moment.sun, o, limb.circle);
+    if (header.sunradiusdeg) frame.sunradiusdeg = *header.sunradiusdeg;
     std::string offdisk;  // spots off the disk: the other rows are printed all the same
     std::vector<SpotRow> rows;
     SpotSurvey survey;
@@ -175,7 +181,7 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
         if (Outcome written = savefile(overlay, data); !written.done()) return written;
     }
     if (logged.wanted && offdisk.empty())
-        if (Outcome saved = savemeasured(opts, logged, survey, frame, {path, "", limb->circle, o, counting.settings}); !saved.done())
+        if (Outcome saved = savemeasured(opts, logged, survey, frame, {path, "", limb.circle, o, counting.settings}); !saved.done())
             return saved;
     return offdisk.empty() ? Outcome::ok() : Outcome::input(offdisk);
 }

@@ -53,14 +53,6 @@ struct FitsCloser {
 };
 using FitsFile = std::unique_ptr<fitsfile, FitsCloser>;
 
-/// A string keyword of the current HDU, "" when absent.
-std::string keyword(fitsfile* f, const char* name) {
-    char value[FLEN_VALUE] = {};
-    int status = 0;
-    if (fits_read_key(f, TSTRING, name, value, nullptr, &status) != 0) return "";
-    return value;
-}
-
 /// Moves to the first image HDU with two axes or more; false when there is none.
 bool firstimage(fitsfile* f, long naxes[3], int& status) {
     int count = 0;
@@ -75,19 +67,38 @@ bool firstimage(fitsfile* f, long naxes[3], int& status) {
     return false;
 }
 
-/// DATE-OBS and TIME-OBS of the image HDU, else of the primary one.
-std::optional<ObsDate> headerdate(fitsfile* f, std::string& dateobs) {
-    std::string date = keyword(f, "DATE-OBS"), time = keyword(f, "TIME-OBS");
-    if (date.empty()) {
-        int status = 0, type = 0, here = 1;
-        fits_get_hdu_num(f, &here);
-        if (here != 1 && fits_movabs_hdu(f, 1, &type, &status) == 0) {
-            date = keyword(f, "DATE-OBS");
-            time = keyword(f, "TIME-OBS");
+/// The cards of the current HDU into cards, a value already there replaced.
+void readcards(fitsfile* f, HeaderCards& cards) {
+    int count = 0, status = 0;
+    if (fits_get_hdrspace(f, &count, nullptr, &status) != 0) return;
+    for (int i = 1; i <= count; ++i) {
+        char name[FLEN_KEYWORD] = {}, value[FLEN_VALUE] = {}, comment[FLEN_COMMENT] = {};
+        if (fits_read_keyn(f, i, name, value, comment, &status) != 0) return;
+        std::string v = value;
+        if (v.size() >= 2 && v.front() == '\'' && v.back() == '\'') {  // a string: quotes off, '' for '
+            std::string unquoted;
+            for (size_t k = 1; k + 1 < v.size(); ++k) {
+                unquoted += v[k];
+                if (v[k] == '\'' && v[k + 1] == '\'') ++k;
+            }
+            v = unquoted;
         }
+        while (!v.empty() && v.back() == ' ') v.pop_back();
+        if (*name && !v.empty()) cards[name] = v;
     }
-    dateobs = date;
-    return parseobsdate(date, time);
+}
+
+/// The cards of the primary HDU, then those of the image's HDU over them.
+HeaderCards headercards(fitsfile* f) {
+    HeaderCards cards;
+    int status = 0, type = 0, here = 1;
+    fits_get_hdu_num(f, &here);
+    if (here != 1 && fits_movabs_hdu(f, 1, &type, &status) == 0) {
+        readcards(f, cards);
+        fits_movabs_hdu(f, here, &type, &status);
+    }
+    readcards(f, cards);
+    return cards;
 }
 
 }  // namespace
@@ -110,7 +121,7 @@ Outcome loadfits(const std::string& path, const InputFile& file, LoadedImage& ou
     next.gray.height = static_cast<int32_t>(naxes[1]);
     next.gray.pixels.resize(static_cast<size_t>(naxes[0] * naxes[1]));
     if (Outcome read = readplane(f.get(), path, next.gray); !read.done()) return read;
-    next.date = headerdate(f.get(), next.dateobs);
+    next.cards = headercards(f.get());
     next.picture = stretchedpicture(next.gray);
     out = std::move(next);
     return Outcome::ok();

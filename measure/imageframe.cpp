@@ -1,5 +1,7 @@
 #include "imageframe.h"
 
+#include <cmath>
+
 #include "numbertext.h"
 #include "orientation.h"
 
@@ -9,7 +11,7 @@ ImageFrame imageframe(const SunState& moment, const Orientation& o, const Circle
     ImageFrame f;
     f.sun = moment;
     const bool telescope = o.kind == OrientKind::telescope;
-    f.view.flip = telescope && o.flip ? 1 : -1;
+    f.view.flip = o.flip ? 1 : -1;
     f.view.invert = telescope && o.invert ? 1 : 0;
     f.view.invsign = f.view.invert == 1 ? -1 : 1;
     f.view.altaz = 1;
@@ -22,7 +24,13 @@ ImageFrame imageframe(const SunState& moment, const Orientation& o, const Circle
     f.sun.radius = static_cast<float>(limb.r);
     f.cx = limb.cx;
     f.cy = limb.cy;
+    f.sunradiusdeg = sunradiusat(std::hypot(static_cast<double>(moment.x), moment.y, moment.z));
     return f;
+}
+
+double sunradiusat(double au) {
+    constexpr double SUN_RADIUS_AU = 695700.0 / 149597870.7;  // the nominal solar radius
+    return au > SUN_RADIUS_AU ? std::asin(SUN_RADIUS_AU / au) * 180 / 3.141592653589793 : 0;
 }
 
 const char* orientname(OrientKind kind) {
@@ -45,6 +53,7 @@ std::string orientationtext(const Orientation& o) {
         case OrientKind::north: t = "celestial north up, east left"; break;
         case OrientKind::solar: t = "solar north up, east limb left"; break;
     }
+    if (o.flip && o.kind != OrientKind::telescope) t += ", mirrored";
     if (o.rotatedeg != 0) t += ", turned " + generaltext(o.rotatedeg) + " deg counterclockwise";
     return t;
 }

@@ -30,6 +30,7 @@ struct ImageFrame {
                     ///< degrees (with view.altaz 1); rot = p - gamma; radius, pixels
     ViewOpts view;  ///< flip, invert and invsign of the picture; altaz 1
     double cx = 0, cy = 0;  ///< disk centre, image pixels
+    double sunradiusdeg = 0;  ///< the Sun's angular radius S seen from the observer, degrees; 0 infinitely far
 };
 
 /// The frame of an image of the moment (its p, b0, l0 and parallactic angle
@@ -40,8 +41,14 @@ struct ImageFrame {
 ///    an alt-azimuth mount turns it by the parallactic angle: the mount's
 ///    angle (telescope), 0 (north) or P (solar), then the extra rotation,
 ///    whose sense on the screen depends on the flip. So the drawing
-///    procedures and readdisk serve every orientation unchanged.
+///    procedures and readdisk serve every orientation unchanged. A flip
+///    applies to every kind (a mirrored image), not only to the telescope's.
+/// 2. sunradiusdeg is the angular radius at the moment's distance from the
+///    Sun; a header's DSUN_OBS may replace it.
 ImageFrame imageframe(const SunState& moment, const Orientation& o, const Circle& limb);
+
+/// The Sun's angular radius seen from a distance, degrees.
+double sunradiusat(double distance_au);
 
 /// "telescope", "north" or "solar".
 const char* orientname(OrientKind kind);

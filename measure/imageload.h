@@ -8,8 +8,8 @@
 #include <string>
 
 #include "grayimage.h"
+#include "fitsheader.h"
 #include "inputfile.h"
-#include "obsdate.h"
 #include "outcome.h"
 
 namespace quorvel {
@@ -24,8 +24,7 @@ struct LoadedImage {
     GrayImage gray;   ///< brightness for the limb finder, NaN where a FITS has no data
     QImage picture;   ///< what is shown and annotated, the same size: colour as it is, grey stretched
     bool fits = false;
-    std::optional<ObsDate> date;  ///< from the FITS header (DATE-OBS, with TIME-OBS)
-    std::string dateobs;          ///< the DATE-OBS text as found, "" when absent
+    HeaderCards cards;  ///< a FITS file's header: the primary HDU's cards, the image HDU's over them
 };
 
 /// Opens an image by its content: PNG, JPEG, TIFF, BMP or FITS (a FITS file

@@ -119,6 +119,8 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     lblfile_ = new QLabel(this);
     lbldate_ = new QLabel(this);
     lbldate_->setWordWrap(true);
+    lbldate_->setObjectName("lbldate");
+    lbldate_->setTextInteractionFlags(Qt::TextBrowserInteraction);
     lblvalues_ = new QLabel(this);
     lblvalues_->setWordWrap(true);
     lbllimb_ = new QLabel("No limb yet.", this);
@@ -189,6 +191,9 @@ void MeasureWindow::wireevents() {
         connect(box, &QCheckBox::toggled, this, &MeasureWindow::recompute);
     for (const auto& [box, member] : overlayboxes_) connect(box, &QCheckBox::toggled, view_, &ImageView::refresh);
     connect(cboorient_, &QComboBox::currentIndexChanged, this, &MeasureWindow::recompute);
+    for (QLineEdit* box : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_, txttz_})
+        connect(box, &QLineEdit::textEdited, this, [this] { setdateset(true); });
+    connect(lbldate_, &QLabel::linkActivated, this, &MeasureWindow::keepdate);
     connect(cmdopen_, &QPushButton::clicked, this, &MeasureWindow::openclick);
     connect(cmdfindlimb_, &QPushButton::clicked, this, &MeasureWindow::findlimbagain);
     connect(cmdthree_, &QPushButton::clicked, this, [this] {

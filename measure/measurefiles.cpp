@@ -1,5 +1,6 @@
-// The measuring window's files: the image opened (with its date from a FITS
-// header), the CSV and the annotated image saved.
+// The measuring window's files: the image opened, the CSV and the annotated
+// image saved.
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -44,27 +45,8 @@ Outcome MeasureWindow::openimage(const std::string& path) {
     unsaved_ = false;
     lblfile_->setText(QFileInfo(QString::fromStdString(path)).fileName() +
                       QString(" (%1 x %2)").arg(image_.gray.width).arg(image_.gray.height));
-    if (image_.fits && image_.date) {
-        FieldTexts f = fields();
-        setutfields(*image_.date, f);
-        const QSignalBlocker b1(txtday_), b2(txtmonth_), b3(txtyear_), b4(txthour_), b5(txtmin_), b6(txttz_), b7(optdst_);
-        txtday_->setText(QString::fromStdString(f.day));
-        txtmonth_->setText(QString::fromStdString(f.month));
-        txtyear_->setText(QString::fromStdString(f.year));
-        txthour_->setText(QString::fromStdString(f.hour));
-        txtmin_->setText(QString::fromStdString(f.min));
-        txttz_->setText("0");
-        optdst_->setChecked(false);
-        lbldate_->setText(QString::fromStdString("Date and time from the FITS header (DATE-OBS), as UT: " +
-                                                 obsdatetext(*image_.date)));
-    } else if (image_.fits) {
-        lbldate_->setText(QString::fromStdString(
-            image_.dateobs.empty() ? "The FITS header gives no date (DATE-OBS): check the date and time."
-                                   : "The FITS header's DATE-OBS \"" + image_.dateobs +
-                                         "\" cannot be read: check the date and time."));
-    } else {
-        lbldate_->clear();
-    }
+    header_ = readheader(image_.cards, image_.gray.width, image_.gray.height);
+    takeheader();
     view_->setpicture(&image_.picture);
     findlimbagain();
     return result;

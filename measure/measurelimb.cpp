@@ -12,11 +12,13 @@ void MeasureWindow::findlimbagain() {
     if (image_.gray.empty()) return;
     limb_ = findlimb(image_.gray);
     if (limb_) {
-        lbllimb_->setText(QString::fromStdString("Limb found: centre " + patterntext(limb_->circle.cx, "0.0") + ", " +
-                                                 patterntext(limb_->circle.cy, "0.0") + ", radius " +
-                                                 patterntext(limb_->circle.r, "0.0") + " px, scatter " +
-                                                 patterntext(limb_->scatter, "0.00") + " px (" +
-                                                 std::to_string(limb_->points) + " edge points)."));
+        std::string note = header_.disknote;
+        const Circle fitted = limb_->circle;
+        if (const auto disk = agreeingdisk(header_, fitted, note)) limb_->circle = *disk;
+        lbllimb_->setText(QString::fromStdString(
+            "Limb found: centre " + patterntext(fitted.cx, "0.0") + ", " + patterntext(fitted.cy, "0.0") +
+            ", radius " + patterntext(fitted.r, "0.0") + " px, scatter " + patterntext(limb_->scatter, "0.00") +
+            " px (" + std::to_string(limb_->points) + " edge points)." + (note.empty() ? "" : "\n" + note + ".")));
         status("Click a spot on the disk to measure it; drag the limb's centre or edge to correct it.");
     } else {
         lbllimb_->setText("No limb.");

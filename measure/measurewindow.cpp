@@ -62,14 +62,16 @@ OverlayOpts MeasureWindow::overlayopts() const {
 
 void MeasureWindow::recompute() {
     const bool telescope = cboorient_->currentIndex() == 0;
-    for (QCheckBox* box : {chkaltaz_, chkflip_, chkinvert_}) box->setEnabled(telescope);
+    for (QCheckBox* box : {chkaltaz_, chkinvert_}) box->setEnabled(telescope);
     DiskMoment m;
     const Outcome fault = diskmoment(fields(), DiskModel::classic, m);
     bool turnok = false;
     const Orientation o = orientation(turnok);
     moment_.reset();
     frame_.reset();
-    if (!fault.done()) {
+    if (!dateset_) {
+        lblvalues_->setText("The date and time are not yet set for this image: type them, or keep them.");
+    } else if (!fault.done()) {
         lblvalues_->setText(QString::fromStdString(fault.message));
     } else if (!turnok) {
         lblvalues_->setText("The turn of the image is not a number of degrees from -360 to 360.");
@@ -80,6 +82,7 @@ void MeasureWindow::recompute() {
             degreesign(m.sun.b0, "0.00") + "\nL0 " + degreesign(m.sun.l0, "0.00") + "   Carrington rotation " +
             std::to_string(m.rotation)));
         if (limb_) frame_ = imageframe(m.sun, o, limb_->circle);
+        if (frame_ && header_.sunradiusdeg) frame_->sunradiusdeg = *header_.sunradiusdeg;
     }
     lblvalues_->setStyleSheet(moment_ ? "" : "color: #b00000;");
     spotpanel_->setframe(image_.gray.empty() ? nullptr : &image_.gray, frame_);

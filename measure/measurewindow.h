@@ -60,6 +60,9 @@ public:
     void setlimb(const Circle& limb);
     /// A click on the image: a new row, or false with the reason in the status line.
     bool addspot(double x, double y);
+    /// The date and time in the fields taken as the image's (the link "keep
+    /// them" of an image without a full date).
+    void keepdate();
     /// Deletes the selected rows.
     void deleterows();
     void copyrows();
@@ -98,6 +101,10 @@ private:
     void savelogclick();
     void openclick();
     bool countingshown() const;  ///< the Count Spots tab is the one shown
+    /// The FITS header's date, place and orientation into the fields.
+    void takeheader();
+    /// Marks the date fields as set for this image, or as not yet set.
+    void setdateset(bool set);
 
     MeasureServices services_;
     QtMessageBoxes desktopmessages_;
@@ -105,6 +112,8 @@ private:
     StyleOpts colours_;
     LoadedImage image_;
     std::string imagepath_;
+    FitsHeader header_;
+    bool dateset_ = true;  ///< the date fields hold the image's date (given, confirmed or typed)
     std::optional<LimbFit> limb_;
     std::optional<DiskMoment> moment_;
     std::optional<ImageFrame> frame_;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
+#include "calendardate.h"
 #include "numbertext.h"
 
 namespace quorvel {
@@ -59,35 +61,61 @@ bool readtime(std::string_view s, size_t p, ObsDate& d) {
 
 bool plausible(const ObsDate& d) { return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31; }
 
+/// "DD/MM/YY" (1900-1999), "YYYY/MM/DD" or "YYYY-MM-DD" at the start of s; p
+/// is left after it.
+bool readday(std::string_view s, size_t& p, ObsDate& d) {
+    if (s.size() >= 8 && s[2] == '/' && s[5] == '/') {
+        const auto day = digits(s, p, 2);
+        const auto month = expect(s, p, '/') ? digits(s, p, 2) : std::nullopt;
+        const auto yy = expect(s, p, '/') ? digits(s, p, 2) : std::nullopt;
+        if (!day || !month || !yy) return false;
+        d.year = 1900 + *yy, d.month = *month, d.day = *day;
+        return plausible(d);
+    }
+    const auto year = digits(s, p, 4);
+    const char sep = p < s.size() ? s[p] : '-';
+    if (!year || (sep != '-' && sep != '/') || !expect(s, p, sep)) return false;
+    const auto month = digits(s, p, 2);
+    const auto day = month && expect(s, p, sep) ? digits(s, p, 2) : std::nullopt;
+    if (!day) return false;
+    d.year = *year, d.month = *month, d.day = *day;
+    return plausible(d);
+}
+
 }  // namespace
 
-std::optional<ObsDate> parseobsdate(std::string_view dateobs, std::string_view timeobs) {
-    const std::string_view s = trimmed(dateobs), t = trimmed(timeobs);
+std::optional<ObsDate> parsedatetext(std::string_view text, bool& hastime) {
+    std::string_view s = trimmed(text);
+    if (!s.empty() && (s.back() == 'Z' || s.back() == 'z')) s.remove_suffix(1);
     ObsDate d;
     size_t p = 0;
-    if (s.size() == 8 && s[2] == '/' && s[5] == '/') {  // DD/MM/YY, 1900-1999
-        const auto day = digits(s, p, 2);
-        ++p;
-        const auto month = digits(s, p, 2);
-        ++p;
-        const auto yy = digits(s, p, 2);
-        if (!day || !month || !yy) return std::nullopt;
-        d.year = 1900 + *yy, d.month = *month, d.day = *day;
-    } else {
-        const auto year = digits(s, p, 4);
-        if (!year || !expect(s, p, '-')) return std::nullopt;
-        const auto month = digits(s, p, 2);
-        if (!month || !expect(s, p, '-')) return std::nullopt;
-        const auto day = digits(s, p, 2);
-        if (!day) return std::nullopt;
-        d.year = *year, d.month = *month, d.day = *day;
-        if (p < s.size()) {
-            if (!expect(s, p, 'T') || !readtime(s, p, d)) return std::nullopt;
-            return plausible(d) ? std::optional(d) : std::nullopt;
-        }
-    }
-    if (!t.empty() && !readtime(t, 0, d)) return std::nullopt;
-    return plausible(d) ? std::optional(d) : std::nullopt;
+    hastime = false;
+    if (!readday(s, p, d)) return std::nullopt;
+    if (p == s.size()) return d;
+    if (s[p] != 'T' && s[p] != ' ') return std::nullopt;
+    while (p < s.size() && (s[p] == 'T' || s[p] == ' ')) ++p;
+    if (!readtime(s, p, d)) return std::nullopt;
+    hastime = true;
+    return d;
+}
+
+bool parsetimetext(std::string_view text, ObsDate& d) {
+    std::string_view t = trimmed(text);
+    if (!t.empty() && (t.back() == 'Z' || t.back() == 'z')) t.remove_suffix(1);
+    return !t.empty() && readtime(t, 0, d);
+}
+
+ObsDate shiftedhours(const ObsDate& d, double hours) {
+    const double minutes = d.hour * 60 + d.minute + d.second / 60 + hours * 60;
+    const auto days = static_cast<int64_t>(std::floor(minutes / 1440));
+    const CalendarDate c = gregoriandate(gregorianjdn({d.year, d.month, d.day}) + days);
+    ObsDate out = d;
+    out.year = static_cast<int32_t>(c.year), out.month = c.month, out.day = c.day;
+    const double left = minutes - static_cast<double>(days) * 1440;  // [0, 1440)
+    out.hour = static_cast<int>(left / 60);
+    out.minute = static_cast<int>(left - out.hour * 60);
+    out.second = std::max(0.0, (left - out.hour * 60 - out.minute) * 60);
+    return out;
 }
 
 void setutfields(const ObsDate& d, FieldTexts& f) {

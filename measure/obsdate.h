@@ -17,14 +17,20 @@ struct ObsDate {
     double second = 0;  ///< [0, 60]
 };
 
-/// Reads DATE-OBS ("YYYY-MM-DD", "YYYY-MM-DDThh:mm:ss[.s]", or the older
-/// "DD/MM/YY" of 1900-1999), taking the time from TIME-OBS ("hh:mm[:ss[.s]]")
-/// when the date holds none.
+/// Reads a date, with or without a time of day: "YYYY-MM-DD", "YYYY/MM/DD"
+/// or "DD/MM/YY" (1900-1999), then optionally "T" or a space and
+/// "hh:mm[:ss[.s]]", and a trailing "Z".
 ///
-/// Notes:
-/// 1. nullopt when the date is missing or malformed; a date without any
-///    time is taken at 0h UT only when TIME-OBS is empty as well.
-std::optional<ObsDate> parseobsdate(std::string_view dateobs, std::string_view timeobs);
+/// Returns nullopt when the text is not such a date; hastime says whether it
+/// gave a time of day (the time is 0h, and not to be used, when not).
+std::optional<ObsDate> parsedatetext(std::string_view text, bool& hastime);
+
+/// Reads a time of day "hh:mm[:ss[.s]]" (a trailing "Z" allowed) into date;
+/// false, leaving it as it was, when the text is not one.
+bool parsetimetext(std::string_view text, ObsDate& date);
+
+/// The moment hours later (earlier when negative), on the Gregorian calendar.
+ObsDate shiftedhours(const ObsDate& date, double hours);
 
 /// Sets the date and time fields to a UT moment: zone 0, no daylight saving
 /// time, the seconds as a fraction of the minute ("34.9450").

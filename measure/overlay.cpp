@@ -17,16 +17,55 @@ constexpr int32_t TEXT_HEIGHT = 12;       // pixels: scale numbers and spot numb
 constexpr double SPOT_MARK = 6;           // pixels: radius of a spot's ring
 constexpr double LETTERS_BEYOND = 37;     // pixels from 1.17 R, where the scale's numbers end, to a letter's centre
 
-/// The elements of the disk, in picture units around its centre.
-void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, const OverlayOpts& o) {
+/// A surface seen through the true projection: each point of the disk drawn
+/// at its orthographic distance sin(theta) from the centre is moved to where
+/// an observer at the frame's distance sees it.
+class TrueDistance : public Surface {
+public:
+    TrueDistance(Surface& s, double radius, double sunradiusdeg)
+        : s_(s), r_(radius), srad_(sunradiusdeg * 3.141592653589793 / 180) {}
+    float width() const override { return s_.width(); }
+    float height() const override { return s_.height(); }
+    double twipsperpixel() const override { return s_.twipsperpixel(); }
+    void setscale(float left, float top) override { s_.setscale(left, top); }
+    void cls(Colour background) override { s_.cls(background); }
+    void line(float x1, float y1, float x2, float y2, Pen pen) override {
+        moved(x1, y1), moved(x2, y2);
+        s_.line(x1, y1, x2, y2, pen);
+    }
+    void circle(float x, float y, float r, Pen pen, Fill fill) override {
+        moved(x, y);
+        s_.circle(x, y, r, pen, fill);
+    }
+    void print(const std::string& text, float x, float y, Colour colour, const FontSpec& font) override {
+        s_.print(text, x, y, colour, font);
+    }
+    void polygon(const std::vector<PixelPoint>& points, Pen pen, Fill fill) override { s_.polygon(points, pen, fill); }
+    void doevents() override { s_.doevents(); }
+
+private:
+    void moved(float& x, float& y) const {
+        const double rho = std::hypot(x, y) / r_;
+        if (!(rho > 0 && rho <= 1)) return;
+        const double k = projectedrho(std::asin(rho), srad_) / rho;
+        x = static_cast<float>(x * k), y = static_cast<float>(y * k);
+    }
+    Surface& s_;
+    double r_, srad_;
+};
+
+/// The elements of the disk, in picture units around its centre; those on
+/// the sphere seen from where the Sun's angular radius is sunradiusdeg.
+void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, double sunradiusdeg, const OverlayOpts& o) {
     const ViewMap v{view.flip, view.invsign};
     const StyleOpts& c = o.colours;
     const float r = sun.radius, angle = sun.gamma;  // view.altaz is 1
-    if (o.grid) gridgraphic(s, v, sun, o.gridinterval, false, c.equatorcolour, c.gridcolour);
-    if (o.equator) solarequator(s, v, r, sun.rot, sun.b0, c.equatorcolour);
+    TrueDistance sphere(s, r, sunradiusdeg);
+    if (o.grid) gridgraphic(sphere, v, sun, o.gridinterval, false, c.equatorcolour, c.gridcolour);
+    if (o.equator) solarequator(sphere, v, r, sun.rot, sun.b0, c.equatorcolour);
     if (o.axis) {
         const double thetaa = 90 - static_cast<double>(angle) + sun.p;
-        polemark(s, v, r, r, r / 1.5, thetaa, sun.b0, {c.axiscolour, c.axiscolour});  // u = r / 1.5
+        polemark(sphere, v, r, r, r / 1.5, thetaa, sun.b0, {c.axiscolour, c.axiscolour});  // u = r / 1.5
         for (double end : {-1.0, 1.0}) {  // the axis beyond both poles
             const Point a = end * r * direction(thetaa), b = 1.1 * a;
             viewline(s, v, a, b, c.axiscolour);
@@ -75,7 +114,7 @@ void drawoverlay(QImage& target, const ImageFrame& f, const Placement& at, const
                    static_cast<float>(-((f.cy + 0.5) * at.zoom + at.oy) * TPP));
         SunState sun = f.sun;
         sun.radius = static_cast<float>(f.sun.radius * at.zoom * TPP);
-        if (sun.radius > 0) diskelements(s, sun, f.view, o);
+        if (sun.radius > 0) diskelements(s, sun, f.view, f.sunradiusdeg, o);
         if (o.spots) spotmarks(s, spots, f, at.zoom, o.colours.arrowcolour);
         s.finish();
     }

@@ -4,14 +4,36 @@
 #include <cmath>
 
 namespace quorvel {
+namespace {
+
+constexpr double DEG_EXACT = 3.141592653589793 / 180;
+
+}  // namespace
+
+double heliocentricangle(double rho, double s) {
+    if (!(rho >= 0 && rho <= 1)) return std::nan("");
+    if (s <= 0) return std::asin(rho);
+    return std::asin(std::min(1.0, std::sin(rho * s) / std::sin(s))) - rho * s;
+}
+
+double projectedrho(double theta, double s) {
+    if (s <= 0) return std::sin(theta);
+    return std::atan2(std::sin(theta) * std::sin(s), 1 - std::cos(theta) * std::sin(s)) / s;
+}
 
 SpotRow measurespot(const ImageFrame& f, double x, double y, int32_t number) {
     SpotRow row;
     row.number = number;
     row.x = x;
     row.y = y;
-    row.disk = readdisk(x - f.cx, y - f.cy, f.sun, f.view);
-    row.mu = row.disk.ondisk ? std::sqrt(std::max(0.0, 1 - row.disk.rho * row.disk.rho)) : 0;
+    const double dx = x - f.cx, dy = y - f.cy, rho = std::hypot(dx, dy) / f.sun.radius;
+    // The point's heliocentric angle theta for an observer at a finite
+    // distance; readdisk reads the orthographic point at sin(theta).
+    const double s = f.sunradiusdeg * DEG_EXACT, theta = heliocentricangle(rho, s);
+    const double k = rho > 0 && rho <= 1 ? std::sin(theta) / rho : 1;
+    row.disk = readdisk(dx * k, dy * k, f.sun, f.view);
+    row.disk.rho = rho;
+    row.mu = row.disk.ondisk ? std::cos(theta) : 0;
     return row;
 }
 

@@ -16,7 +16,22 @@ struct SpotRow {
     double mu = 0;        ///< cosine of the angle between the line of sight and the local vertical
 };
 
+/// The heliocentric angle (radians) of a point rho disk radii from the
+/// centre, seen from where the Sun's angular radius is s (radians):
+/// arcsin(sin(rho s) / sin s) - rho s; arcsin(rho) when s is 0. NaN beyond [0, 1].
+double heliocentricangle(double rho, double s);
+
+/// Its inverse: the distance from the centre, disk radii, of a point at the
+/// heliocentric angle theta (radians) on the near side.
+double projectedrho(double theta, double s);
+
 /// The row of the image point (x, y); disk.ondisk is false beyond the limb.
+///
+/// Notes:
+/// 1. The point is reduced for an observer at the frame's distance
+///    (sunradiusdeg): its heliocentric angle, mu and so its latitude and
+///    longitude differ from the orthographic ones by up to S near the limb;
+///    disk.rho stays the measured distance in disk radii.
 SpotRow measurespot(const ImageFrame& frame, double x, double y, int32_t number);
 
 }  // namespace quorvel

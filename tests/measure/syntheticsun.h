@@ -19,6 +19,7 @@ struct Scene {
     double cx = 600, cy = 540, r = 500;  // the true limb, pixels
     Look look = Look::whitelight;
     double noise = 0.02;
+    double sunradiusdeg = 0;  // the Sun's angular radius seen from the observer; 0 infinitely far
 };
 
 struct Spot {
@@ -46,6 +47,11 @@ inline bool projectspot(const Spot& s, double p, double b0, double gamma, const 
     if (telescope && o.flip) x = -x;
     if (telescope && o.invert) turn(180);
     turn(o.rotatedeg);
+    if (sc.sunradiusdeg > 0 && std::hypot(x, y) > 0) {  // the ray from an observer at distance d (solar radii)
+        const double d = 1 / std::sin(rad(sc.sunradiusdeg)), across = std::hypot(x, y);
+        const double k = std::atan(across / (d - z)) / rad(sc.sunradiusdeg) / across;
+        x *= k, y *= k;
+    }
     px = sc.cx + sc.r * x;
     py = sc.cy - sc.r * y;
     return z > 0;

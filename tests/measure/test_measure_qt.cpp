@@ -71,7 +71,8 @@ TEST(FitsFiles, OpenWithDateAndLimb) {
         EXPECT_NEAR(fit->circle.cy, kScene.cy, kLimb);  // rows were written bottom first
         EXPECT_NEAR(fit->circle.r, kScene.r, kLimb);
         FieldTexts f;
-        if (image.date) setutfields(*image.date, f);
+        const auto date = readheader(image.cards, image.gray.width, image.gray.height).date.moment;
+        if (date) setutfields(*date, f);
         EXPECT_EQ(f.min, c.minute);
     }
 }
