@@ -14,6 +14,6 @@ for image in sun.fits sun.png sun.tiled.fits; do
     "$cli" measure "$dir/$image" --day 10 --month 5 --year 2024 --hour 12 --min 35 --lat 51.5 --spot $((side / 2)),$((side / 2)) >"$dir/out" 2>/dev/null
   read -r seconds user system kb <"$dir/time"
   printf 'quorvel_cli measure, %sx%s 16-bit %s: %s s (processor %s s), peak memory %d MB, %s bytes a pixel (%s)\n' \
-    "$side" "$side" "${image#sun.}" "$seconds" "$(echo "$user + $system" | bc)" $((kb / 1024)) \
-    "$(echo "scale=1; $kb * 1024 / ($side * $side)" | bc)" "$(head -n 1 "$dir/out")"
+    "$side" "$side" "${image#sun.}" "$seconds" "$(awk "BEGIN { print $user + $system }")" $((kb / 1024)) \
+    "$(awk "BEGIN { printf \"%.1f\", $kb * 1024 / ($side * $side) }")" "$(head -n 1 "$dir/out")"
 done
