@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing Quorvel
 # need, when they are missing. Runs apt-get as root, through sudo otherwise.
-# liberfa-dev: the precise model; libsqlite3-dev: the observer's log; python3-sunpy: regenerating its reference
-# vectors (tests/ephemeris/make_precise_vectors.py).
+# liberfa-dev: the precise model; libsqlite3-dev: the observer's log; python3-sunpy:
+# regenerating its reference vectors (tests/ephemeris/make_precise_vectors.py);
+# lintian: the package's check.
 set -eu
 
 PACKAGES="build-essential cmake make pkg-config dpkg-dev
@@ -10,7 +11,7 @@ PACKAGES="build-essential cmake make pkg-config dpkg-dev
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 xvfb xauth x11-apps x11-utils imagemagick xdotool openbox xdg-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian
   locales poppler-utils time
   liberfa-dev libsqlite3-dev zlib1g-dev"
 
