@@ -4,7 +4,9 @@
 # windows (StartupWMClass) and open images (MimeType, %f). Then a new account
 # (nobody with an empty home and a login's bare environment, when run as root)
 # uses the read-only prefix: quorvel_g started first from its menu entry, then
-# quorvel from its own, each window found by the class its entry names;
+# quorvel from its own with an image, as a file manager opens one (the
+# measuring window shows), and without; each window found by the class its
+# entry names;
 # quorvel saves at "Draw", "Help" opens the installed guide, "Graphics" starts
 # the installed quorvel_g, which draws and saves.
 # usage: install.sh BUILD_DIR
@@ -38,6 +40,8 @@ cat >"$home/bin/xdg-open" <<OPENER
 echo "\$1" >>"$home/opened"
 OPENER
 chmod 755 "$home/bin/xdg-open"
+convert -size 300x300 xc:black -fill '#f0e0a0' -draw 'circle 150,150 150,30' "$home/disk.png" ||
+  fail "could not make the test image"
 cat >"$home/session.sh" <<SESSION
 #!/bin/sh
 export PATH="$home/bin:$prefix/bin:\$PATH"
@@ -56,15 +60,19 @@ window() {
   class=\$(sed -n 's/^StartupWMClass=//p' "\$1")
   timeout 20 xdotool search --sync --onlyvisible --class "^\$class\\\$" | head -n 1
 }
-# The command of an entry's Exec line, its field codes left out.
+# The command of an entry's Exec line, given a file as a file manager gives it.
 start() {
-  set -- \$(sed -n 's/^Exec=//p' "\$1" | sed 's/ *%[a-zA-Z]//g')
+  set -- \$(sed -n 's/^Exec=//p' "\$1" | sed "s|%f|\${2:-}|; s/ *%[a-zA-Z]//g")
   "\$@" 2>>"$home/stderr" &
 }
 start "$graphics"
 first=\$(window "$graphics")
 [ -n "\$first" ] || said "quorvel_g, started first from its entry, showed no window of its class"
 kill \$(xdotool getwindowpid \$first)
+start "$viewer" "$home/disk.png"   # "Open With Quorvel"
+measuring=\$(timeout 20 xdotool search --sync --onlyvisible --name '^Measure Image\$' | head -n 1)
+[ -n "\$measuring" ] || said "quorvel's entry, given an image, opened no measuring window"
+kill \$(xdotool getwindowpid \$measuring)
 start "$viewer"
 viewerpid=\$!
 [ -n "\$(window "$viewer")" ] || said "quorvel, started from its entry, showed no window of its class"

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <numbers>
@@ -36,7 +37,7 @@ protected:
         dir = mkdtemp(folder);
         path = dir + "/log.sqlite";
     }
-    void TearDown() override { std::system(("rm -rf " + dir).c_str()); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
     std::string dir, path;
 };
 
