@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -142,9 +144,18 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     panel->addLayout(limbrow);
     panel->addWidget(overlaygroup());
     panel->addStretch();
-    auto* side = new QWidget(this);
-    side->setLayout(panel);
-    side->setFixedWidth(PANEL_WIDTH);
+    // The panel scrolls when the screen is short (1366 x 768) and widens with
+    // the system font.
+    auto* inner = new QWidget;
+    inner->setLayout(panel);
+    inner->setMinimumWidth(PANEL_WIDTH);
+    auto* side = new QScrollArea(this);
+    side->setObjectName("panelscroll");
+    side->setWidget(inner);
+    side->setWidgetResizable(true);
+    side->setFrameShape(QFrame::NoFrame);
+    side->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    side->setMinimumWidth(inner->sizeHint().width() + side->verticalScrollBar()->sizeHint().width());
 
     tblspots_ = new QTableWidget(0, static_cast<int>(std::size(COLUMNS)), this);
     tblspots_->setObjectName("tblspots");
@@ -180,7 +191,7 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     all->addWidget(tabs, 1);
     all->addLayout(buttons);
     all->addWidget(lblstatus_);
-    resize(1100, 820);
+    resize(1100, 700);  // within a 1366 x 768 screen with its title bar and panel
 }
 
 void MeasureWindow::wireevents() {

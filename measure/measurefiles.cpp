@@ -1,6 +1,7 @@
 // The measuring window's files: the image opened, the CSV and the annotated
 // image saved.
 #include <QBuffer>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -19,17 +20,23 @@ const char* const IMAGE_FILTER = "Images (*.png *.jpg *.jpeg *.tif *.tiff *.bmp 
 
 }  // namespace
 
-Outcome MeasureWindow::openimage(const std::string& path) {
+bool MeasureWindow::mayclear(const std::string& doing, const std::string& action) {
     const size_t counted = spotpanel_->unsaved() ? spotpanel_->model().survey().spots.size() : 0;
-    if ((unsaved_ && !rows_.empty()) || spotpanel_->unsaved()) {
-        const std::string what = unsaved_ && !rows_.empty() ? std::to_string(rows_.size()) + " spots measured"
-                                                            : "count of " + std::to_string(counted) + " spots";
-        const std::string q = "Opening another image clears the " + what + " and not saved. Open it all the same?";
-        const bool yes = services_.confirm
-                             ? services_.confirm(q)
+    if (!(unsaved_ && !rows_.empty()) && !spotpanel_->unsaved()) return true;
+    const std::string what = unsaved_ && !rows_.empty() ? std::to_string(rows_.size()) + " spots measured"
+                                                        : "count of " + std::to_string(counted) + " spots";
+    const std::string q = doing + " clears the " + what + " and not saved. " + action + " all the same?";
+    return services_.confirm ? services_.confirm(q)
                              : QMessageBox::question(this, "Measure Image", QString::fromStdString(q)) == QMessageBox::Yes;
-        if (!yes) return Outcome::ok();
-    }
+}
+
+void MeasureWindow::closeEvent(QCloseEvent* event) {
+    if (mayclear("Closing the window", "Close it")) event->accept();
+    else event->ignore();
+}
+
+Outcome MeasureWindow::openimage(const std::string& path) {
+    if (!mayclear("Opening another image", "Open it")) return Outcome::ok();
     LoadedImage next;
     const Outcome result = withinmemory(path, [&] { return loadimage(path, next); });
     if (!result.done()) {

@@ -81,7 +81,14 @@ public:
     ImageView* view() const { return view_; }
     SpotPanel* spotpanel() const { return spotpanel_; }
 
+protected:
+    /// Asks before rows or a count not saved are lost.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    /// Whether what is measured or counted and not saved may go: true when
+    /// nothing is unsaved, else the user's answer to "DOING clears ... ACTION all the same?".
+    bool mayclear(const std::string& doing, const std::string& action);
     void buildcontrols(const MeasureStart& start);
     void wireevents();
     QWidget* fieldsgroup(const MeasureStart& start);

@@ -134,6 +134,33 @@ TEST(Window, MeasureSaveAndKeepRowsOnBadOpen) {
     EXPECT_TRUE(text.endsWith(QString::fromStdString(spotheader() + "\n" + spotline(w.rows()[0]) + "\n")));
     EXPECT_TRUE(w.saveimage(dir.filePath("spots.png").toStdString()).done());
     EXPECT_EQ(QImage(dir.filePath("spots.png")).size(), QSize(700, 600));
+
+    // Closing with a row not saved asks, and a No keeps the window and its rows.
+    std::vector<std::string> asked;
+    MeasureServices asking = services;
+    asking.confirm = [&](const std::string& q) { return asked.push_back(q), false; };
+    MeasureWindow second(start, asking);
+    ASSERT_TRUE(second.openimage(fits).done());
+    ASSERT_TRUE(second.addspot(kScene.cx + 100, cy - 50));
+    second.show();
+    EXPECT_FALSE(second.close());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], "Closing the window clears the 1 spots measured and not saved. Close it all the same?");
+}
+
+TEST(Window, FitsALaptopScreen) {
+    // 1366 x 768 at 100 %, less a title bar and a panel of 60 pixels; at the
+    // larger system font of 11 pt too.
+    for (int points : {9, 11}) {
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        MeasureWindow w(MeasureStart{});
+        const QSize least = w.minimumSizeHint(), opened = w.size();
+        EXPECT_LE(least.height(), 708) << points << " pt";
+        EXPECT_LE(least.width(), 1366) << points << " pt";
+        EXPECT_LE(opened.height(), 708);
+    }
 }
 
 }  // namespace
