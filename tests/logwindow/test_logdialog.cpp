@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -47,7 +48,7 @@ protected:
         o.image = log::ImageRecord{"/data/sun 4 Nov.png", std::string(64, 'e'), 410, 340, 300, "telescope view", 0.92, 0.75};
         ASSERT_TRUE(log::saveobservation(db, {o, "", {}}, saved).done());
     }
-    void TearDown() override { std::system(("rm -rf " + dir).c_str()); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
     std::string dir;
 };
 
