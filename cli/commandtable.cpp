@@ -60,7 +60,8 @@ int runcommandline(const std::vector<std::string>& args,
 int reportoutcome(const Outcome& outcome) {
     switch (outcome.kind) {
         case OutcomeKind::done: break;
-        case OutcomeKind::inputfault: std::fprintf(stderr, "%s\n", outcome.message.c_str()); break;
+        case OutcomeKind::inputfault:
+        case OutcomeKind::fault: std::fprintf(stderr, "%s\n", outcome.message.c_str()); break;
         case OutcomeKind::usage:
             std::fprintf(stderr, "quorvel_cli: %s\n%s", outcome.message.c_str(), usagetext().c_str());
             break;

@@ -18,6 +18,9 @@
 namespace quorvel {
 
 std::optional<int> commandline(int argc, char** argv, const char* description, std::string* image) {
+    // Standard error carries the program's own messages only: Qt's notes on
+    // the session it runs in (no XDG_RUNTIME_DIR outside a login) are dropped.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     if (argc <= 1) return std::nullopt;
     // The program's own name in the usage line, however it was started.
     std::string name = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toStdString();

@@ -14,7 +14,8 @@
 
 namespace quorvel {
 
-/// Answers --help and --version without a display, and refuses any other
+/// Keeps Qt's own notes off standard error, answers --help and --version
+/// without a display, and refuses any other
 /// argument with a message. A program given image takes one image file to
 /// measure, set there. Returns the exit status when the program should end now.
 std::optional<int> commandline(int argc, char** argv, const char* description, std::string* image = nullptr);

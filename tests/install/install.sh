@@ -108,6 +108,7 @@ else
   sh -c "$session"
 fi
 [ -e "$home/failures" ] && { cat "$home/failures" "$home/stderr"; fail "the new account's session failed"; }
+[ -s "$home/stderr" ] && { cat "$home/stderr"; fail "the windows wrote to standard error outside a login session"; }
 
 config=$home/.config/quorvel
 [ "$(stat -c %s "$config/orra.ini" 2>/dev/null)" = 168 ] || fail "quorvel saved no orra.ini in $config"
