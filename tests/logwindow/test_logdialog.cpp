@@ -128,10 +128,3 @@ TEST_F(LogDialogTest, MeasuringWindowSavesItsCountToTheLog) {
     EXPECT_EQ(obs[0].counts.g, 1);
     EXPECT_EQ(obs[0].image->sha256.size(), 64u);
 }
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
