@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "heliocentric.h"
 #include "outline.h"
 #include "textvalue.h"
 
@@ -40,9 +41,13 @@ SpotField spotfield(const GrayImage& image, const ImageFrame& frame, const Count
 }
 
 double SpotField::muof(int64_t i) const {
+    return muatpoint(static_cast<double>(i % image->width), static_cast<double>(i / image->width));
+}
+
+double SpotField::muatpoint(double x, double y) const {
     const double r = frame.sun.radius;
     if (!(r > 0)) return 0;
-    return muat((static_cast<double>(i % image->width) - frame.cx) / r, (static_cast<double>(i / image->width) - frame.cy) / r);
+    return muatrho(std::hypot(x - frame.cx, y - frame.cy) / r, frame.sunradiusdeg * std::numbers::pi / 180);
 }
 
 double SpotField::ratio(int64_t i) const {

@@ -51,6 +51,9 @@ struct SpotField {
     double ratio(int64_t i) const;
     /// mu at pixel i; 0 beyond the limb.
     double muof(int64_t i) const;
+    /// mu at the image point (x, y), pixels, for an observer at the frame's
+    /// distance (the measurement's relation); 0 beyond the limb.
+    double muatpoint(double x, double y) const;
 };
 
 /// The field of an image: the photosphere fitted down to the usable mu (the

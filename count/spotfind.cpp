@@ -152,9 +152,8 @@ SpotSurvey findspots(const SpotField& f) {
             return take;
         });
         const PixelXY c = centroid(pixels, pixels.size(), w);
-        const double r = f.frame.sun.radius;
         if (static_cast<int32_t>(pixels.size()) < minpx) ++out.ignoredsmall;
-        else if (muat((c.x - f.frame.cx) / r, (c.y - f.frame.cy) / r) < f.settings.limbmargin) ++out.ignoredlimb;
+        else if (f.muatpoint(c.x, c.y) < f.settings.limbmargin) ++out.ignoredlimb;
         else addregion(f, pixels, minpx, out);
     }
     return out;

@@ -10,17 +10,6 @@ constexpr double DEG_EXACT = 3.141592653589793 / 180;
 
 }  // namespace
 
-double heliocentricangle(double rho, double s) {
-    if (!(rho >= 0 && rho <= 1)) return std::nan("");
-    if (s <= 0) return std::asin(rho);
-    return std::asin(std::min(1.0, std::sin(rho * s) / std::sin(s))) - rho * s;
-}
-
-double projectedrho(double theta, double s) {
-    if (s <= 0) return std::sin(theta);
-    return std::atan2(std::sin(theta) * std::sin(s), 1 - std::cos(theta) * std::sin(s)) / s;
-}
-
 SpotRow measurespot(const ImageFrame& f, double x, double y, int32_t number) {
     SpotRow row;
     row.number = number;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "heliocentric.h"
 #include "imageframe.h"
 #include "readout.h"
 
@@ -15,15 +16,6 @@ struct SpotRow {
     DiskReadout disk;     ///< latitude, CMD (west positive), Carrington longitude, PA, rho
     double mu = 0;        ///< cosine of the angle between the line of sight and the local vertical
 };
-
-/// The heliocentric angle (radians) of a point rho disk radii from the
-/// centre, seen from where the Sun's angular radius is s (radians):
-/// arcsin(sin(rho s) / sin s) - rho s; arcsin(rho) when s is 0. NaN beyond [0, 1].
-double heliocentricangle(double rho, double s);
-
-/// Its inverse: the distance from the centre, disk radii, of a point at the
-/// heliocentric angle theta (radians) on the near side.
-double projectedrho(double theta, double s);
 
 /// The row of the image point (x, y); disk.ondisk is false beyond the limb.
 ///
