@@ -8,6 +8,7 @@
 #include "logdb.h"
 #include "options.h"
 #include "readlog.h"
+#include "tracks.h"
 
 namespace quorvel::cli {
 
@@ -27,6 +28,17 @@ Outcome writeout(const Options& opts, const std::string& text);
 
 /// Reads a whole file; an io outcome when it cannot.
 Outcome readwholefile(const std::string& path, std::string& text);
+
+/// The pixel of a predicted place on the image of --image, as the cells
+/// ",X_PX,Y_PX" (both empty when the place lies behind the limb).
+using ImagePlacer = Outcome (*)(const Options& opts, const log::LogTime& when, const log::TrackPrediction& p,
+                                std::string& cells);
+/// Set by quorvel_cli_qt, which opens images; while it is empty, log predict
+/// --image hands its whole command line to quorvel_cli_qt.
+extern ImagePlacer imageplacer;
+/// quorvel_cli_qt's placer: the image opened as measure opens it, its frame
+/// taken at the predicted moment.
+Outcome placeonimage(const Options& opts, const log::LogTime& when, const log::TrackPrediction& p, std::string& cells);
 
 /// The subcommands, each with the options after its name.
 Outcome logadd(const std::vector<std::string>& args);

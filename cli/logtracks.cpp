@@ -5,6 +5,7 @@
 #include "logexport.h"
 #include "logoptions.h"
 #include "output.h"
+#include "qthelper.h"
 #include "tracks.h"
 
 namespace quorvel::cli {
@@ -24,9 +25,23 @@ Outcome readid(const Options& opts, const char* name, bool allownew, int64_t& id
 
 }  // namespace
 
+ImagePlacer imageplacer = nullptr;
+
 Outcome logpredict(const std::vector<std::string>& args) {
+    OptionNames names{{"log", "track", "time", "image", "limb", "orient", "rotate", "lat", "long", "model"}, {"altaz", "flip", "invert"}};
     Options opts;
-    if (Outcome read = Options::read(args, {{"log", "track", "time"}, {}}, opts); !read.done()) return read;
+    if (Outcome read = Options::read(args, names, opts); !read.done()) return read;
+    if (!opts.has("image"))
+        for (const char* name : {"limb", "orient", "rotate", "lat", "long", "model", "altaz", "flip", "invert"})
+            if (opts.has(name)) return Outcome::usage(std::string("--") + name + " goes with --image");
+    if (opts.has("image") && !imageplacer) {  // images open in quorvel_cli_qt
+        std::vector<std::string> all{"quorvel_cli", "log", "predict"};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& a : all) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        return execqthelper("log predict --image", argv.data());
+    }
     int64_t track = 0;
     log::LogTime when;
     if (!opts.has("time")) return Outcome::usage("log predict needs --time");
@@ -36,9 +51,13 @@ Outcome logpredict(const std::vector<std::string>& args) {
     if (Outcome opened = openlog(opts, log::LogPurpose::read, db); !opened.done()) return opened;
     log::TrackPrediction p;
     if (Outcome made = db.read([&] { return log::predicttrack(db, track, log::logminutes(when), p); }); !made.done()) return made;
-    return writeandflush(stdout, "track,time,lat_deg,cmd_deg_west,carrington_deg\n" + std::to_string(track) + "," +
+    std::string pixel;
+    if (opts.has("image"))
+        if (Outcome placed = imageplacer(opts, when, p, pixel); !placed.done()) return placed;
+    return writeandflush(stdout, std::string("track,time,lat_deg,cmd_deg_west,carrington_deg") +
+                                     (opts.has("image") ? ",x_px,y_px\n" : "\n") + std::to_string(track) + "," +
                                      log::logtimetext(when) + "," + log::fixed(p.lat_deg, 2) + "," +
-                                     log::fixed(p.cmd_deg_west, 2) + "," + log::fixed(p.carrington_deg, 2) + "\n");
+                                     log::fixed(p.cmd_deg_west, 2) + "," + log::fixed(p.carrington_deg, 2) + pixel + "\n");
 }
 
 Outcome logtrack(const std::vector<std::string>& args) {

@@ -4,7 +4,7 @@
 #include "diskmoment.h"
 #include "fieldoptions.h"
 #include "imageload.h"
-#include "limbfind.h"
+#include "imagelimb.h"
 #include "measurefields.h"
 #include "measurecsv.h"
 #include "numbertext.h"
@@ -51,51 +51,6 @@ const char* const MEASURE_HELP =
     "shows no disk, a spot off the disk (the other rows are printed), or no usable\n"
     "date; 3 for a file that cannot be read or written.\n";
 
-/// "A,B" or "A,B,C": numbers separated by commas.
-Outcome numberlist(const std::string& text, size_t count, const std::string& option, std::vector<double>& v) {
-    size_t start = 0;
-    for (;;) {
-        const size_t comma = text.find(',', start);
-        const auto n = strictnumber(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (!n) break;
-        v.push_back(*n);
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    if (v.size() == count) return Outcome::ok();
-    return Outcome::usage("--" + option + " takes " + (count == 2 ? "X,Y" : "CX,CY,R") + " in pixels, got '" + text + "'");
-}
-
-/// The limb: given, or found and checked against the header's disk.
-Outcome limbof(const std::optional<Circle>& given, const LoadedImage& image, const FitsHeader& header,
-               const std::string& path, std::vector<std::string>& notes, LimbFit& limb) {
-    if (given) {
-        limb = LimbFit{*given, limbscatter(image.gray, *given), 0};
-        return Outcome::ok();
-    }
-    const std::optional<LimbFit> found = findlimb(image.gray);
-    if (!found) return Outcome::input(path + ": no solar disk was found; give the limb with --limb CX,CY,R");
-    limb = *found;
-    std::string note = header.disknote;
-    if (const auto disk = agreeingdisk(header, limb.circle, note)) limb.circle = *disk;
-    if (!note.empty()) notes.push_back(note);
-    return Outcome::ok();
-}
-
-void sendnotes(const std::vector<std::string>& notes) {
-    for (const std::string& n : notes) std::fprintf(stderr, "note: %s\n", n.c_str());
-}
-
-/// The limb of --limb CX,CY,R, if given.
-Outcome givenlimb(const Options& opts, std::optional<Circle>& given) {
-    if (!opts.has("limb")) return Outcome::ok();
-    std::vector<double> v;
-    if (Outcome read = numberlist(*opts.get("limb"), 3, "limb", v); !read.done()) return read;
-    if (!(v[2] > 0)) return Outcome::usage("--limb needs a radius greater than 0");
-    given = Circle{v[0], v[1], v[2]};
-    return Outcome::ok();
-}
-
 const char* const DATE_OPTIONS[] = {"day", "month", "year", "hour", "min", "tz", "dst"};
 
 /// The date and place options checked before the image is opened, when they give the date.
@@ -109,8 +64,6 @@ Outcome checkgivendate(const Options& opts, const std::string& model) {
 }
 
 Outcome measure(const std::string& path, const Options& opts, const std::vector<std::string>& spots, const MeasureLog& logged) {
-    std::optional<Circle> given;
-    if (Outcome read = givenlimb(opts, given); !read.done()) return read;
     SpotOptions counting;
     if (Outcome read = spotoptions(opts, counting); !read.done()) return read;
     std::vector<SpotRequest> points;
@@ -123,15 +76,12 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
     if (model != "classic" && model != "precise") return Outcome::usage("--model takes classic or precise");
     if (Outcome checked = checkgivendate(opts, model); !checked.done()) return checked;
     std::vector<std::string> notes;
-    Orientation o;
-    if (Outcome read = measureorientation(opts, FitsHeader{}, o, notes); !read.done()) return read;
-
-    LoadedImage image;
-    if (Outcome loaded = loadimage(path, image); !loaded.done()) return loaded;
-    const FitsHeader header = readheader(image.cards, image.gray.width, image.gray.height);
-    measureorientation(opts, header, o, notes);
-    LimbFit limb;
-    if (Outcome found = limbof(given, image, header, path, notes, limb); !found.done()) return found;
+    OpenedDisk disk;
+    if (Outcome opened = opendisk(path, opts, notes, disk); !opened.done()) return opened;
+    const LoadedImage& image = disk.image;
+    const FitsHeader& header = disk.header;
+    const Orientation& o = disk.orientation;
+    const LimbFit& limb = disk.limb;
     std::string out = limbline(limb) + "\n";
     FieldTexts fields;
     if (Outcome read = measurefields(opts, header, image.fits, path, fields, notes); !read.done()) {

@@ -31,15 +31,15 @@ void completed(const Options& opts, const FieldTexts& header, FieldTexts& f) {
         if (!opts.has(PARTS[i])) f.*members[i] = header.*members[i];
 }
 
-void site(const Options& opts, const FitsHeader& h, FieldTexts& f, std::vector<std::string>& notes) {
+}  // namespace
+
+void headersite(const Options& opts, const FitsHeader& h, FieldTexts& f, std::vector<std::string>& notes) {
     if (!h.lat || (opts.has("lat") && opts.has("long"))) return;
     if (!opts.has("lat")) f.lat = patterntext(*h.lat, "0.0####");
     if (!opts.has("long")) f.lon = patterntext(*h.lonwest, "0.0####");
     notes.push_back("place from the FITS header: latitude " + patterntext(*h.lat, "0.000") + ", longitude " +
                     patterntext(*h.lonwest, "0.000") + " (west positive)");
 }
-
-}  // namespace
 
 bool datepartlygiven(const Options& opts) {
     const std::string missing = missingtext(opts, 0);
@@ -71,7 +71,7 @@ Outcome measureorientation(const Options& opts, const FitsHeader& h, Orientation
 Outcome measurefields(const Options& opts, const FitsHeader& h, bool fits, const std::string& path, FieldTexts& f,
                       std::vector<std::string>& notes) {
     if (Outcome read = fieldtexts(opts, f); !read.done()) return read;
-    site(opts, h, f, notes);
+    headersite(opts, h, f, notes);
     if (missingtext(opts, 0).empty()) return Outcome::ok();
     const HeaderDate& d = h.date;
     auto refused = [&](const std::string& why, size_t from) {

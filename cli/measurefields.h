@@ -36,6 +36,10 @@ Outcome measureorientation(const Options& opts, const FitsHeader& header, Orient
 Outcome measurefields(const Options& opts, const FitsHeader& header, bool fits, const std::string& path,
                       FieldTexts& f, std::vector<std::string>& notes);
 
+/// The place of a FITS header (SITELAT, SITELONG, OBSGEO) for what --lat and
+/// --long do not give, with a note.
+void headersite(const Options& opts, const FitsHeader& header, FieldTexts& f, std::vector<std::string>& notes);
+
 /// Whether some of --day, --month, --year, --hour and --min are given, not all.
 bool datepartlygiven(const Options& opts);
 

@@ -7,6 +7,7 @@
 
 #include "commands.h"
 #include "commandtable.h"
+#include "logoptions.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtargc = 1;
     QGuiApplication app(qtargc, argv);
+    imageplacer = placeonimage;  // log predict --image runs here
     if (argc == 3 && std::string_view(argv[1]) == "svg-to-png") return reportoutcome(svgtopngcommand({argv[2]}));
     return runcommandline(std::vector<std::string>(argv + 1, argv + argc),
                           [](const CommandEntry& c, const std::vector<std::string>& args) {

@@ -26,4 +26,14 @@ struct SpotRow {
 ///    disk.rho stays the measured distance in disk radii.
 SpotRow measurespot(const ImageFrame& frame, double x, double y, int32_t number);
 
+/// An image point, pixels: origin at the top-left pixel's centre, x right, y down.
+struct ImagePoint {
+    double x = 0, y = 0;
+};
+
+/// Where a heliographic point (latitude and CMD, west positive, degrees)
+/// lies on the image: the inverse of measurespot, seen from the frame's
+/// distance. Empty when the point lies behind the limb.
+std::optional<ImagePoint> imagepoint(const ImageFrame& frame, double lat, double cmd);
+
 }  // namespace quorvel

@@ -23,6 +23,7 @@ refused() {  # must fail with status 1 and leave the log unchanged
   [ "$(cat log.sqlite* 2>/dev/null | sha256sum)" = "$before" ] || echo "THE LOG CHANGED"
 }
 {
+  printf 'not pixels' >text.png
   refused add --time 2026-11-01T08:00Z --seeing G --north 1,2 --south 0,0
   run add --time 2026-11-01T08:30Z --seeing G --north 2,8 --south 3,15 --observer ABCR --name "Anna B. Carter"
   run add --time 2026-11-02T09:05Z --seeing E --north 2,10 --south 2,12
@@ -46,6 +47,13 @@ refused() {  # must fail with status 1 and leave the log unchanged
   run track --track 1
   run track --track 4
   run predict --track 1 --time 2026-11-10T09:00Z
+  # A disk of radius 300 at (410, 340) drawn here: the place as a pixel, in
+  # two orientations, with the limb given, behind the limb; not an image.
+  convert -size 800x700 xc:black -fill white -draw 'circle 410,340 410,40' -blur 0x1 disk.png
+  run predict --track 1 --time 2026-11-10T09:00Z --image disk.png --orient solar
+  run predict --track 1 --time 2026-11-10T09:00Z --image disk.png --limb 400,350,290 --altaz --flip --lat 51.5 --long -10
+  run predict --track 1 --time 2026-11-24T09:00Z --image disk.png
+  refused predict --track 1 --time 2026-11-10T09:00Z --image text.png
   refused predict --track 42 --time 2026-11-10T09:00Z
   run report --month 2026-11 --format aavso --out aavso.txt --observer ABCR
   run report --month 2026-11 --format baa --out baa.csv --observer ABCR

@@ -57,21 +57,30 @@ TEST(Limb, NothingReadBeyondTheImage) {
     }
 }
 
-TEST(Spots, ReadBackInEveryOrientation) {
-    const struct { const char* name; Orientation o; } orientations[] = {
-        {"telescope", {OrientKind::telescope, false, false, false, 0}},
-        {"alt-az, flipped", {OrientKind::telescope, true, true, false, 0}},
-        {"alt-az, inverted, turned", {OrientKind::telescope, true, false, true, 33}},
-        {"flipped, turned", {OrientKind::telescope, false, true, false, -20}},
-        {"north up, turned", {OrientKind::north, false, false, false, 75}},
-        {"solar", {OrientKind::solar, false, false, false, 0}},
-        {"solar, turned", {OrientKind::solar, false, false, false, -140}}};
-    const FieldTexts f{"8", "9", "2006", "16", "20", "0", false, "51.5", "-10"};  // afternoon, B0 near +7
+const struct {
+    const char* name;
+    Orientation o;
+} ORIENTATIONS[] = {{"telescope", {OrientKind::telescope, false, false, false, 0}},
+                    {"alt-az, flipped", {OrientKind::telescope, true, true, false, 0}},
+                    {"alt-az, inverted, turned", {OrientKind::telescope, true, false, true, 33}},
+                    {"flipped, turned", {OrientKind::telescope, false, true, false, -20}},
+                    {"north up, turned", {OrientKind::north, false, false, false, 75}},
+                    {"solar", {OrientKind::solar, false, false, false, 0}},
+                    {"solar, turned", {OrientKind::solar, false, false, false, -140}}};
+const test::Spot SPOTS[] = {{0, 0}, {25, -40}, {-35, 30}, {12, 55}, {-50, -10}, {55, 20}, {5, 88}};
+
+DiskMoment afternoon() {  // B0 near +7
+    const FieldTexts f{"8", "9", "2006", "16", "20", "0", false, "51.5", "-10"};
     DiskMoment m;
-    ASSERT_TRUE(diskmoment(f, DiskModel::classic, m).done());
+    EXPECT_TRUE(diskmoment(f, DiskModel::classic, m).done());
+    return m;
+}
+
+TEST(Spots, ReadBackInEveryOrientation) {
+    const DiskMoment m = afternoon();
     const Scene sc{1200, 1100, 600.3, 540.7, 500, Look::whitelight, 0.03};
-    const test::Spot spots[] = {{0, 0}, {25, -40}, {-35, 30}, {12, 55}, {-50, -10}, {55, 20}};
-    for (const auto& [name, o] : orientations) {
+    const std::vector<test::Spot> spots(SPOTS, SPOTS + 6);
+    for (const auto& [name, o] : ORIENTATIONS) {
         SCOPED_TRACE(name);
         std::vector<std::pair<double, double>> pixels;
         for (const auto& s : spots) {
@@ -89,6 +98,31 @@ TEST(Spots, ReadBackInEveryOrientation) {
             EXPECT_NEAR(row.disk.lat, spots[i].lat, kSpotDegrees);
             EXPECT_NEAR(std::remainder(row.disk.cmd - spots[i].cmd, 360.0), 0, kSpotDegrees);
             EXPECT_NEAR(std::remainder(row.disk.carrington - m.sun.l0 - spots[i].cmd, 360.0), 0, kSpotDegrees);
+        }
+    }
+}
+
+// A predicted place drawn on an image lands where the test's own projection
+// puts it, from near and infinitely far, in every orientation; a place
+// behind the limb has no pixel.
+TEST(Spots, PlacedOnTheImageInEveryOrientation) {
+    const DiskMoment m = afternoon();
+    for (double sunradiusdeg : {0.0, 0.27, 1.0}) {
+        const Scene sc{1200, 1100, 600.3, 540.7, 500, Look::whitelight, 0, sunradiusdeg};
+        for (const auto& [name, o] : ORIENTATIONS) {
+            SCOPED_TRACE(std::string(name) + ", S " + std::to_string(sunradiusdeg));
+            ImageFrame frame = imageframe(m.sun, o, {sc.cx, sc.cy, sc.r});
+            frame.sunradiusdeg = sunradiusdeg;
+            for (const test::Spot& s : SPOTS) {
+                double x, y;
+                const bool seen = test::projectspot(s, m.sun.p, m.sun.b0, m.sun.gamma, o, sc, x, y);
+                const std::optional<ImagePoint> at = imagepoint(frame, s.lat, s.cmd);
+                ASSERT_EQ(at.has_value(), seen) << s.lat << ", " << s.cmd;
+                if (!seen) continue;
+                EXPECT_NEAR(at->x, x, 0.01) << s.lat << ", " << s.cmd;
+                EXPECT_NEAR(at->y, y, 0.01) << s.lat << ", " << s.cmd;
+            }
+            EXPECT_FALSE(imagepoint(frame, 0, 95)) << "behind the west limb";
         }
     }
 }
