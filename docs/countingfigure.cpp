@@ -28,7 +28,7 @@ float patch(int x, int y) {
 
 }  // namespace
 
-QImage countingfigure() {
+QImage countingfigure(const FigureLabels& labels) {
     quorvel::GrayImage gray{WIDTH, HEIGHT, std::vector<float>(static_cast<size_t>(WIDTH) * HEIGHT)};
     QImage picture(WIDTH, HEIGHT, QImage::Format_ARGB32);
     for (int y = 0; y < HEIGHT; ++y)
@@ -48,16 +48,15 @@ QImage countingfigure() {
     figure.fill(Qt::white);
     QPainter p(&figure);
     p.drawImage(QRectF(0, 0, WIDTH * SCALE, HEIGHT * SCALE), picture);
-    QFont font("Arial");
+    QFont font("Liberation Sans");
     font.setPixelSize(static_cast<int>(11 * SCALE));
     p.setFont(font);
-    const std::pair<double, const char*> notes[] = {{90, "two umbrae in one\npenumbra: 2 spots"},
-                                                    {215, "one umbra:\n1 spot"}, {290, "a pore:\n1 spot"},
-                                                    {365, "fainter than 0.92:\nnot a spot"}};
+    const std::pair<double, QString> notes[] = {
+        {90, labels.twoumbrae}, {215, labels.oneumbra}, {290, labels.pore}, {365, labels.faint}};
     for (const auto& [x, text] : notes)
         p.drawText(QRectF((x - 60) * SCALE, HEIGHT * SCALE + 4, 120 * SCALE, 34 * SCALE), Qt::AlignHCenter, text);
     const quorvel::SpotCounts c = quorvel::countspots(quorvel::spotgroups(survey, 0));
     p.drawText(QRectF(0, (HEIGHT + 36) * SCALE, WIDTH * SCALE, 20 * SCALE), Qt::AlignHCenter,
-               QString("%1 group%2, %3 spots: R = 10 x %1 + %3 = %4").arg(c.g).arg(c.g == 1 ? "" : "s").arg(c.f).arg(c.r));
+               labels.countline.arg(c.g).arg(c.f).arg(c.r));
     return figure;
 }

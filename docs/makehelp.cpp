@@ -1,13 +1,13 @@
-// Builds a help document: an HTML text of docs/ printed to PDF, with the
-// example picture and the figure of the counting rule drawn by the program itself.
+// Builds a guide: an HTML text of docs/ printed to PDF, with the figures
+// the text names drawn by the programs' own code, labelled in its language.
 //
-// usage: makehelp INPUT.html OUTPUT.pdf
+// usage: makehelp [--language CODE] INPUT.html OUTPUT.pdf
+#include <QApplication>
 #include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -15,21 +15,15 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <cstdio>
+#include <functional>
 
 #include "countingfigure.h"
-#include "pictureexport.h"
+#include "diskfigures.h"
+#include "figurelabels.h"
+#include "logfigure.h"
+#include "windowfigures.h"
 
 namespace {
-
-/// The example of the guide: 2006 June 21, 12:00 UT at 51.5 N, 0, every overlay on.
-QImage examplepicture(const QString& dir) {
-    quorvel::ExportRequest r;
-    r.fields = {"21", "6", "2006", "12", "0", "0", false, "51.5", "0"};
-    r.checked = {quorvel::CheckBox::chkgrid, quorvel::CheckBox::chkposang, quorvel::CheckBox::chkdrift,
-                 quorvel::CheckBox::chksunrot};
-    r.path = (dir + "/helpexample.png").toStdString();
-    return quorvel::exportpicture(r).done() ? QImage(QString::fromStdString(r.path)) : QImage();
-}
 
 /// With SOURCE_DATE_EPOCH set, the document's creation date is that moment
 /// (written in the same number of bytes), so that builds repeat byte for byte.
@@ -44,43 +38,82 @@ void stampdate(QByteArray& pdf) {
     if (m.hasMatch() && m.capturedLength() == stamp.size()) pdf.replace(m.capturedStart(), stamp.size(), stamp);
 }
 
+/// A figure a guide may name, and how it is made in the guide's language,
+/// files of the making going to the output's folder.
+struct Figure {
+    const char* name;
+    std::function<QImage(const FigureLabels&, const QString& folder)> make;
+};
+
+const Figure FIGURES[] = {
+    {"counting.png", [](const FigureLabels& l, const QString&) { return countingfigure(l); }},
+    {"disknamed.png", [](const FigureLabels& l, const QString&) { return nameddisk(l); }},
+    {"mounts.png", [](const FigureLabels& l, const QString&) { return mountsfigure(l); }},
+    {"views.png", [](const FigureLabels& l, const QString&) { return viewsfigure(l); }},
+    {"graphicswindow.png", [](const FigureLabels&, const QString&) { return graphicswindowfigure(); }},
+    {"measurewindow.png", [](const FigureLabels&, const QString& folder) { return measurewindowfigure(folder); }},
+    {"reports.png", reportsfigure},
+};
+
+/// Adds the figures the text names to the document; false, after saying
+/// which, when one could not be made.
+bool addfigures(QTextDocument& doc, const QString& html, const QString& language, const QString& folder) {
+    for (const Figure& f : FIGURES) {
+        if (!html.contains(QString("src=\"%1\"").arg(f.name))) continue;
+        const QImage figure = f.make(figurelabels(language), folder);
+        if (figure.isNull()) {
+            std::fprintf(stderr, "makehelp: the figure %s could not be made\n", f.name);
+            return false;
+        }
+        doc.addResource(QTextDocument::ImageResource, QUrl(f.name), figure);
+    }
+    return true;
+}
+
+/// The document printed to PDF bytes.
+QByteArray printed(const QTextDocument& doc) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+    pdf.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
+    pdf.setCreator("Quorvel");
+    doc.print(&pdf);
+    return bytes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: makehelp INPUT.html OUTPUT.pdf\n");
+    qputenv("QT_SCALE_FACTOR", "2");  // the windows' pictures at twice their pixels, sharp on paper
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});  // Qt's notes on the session
+    QApplication app(argc, argv);
+    QStringList args = QApplication::arguments().mid(1);
+    QString language = "en";
+    if (args.size() == 4 && args[0] == "--language") language = args.takeAt(1), args.removeFirst();
+    if (args.size() != 2 || !figurelanguages().contains(language)) {
+        std::fprintf(stderr, "usage: makehelp [--language en|de|fr|es|it] INPUT.html OUTPUT.pdf\n");
         return 2;
     }
-    QFile in(argv[1]);
+    QApplication::setFont(QFont("Liberation Sans", 9));
+    QFile in(args[0]);
     if (!in.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "makehelp: cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "makehelp: cannot read %s\n", qPrintable(args[0]));
         return 1;
     }
+    const QString html = QString::fromUtf8(in.readAll());
     QTextDocument doc;
-    doc.setDefaultFont(QFont("Arial", 10));
-    const QString outdir = QFileInfo(QString::fromLocal8Bit(argv[2])).absolutePath();
-    doc.addResource(QTextDocument::ImageResource, QUrl("example.png"), examplepicture(outdir));
-    doc.addResource(QTextDocument::ImageResource, QUrl("counting.png"), countingfigure());
-    doc.setHtml(QString::fromUtf8(in.readAll()));
-
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-        pdf.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
-        pdf.setCreator("Quorvel");
-        doc.print(&pdf);
-    }
-    QFile::remove(outdir + "/helpexample.png");
+    doc.setDefaultFont(QFont("Liberation Sans", 10));
+    if (!addfigures(doc, html, language, QFileInfo(args[1]).absolutePath())) return 1;
+    doc.setHtml(html);
+    QByteArray bytes = printed(doc);
     stampdate(bytes);
-    QFile out(QString::fromLocal8Bit(argv[2]));
+    QFile out(args[1]);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "makehelp: cannot write %s\n", argv[2]);
+        std::fprintf(stderr, "makehelp: cannot write %s\n", qPrintable(args[1]));
         return 1;
     }
     return 0;

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QShortcut>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 
+#include "guidelanguage.h"
 #include "logdialog.h"
 #include "measurewindow.h"
 #include "readout.h"
@@ -245,9 +247,14 @@ void ObservationWindow::savesettings(Program program) {
     setWindowTitle(savefailed_ ? title_ + " (settings not saved)" : title_);
 }
 
-void ObservationWindow::openhelp(const std::string& document) {
-    std::string command = document;
+void ObservationWindow::openhelp(const std::string& guide) {
     const std::string& folder = services_.folders.documents;
+    const QDir documents(QString::fromStdString(folder));
+    std::vector<std::string> languages;
+    for (const QString& name : QLocale::system().uiLanguages()) languages.push_back(name.toStdString());
+    const std::string document = guideforlanguages(
+        guide, languages, [&](const std::string& file) { return documents.exists(QString::fromStdString(file)); });
+    std::string command = document;
     const Outcome opened = launch(services_.shell, command, folder);
     if (opened.done()) return;
     if (opened.fault == FAULT_FILE_NOT_FOUND) {

@@ -48,9 +48,10 @@ public:
     /// The readout of the point under the mouse, and its copy on a click.
     void pic1_MouseMove(double x, double y);
     void pic1_Click(double x, double y);
-    /// Opens a help document of the documents folder; a missing one, or one
-    /// without a viewer, is reported and the program goes on.
-    void openhelp(const std::string& document);
+    /// Opens a guide of the documents folder, in the desktop's language when
+    /// it is there in it (guideforlanguages); a missing one, or one without a
+    /// viewer, is reported and the program goes on.
+    void openhelp(const std::string& guide);
     /// "Measure Image...": the measuring window, starting from this window's
     /// fields, mount, flip and invert (also on the picture's context menu).
     void openmeasure();

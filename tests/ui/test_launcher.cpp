@@ -2,11 +2,13 @@
 // start stands in for the shell.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "fakes.h"
+#include "guidelanguage.h"
 
 namespace quorvel {
 namespace {
@@ -65,6 +67,37 @@ TEST(LaunchTest, ShellFirstThenTheProgramStart) {
         EXPECT_EQ(shell.calls, (std::vector<std::vector<std::string>>{
                                    {"/opt/my tools/quorvel_g", "-v", folder.value_or("/opt/my tools")}}));
         EXPECT_EQ(shell.started.size(), r.shellfault ? 1u : 0u);
+    }
+}
+
+// The guide Help opens for a desktop's languages, with the translations
+// that are there: the first of the list the guides are written in, English
+// when the desktop prefers it or no translation is there.
+TEST(GuideLanguageTest, ChoosesTheDesktopsLanguage) {
+    const struct {
+        const char* name;
+        std::vector<std::string> languages;
+        std::vector<std::string> present;  // translated guides in the documents folder
+        std::string guide, opened;
+    } rows[] = {
+        {"GermanDesktop", {"de-DE", "de"}, {"helpqv.de.pdf", "helpqv.fr.pdf"}, "helpqv.pdf", "helpqv.de.pdf"},
+        {"UnderscoreAndUpperCase", {"FR_ca"}, {"helpqv.fr.pdf"}, "helpqv.pdf", "helpqv.fr.pdf"},
+        {"SpanishGraphicsGuide", {"es-419"}, {"helpqvg.es.pdf"}, "helpqvg.pdf", "helpqvg.es.pdf"},
+        {"ItalianWithEncoding", {"it_IT.UTF-8"}, {"helpqv.it.pdf"}, "helpqv.pdf", "helpqv.it.pdf"},
+        {"TranslationMissingFallsToEnglish", {"de-DE"}, {"helpqv.fr.pdf"}, "helpqv.pdf", "helpqv.pdf"},
+        {"UnwrittenLanguagePassedOver", {"nl-NL", "it-IT"}, {"helpqv.it.pdf"}, "helpqv.pdf", "helpqv.it.pdf"},
+        {"EnglishPreferredFirst", {"en-GB", "de-DE"}, {"helpqv.de.pdf"}, "helpqv.pdf", "helpqv.pdf"},
+        {"NextLanguageWhenFirstMissing", {"fr-FR", "es-ES"}, {"helpqv.es.pdf"}, "helpqv.pdf", "helpqv.es.pdf"},
+        {"OtherGuidesTranslationNotTaken", {"de-DE"}, {"helpqvg.de.pdf"}, "helpqv.pdf", "helpqv.pdf"},
+        {"NoLanguagesAtAll", {}, {"helpqv.de.pdf"}, "helpqv.pdf", "helpqv.pdf"},
+        {"PosixLocale", {"C"}, {"helpqv.de.pdf"}, "helpqv.pdf", "helpqv.pdf"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const auto present = [&](const std::string& file) {
+            return std::find(r.present.begin(), r.present.end(), file) != r.present.end();
+        };
+        EXPECT_EQ(guideforlanguages(r.guide, r.languages, present), r.opened);
     }
 }
 
