@@ -22,6 +22,7 @@ namespace {
 const char* const MEASURE_HELP =
     "usage: quorvel_cli measure IMAGE [field options] [--orient telescope|north|solar]\n"
     "         [--altaz] [--flip] [--invert] [--rotate DEG] [--limb CX,CY,R] [--spot X,Y]...\n"
+    "         [--camera-offset +HH:MM]\n"
     "         [--overlay OUT.png] [--find-spots [--spot X,Y,GROUP]... [--thresholds P,U]\n"
     "         [--group-distance DEG] [--min-size PX] [--limb-margin MU]\n"
     "         [--log [FILE] --seeing E|G|F|P|1..5 [--observer CODE]]]\n"
@@ -46,7 +47,10 @@ const char* const MEASURE_HELP =
     "A FITS header gives the date and time (DATE-OBS and its kin, UT), the place\n"
     "(SITELAT, SITELONG, OBSGEO), the photosphere's radius (RSUN_OBS, R_SUN) and the\n"
     "distance (DSUN_OBS); each date option replaces just its own part of the header's\n"
-    "moment, in the zone of --tz and --dst. What the header gave is said on standard\n"
+    "moment, in the zone of --tz and --dst. A camera's JPEG gives its EXIF date taken\n"
+    "(DateTimeOriginal) in the same way, its clock's offset to UT from OffsetTimeOriginal\n"
+    "or --camera-offset (+HH:MM, -HH:MM or hours; the clock is taken as UT without\n"
+    "either). What the header gave is said on standard\n"
     "error (note: ...). Exit status 1 for an image that is not one, is damaged or\n"
     "shows no disk, a spot off the disk (the other rows are printed), or no usable\n"
     "date; 3 for a file that cannot be read or written.\n";
@@ -75,11 +79,17 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
     const std::string model = opts.get("model", "classic");
     if (model != "classic" && model != "precise") return Outcome::usage("--model takes classic or precise");
     if (Outcome checked = checkgivendate(opts, model); !checked.done()) return checked;
+    std::optional<double> cameraoffset;
+    if (opts.has("camera-offset") && !(cameraoffset = clockoffset(*opts.get("camera-offset"))))
+        return Outcome::usage("--camera-offset takes the camera clock's offset to UT, +HH:MM, -HH:MM or hours "
+                              "(at most 14), got '" + *opts.get("camera-offset") + "'");
     std::vector<std::string> notes;
     OpenedDisk disk;
     if (Outcome opened = opendisk(path, opts, notes, disk); !opened.done()) return opened;
     const LoadedImage& image = disk.image;
-    const FitsHeader& header = disk.header;
+    FitsHeader& header = disk.header;
+    if (image.camera) header.date = cameramoment(*image.camera, cameraoffset);
+    else if (cameraoffset) notes.push_back("--camera-offset is not used: the image holds no camera date");
     const Orientation& o = disk.orientation;
     const LimbFit& limb = disk.limb;
     std::string out = limbline(limb) + "\n";
@@ -94,7 +104,7 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
         writeandflush(stdout, out);
         return computed;
     }
-    if (image.fits && datepartlygiven(opts)) notes.push_back("measured for UT " + utstamp(moment.sun.jd, moment.sun.jdfrac));
+    if ((image.fits || image.camera) && datepartlygiven(opts)) notes.push_back("measured for UT " + utstamp(moment.sun.jd, moment.sun.jdfrac));
     sendnotes(notes);
     ImageFrame frame = imageframe(moment.sun, o, limb.circle);
     if (header.sunradiusdeg) frame.sunradiusdeg = *header.sunradiusdeg;
@@ -151,7 +161,7 @@ Outcome measurecommand(const std::vector<std::string>& given) {
         }
     }
     OptionNames names{fieldoptionnames(), {"help", "altaz", "flip", "invert"}, 1};
-    names.valued.insert({"orient", "rotate", "limb", "overlay", "model", "seeing", "observer"});
+    names.valued.insert({"orient", "rotate", "limb", "overlay", "model", "seeing", "observer", "camera-offset"});
     addspotoptionnames(names);
     Options opts;
     if (Outcome read = Options::read(rest, names, opts); !read.done()) return read;

@@ -83,7 +83,7 @@ Outcome measurefields(const Options& opts, const FitsHeader& h, bool fits, const
         FieldTexts header;
         setutfields(shiftedhours(*d.moment, zone), header);
         completed(opts, header, f);
-        notes.push_back("date and time from the FITS header's " + d.keyword + ": " + obsdatetext(*d.moment) +
+        notes.push_back(std::string("date and time from the ") + (d.camera ? "camera's " : "FITS header's ") + d.keyword + ": " + obsdatetext(*d.moment) +
                         (datepartlygiven(opts) ? "; the options given replace their own parts" : ""));
         return Outcome::ok();
     }

@@ -25,6 +25,7 @@ struct HeaderDate {
     std::optional<ObsDate> dayonly; ///< a date whose time of day the header does not give
     std::string keyword;            ///< where the date came from ("DATE-OBS", "DATE-OBS and TIME-OBS", ...)
     std::string fault;              ///< why a date that is there cannot be used, quoting it; "" when none
+    bool camera = false;            ///< taken from a camera's EXIF date, not a FITS header
 };
 
 struct FitsHeader {

@@ -49,6 +49,11 @@ Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
     if (std::find(std::begin(QT_FORMATS), std::end(QT_FORMATS), format) == std::end(QT_FORMATS))
         return Outcome::input(path + " is not an image Quorvel can open: by its content it is none of PNG, JPEG, "
                                      "TIFF, BMP and FITS.");
+    LoadedImage next;
+    if (format == "jpeg") {
+        const QByteArray start = device.peek(EXIF_BYTES);
+        next.camera = exifdate(std::string_view(start.constData(), static_cast<size_t>(start.size())));
+    }
     QImageReader reader(&device, format);
     const QSize size = reader.size();
     if (!size.isValid()) return damaged(path, reader);
@@ -56,7 +61,6 @@ Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
     reader.setAllocationLimit(static_cast<int>(int64_t{size.width()} * size.height() * 8 / (1 << 20)) + 1);
     QImage image;
     if (!reader.read(&image) || image.isNull()) return damaged(path, reader);
-    LoadedImage next;
     if (image.allGray()) {
         next.gray = grayof(image);
         image = QImage();

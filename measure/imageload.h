@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "exifdate.h"
 #include "grayimage.h"
 #include "fitsheader.h"
 #include "inputfile.h"
@@ -19,12 +20,15 @@ namespace quorvel {
 inline constexpr int64_t LARGEST_IMAGE_PIXELS = int64_t{8192} * 8192;
 inline constexpr int64_t LARGEST_IMAGE_SIDE = 65536;
 inline constexpr int64_t MEMORY_PER_PIXEL = 8;
+/// Bytes at the start of a JPEG searched for its EXIF block.
+inline constexpr int64_t EXIF_BYTES = 256 * 1024;
 
 struct LoadedImage {
     GrayImage gray;   ///< brightness for the limb finder, NaN where a FITS has no data
     QImage picture;   ///< what is shown and annotated, the same size: colour as it is, grey stretched
     bool fits = false;
     HeaderCards cards;  ///< a FITS file's header: the primary HDU's cards, the image HDU's over them
+    std::optional<CameraDate> camera;  ///< a JPEG's EXIF date
 };
 
 /// Opens an image by its content: PNG, JPEG, TIFF, BMP or FITS (a FITS file
@@ -42,6 +46,7 @@ struct LoadedImage {
 ///    BSCALE applied, BLANK and NaN pixels ignored. Shown as astronomy viewers
 ///    show it: its first row at the bottom.
 /// 2. A grey image is shown stretched from its 0.5th to its 99.9th percentile.
+/// 3. A JPEG's EXIF date is read from its first EXIF_BYTES bytes.
 Outcome loadimage(const std::string& path, LoadedImage& image);
 
 /// A FITS file opened as file into image (used by loadimage).
