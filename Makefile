@@ -32,23 +32,14 @@ install: build
 test: build fuzz-short
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
-$(FUZZ_BUILD)/bin/fuzz_fields: deps
+$(FUZZ_BUILD)/bin/%: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQUORVEL_FUZZ=ON -DQUORVEL_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_fields
-
-$(FUZZ_BUILD)/bin/fuzz_settings: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQUORVEL_FUZZ=ON -DQUORVEL_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_settings
-
-$(FUZZ_BUILD)/bin/test_hostile: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQUORVEL_FUZZ=ON -DQUORVEL_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target test_hostile
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $*
 
 # The fuzz targets, then the hostile files through the sanitized quorvel_cli.
-fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings $(FUZZ_BUILD)/bin/test_hostile
+fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings $(FUZZ_BUILD)/bin/fuzz_exif \
+            $(FUZZ_BUILD)/bin/test_hostile
 	rm -rf $(FUZZ_BUILD)/corpus_fields && mkdir -p $(FUZZ_BUILD)/corpus_fields
 	cp tests/fuzz/seeds_fields/* $(FUZZ_BUILD)/corpus_fields/
 	$(FUZZ_BUILD)/bin/fuzz_fields -runs=$(FUZZ_RUNS) -max_len=4096 $(FUZZ_BUILD)/corpus_fields \
@@ -59,6 +50,11 @@ fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings $(FUZZ
 	$(FUZZ_BUILD)/bin/fuzz_settings -runs=$(FUZZ_RUNS) -max_len=4096 -dict=tests/fuzz/settings.dict $(FUZZ_BUILD)/corpus_settings \
 	  >$(FUZZ_BUILD)/fuzz_settings.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/fuzz_settings.log; exit 1; }
 	grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz_settings.log
+	rm -rf $(FUZZ_BUILD)/corpus_exif && mkdir -p $(FUZZ_BUILD)/corpus_exif
+	cp tests/fuzz/seeds_exif/* $(FUZZ_BUILD)/corpus_exif/
+	$(FUZZ_BUILD)/bin/fuzz_exif -runs=$(FUZZ_RUNS) -max_len=4096 -dict=tests/fuzz/exif.dict $(FUZZ_BUILD)/corpus_exif \
+	  >$(FUZZ_BUILD)/fuzz_exif.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/fuzz_exif.log; exit 1; }
+	grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz_exif.log
 	$(FUZZ_BUILD)/bin/test_hostile
 
 fuzz: FUZZ_RUNS = 5000000

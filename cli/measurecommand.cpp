@@ -48,12 +48,12 @@ const char* const MEASURE_HELP =
     "(SITELAT, SITELONG, OBSGEO), the photosphere's radius (RSUN_OBS, R_SUN) and the\n"
     "distance (DSUN_OBS); each date option replaces just its own part of the header's\n"
     "moment, in the zone of --tz and --dst. A camera's JPEG gives its EXIF date taken\n"
-    "(DateTimeOriginal) in the same way, its clock's offset to UT from OffsetTimeOriginal\n"
-    "or --camera-offset (+HH:MM, -HH:MM or hours; the clock is taken as UT without\n"
-    "either). What the header gave is said on standard\n"
-    "error (note: ...). Exit status 1 for an image that is not one, is damaged or\n"
-    "shows no disk, a spot off the disk (the other rows are printed), or no usable\n"
-    "date; 3 for a file that cannot be read or written.\n";
+    "(DateTimeOriginal) in the same way, at the camera clock's offset to UT of\n"
+    "--camera-offset (+HH:MM, -HH:MM or hours), else of the camera's OffsetTimeOriginal,\n"
+    "else taken as UT. What the image gave is said on standard error (note: ...).\n"
+    "Exit status 1 for an image that is not one, is damaged or shows no disk, a spot\n"
+    "off the disk (the other rows are printed), or no usable date; 3 for a file that\n"
+    "cannot be read or written.\n";
 
 const char* const DATE_OPTIONS[] = {"day", "month", "year", "hour", "min", "tz", "dst"};
 

@@ -64,6 +64,14 @@ QWidget* MeasureWindow::fieldsgroup(const MeasureStart& s) {
     }
     g->addWidget(optdst_, 5, 2);
     txtlong_->setToolTip("Longitudes East are Negative");
+    txtcamoffset_ = textbox("txtcamoffset", "", box);
+    txtcamoffset_->setToolTip("A camera's JPEG: its clock's offset to UT, +HH:MM or hours");
+    txtcamoffset_->setAccessibleName("Camera clock: UT+hh:mm");
+    txtcamoffset_->setEnabled(false);
+    auto* camlabel = new QLabel("Camera clock: UT+hh:mm", box);
+    camlabel->setBuddy(txtcamoffset_);
+    g->addWidget(camlabel, 6, 0, 1, 2);
+    g->addWidget(txtcamoffset_, 6, 2);
     return box;
 }
 
@@ -205,6 +213,8 @@ void MeasureWindow::wireevents() {
     for (QLineEdit* box : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_, txttz_})
         connect(box, &QLineEdit::textEdited, this, [this] { setdateset(true); });
     connect(lbldate_, &QLabel::linkActivated, this, &MeasureWindow::keepdate);
+    connect(txtcamoffset_, &QLineEdit::textEdited, this, [this] { camoffsetgiven_ = true; });
+    connect(txtcamoffset_, &QLineEdit::editingFinished, this, &MeasureWindow::takecameradate);
     connect(cmdopen_, &QPushButton::clicked, this, &MeasureWindow::openclick);
     connect(cmdfindlimb_, &QPushButton::clicked, this, &MeasureWindow::findlimbagain);
     connect(cmdthree_, &QPushButton::clicked, this, [this] {

@@ -54,6 +54,7 @@ Outcome MeasureWindow::openimage(const std::string& path) {
                       QString(" (%1 x %2)").arg(image_.gray.width).arg(image_.gray.height));
     header_ = readheader(image_.cards, image_.gray.width, image_.gray.height);
     takeheader();
+    takecameradate();
     view_->setpicture(&image_.picture);
     findlimbagain();
     return result;

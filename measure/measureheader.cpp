@@ -11,6 +11,7 @@ namespace quorvel {
 namespace {
 
 const char* const UNSET_STYLE = "background: #fff0b0;";
+const char* const CAMERA_STYLE = "background: #dcecff;";
 const char* const KEEP = "<a href=\"keep\">keep the date and time shown</a>";
 
 void settext(QLineEdit* box, const std::string& text) {
@@ -34,7 +35,8 @@ void MeasureWindow::takeheader() {
         const QSignalBlocker quiet(optdst_);
         optdst_->setChecked(false);
     }
-    if (d.moment) said.push_back("Date and time from the FITS header (" + d.keyword + "), as UT: " + obsdatetext(*d.moment) + ".");
+    if (d.camera) said.push_back("Date and time from the camera (" + d.keyword + "), as UT: " + obsdatetext(*d.moment) + ".");
+    else if (d.moment) said.push_back("Date and time from the FITS header (" + d.keyword + "), as UT: " + obsdatetext(*d.moment) + ".");
     else if (d.dayonly) said.push_back("The day from the FITS header (" + d.keyword + "); it gives no time: type the time (UT).");
     else if (!d.fault.empty()) said.push_back("Not used: " + d.fault + ". Type the date and time, or " + KEEP + ".");
     else said.push_back(std::string(image_.fits ? "The FITS header gives no date" : "The image holds no date") +
@@ -55,12 +57,37 @@ void MeasureWindow::takeheader() {
     for (const std::string& s : said) text += (text.empty() ? "" : "<br>") + s;
     lbldate_->setText(QString::fromStdString(text));
     setdateset(d.moment.has_value());
+    for (QLineEdit* box : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_}) {
+        if (!d.camera) break;
+        box->setStyleSheet(CAMERA_STYLE);
+        box->setToolTip("Taken from the camera's EXIF date");
+    }
+}
+
+void MeasureWindow::takecameradate() {
+    txtcamoffset_->setEnabled(image_.camera.has_value());
+    if (!image_.camera) return;
+    std::optional<double> given;
+    if (camoffsetgiven_ && !txtcamoffset_->text().trimmed().isEmpty()) {
+        given = clockoffset(txtcamoffset_->text().trimmed().toStdString());
+        if (!given) {
+            status("The camera clock's offset to UT is +HH:MM, -HH:MM or hours, at most 14.", true);
+            return;
+        }
+    }
+    header_.date = cameramoment(*image_.camera, given);
+    const std::optional<double> used = given ? given : image_.camera->offsethours;
+    settext(txtcamoffset_, used ? clockoffsettext(*used).substr(2) : "");
+    takeheader();
+    recompute();
 }
 
 void MeasureWindow::setdateset(bool set) {
     dateset_ = set;
-    for (QLineEdit* box : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_})
+    for (QLineEdit* box : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_}) {
         box->setStyleSheet(set ? "" : UNSET_STYLE);
+        box->setToolTip({});
+    }
 }
 
 void MeasureWindow::keepdate() {

@@ -112,6 +112,8 @@ private:
     void takeheader();
     /// Marks the date fields as set for this image, or as not yet set.
     void setdateset(bool set);
+    /// A camera's date, at the clock's offset in its field, into the fields.
+    void takecameradate();
 
     MeasureServices services_;
     QtMessageBoxes desktopmessages_;
@@ -121,6 +123,7 @@ private:
     std::string imagepath_;
     FitsHeader header_;
     bool dateset_ = true;  ///< the date fields hold the image's date (given, confirmed or typed)
+    bool camoffsetgiven_ = false;  ///< the camera clock's offset was typed, not taken from an image
     std::optional<LimbFit> limb_;
     std::optional<DiskMoment> moment_;
     std::optional<ImageFrame> frame_;
@@ -132,7 +135,7 @@ private:
 
     ImageView* view_ = nullptr;
     QLineEdit *txtday_, *txtmonth_, *txtyear_, *txthour_, *txtmin_, *txttz_, *txtlat_, *txtlong_, *txtrotate_,
-        *txtgspace_;
+        *txtgspace_, *txtcamoffset_;
     QCheckBox *optdst_, *chkaltaz_, *chkflip_, *chkinvert_;
     QComboBox* cboorient_;
     std::vector<std::pair<QCheckBox*, bool OverlayOpts::*>> overlayboxes_;

@@ -7,10 +7,13 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "exifbytes.h"
+#include "measurewindow.h"
 #include "syntheticsun.h"
 
 namespace quorvel {
@@ -67,6 +70,49 @@ TEST(CameraJpeg, DateFromTheCameraAsStored) {
     QFile f(stored);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "run with QUORVEL_UPDATE_GOLDEN=1";
     EXPECT_EQ(report, f.readAll().toStdString());
+}
+
+void save(const QString& path, const std::string& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), qint64(bytes.size()));
+}
+
+/// The window's date area in one line: the fields, the camera clock's field, the fields' mark, the note.
+std::string datearea(const MeasureWindow& w) {
+    auto text = [&](const char* name) { return w.findChild<QLineEdit*>(name)->text().toStdString(); };
+    const auto* offset = w.findChild<QLineEdit*>("txtcamoffset");
+    return text("txtday") + "/" + text("txtmonth") + "/" + text("txtyear") + " " + text("txthour") + ":" +
+           text("txtmin") + " tz " + text("txttz") + " | camera clock " + offset->text().toStdString() +
+           (offset->isEnabled() ? "" : " (off)") + " | " + w.findChild<QLineEdit*>("txtday")->styleSheet().toStdString() +
+           " | " + w.findChild<QLabel*>("lbldate")->text().toStdString();
+}
+
+TEST(CameraJpeg, WindowTakesAndMarksTheCameraDate) {
+    QTemporaryDir dir;
+    const QString camera = dir.filePath("camera.jpg"), plain = dir.filePath("plain.jpg");
+    const std::string rest = diskjpeg();
+    save(camera, test::exifjpeg(test::camerablock(true, "2006:09:08 18:20:30", "+02:00"), rest));
+    save(plain, "\xFF\xD8" + rest);
+    MeasureServices services;
+    services.confirm = [](const std::string&) { return true; };
+    MeasureStart start;
+    start.fields = FieldTexts{"1", "1", "2000", "0", "0", "0", false, "51.5", "-10"};
+    MeasureWindow w(start, services);
+    ASSERT_TRUE(w.openimage(camera.toStdString()).done());
+    EXPECT_EQ(datearea(w), "8/9/2006 16:20.5000 tz 0 | camera clock +02:00 | background: #dcecff; | Date and time from "
+                           "the camera (EXIF DateTimeOriginal, camera clock UT+02:00 (OffsetTimeOriginal)), as UT: "
+                           "2006-09-08 16:20:30.0 UT.");
+    auto* offset = w.findChild<QLineEdit*>("txtcamoffset");
+    offset->setText("-1:30");
+    emit offset->textEdited("-1:30");
+    emit offset->editingFinished();
+    EXPECT_EQ(datearea(w), "8/9/2006 19:50.5000 tz 0 | camera clock -01:30 | background: #dcecff; | Date and time from "
+                           "the camera (EXIF DateTimeOriginal, camera clock UT-01:30 as given), as UT: 2006-09-08 19:50:30.0 UT.");
+    ASSERT_TRUE(w.openimage(plain.toStdString()).done());
+    EXPECT_EQ(datearea(w), "8/9/2006 19:50.5000 tz 0 | camera clock -01:30 (off) | background: #fff0b0; | The image "
+                           "holds no date: type the date and time (marked), or <a href=\"keep\">keep the date and time "
+                           "shown</a>.");
 }
 
 }  // namespace
