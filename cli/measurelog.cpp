@@ -41,7 +41,7 @@ Outcome savemeasured(const Options& opts, const MeasureLog& request, const SpotS
                      log::MeasuredImage image) {
     std::string summary;
     const Outcome saved = savecounted(survey, frame, std::move(image),
-                                      {request.file, *opts.get("seeing"), opts.get("observer", "")}, summary);
+                                      {request.file, {*opts.get("seeing"), opts.get("observer", ""), "", ""}, false}, summary);
     if (saved.done()) std::fprintf(stderr, "%s\n", summary.c_str());
     return saved;
 }

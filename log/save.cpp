@@ -127,33 +127,65 @@ Outcome savegroups(LogDb& db, int64_t observation, const ObservationRecord& o, S
     return Outcome::ok();
 }
 
+/// The whole save of an observation, inside a write transaction.
+Outcome savewithin(LogDb& db, const SaveRequest& r, SaveResult& result) {
+    const ObservationRecord& o = r.observation;
+    int64_t observer = 0;
+    std::optional<int64_t> equipment;
+    for (Outcome step : {observerid(db, r, observer), equipmentid(db, r, equipment)})
+        if (!step.done()) return step;
+    Statement dup(db.handle(), "SELECT 1 FROM observation WHERE observer_id = ? AND time_utc = ?");
+    dup.bind(1, observer).bind(2, logtimetext(o.time));
+    if (dup.step())
+        return Outcome::input("the log already holds an observation by " + o.observer + " at " + logtimetext(o.time) +
+                              "; nothing was written");
+    if (Outcome put = insertobservation(db, o, observer, equipment, result.observation); !put.done()) return put;
+    return savegroups(db, result.observation, o, result);
+}
+
+Outcome checkrequest(const SaveRequest& r) {
+    if (Outcome checked = checkobservation(r.observation); !checked.done()) return checked;
+    return r.equipment ? checkequipment(*r.equipment) : Outcome::ok();
+}
+
+/// The value of a preference; "" when the log has none.
+std::string preference(LogDb& db, const char* key) {
+    Statement q(db.handle(), "SELECT value FROM preference WHERE key = ?");
+    q.bind(1, key);
+    return q.step() ? q.text(0) : "";
+}
+
 }  // namespace
 
 Outcome saveobservation(LogDb& db, const SaveRequest& r, SaveResult& result) {
-    const ObservationRecord& o = r.observation;
-    if (Outcome checked = checkobservation(o); !checked.done()) return checked;
-    if (r.equipment)
-        if (Outcome e = checkequipment(*r.equipment); !e.done()) return e;
+    if (Outcome checked = checkrequest(r); !checked.done()) return checked;
+    result = SaveResult();
+    return db.write([&] { return savewithin(db, r, result); });
+}
+
+Outcome saveandremember(LogDb& db, const SaveRequest& r, const SaveAnswers& answers, SaveResult& result) {
+    if (Outcome checked = checkrequest(r); !checked.done()) return checked;
     result = SaveResult();
     return db.write([&] {
-        int64_t observer = 0;
-        std::optional<int64_t> equipment;
-        for (Outcome step : {observerid(db, r, observer), equipmentid(db, r, equipment)})
-            if (!step.done()) return step;
-        Statement dup(db.handle(), "SELECT 1 FROM observation WHERE observer_id = ? AND time_utc = ?");
-        dup.bind(1, observer).bind(2, logtimetext(o.time));
-        if (dup.step())
-            return Outcome::input("the log already holds an observation by " + o.observer + " at " + logtimetext(o.time) +
-                                  "; nothing was written");
-        if (Outcome put = insertobservation(db, o, observer, equipment, result.observation); !put.done()) return put;
-        return savegroups(db, result.observation, o, result);
+        if (Outcome saved = savewithin(db, r, result); !saved.done()) return saved;
+        Statement put(db.handle(), "INSERT OR REPLACE INTO preference (key, value) VALUES ('save_seeing', ?), ('save_equipment', ?)");
+        put.bind(1, answers.seeing).bind(2, answers.equipment);
+        return put.run() ? Outcome::ok() : db.fault(put, "cannot keep the seeing and the equipment");
     });
 }
 
-std::string defaultobserver(LogDb& db) {
-    Statement q(db.handle(), "SELECT value FROM preference WHERE key = 'default_observer'");
-    return q.step() ? q.text(0) : "";
+SaveAnswers rememberedanswers(LogDb& db) {
+    return {preference(db, "save_seeing"), defaultobserver(db), preference(db, "save_equipment"), ""};
 }
+
+std::vector<std::string> equipmentnames(LogDb& db) {
+    Statement q(db.handle(), "SELECT name FROM equipment ORDER BY name");
+    std::vector<std::string> names;
+    while (q.step()) names.push_back(q.text(0));
+    return names;
+}
+
+std::string defaultobserver(LogDb& db) { return preference(db, "default_observer"); }
 
 Outcome setpersonalk(LogDb& db, const std::string& code, double k) {
     return db.write([&] {

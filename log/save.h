@@ -41,6 +41,27 @@ struct SaveResult {
 /// 3. Groups with track 0 are matched by matchtracks(); the rest keep theirs.
 Outcome saveobservation(LogDb& db, const SaveRequest& request, SaveResult& result);
 
+/// The answers Save to Log asks once: kept in the log by the save that used
+/// them, and offered again by the next one.
+struct SaveAnswers {
+    std::string seeing;     ///< E, G, F, P or 1 to 5; "" when none is kept yet
+    std::string observer;   ///< the observer's code; "" the log's default observer
+    std::string equipment;  ///< an equipment profile's name; "" none
+    std::string method;     ///< projection, visual or photographic: makes the profile when the log has none of that name
+};
+
+/// Saves an observation as saveobservation() does and, in the same
+/// transaction, keeps the seeing and the equipment of `answers` for the next
+/// save.
+Outcome saveandremember(LogDb& db, const SaveRequest& request, const SaveAnswers& answers, SaveResult& result);
+
+/// The answers kept in the log (seeing and equipment, "" when none), with
+/// the default observer as the observer; the method is left empty.
+SaveAnswers rememberedanswers(LogDb& db);
+
+/// The names of the log's equipment profiles, in alphabetical order.
+std::vector<std::string> equipmentnames(LogDb& db);
+
 /// The default observer's code, "" when the log has none yet.
 std::string defaultobserver(LogDb& db);
 

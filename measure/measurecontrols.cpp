@@ -179,6 +179,8 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     cmdsavecsv_ = button("cmdsavecsv", "Save CSV...", this);
     cmdsaveimage_ = button("cmdsaveimage", "Save Image...", this);
     cmdsavelog_ = button("cmdsavelog", "Save to Log...", this);
+    cmdlogdetails_ = new QPushButton(tr("Seeing && Equipment..."), this);
+    cmdlogdetails_->setObjectName("cmdlogdetails");
     lblstatus_ = new QLabel(this);
     lblstatus_->setObjectName("lblstatus");
 
@@ -186,7 +188,7 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     top->addWidget(view_, 1);
     top->addWidget(side);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmddelete_, cmdcopy_, cmdsavecsv_, cmdsaveimage_, cmdsavelog_}) buttons->addWidget(b);
+    for (QPushButton* b : {cmddelete_, cmdcopy_, cmdsavecsv_, cmdsaveimage_, cmdsavelog_, cmdlogdetails_}) buttons->addWidget(b);
     buttons->addStretch();
     auto* all = new QVBoxLayout(this);
     all->addLayout(top, 3);
@@ -228,6 +230,7 @@ void MeasureWindow::wireevents() {
     connect(cmdsavecsv_, &QPushButton::clicked, this, &MeasureWindow::savecsvclick);
     connect(cmdsaveimage_, &QPushButton::clicked, this, &MeasureWindow::saveimageclick);
     connect(cmdsavelog_, &QPushButton::clicked, this, &MeasureWindow::savelogclick);
+    connect(cmdlogdetails_, &QPushButton::clicked, this, &MeasureWindow::changelogclick);
     connect(view_, &ImageView::clicked, this, &MeasureWindow::clicked);
     connect(view_, &ImageView::pointed, this, &MeasureWindow::pointed);
     connect(view_, &ImageView::limbdragged, this, [this](double cx, double cy, double r) { setlimb({cx, cy, r}); });

@@ -1,54 +1,62 @@
-// Save to Log: the measuring window's count kept as the day's observation.
-#include <QInputDialog>
-
+// Save to Log: the measuring window's count kept as the day's observation,
+// with the seeing and the equipment asked once and kept in the log.
 #include "measurewindow.h"
 #include "observationcheck.h"
+#include "saveanswersdialog.h"
 #include "savecounted.h"
 #include "spotpanel.h"
 
 namespace quorvel {
 
-Outcome MeasureWindow::savetolog(const std::string& seeing, const std::string& observer) {
+Outcome MeasureWindow::savetolog(const log::SaveAnswers& answers, bool remember) {
     const std::optional<CountSettings> settings = spotpanel_->foundwith();
     if (!frame_ || !limb_ || !settings) return Outcome::input("Find the spots first: Save to Log keeps the count of an image");
-    if (!log::validseeing(seeing))
-        return Outcome::input("the seeing '" + seeing + "' is not one of E, G, F, P (excellent, good, fair, poor) or 1 to 5");
-    if (!observer.empty())
-        if (Outcome code = log::checkobservercode(observer); !code.done()) return code;
+    if (!log::validseeing(answers.seeing))
+        return Outcome::input("the seeing '" + answers.seeing + "' is not one of E, G, F, P (excellent, good, fair, poor) or 1 to 5");
+    if (!answers.observer.empty())
+        if (Outcome code = log::checkobservercode(answers.observer); !code.done()) return code;
     bool ok = true;
     const Orientation o = orientation(ok);
     std::string summary;
     const Outcome saved = savecounted(spotpanel_->model().survey(), *frame_, {imagepath_, "", limb_->circle, o, *settings},
-                                      {services_.logpath, seeing, observer}, summary);
+                                      {services_.logpath, answers, remember}, summary);
     if (saved.done()) {
         spotpanel_->marksaved();
-        status(summary);
+        status(summary + "; " + answerstext(answers));
     }
     return saved;
 }
 
+bool MeasureWindow::asklog(log::SaveAnswers& answers) {
+    log::SaveAnswers kept;
+    std::vector<std::string> profiles;
+    readsaveanswers(services_.logpath, kept, profiles);  // a log not made yet offers none
+    return services_.asklog ? services_.asklog(answers, profiles) : asksaveanswers(this, answers, profiles);
+}
+
 void MeasureWindow::savelogclick() {
-    if (logseeing_.empty()) {
-        std::string seeing = "G", observer;
-        bool ok = false;
-        if (services_.asklog) {
-            ok = services_.asklog(seeing, observer);
-        } else {
-            const QStringList scale{"E", "G", "F", "P", "1", "2", "3", "4", "5"};
-            seeing = QInputDialog::getItem(this, "Save to Log", "Seeing (E excellent, G good, F fair, P poor, or 1 to 5):",
-                                           scale, 1, false, &ok).toStdString();
-            if (ok)
-                observer = QInputDialog::getText(this, "Save to Log", "Your observer code (empty: the log's default):",
-                                                 QLineEdit::Normal, {}, &ok).trimmed().toStdString();
-        }
-        if (!ok) return;
-        logseeing_ = seeing, logobserver_ = observer;
+    if (!loganswers_) {
+        log::SaveAnswers answers;
+        std::vector<std::string> profiles;
+        readsaveanswers(services_.logpath, answers, profiles);
+        if (answers.seeing.empty() && !asklog(answers)) return;
+        loganswers_ = answers;
     }
-    const Outcome saved = savetolog(logseeing_, logobserver_);
+    const Outcome saved = savetolog(*loganswers_, true);
     if (saved.done()) return;
-    if (saved.kind == OutcomeKind::inputfault) logseeing_.clear();  // asked again next time
+    if (saved.kind == OutcomeKind::inputfault) loganswers_.reset();  // read or asked again next time
     status(saved.message, true);
     (services_.messages ? *services_.messages : desktopmessages_).showmessage("Save to Log", saved.message);
+}
+
+void MeasureWindow::changelogclick() {
+    log::SaveAnswers answers;
+    std::vector<std::string> profiles;
+    readsaveanswers(services_.logpath, answers, profiles);
+    if (loganswers_) answers = *loganswers_;
+    if (!asklog(answers)) return;
+    loganswers_ = answers;
+    status(tr("The next Save to Log keeps %1").arg(QString::fromStdString(answerstext(answers))).toStdString());
 }
 
 }  // namespace quorvel

@@ -21,6 +21,7 @@
 #include "measurecsv.h"
 #include "overlay.h"
 #include "platform.h"
+#include "save.h"
 
 namespace quorvel {
 
@@ -41,9 +42,10 @@ struct MeasureServices {
     std::function<bool(const std::string&)> confirm;
     MessageBoxes* messages = nullptr;
     Clipboard* clipboard = nullptr;
-    /// Save to Log: the seeing and the observer's code (empty: the log's
-    /// default), asked at the window's first save; false when cancelled.
-    std::function<bool(std::string& seeing, std::string& observer)> asklog;
+    /// Save to Log's questions: the seeing, the observer's code (empty: the
+    /// log's default) and the equipment, offered as given, among the log's
+    /// equipment profiles; false when cancelled.
+    std::function<bool(log::SaveAnswers& answers, const std::vector<std::string>& profiles)> asklog;
     std::string logpath;  ///< the log Save to Log writes; empty: the default log
 };
 
@@ -70,7 +72,13 @@ public:
     Outcome saveimage(const std::string& path);
     /// Saves the count of Find Spots as the day's observation in the log,
     /// its groups matched to their tracks; the summary goes to the status line.
-    Outcome savetolog(const std::string& seeing, const std::string& observer);
+    /// `remember` keeps the seeing and the equipment in the log for the next save.
+    Outcome savetolog(const log::SaveAnswers& answers, bool remember);
+    /// The "Save to Log..." button: asks the seeing, observer and equipment
+    /// when the log keeps none (a first save), else saves with what it keeps.
+    void savelogclick();
+    /// The "Seeing && Equipment..." button: the answers asked again, kept by the next save.
+    void changelogclick();
 
     const std::vector<SpotRow>& rows() const { return rows_; }
     const std::optional<LimbFit>& limb() const { return limb_; }
@@ -105,7 +113,8 @@ private:
     MeasureRecord record() const;
     void savecsvclick();
     void saveimageclick();
-    void savelogclick();
+    /// The answers asked, among the profiles of the log; false when cancelled.
+    bool asklog(log::SaveAnswers& answers);
     void openclick();
     bool countingshown() const;  ///< the Count Spots tab is the one shown
     /// The FITS header's date, place and orientation into the fields.
@@ -140,8 +149,9 @@ private:
     QComboBox* cboorient_;
     std::vector<std::pair<QCheckBox*, bool OverlayOpts::*>> overlayboxes_;
     QLabel *lblfile_, *lbldate_, *lblvalues_, *lbllimb_, *lblstatus_;
-    QPushButton *cmdopen_, *cmdfindlimb_, *cmdthree_, *cmddelete_, *cmdcopy_, *cmdsavecsv_, *cmdsaveimage_, *cmdsavelog_;
-    std::string logseeing_, logobserver_;  ///< Save to Log's answers, kept for the window's later saves
+    QPushButton *cmdopen_, *cmdfindlimb_, *cmdthree_, *cmddelete_, *cmdcopy_, *cmdsavecsv_, *cmdsaveimage_, *cmdsavelog_,
+        *cmdlogdetails_;
+    std::optional<log::SaveAnswers> loganswers_;  ///< Save to Log's answers for this window's saves
     QTableWidget* tblspots_;
     SpotPanel* spotpanel_ = nullptr;  ///< Find Spots, the groups and the counts
 };

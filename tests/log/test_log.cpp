@@ -316,3 +316,19 @@ TEST_F(LogTest, MigratesAStoredVersion1Log) {
     const Outcome old = backup.open(path + ".v1-backup", LogPurpose::read);
     EXPECT_NE(old.message.find("older schema version 1"), std::string::npos) << old.message;
 }
+
+// Save to Log's answers are kept by a save that succeeds, and only by one.
+TEST_F(LogTest, AnswersAreKeptOnlyWithTheirSave) {
+    LogDb db;
+    ASSERT_TRUE(db.open(path, LogPurpose::write).done());
+    SaveResult saved;
+    auto save = [&](const char* seeing, int64_t g, int64_t f) {
+        return saveandremember(db, {typed("ANSR", dayat(0), seeing, g, f), "", {}}, {seeing, "ANSR", "", ""}, saved).kind;
+    };
+    EXPECT_EQ(save("G", 5, 3), OutcomeKind::inputfault);  // more groups than spots
+    EXPECT_EQ(count(db, "SELECT count(*) FROM preference"), 0);
+    EXPECT_EQ(save("E", 1, 3), OutcomeKind::done);
+    EXPECT_EQ(save("P", 1, 3), OutcomeKind::inputfault);  // the same minute again
+    const SaveAnswers kept = rememberedanswers(db);
+    EXPECT_EQ(kept.seeing + "|" + kept.observer + "|" + kept.equipment, "E|ANSR|");
+}

@@ -10,12 +10,14 @@
 #include <sstream>
 
 #include "logdialog.h"
+#include "saveanswersdialog.h"
 #include "measurewindow.h"
 #include "readlog.h"
 #include "spotpanel.h"
 #include "recorders.h"
 #include "observationcheck.h"
 #include "save.h"
+#include "savecounted.h"
 
 using namespace quorvel;
 
@@ -90,9 +92,11 @@ TEST_F(LogDialogTest, ListsTheDaysOpensAnImageAgainAndSavesTheMonth) {
     EXPECT_EQ(dialog.table()->rowCount(), 0);
 }
 
-// Save to Log in the measuring window: refused before Find Spots, then the
-// count of a disk with one dark spot kept at the image's moment.
-TEST_F(LogDialogTest, MeasuringWindowSavesItsCountToTheLog) {
+// Save to Log in the measuring window: refused before Find Spots; then the
+// first save asks the seeing, observer and equipment, the log keeps them,
+// and a window of a later run saves without asking; a change asked for is
+// kept by the next save and offered by the saves after it.
+TEST_F(LogDialogTest, MeasuringWindowAsksOnceAndTheLogRemembers) {
     QImage sun(400, 400, QImage::Format_RGB32);
     sun.fill(Qt::black);
     {
@@ -107,24 +111,86 @@ TEST_F(LogDialogTest, MeasuringWindowSavesItsCountToTheLog) {
     const std::string image = dir + "/sun.png";
     ASSERT_TRUE(sun.save(QString::fromStdString(image)));
     test::RecordingMessages messages;
+    std::string asked;  // each question: what was offered, among which profiles
+    std::vector<log::SaveAnswers> replies{{"G", "WINR", "Newton 200", "projection"}, {"F", "WINR", "Newton 200", ""}};
     MeasureServices services;
     services.messages = &messages;
     services.logpath = dir + "/window.sqlite";
+    services.asklog = [&](log::SaveAnswers& a, const std::vector<std::string>& profiles) {
+        asked += answerstext(a) + " among " + std::to_string(profiles.size()) + " profiles\n";
+        a = replies.front();
+        replies.erase(replies.begin());
+        return true;
+    };
     FieldTexts fields;
-    fields.day = "4", fields.month = "11", fields.year = "2026", fields.hour = "8", fields.min = "15";
+    fields.day = "4", fields.month = "11", fields.year = "2026", fields.min = "15";
     fields.tz = "0", fields.lat = "51.5", fields.lon = "0";
-    MeasureWindow window({fields}, services);
-    ASSERT_TRUE(window.openimage(image).done());
-    window.keepdate();  // a PNG holds no date: the fields' date kept
-    EXPECT_EQ(window.savetolog("G", "WINR").kind, OutcomeKind::inputfault);
-    ASSERT_TRUE(window.spotpanel()->findspotsclick().done());
-    ASSERT_TRUE(window.savetolog("G", "WINR").done()) << window.statustext();
+    auto counted = [&](const char* hour) {  // a window of its own run, its spots found
+        fields.hour = hour;
+        auto window = std::make_unique<MeasureWindow>(MeasureStart{fields}, services);
+        EXPECT_TRUE(window->openimage(image).done());
+        window->keepdate();  // a PNG holds no date: the fields' date kept
+        return window;
+    };
+    auto first = counted("8");
+    EXPECT_EQ(first->savetolog({"G", "WINR", "", ""}, true).kind, OutcomeKind::inputfault);
+    ASSERT_TRUE(first->spotpanel()->findspotsclick().done());
+    first->savelogclick();
+    first->savelogclick();  // the same minute again: refused, nothing kept twice
+    for (const char* hour : {"9", "10", "11"}) {
+        auto later = counted(hour);
+        ASSERT_TRUE(later->spotpanel()->findspotsclick().done());
+        if (std::string(hour) == "10") later->changelogclick();
+        later->savelogclick();
+    }
+    EXPECT_EQ(asked, "seeing , the log's default observer, no equipment among 0 profiles\n"
+                     "seeing G, observer WINR, equipment Newton 200 among 1 profiles\n");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].second.find("already holds an observation by WINR at 2026-11-04T08:15Z"), std::string::npos);
+
     log::LogDb db;
     ASSERT_TRUE(db.open(services.logpath, log::LogPurpose::read).done());
     std::vector<log::ObservationRecord> obs;
     ASSERT_TRUE(log::readobservations(db, "WINR", log::WHOLE_LOG, obs).done());
-    ASSERT_EQ(obs.size(), 1u);
-    EXPECT_EQ(log::logtimetext(obs[0].time), "2026-11-04T08:15Z");
-    EXPECT_EQ(obs[0].counts.g, 1);
-    EXPECT_EQ(obs[0].image->sha256.size(), 64u);
+    std::string saved;
+    for (const log::ObservationRecord& o : obs)
+        saved += log::logtimetext(o.time) + " " + o.seeing + " " + o.equipment + " g " + std::to_string(o.counts.g) + " sha " +
+                 std::to_string(o.image->sha256.size()) + "\n";
+    EXPECT_EQ(saved, "2026-11-04T08:15Z G Newton 200 g 1 sha 64\n"
+                     "2026-11-04T09:15Z G Newton 200 g 1 sha 64\n"
+                     "2026-11-04T10:15Z F Newton 200 g 1 sha 64\n"
+                     "2026-11-04T11:15Z F Newton 200 g 1 sha 64\n");
+    EXPECT_EQ(answerstext(log::rememberedanswers(db)), "seeing F, observer WINR, equipment Newton 200");
+    EXPECT_EQ(log::equipmentnames(db), std::vector<std::string>{"Newton 200"});
+}
+
+// The questions of Save to Log: what is offered comes back unchanged; the
+// method is asked only for a profile the log does not hold; a bad observer
+// code keeps the dialog open and says why.
+TEST(SaveAnswersDialogTest, OffersAsksTheMethodOfNewProfilesAndChecksTheCode) {
+    const struct {
+        const char* observer;
+        const char* equipment;
+        int method;  // index in the method box
+        bool methodasked, accepted;
+        std::string answers;  // seeing|observer|equipment|method
+    } cases[] = {
+        {"ABCR", "Refractor 80", 2, false, true, "F|ABCR|Refractor 80|"},
+        {"", "", 2, false, true, "F|||"},
+        {"ABCR", " Newton 200 ", 2, true, true, "F|ABCR|Newton 200|photographic"},
+        {"AB CR!", "Refractor 80", 0, false, false, "F|AB CR!|Refractor 80|"},
+    };
+    for (const auto& c : cases) {
+        SaveAnswersDialog dialog({"F", "OLDR", "Refractor 80", ""}, {"Dob 250", "Refractor 80"});
+        EXPECT_EQ(dialog.observerbox()->text().toStdString(), "OLDR");
+        dialog.observerbox()->setText(c.observer);
+        dialog.equipmentbox()->setCurrentText(c.equipment);
+        dialog.methodbox()->setCurrentIndex(c.method);
+        EXPECT_EQ(dialog.methodbox()->isEnabled(), c.methodasked) << c.equipment;
+        const log::SaveAnswers a = dialog.answers();
+        EXPECT_EQ(a.seeing + "|" + a.observer + "|" + a.equipment + "|" + a.method, c.answers);
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted) << c.observer;
+        EXPECT_EQ(dialog.faulttext().empty(), c.accepted) << dialog.faulttext();
+    }
 }
