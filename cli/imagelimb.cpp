@@ -31,9 +31,8 @@ Outcome limbof(const std::optional<Circle>& given, const LoadedImage& image, con
         limb = LimbFit{*given, limbscatter(image.gray, *given), 0};
         return Outcome::ok();
     }
-    const std::optional<LimbFit> found = findlimb(image.gray);
-    if (!found) return Outcome::input(path + ": no solar disk was found; give the limb with --limb CX,CY,R");
-    limb = *found;
+    if (Outcome found = findlimb(image.gray, limb); !found.done())
+        return Outcome::input(path + ": " + found.message + "; give the limb with --limb CX,CY,R");
     std::string note = header.disknote;
     if (const auto disk = agreeingdisk(header, limb.circle, note)) limb.circle = *disk;
     if (!note.empty()) notes.push_back(note);

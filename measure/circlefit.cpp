@@ -10,6 +10,7 @@ constexpr int ROUNDS = 4;            // rounds of leaving out and fitting again
 constexpr int STEPS = 20;            // Gauss-Newton steps a round at most
 constexpr double KEEP_SIGMAS = 2.5;  // robust standard deviations a kept point may lie off
 constexpr double KEEP_LEAST = 0.5;   // pixels: the band always kept
+constexpr double START_SIGMAS = 3;   // robust standard deviations about the start's median distance, first round
 
 /// Solves the 3 x 3 system m v = b by Cramer's rule; false when singular.
 bool solve3(const double m[3][3], const double b[3], double v[3]) {
@@ -79,9 +80,15 @@ std::optional<Circle> circlethrough(PixelXY a, PixelXY b, PixelXY c) {
 }
 
 std::optional<CircleFit> robustcirclefit(const std::vector<PixelXY>& pts, Circle start) {
-    std::vector<bool> keep(pts.size(), true);
+    if (pts.size() < 3) return std::nullopt;
     Circle c = start;
-    std::vector<double> res(pts.size());
+    std::vector<double> res(pts.size()), off(pts.size());
+    for (size_t i = 0; i < pts.size(); ++i) res[i] = std::hypot(pts[i].x - c.cx, pts[i].y - c.cy) - c.r;
+    const double mid = median(res);  // the first round keeps the points near the start's typical distance
+    for (size_t i = 0; i < pts.size(); ++i) off[i] = std::fabs(res[i] - mid);
+    const double first = std::max(2 * KEEP_LEAST, START_SIGMAS * 1.4826 * median(off));
+    std::vector<bool> keep(pts.size());
+    for (size_t i = 0; i < pts.size(); ++i) keep[i] = off[i] <= first;
     for (int round = 0; round < ROUNDS; ++round) {
         if (std::count(keep.begin(), keep.end(), true) < 3 || !geometricfit(pts, keep, c)) return std::nullopt;
         for (size_t i = 0; i < pts.size(); ++i) res[i] = std::hypot(pts[i].x - c.cx, pts[i].y - c.cy) - c.r;

@@ -35,7 +35,10 @@ struct CircleFit {
 
 /// The circle nearest to the points in the least-squares sense of their
 /// distances, found from start; the points farther than 2.5 robust standard
-/// deviations (at least half a pixel) are left out, in a few rounds.
+/// deviations (at least half a pixel) are left out, in a few rounds. The
+/// first round takes only the points whose distance from start lies within
+/// 3 robust standard deviations of the median one, so that outliers
+/// (prominences, loops) never pull the first fit.
 ///
 /// Notes:
 /// 1. nullopt when fewer than 3 points remain or the fit does not converge.

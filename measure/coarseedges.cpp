@@ -5,6 +5,7 @@
 #include <random>
 
 #include "angleconst.h"
+#include "straightedges.h"
 
 namespace quorvel {
 namespace {
@@ -17,11 +18,6 @@ constexpr double SMALLEST_RADIUS = 8;   // coarse pixels
 constexpr double LEAST_EDGED = 0.5;     // share of the visible circle with an edge on it
 constexpr double LEAST_VISIBLE = 0.25;  // share of the circle inside the frame
 
-struct Edgel {
-    float x, y, gx, gy;
-    float g2;  ///< gx^2 + gy^2
-};
-
 float percentile(std::vector<float> v, double q) {
     if (v.empty()) return 0;
     const auto k = v.begin() + static_cast<std::ptrdiff_t>(q * static_cast<double>(v.size() - 1));
@@ -29,26 +25,44 @@ float percentile(std::vector<float> v, double q) {
     return *k;
 }
 
-/// Sobel gradients stronger than the noise and than a fifth of the strongest.
+/// Whether an edge at (x, y) may be a limb's: off the frame's border and
+/// away from blocks beyond the data.
+bool besidedata(const CoarseImage& c, int32_t x, int32_t y) {
+    if (x < 2 || y < 2 || x + 2 >= c.width || y + 2 >= c.height) return false;
+    for (int32_t dy = -1; dy <= 1; ++dy)
+        for (int32_t dx = -1; dx <= 1; ++dx)
+            if (c.blank[static_cast<size_t>(y + dy) * c.width + (x + dx)]) return false;
+    return true;
+}
+
+/// Sobel gradients stronger than the noise and than a fifth of the strongest
+/// that may be a limb's.
 std::vector<Edgel> strongedges(const CoarseImage& c) {
-    std::vector<Edgel> all;
+    std::vector<Edgel> candidates;
     std::vector<float> mags;
     for (int32_t y = 1; y + 1 < c.height; ++y) {
         for (int32_t x = 1; x + 1 < c.width; ++x) {
             auto p = [&](int dx, int dy) { return c.at(x + dx, y + dy); };
             const float gx = (p(1, -1) + 2 * p(1, 0) + p(1, 1)) - (p(-1, -1) + 2 * p(-1, 0) + p(-1, 1));
             const float gy = (p(-1, 1) + 2 * p(0, 1) + p(1, 1)) - (p(-1, -1) + 2 * p(0, -1) + p(1, -1));
-            all.push_back({static_cast<float>(x), static_cast<float>(y), gx, gy, gx * gx + gy * gy});
             mags.push_back(std::hypot(gx, gy));
+            if (besidedata(c, x, y)) candidates.push_back({static_cast<float>(x), static_cast<float>(y), gx, gy, gx * gx + gy * gy});
         }
     }
-    const float noise = percentile(mags, 0.5), strong = percentile(mags, 0.999);
-    const float least = std::max(0.2f * strong, 4 * noise);
+    const float noise = percentile(mags, 0.5);
+    std::erase_if(candidates, [&](const Edgel& e) { return !(std::sqrt(e.g2) > 4 * noise); });
+    const std::vector<bool> online = onstraightlines(candidates, c.width, c.height);
     std::vector<Edgel> kept;
-    for (size_t i = 0; i < all.size(); ++i)
-        if (mags[i] > least && mags[i] > 0) kept.push_back(all[i]);
+    for (size_t i = 0; i < candidates.size(); ++i)
+        if (!online[i]) kept.push_back(candidates[i]);
+    const size_t others = mags.size() - (candidates.size() - kept.size());  // the strongest ranked without the lines
+    std::vector<float> limbish;
+    for (const Edgel& e : kept) limbish.push_back(std::sqrt(e.g2));
+    const size_t top = std::max<size_t>(1, static_cast<size_t>(0.001 * static_cast<double>(others)));
+    const float strong = limbish.size() < top ? 0.0f : percentile(limbish, 1 - static_cast<double>(top) / limbish.size());
+    std::erase_if(kept, [&](const Edgel& e) { return std::sqrt(e.g2) <= 0.2f * strong; });
     if (kept.size() > MOST_EDGES) {
-        auto mag = [](const Edgel& e) { return std::hypot(e.gx, e.gy); };
+        auto mag = [](const Edgel& e) { return e.g2; };
         std::nth_element(kept.begin(), kept.begin() + MOST_EDGES, kept.end(),
                          [&](const Edgel& a, const Edgel& b) { return mag(a) > mag(b); });
         kept.resize(MOST_EDGES);
@@ -114,8 +128,12 @@ CoarseImage reduceimage(const GrayImage& img, int32_t maxside) {
         }
     }
     c.v.resize(sum.size());
+    c.blank.assign(sum.size(), 0);
     std::vector<float> known;
     for (size_t i = 0; i < sum.size(); ++i) {
+        const int32_t bw = std::min(c.factor, img.width - static_cast<int32_t>(i % c.width) * c.factor);
+        const int32_t bh = std::min(c.factor, img.height - static_cast<int32_t>(i / c.width) * c.factor);
+        c.blank[i] = count[i] < bw * bh;
         c.v[i] = count[i] ? static_cast<float>(sum[i] / count[i]) : NAN;
         if (count[i]) known.push_back(c.v[i]);
     }

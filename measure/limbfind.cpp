@@ -3,103 +3,32 @@
 #include <algorithm>
 #include <cmath>
 
-#include "angleconst.h"
 #include "coarseedges.h"
+#include "limbprofiles.h"
 
 namespace quorvel {
 namespace {
 
-constexpr int32_t COARSE_SIDE = 512;  // pixels a side of the reduced copy
-constexpr double FINE_HALFWIDTH = 5;  // pixels either side of the limb in the last pass
+constexpr int32_t COARSE_SIDE = 512;    // pixels a side of the reduced copy
+constexpr double FINE_HALFWIDTH = 5;    // pixels either side of the limb in the last passes
+constexpr double KIND_HALFWIDTH = 0.05; // of the radius at least, either side: the band the edge's kind is read in
+constexpr int FINE_ROUNDS = 4;          // last passes at most, until the circle stays put
+constexpr double SETTLED = 0.01;        // pixels the circle may still move after a last pass
 constexpr size_t LEAST_POINTS = 12;
+constexpr double LEAST_EXPLAINED = 0.5; // share of the profiles within the frame whose edge the circle keeps
+constexpr int GRID = 64;                // samples a side of the inside and outside check
+constexpr double BRIGHTER = 0.05;       // the inside over the outside, share of the image's range
+const char* const NO_DISK = "no solar disk was found";
 
-/// Bilinear value at (x, y); NaN counts as dark, beyond the frame as unknown (NaN).
-double sample(const GrayImage& img, double x, double y, float dark) {
-    if (!(x >= 0 && y >= 0 && x <= img.width - 1 && y <= img.height - 1)) return NAN;
-    const int32_t x0 = std::clamp(static_cast<int32_t>(x), 0, img.width - 2);  // the image holds a disk: 8 pixels a side
-    const int32_t y0 = std::clamp(static_cast<int32_t>(y), 0, img.height - 2);
-    const double fx = x - x0, fy = y - y0;
-    auto v = [&](int32_t dx, int32_t dy) {
-        const float p = img.at(x0 + dx, y0 + dy);
-        return std::isnan(p) ? static_cast<double>(dark) : static_cast<double>(p);
-    };
-    return (v(0, 0) * (1 - fx) + v(1, 0) * fx) * (1 - fy) + (v(0, 1) * (1 - fx) + v(1, 1) * fx) * fy;
-}
-
-/// Radial profiles across a circle, one a direction, each averaged over three
-/// samples a pixel apart along the limb. A profile reaching beyond the frame is empty.
-struct Profiles {
-    double from = 0;  ///< offset of the first sample from the radius, pixels (step 1)
-    std::vector<double> angles;
-    std::vector<std::vector<double>> values;
-};
-
-Profiles radialprofiles(const GrayImage& img, const Circle& c, double halfwidth, float dark) {
-    Profiles p;
-    p.from = -std::ceil(halfwidth);
-    const auto len = static_cast<size_t>(2 * -p.from + 1);
-    const int n = static_cast<int>(std::clamp(2 * HALFTURN_EXACT * c.r / 3, 64.0, 2048.0));  // clamped before converting
-    for (int i = 0; i < n; ++i) {
-        const double t = 2 * HALFTURN_EXACT * i / n, ux = std::cos(t), uy = std::sin(t);
-        std::vector<double> v(len);
-        bool inside = true;
-        for (size_t k = 0; k < len && inside; ++k) {
-            const double r = c.r + p.from + static_cast<double>(k);
-            double s = 0;
-            for (int side = -1; side <= 1; ++side) s += sample(img, c.cx + r * ux - side * uy, c.cy + r * uy + side * ux, dark);
-            v[k] = s / 3;
-            inside = !std::isnan(v[k]);
-        }
-        p.angles.push_back(t);
-        p.values.push_back(inside ? v : std::vector<double>{});
-    }
-    return p;
-}
-
-/// Whether the profiles show a dark line (a drawn circle) rather than a step.
-bool drawnline(const Profiles& p) {
-    std::vector<double> mean;
-    size_t used = 0;
-    for (const auto& v : p.values) {
-        if (v.empty()) continue;
-        if (mean.empty()) mean.assign(v.size(), 0);
-        for (size_t k = 0; k < v.size(); ++k) mean[k] += v[k];
-        ++used;
-    }
-    if (used == 0) return false;
-    const size_t q = mean.size() / 4;
-    const double inner = mean[0] + mean[1], outer = mean[mean.size() - 1] + mean[mean.size() - 2];
-    const double low = 2 * *std::min_element(mean.begin() + static_cast<std::ptrdiff_t>(q), mean.end() - static_cast<std::ptrdiff_t>(q));
-    const double range = std::max(inner, outer) - low;
-    return range > 0 && inner - low > 0.5 * range && outer - low > 0.5 * range;
-}
-
-/// Offset of the extreme of f near index k by a parabola through three values.
-double vertex(const std::vector<double>& f, size_t k) {
-    if (k == 0 || k + 1 >= f.size()) return static_cast<double>(k);
-    const double den = f[k - 1] - 2 * f[k] + f[k + 1];
-    return static_cast<double>(k) + (den != 0 ? std::clamp(0.5 * (f[k - 1] - f[k + 1]) / den, -0.5, 0.5) : 0);
-}
-
-/// The edge in one profile, as an offset from its first sample: the steepest
-/// fall outward (a derivative over four pixels), or the darkest point of a line.
-std::optional<double> edgeof(const std::vector<double>& v, bool line) {
-    if (v.size() < 7) return std::nullopt;
-    std::vector<double> f(v.size(), 0);
-    for (size_t k = 2; k + 2 < v.size(); ++k)
-        f[k] = line ? v[k - 1] + 2 * v[k] + v[k + 1] : (v[k + 1] + v[k + 2]) - (v[k - 1] + v[k - 2]);
-    const auto best = std::min_element(f.begin() + 2, f.end() - 2);
-    if (!line && !(*best < 0)) return std::nullopt;
-    return vertex(f, static_cast<size_t>(best - f.begin()));
-}
-
-/// Edge points of the image around a circle.
-std::vector<PixelXY> edgepoints(const GrayImage& img, const Circle& c, double halfwidth, float dark) {
+/// Edge points of the image around a circle, and how many profiles lay within the frame.
+std::vector<PixelXY> edgepoints(const GrayImage& img, const Circle& c, double halfwidth, float dark, EdgeKind kind,
+                                size_t& visible) {
     const Profiles p = radialprofiles(img, c, halfwidth, dark);
-    const bool line = drawnline(p);
     std::vector<PixelXY> pts;
+    visible = 0;
     for (size_t i = 0; i < p.values.size(); ++i) {
-        const auto k = edgeof(p.values[i], line);
+        visible += !p.values[i].empty();
+        const auto k = edgeof(p.values[i], kind);
         if (!k) continue;
         const double r = c.r + p.from + *k;
         pts.push_back({c.cx + r * std::cos(p.angles[i]), c.cy + r * std::sin(p.angles[i])});
@@ -107,36 +36,82 @@ std::vector<PixelXY> edgepoints(const GrayImage& img, const Circle& c, double ha
     return pts;
 }
 
-std::optional<CircleFit> refine(const GrayImage& img, const Circle& c, double halfwidth, float dark) {
-    const std::vector<PixelXY> pts = edgepoints(img, c, halfwidth, dark);
+/// The circle the edge points around c lie on; nullopt when too few of them
+/// do, or most of the profiles within the frame show no edge on it.
+std::optional<CircleFit> refine(const GrayImage& img, const Circle& c, double halfwidth, float dark, EdgeKind kind) {
+    size_t visible = 0;
+    const std::vector<PixelXY> pts = edgepoints(img, c, halfwidth, dark, kind, visible);
     if (pts.size() < LEAST_POINTS) return std::nullopt;
     auto fit = robustcirclefit(pts, c);
     if (!fit || fit->used < LEAST_POINTS || !fitsimage(fit->circle, img.width, img.height)) return std::nullopt;
+    if (static_cast<double>(fit->used) < LEAST_EXPLAINED * static_cast<double>(visible)) return std::nullopt;
     return fit;
+}
+
+double median(std::vector<double> v) {
+    if (v.empty()) return NAN;
+    const auto mid = v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2);
+    std::nth_element(v.begin(), mid, v.end());
+    return *mid;
+}
+
+/// Whether the circle holds a disk: its inside (within 0.9 of the radius)
+/// brighter than the band beyond its edge (1.1 to 1.3 radii, else the dark
+/// level where that lies beyond the frame), the medians of a grid of samples.
+bool brighterinside(const GrayImage& img, const Circle& c, float dark) {
+    std::vector<double> inside, outside;
+    double lo = INFINITY, hi = -INFINITY;
+    for (int j = 0; j < GRID; ++j) {
+        for (int i = 0; i < GRID; ++i) {
+            const double x = c.cx + c.r * 1.3 * (2.0 * i / (GRID - 1) - 1), y = c.cy + c.r * 1.3 * (2.0 * j / (GRID - 1) - 1);
+            const double v = sampleat(img, x, y, dark), q = std::hypot(x - c.cx, y - c.cy) / c.r;
+            if (std::isnan(v)) continue;
+            lo = std::min(lo, v), hi = std::max(hi, v);
+            if (q <= 0.9) inside.push_back(v);
+            else if (q >= 1.1 && q <= 1.3) outside.push_back(v);
+        }
+    }
+    const double in = median(inside), out = outside.empty() ? dark : median(outside);
+    return in - out > BRIGHTER * (hi - lo);
 }
 
 }  // namespace
 
-std::optional<LimbFit> findlimb(const GrayImage& img) {
-    if (!img.holdsdisk()) return std::nullopt;
+Outcome findlimb(const GrayImage& img, LimbFit& limb) {
+    if (!img.holdsdisk()) return Outcome::input(NO_DISK);
     const CoarseImage coarse = reduceimage(img, COARSE_SIDE);
     const auto rough = coarselimb(coarse);
-    if (!rough) return std::nullopt;
-    Circle c{coarse.tofull(rough->cx), coarse.tofull(rough->cy), rough->r * coarse.factor};
-    auto fit = refine(img, c, 2.5 * coarse.factor + 3, coarse.dark);
-    if (fit) fit = refine(img, fit->circle, FINE_HALFWIDTH, coarse.dark);
-    if (!fit) return std::nullopt;
-    return LimbFit{fit->circle, fit->scatter, static_cast<int32_t>(fit->used)};
+    if (!rough) return Outcome::input(NO_DISK);
+    const Circle c{coarse.tofull(rough->cx), coarse.tofull(rough->cy), rough->r * coarse.factor};
+    const double halfwidth = 2.5 * coarse.factor + 3;
+    const EdgeKind kind =
+        edgekind(radialprofiles(img, c, std::max(halfwidth, KIND_HALFWIDTH * c.r), coarse.dark, 256));
+    auto fit = refine(img, c, halfwidth, coarse.dark, kind);
+    for (int round = 0; fit && round < FINE_ROUNDS; ++round) {
+        const Circle was = fit->circle;
+        fit = refine(img, was, FINE_HALFWIDTH, coarse.dark, kind);
+        if (fit && std::fabs(fit->circle.cx - was.cx) + std::fabs(fit->circle.cy - was.cy) +
+                           std::fabs(fit->circle.r - was.r) < SETTLED)
+            break;
+    }
+    if (!fit) return Outcome::input(NO_DISK);
+    if (kind != EdgeKind::line && !brighterinside(img, fit->circle, coarse.dark))
+        return Outcome::input(std::string(NO_DISK) + ": the circle found is no brighter inside than outside (a bright ring, "
+                                                     "or a coronagraph's occulter)");
+    limb = LimbFit{fit->circle, fit->scatter, static_cast<int32_t>(fit->used)};
+    return Outcome::ok();
 }
 
 double limbscatter(const GrayImage& img, const Circle& limb) {
     if (!img.holdsdisk() || !fitsimage(limb, img.width, img.height)) return NAN;
     const float dark = reduceimage(img, COARSE_SIDE).dark;
-    const std::vector<PixelXY> pts = edgepoints(img, limb, FINE_HALFWIDTH, dark);
+    size_t visible = 0;
+    const Profiles p = radialprofiles(img, limb, FINE_HALFWIDTH, dark);
+    const std::vector<PixelXY> pts = edgepoints(img, limb, FINE_HALFWIDTH, dark, edgekind(p), visible);
     double sum = 0;
     size_t n = 0;
-    for (const PixelXY& p : pts) {
-        const double res = std::hypot(p.x - limb.cx, p.y - limb.cy) - limb.r;
+    for (const PixelXY& q : pts) {
+        const double res = std::hypot(q.x - limb.cx, q.y - limb.cy) - limb.r;
         if (std::fabs(res) >= FINE_HALFWIDTH) continue;
         sum += res * res;
         ++n;

@@ -1,5 +1,6 @@
 // The measuring window's limb: found on the image, dragged, or set through
 // three points clicked on it; the readout of the point under the mouse.
+#include <cctype>
 #include <cmath>
 
 #include "measurewindow.h"
@@ -10,8 +11,11 @@ namespace quorvel {
 
 void MeasureWindow::findlimbagain() {
     if (image_.gray.empty()) return;
-    limb_ = findlimb(image_.gray);
-    if (limb_) {
+    LimbFit fit;
+    const Outcome found = findlimb(image_.gray, fit);
+    limb_.reset();
+    if (found.done()) {
+        limb_ = fit;
         std::string note = header_.disknote;
         const Circle fitted = limb_->circle;
         if (const auto disk = agreeingdisk(header_, fitted, note)) limb_->circle = *disk;
@@ -22,7 +26,9 @@ void MeasureWindow::findlimbagain() {
         status("Click a spot on the disk to measure it; drag the limb's centre or edge to correct it.");
     } else {
         lbllimb_->setText("No limb.");
-        status("No solar disk was found on the image: set the limb by 3 points.", true);
+        std::string said = found.message;
+        said[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(said[0])));
+        status(said + ". Set the limb by 3 points.", true);
     }
     view_->setlimb(limb_ ? std::optional(limb_->circle) : std::nullopt);
     recompute();

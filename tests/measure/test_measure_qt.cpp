@@ -65,8 +65,9 @@ TEST(FitsFiles, OpenWithDateAndLimb) {
         LoadedImage image;
         ASSERT_TRUE(loadimage(writefits(dir.filePath("sun.fits").toStdString(), c), image).done());
         EXPECT_TRUE(std::isnan(image.gray.at(20, image.gray.height - 1 - 20)));
-        const auto fit = findlimb(image.gray);
-        ASSERT_TRUE(fit);
+        LimbFit limb;
+        ASSERT_TRUE(findlimb(image.gray, limb).done());
+        const LimbFit* fit = &limb;
         EXPECT_NEAR(fit->circle.cx, kScene.cx, kLimb);
         EXPECT_NEAR(fit->circle.cy, kScene.cy, kLimb);  // rows were written bottom first
         EXPECT_NEAR(fit->circle.r, kScene.r, kLimb);
