@@ -7,7 +7,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
-#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -39,7 +39,7 @@ void stampdate(QByteArray& pdf) {
 }
 
 /// A figure a guide may name, and how it is made in the guide's language,
-/// files of the making going to the output's folder.
+/// the files of its making going to a folder of their own (builds run side by side).
 struct Figure {
     const char* name;
     std::function<QImage(const FigureLabels&, const QString& folder)> make;
@@ -107,7 +107,8 @@ int main(int argc, char** argv) {
     const QString html = QString::fromUtf8(in.readAll());
     QTextDocument doc;
     doc.setDefaultFont(QFont("Liberation Sans", 10));
-    if (!addfigures(doc, html, language, QFileInfo(args[1]).absolutePath())) return 1;
+    const QTemporaryDir work;
+    if (!work.isValid() || !addfigures(doc, html, language, work.path())) return 1;
     doc.setHtml(html);
     QByteArray bytes = printed(doc);
     stampdate(bytes);

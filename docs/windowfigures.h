@@ -11,5 +11,5 @@ QImage graphicswindowfigure();
 
 /// The measuring window on figuresun() with its limb found and its spots
 /// measured, for the guide's worked example; the image is written to folder
-/// as "sun.png" while it is open. A null image when it could not be done.
+/// as "sun.png" (the name the window shows) while it is open. A null image when it could not be done.
 QImage measurewindowfigure(const QString& folder);
