@@ -1,7 +1,8 @@
-// Writes a large synthetic solar image for the opening benchmark: a
-// limb-darkened disk with noise, 16 bits a pixel, as FITS, as PNG and, when
-// a fourth name is given, as a FITS image stored as one RICE-compressed tile.
-// usage: make_sun_image SIDE OUT.fits OUT.png [TILED.fits]
+// Writes large synthetic solar images for the opening benchmark: a
+// limb-darkened disk with noise, 16 bits a channel, into DIR as sun.fits,
+// sun.tiled.fits (one RICE-compressed tile), sun.png (grey), and the same
+// disk in colour (a reddish filter) as sun.rgb.png and sun.rgb.tif.
+// usage: make_sun_image SIDE DIR
 #include <fitsio.h>
 
 #include <QGuiApplication>
@@ -12,12 +13,10 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv) {
-    if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: make_sun_image SIDE OUT.fits OUT.png [TILED.fits]\n");
-        return 2;
-    }
-    const long side = std::stol(argv[1]);
+namespace {
+
+/// The grey disk, 16 bits a pixel.
+std::vector<uint16_t> greydisk(long side) {
     const double c = side / 2.0 - 0.3, r = side * 0.46;
     std::vector<uint16_t> pixels(static_cast<size_t>(side * side));
     uint32_t seed = 12345;
@@ -29,21 +28,52 @@ int main(int argc, char** argv) {
             pixels[static_cast<size_t>(y * side + x)] = static_cast<uint16_t>(v + (seed >> 22) * 2.0 - 1000);
         }
     }
+    return pixels;
+}
+
+int writefits(const std::string& path, long side, bool tiled, std::vector<uint16_t>& pixels) {
     int status = 0;
-    for (int i = 2; i < argc; i += 2) {  // the plain FITS file, then the tiled one
-        fitsfile* f = nullptr;
-        long naxes[2] = {side, side};
-        fits_create_file(&f, (std::string("!") + argv[i]).c_str(), &status);
-        if (i == 4) fits_set_compression_type(f, RICE_1, &status), fits_set_tile_dim(f, 2, naxes, &status);
-        fits_create_img(f, USHORT_IMG, 2, naxes, &status);
-        char date[] = "2024-05-10T12:34:56";
-        fits_write_key(f, TSTRING, "DATE-OBS", date, "UT", &status);
-        fits_write_img(f, TUSHORT, 1, side * side, pixels.data(), &status);
-        fits_close_file(f, &status);
+    fitsfile* f = nullptr;
+    long naxes[2] = {side, side};
+    fits_create_file(&f, ("!" + path).c_str(), &status);
+    if (tiled) fits_set_compression_type(f, RICE_1, &status), fits_set_tile_dim(f, 2, naxes, &status);
+    fits_create_img(f, USHORT_IMG, 2, naxes, &status);
+    char date[] = "2024-05-10T12:34:56";
+    fits_write_key(f, TSTRING, "DATE-OBS", date, "UT", &status);
+    fits_write_img(f, TUSHORT, 1, side * side, pixels.data(), &status);
+    fits_close_file(f, &status);
+    return status;
+}
+
+/// The disk in colour, 16 bits a channel: red full, green 0.6, blue 0.3.
+bool writecolour(const std::string& dir, long side, const std::vector<uint16_t>& grey) {
+    QImage img(static_cast<int>(side), static_cast<int>(side), QImage::Format_RGBX64);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* row = reinterpret_cast<QRgba64*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const uint16_t v = grey[static_cast<size_t>(y) * static_cast<size_t>(side) + static_cast<size_t>(x)];
+            row[x] = QRgba64::fromRgba64(v, static_cast<uint16_t>(v * 0.6), static_cast<uint16_t>(v * 0.3), 65535);
+        }
     }
+    return img.save(QString::fromStdString(dir + "/sun.rgb.png"), "PNG", 90) &&
+           img.save(QString::fromStdString(dir + "/sun.rgb.tif"), "TIFF");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_sun_image SIDE DIR\n");
+        return 2;
+    }
+    QGuiApplication app(argc, argv);  // the TIFF writer is a plugin
+    const long side = std::stol(argv[1]);
+    const std::string dir = argv[2];
+    std::vector<uint16_t> pixels = greydisk(side);
+    const int status = writefits(dir + "/sun.fits", side, false, pixels) + writefits(dir + "/sun.tiled.fits", side, true, pixels);
     QImage png(reinterpret_cast<const uchar*>(pixels.data()), static_cast<int>(side), static_cast<int>(side),
                static_cast<qsizetype>(side * 2), QImage::Format_Grayscale16);
-    const bool saved = png.save(argv[3], "PNG", 90);
+    const bool saved = png.save(QString::fromStdString(dir + "/sun.png"), "PNG", 90) && writecolour(dir, side, pixels);
     if (status != 0 || !saved) std::fprintf(stderr, "make_sun_image: writing failed\n");
     return status != 0 || !saved;
 }

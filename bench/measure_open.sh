@@ -1,15 +1,15 @@
 #!/bin/sh
 # Opening a large image in quorvel_cli measure, whole process: the limb found
-# on a SIDE x SIDE x 16-bit image (FITS, PNG and FITS stored as one compressed
-# tile, made by make_sun_image), with the elapsed and processor time and the
+# on a SIDE x SIDE x 16-bit image (FITS, FITS stored as one compressed tile,
+# grey PNG, colour PNG and TIFF, made by make_sun_image), with the elapsed and processor time and the
 # peak memory (/usr/bin/time), in all and a pixel. Target: 2 s, 8 bytes a pixel.
 # usage: bench/measure_open.sh PATH/TO/quorvel_cli PATH/TO/make_sun_image [SIDE]
 set -eu
 cli=$1 maker=$2 side=${3:-8000}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-QT_QPA_PLATFORM=offscreen "$maker" "$side" "$dir/sun.fits" "$dir/sun.png" "$dir/sun.tiled.fits"
-for image in sun.fits sun.png sun.tiled.fits; do
+QT_QPA_PLATFORM=offscreen "$maker" "$side" "$dir"
+for image in sun.fits sun.tiled.fits sun.png sun.rgb.png sun.rgb.tif; do
   QT_QPA_PLATFORM=offscreen /usr/bin/time -f "%e %U %S %M" -o "$dir/time" \
     "$cli" measure "$dir/$image" --day 10 --month 5 --year 2024 --hour 12 --min 35 --lat 51.5 --spot $((side / 2)),$((side / 2)) >"$dir/out" 2>/dev/null
   read -r seconds user system kb <"$dir/time"

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "fitsrice.h"
 #include "imageload.h"
 
 namespace quorvel {
@@ -31,14 +32,18 @@ Outcome checkdeclared(fitsfile* f, const std::string& path, const long naxes[3],
                           " bytes in all, but the file holds " + std::to_string(filesize) + ".");
 }
 
-/// The first plane in one read (a tile-compressed image is decompressed once,
-/// tile by tile), its rows turned so that the first FITS row is at the bottom.
-Outcome readplane(fitsfile* f, const std::string& path, GrayImage& gray) {
+/// The first plane in one read (a RICE-compressed image tile by tile into
+/// gray, another compressed one decompressed once by cfitsio), its rows
+/// turned so that the first FITS row is at the bottom.
+Outcome readplane(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
     long first[3] = {1, 1, 1};
     float blank = NAN;
     int anyblank = 0, status = 0;
-    if (fits_read_pix(f, TFLOAT, first, static_cast<LONGLONG>(gray.pixels.size()), &blank, gray.pixels.data(),
-                      &anyblank, &status) != 0)
+    const std::optional<Outcome> tiles = fits_is_compressed_image(f, &status) ? readricetiles(f, path, filesize, gray)
+                                                                              : std::nullopt;
+    if (tiles && !tiles->done()) return *tiles;
+    if (!tiles && fits_read_pix(f, TFLOAT, first, static_cast<LONGLONG>(gray.pixels.size()), &blank,
+                                gray.pixels.data(), &anyblank, &status) != 0)
         return Outcome::input("The FITS file " + path + " is damaged or cut short: " + fitserror(status) + ".");
     const auto row = [&](int32_t y) { return gray.pixels.begin() + static_cast<std::ptrdiff_t>(y) * gray.width; };
     for (int32_t y = 0; y < gray.height / 2; ++y) std::swap_ranges(row(y), row(y + 1), row(gray.height - 1 - y));
@@ -120,7 +125,7 @@ Outcome loadfits(const std::string& path, const InputFile& file, LoadedImage& ou
     next.gray.width = static_cast<int32_t>(naxes[0]);
     next.gray.height = static_cast<int32_t>(naxes[1]);
     next.gray.pixels.resize(static_cast<size_t>(naxes[0] * naxes[1]));
-    if (Outcome read = readplane(f.get(), path, next.gray); !read.done()) return read;
+    if (Outcome read = readplane(f.get(), path, file.size(), next.gray); !read.done()) return read;
     next.cards = headercards(f.get());
     next.picture = stretchedpicture(next.gray);
     out = std::move(next);

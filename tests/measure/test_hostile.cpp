@@ -17,6 +17,7 @@
 #include <functional>
 #include <sstream>
 
+#include "exifbytes.h"
 #include "syntheticsun.h"
 
 namespace quorvel {
@@ -47,15 +48,18 @@ std::string chunk(const std::string& type, const std::string& data) {
     const std::string td = type + data;
     return be32(uint32_t(data.size())) + td + be32(uint32_t(crc32(0, reinterpret_cast<const Bytef*>(td.data()), uInt(td.size()))));
 }
-/// An 8-bit grey PNG of w x h black pixels (its data cut to the first rows when rows is given).
-std::string blackpng(uint32_t w, uint32_t h, uint32_t rows) {
-    const std::string raw(size_t(w + 1) * rows, '\0');
+/// An 8-bit grey PNG of w x h pixels of value(x, y), its data cut to the first rows.
+std::string greypng(uint32_t w, uint32_t h, uint32_t rows, const std::function<char(uint32_t, uint32_t)>& value) {
+    std::string raw(size_t(w + 1) * rows, '\0');
+    for (uint32_t y = 0; y < rows && value; ++y)
+        for (uint32_t x = 0; x < w; ++x) raw[size_t(y) * (w + 1) + 1 + x] = value(x, y);
     std::string z(compressBound(uLong(raw.size())), '\0');
     uLongf n = uLongf(z.size());
     compress(reinterpret_cast<Bytef*>(z.data()), &n, reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()));
     return "\x89PNG\r\n\x1a\n" + chunk("IHDR", be32(w) + be32(h) + std::string("\x08\0\0\0\0", 5)) +
            chunk("IDAT", z.substr(0, n)) + chunk("IEND", "");
 }
+std::string blackpng(uint32_t w, uint32_t h, uint32_t rows) { return greypng(w, h, rows, nullptr); }
 
 /// A JPEG whose frame header declares w x h pixels.
 std::string jpegbomb(uint16_t w, uint16_t h) {
@@ -70,14 +74,14 @@ std::string jpegbomb(uint16_t w, uint16_t h) {
     return data.toStdString();
 }
 
-/// The test's disk of 2048 x 2048 pixels, 16 bits, stored as one RICE-compressed tile.
+/// The test's disk of 4096 x 4096 pixels, 16 bits, stored as one RICE-compressed tile.
 void tiledfits(const std::string& path) {
-    const GrayImage img = test::makeimage({2048, 2048, 1000, 1030, 900, test::Look::whitelight, 0.01}, {});
+    const GrayImage img = test::makeimage({4096, 4096, 2000, 2060, 1800, test::Look::whitelight, 0.01}, {});
     std::vector<short> v(img.pixels.size());
     for (size_t i = 0; i < v.size(); ++i) v[i] = short(20000 * img.pixels[i]);
     fitsfile* f = nullptr;
     int status = 0;
-    long naxes[2] = {2048, 2048};
+    long naxes[2] = {4096, 4096};
     fits_create_file(&f, path.c_str(), &status);
     fits_set_compression_type(f, RICE_1, &status);
     fits_set_tile_dim(f, 2, naxes, &status);
@@ -85,6 +89,33 @@ void tiledfits(const std::string& path) {
     fits_write_img(f, TSHORT, 1, LONGLONG(v.size()), v.data(), &status);
     fits_close_file(f, &status);
     ASSERT_EQ(status, 0);
+}
+
+/// A small disk as a JPEG whose EXIF IFD0 counts 65535 entries and points beyond its block.
+std::string lyingexif() {
+    std::string block = test::tiffblock(true, {{0x8769, 4, std::string("\xf0\xff\xff\xff", 4)}}, {});
+    block[8] = block[9] = '\xff';
+    QImage img(64, 64, QImage::Format_Grayscale8);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) img.scanLine(y)[x] = (x - 32) * (x - 32) + (y - 32) * (y - 32) < 576 ? 220 : 20;
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "JPEG");
+    return test::exifjpeg(block, data.toStdString().substr(2));
+}
+
+/// A reddish disk of 4096 x 4096 pixels, 16 bits a channel, as an uncompressed TIFF.
+void colourtiff(const std::string& path) {
+    QImage img(4096, 4096, QImage::Format_RGBX64);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* row = reinterpret_cast<QRgba64*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const quint16 v = (x - 2000) * (x - 2000) + (y - 2100) * (y - 2100) < 1800 * 1800 ? 50000 : 3000;
+            row[x] = QRgba64::fromRgba64(v, quint16(v * 0.6), quint16(v * 0.3), 65535);
+        }
+    }
+    ASSERT_TRUE(img.save(QString::fromStdString(path), "TIFF"));
 }
 
 struct ChildRun {
@@ -137,7 +168,12 @@ TEST(Hostile, EveryFileRefusedOrMeasuredInBounds) {
         {"a header declaring 20000 x 20000", "huge.fits", [](auto& p) { save(p, fitsheader(16, 20000, 20000) + std::string(2880, '\0')); }, 0, DATA_LIMIT, ""},
         {"a header declaring more than the file", "short.fits", [](auto& p) { save(p, fitsheader(-32, 4000, 4000) + std::string(2880, '\0')); }, 0, DATA_LIMIT, ""},
         {"one pixel", "one.png", [](auto& p) { save(p, blackpng(1, 1, 1)); }, 0, DATA_LIMIT, ""},
-        {"one tile-compressed disk", "tiled.fits", tiledfits, 2048.0 * 2048, DATA_LIMIT, "--min 0"},
+        {"one tile-compressed disk", "tiled.fits", tiledfits, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"a 16-bit colour TIFF", "colour.tif", colourtiff, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"a small corner", "corner.png", [](auto& p) { save(p, greypng(300, 300, 300, [](auto x, auto y) { return x > 200 && y > 200 ? 'x' : 0; })); }, 0, DATA_LIMIT, ""},
+        {"a faint gradient", "faint.png", [](auto& p) { save(p, greypng(400, 400, 400, [](auto x, auto y) { return char((x + y) / 200); })); }, 0, DATA_LIMIT, ""},
+        {"a small arc", "arc.png", [](auto& p) { save(p, greypng(300, 300, 300, [](auto x, auto y) { return (x - 40) * (x - 40) + (y - 40) * (y - 40) < 3600 && x > 20 && y > 20 ? 'x' : 0; })); }, 0, DATA_LIMIT, ""},
+        {"a JPEG with a lying EXIF block", "exif.jpg", [](auto& p) { save(p, lyingexif()); }, 0, DATA_LIMIT, ""},
         {"a PNG bomb", "bomb.png", [](auto& p) { save(p, blackpng(30000, 30000, 1)); }, 0, DATA_LIMIT, ""},
         {"a JPEG bomb", "bomb.jpg", [](auto& p) { save(p, jpegbomb(30000, 30000)); }, 0, DATA_LIMIT, ""},
         {"the largest image, black", "black.png", [](auto& p) { save(p, blackpng(8192, 8192, 8192)); }, 8192.0 * 8192, DATA_LIMIT, "--min 0"},

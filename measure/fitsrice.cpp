@@ -1,0 +1,126 @@
+#include "fitsrice.h"
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+extern "C" {  // cfitsio's RICE decoders, exported without a C++ declaration
+int fits_rdecomp(unsigned char* c, int clen, unsigned int array[], int nx, int nblock);
+int fits_rdecomp_short(unsigned char* c, int clen, unsigned short array[], int nx, int nblock);
+int fits_rdecomp_byte(unsigned char* c, int clen, unsigned char array[], int nx, int nblock);
+}
+
+namespace quorvel {
+namespace {
+
+/// What the header says of the tiles, once checked to be readable here.
+struct RiceLayout {
+    long tilerows = 1;  ///< rows of the image in each tile
+    int blocksize = 32, bytepix = 4;
+    double bscale = 1, bzero = 0;
+    std::optional<long> blank;  ///< the stored value of a pixel without data
+    int column = 0;             ///< COMPRESSED_DATA
+};
+
+long longkey(fitsfile* f, const char* name, long fallback) {
+    long v = fallback;
+    int status = 0;
+    return fits_read_key(f, TLONG, name, &v, nullptr, &status) == 0 ? v : fallback;
+}
+
+bool hascolumn(fitsfile* f, const char* name) {
+    int column = 0, status = 0;
+    return fits_get_colnum(f, CASEINSEN, const_cast<char*>(name), &column, &status) == 0;
+}
+
+/// The layout of a RICE_1 integer image whose tiles span whole rows; nullopt for any other.
+std::optional<RiceLayout> ricelayout(fitsfile* f, long width, long height) {
+    char type[FLEN_VALUE] = {};
+    int status = 0;
+    if (fits_read_key(f, TSTRING, "ZCMPTYPE", type, nullptr, &status) != 0 ||
+        (std::strcmp(type, "RICE_1") != 0 && std::strcmp(type, "RICE_ONE") != 0))
+        return std::nullopt;
+    RiceLayout l;
+    const long bitpix = longkey(f, "ZBITPIX", 0), naxis = longkey(f, "ZNAXIS", 0);
+    l.tilerows = longkey(f, "ZTILE2", 1);
+    if ((bitpix != 8 && bitpix != 16 && bitpix != 32) || longkey(f, "ZTILE1", width) != width ||
+        l.tilerows < 1 || l.tilerows > height || (naxis > 2 && longkey(f, "ZTILE3", 1) != 1))
+        return std::nullopt;
+    for (const char* other : {"ZSCALE", "ZZERO", "ZBLANK", "UNCOMPRESSED_DATA", "GZIP_COMPRESSED_DATA", "NULL_PIXEL_MASK"})
+        if (hascolumn(f, other)) return std::nullopt;
+    if (fits_get_colnum(f, CASEINSEN, const_cast<char*>("COMPRESSED_DATA"), &l.column, &status) != 0)
+        return std::nullopt;
+    for (int i = 1; i <= 9; ++i) {  // ZNAMEi and ZVALi: the compression's parameters
+        char name[FLEN_VALUE] = {}, key[FLEN_KEYWORD];
+        int st = 0;
+        std::snprintf(key, sizeof key, "ZNAME%d", i);
+        if (fits_read_key(f, TSTRING, key, name, nullptr, &st) != 0) break;
+        std::snprintf(key, sizeof key, "ZVAL%d", i);
+        if (std::strcmp(name, "BLOCKSIZE") == 0) l.blocksize = static_cast<int>(longkey(f, key, 0));
+        if (std::strcmp(name, "BYTEPIX") == 0) l.bytepix = static_cast<int>(longkey(f, key, 0));
+    }
+    if ((l.bytepix != 1 && l.bytepix != 2 && l.bytepix != 4) || (l.blocksize != 16 && l.blocksize != 32)) return std::nullopt;
+    fits_read_key(f, TDOUBLE, "BSCALE", &l.bscale, nullptr, &(status = 0));
+    fits_read_key(f, TDOUBLE, "BZERO", &l.bzero, nullptr, &(status = 0));
+    long blank = 0;
+    if (fits_read_key(f, TLONG, "ZBLANK", &blank, nullptr, &(status = 0)) == 0 ||
+        fits_read_key(f, TLONG, "BLANK", &blank, nullptr, &(status = 0)) == 0)
+        l.blank = blank;
+    return l;
+}
+
+/// The stored integer of the n-th value of width bytes at bytes.
+long storedvalue(const unsigned char* bytes, size_t n, int width) {
+    if (width == 1) return bytes[n];
+    if (width == 2) {
+        int16_t v;
+        std::memcpy(&v, bytes + 2 * n, 2);
+        return v;
+    }
+    int32_t v;
+    std::memcpy(&v, bytes + 4 * n, 4);
+    return v;
+}
+
+/// Decodes one tile of count values into out (bytes of count floats); false when it is damaged.
+bool decodetile(std::vector<unsigned char>& packed, const RiceLayout& l, size_t count, unsigned char* out) {
+    const int clen = static_cast<int>(packed.size()), nx = static_cast<int>(count);
+    if (l.bytepix == 1) return fits_rdecomp_byte(packed.data(), clen, out, nx, l.blocksize) == 0;
+    if (l.bytepix == 2)
+        return fits_rdecomp_short(packed.data(), clen, reinterpret_cast<unsigned short*>(out), nx, l.blocksize) == 0;
+    return fits_rdecomp(packed.data(), clen, reinterpret_cast<unsigned int*>(out), nx, l.blocksize) == 0;
+}
+
+}  // namespace
+
+std::optional<Outcome> readricetiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
+    const std::optional<RiceLayout> l = ricelayout(f, gray.width, gray.height);
+    if (!l) return std::nullopt;
+    const auto damaged = [&](long tile) {
+        return Outcome::input("The FITS file " + path + " is damaged or cut short: its compressed tile " +
+                              std::to_string(tile) + " cannot be read.");
+    };
+    std::vector<unsigned char> packed;
+    for (long tile = 1, y0 = 0; y0 < gray.height; ++tile, y0 += l->tilerows) {
+        const size_t count = static_cast<size_t>(std::min<long>(l->tilerows, gray.height - y0)) * static_cast<size_t>(gray.width);
+        LONGLONG bytes = 0, offset = 0;
+        int status = 0, anynull = 0;
+        if (fits_read_descriptll(f, l->column, tile, &bytes, &offset, &status) != 0 || bytes <= 0 || bytes > filesize ||
+            bytes > INT_MAX)
+            return damaged(tile);
+        packed.assign(static_cast<size_t>(bytes), 0);
+        unsigned char* out = reinterpret_cast<unsigned char*>(&gray.pixels[static_cast<size_t>(y0) * gray.width]);
+        if (fits_read_col(f, TBYTE, l->column, tile, 1, bytes, nullptr, packed.data(), &anynull, &status) != 0 ||
+            !decodetile(packed, *l, count, out))
+            return damaged(tile);
+        for (size_t i = count; i-- > 0;) {
+            const long v = storedvalue(out, i, l->bytepix);
+            const float value = l->blank && v == *l->blank ? NAN : static_cast<float>(v * l->bscale + l->bzero);
+            std::memcpy(out + 4 * i, &value, 4);
+        }
+    }
+    return Outcome::ok();
+}
+
+}  // namespace quorvel
