@@ -34,6 +34,9 @@ const char* const LOG_HELP =
     "           then (empty behind the limb), with measure's --limb, --orient,\n"
     "           --altaz, --flip, --invert, --rotate, --lat, --long and --model\n"
     "  track    --track N: a track's days, drifts and daily positions\n"
+    "  tracks   the tracks seen [--month YYYY-MM | --from DATE --to DATE], each with\n"
+    "           its days, drifts, possible earlier passage and place at --time\n"
+    "           (default: now)\n"
     "  relink   --observation ID --group N --track N|new: move a group to another track\n"
     "  k        --silso SN_d_tot_V2.0.csv [--observer CODE] [--save]: the personal factor\n"
     "  export   [--out FILE]: the whole log as CSV\n"
@@ -49,6 +52,7 @@ struct Subcommand {
 
 const Subcommand SUBCOMMANDS[] = {
     {"add", logadd},           {"list", loglist},     {"report", logreport}, {"predict", logpredict}, {"track", logtrack},
+    {"tracks", logtracks},
     {"relink", logrelink},     {"k", logk},           {"export", logexport}, {"import", logimport},
 };
 

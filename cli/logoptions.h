@@ -47,6 +47,7 @@ Outcome loglist(const std::vector<std::string>& args);
 Outcome logk(const std::vector<std::string>& args);
 Outcome logpredict(const std::vector<std::string>& args);
 Outcome logtrack(const std::vector<std::string>& args);
+Outcome logtracks(const std::vector<std::string>& args);
 Outcome logrelink(const std::vector<std::string>& args);
 Outcome logexport(const std::vector<std::string>& args);
 Outcome logimport(const std::vector<std::string>& args);

@@ -1,5 +1,6 @@
 // quorvel_cli log predict, track, relink, export and import.
 #include <charconv>
+#include <ctime>
 
 #include "csvtext.h"
 #include "logexport.h"
@@ -58,6 +59,25 @@ Outcome logpredict(const std::vector<std::string>& args) {
                                      (opts.has("image") ? ",x_px,y_px\n" : "\n") + std::to_string(track) + "," +
                                      log::logtimetext(when) + "," + log::fixed(p.lat_deg, 2) + "," +
                                      log::fixed(p.cmd_deg_west, 2) + "," + log::fixed(p.carrington_deg, 2) + pixel + "\n");
+}
+
+Outcome logtracks(const std::vector<std::string>& args) {
+    Options opts;
+    if (Outcome read = Options::read(args, {{"log", "month", "from", "to", "time"}, {}}, opts); !read.done()) return read;
+    log::Span span = log::WHOLE_LOG;
+    bool month = false, given = false;
+    if (Outcome read = readspan(opts, span, month, given); !read.done()) return read;
+    int64_t minutes = static_cast<int64_t>(std::time(nullptr)) / 60;
+    if (opts.has("time")) {
+        log::LogTime when;
+        if (Outcome read = log::parselogtime(*opts.get("time"), "time", when); !read.done()) return read;
+        minutes = log::logminutes(when);
+    }
+    log::LogDb db;
+    if (Outcome opened = openlog(opts, log::LogPurpose::read, db); !opened.done()) return opened;
+    std::vector<log::TrackSummary> tracks;
+    if (Outcome made = db.read([&] { return log::tracksummaries(db, span, minutes, tracks); }); !made.done()) return made;
+    return writeandflush(stdout, log::trackscsv(tracks));
 }
 
 Outcome logtrack(const std::vector<std::string>& args) {

@@ -124,4 +124,21 @@ Outcome readtrack(LogDb& db, int64_t track, std::vector<Sighting>& out, int64_t&
     return Outcome::ok();
 }
 
+Outcome readtrackgroups(LogDb& db, const Span& span, std::vector<TrackGroup>& out) {
+    Statement q(db.handle(),
+                "SELECT g.observation_id, g.number, coalesce(t.return_of, 0), g.track_id, o.time_utc, g.lat_deg, "
+                "g.cmd_deg_west, g.carrington_deg FROM spot_group g JOIN observation o USING (observation_id) "
+                "JOIN track t ON t.track_id = g.track_id WHERE g.track_id IN (SELECT s.track_id FROM spot_group s "
+                "JOIN observation n USING (observation_id) WHERE n.time_utc >= ? AND n.time_utc < ?) "
+                "ORDER BY g.track_id, o.time_utc");
+    q.bind(1, logtimetext(logtimeofminutes(span.from))).bind(2, logtimetext(logtimeofminutes(span.to)));
+    out.clear();
+    while (q.step()) {
+        LogTime when;
+        parselogtime(q.text(4), "time", when);
+        out.push_back({q.integer(0), q.integer(1), q.integer(2), {q.integer(3), logminutes(when), q.real(5), q.real(6), q.real(7)}});
+    }
+    return q.failed() ? db.fault(q, "cannot read the tracks") : Outcome::ok();
+}
+
 }  // namespace quorvel::log

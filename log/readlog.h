@@ -44,4 +44,15 @@ Outcome readobserver(LogDb& db, const std::string& code, ObserverRecord& out);
 /// does not exist. returnof is the track it may be the return of (0 none).
 Outcome readtrack(LogDb& db, int64_t track, std::vector<Sighting>& out, int64_t& returnof);
 
+/// A group of a track, with where it is kept: what relinking moves.
+struct TrackGroup {
+    int64_t observation = 0, number = 0;  ///< its observation and its number there
+    int64_t returnof = 0;                 ///< the track its track may be the return of; 0 none
+    Sighting seen;
+};
+
+/// Every group of the tracks seen in a span (a track seen in it is read
+/// whole), by track and then in time order.
+Outcome readtrackgroups(LogDb& db, const Span& span, std::vector<TrackGroup>& out);
+
 }  // namespace quorvel::log

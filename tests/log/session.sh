@@ -46,6 +46,7 @@ refused() {  # must fail with status 1 and leave the log unchanged
   run list
   run track --track 1
   run track --track 4
+  run tracks --month 2026-11 --time 2026-11-10T09:00Z
   run predict --track 1 --time 2026-11-10T09:00Z
   # A disk of radius 300 at (410, 340) drawn here: the place as a pixel, in
   # two orientations, with the limb given, behind the limb; not an image.

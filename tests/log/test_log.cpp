@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -102,6 +103,7 @@ TEST_F(LogTest, SyntheticGroupsKeepTheirTracksAcrossDaysAndTheLimb) {
     ASSERT_TRUE(db.open(path, LogPurpose::write).done());
     std::map<std::string, std::set<int64_t>> tracks;  // "A" and "A returned" apart
     std::map<int64_t, int64_t> returnof;
+    std::map<std::string, int64_t> daysseen;
     for (int day = 0; day <= 26; ++day) {
         if (day == 5 || day == 6 || day == 18) continue;
         SaveRequest r{typed("SYNT", dayat(day), "G", 0, 0), "", {}};
@@ -120,6 +122,7 @@ TEST_F(LogTest, SyntheticGroupsKeepTheirTracksAcrossDaysAndTheLimb) {
         ASSERT_TRUE(saveobservation(db, r, saved).done()) << "day " << day;
         for (size_t i = 0; i < saved.groups.size(); ++i) {
             tracks[names[i]].insert(saved.groups[i].track);
+            daysseen[names[i]] += 1;
             if (saved.groups[i].returnof) returnof[saved.groups[i].track] = saved.groups[i].returnof;
         }
     }
@@ -139,6 +142,28 @@ TEST_F(LogTest, SyntheticGroupsKeepTheirTracksAcrossDaysAndTheLimb) {
     EXPECT_NEAR(fold(p.carrington_deg - groups[1].carrington(30)), 0, 0.01);
     EXPECT_DOUBLE_EQ(p.lat_deg, -10);
     EXPECT_EQ(predicttrack(db, 99, 0, p).kind, OutcomeKind::inputfault);
+
+    // The summaries: days, the law's drift, the return; a span lists the tracks seen in it, read whole.
+    for (const auto& [span, listed] : {std::pair<Span, std::string>{WHOLE_LOG, "A,B,C,D,A returned,"},
+                                       {{logminutes(dayat(20)), logminutes(dayat(27))}, "D,A returned,"}}) {
+        std::vector<TrackSummary> summary;
+        ASSERT_TRUE(tracksummaries(db, span, logminutes(dayat(30)), summary).done());
+        std::string names;
+        for (const TrackSummary& t : summary) {
+            const auto named = std::find_if(tracks.begin(), tracks.end(), [&](const auto& n) { return n.second.count(t.track); });
+            ASSERT_NE(named, tracks.end());
+            const std::string& name = named->first;
+            names += name + ",";
+            EXPECT_EQ(t.sightings, daysseen[name]) << name;
+            EXPECT_EQ(t.days, daysseen[name]) << name;
+            EXPECT_EQ(t.returnof, name == "A returned" ? a : 0) << name;
+            const double lat = name[0] == 'A' ? 15 : name[0] == 'B' ? -10 : name[0] == 'C' ? 25 : -20;
+            EXPECT_NEAR(t.place.drift_lon_deg_per_day, sidereal(lat) - 14.184, 1e-9) << name;
+            EXPECT_NEAR(t.place.drift_lat_deg_per_day, 0, 1e-12) << name;
+            if (name == "B") EXPECT_DOUBLE_EQ(t.at.cmd_deg_west, p.cmd_deg_west);
+        }
+        EXPECT_EQ(names, listed);
+    }
 }
 
 // k = geometric mean of SN / R over days of seeing G or E (1, 2) with R > 0
