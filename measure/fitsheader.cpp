@@ -235,8 +235,8 @@ std::optional<Circle> agreeingdisk(const FitsHeader& h, const Circle& fitted, st
         return std::nullopt;
     }
     note = "limb fit " + patterntext(fitted.r, "0.00") + " px, header " + patterntext(d.r, "0.00") +
-           " px: the fitted edge lies " + patterntext(100 * (fitted.r / d.r - 1), "0.0") +
-           " % outside the header's photosphere, whose radius is used";
+           " px: the fitted edge lies " + patterntext(100 * std::fabs(fitted.r / d.r - 1), "0.0") + " % " +
+           (fitted.r >= d.r ? "outside" : "inside") + " the header's photosphere, whose radius is used";
     return Circle{fitted.cx, fitted.cy, d.r};
 }
 

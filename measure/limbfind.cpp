@@ -11,7 +11,6 @@ namespace {
 
 constexpr int32_t COARSE_SIDE = 512;    // pixels a side of the reduced copy
 constexpr double FINE_HALFWIDTH = 5;    // pixels either side of the limb in the last passes
-constexpr double KIND_HALFWIDTH = 0.05; // of the radius at least, either side: the band the edge's kind is read in
 constexpr int FINE_ROUNDS = 4;          // last passes at most, until the circle stays put
 constexpr double SETTLED = 0.01;        // pixels the circle may still move after a last pass
 constexpr size_t LEAST_POINTS = 12;
@@ -23,7 +22,7 @@ const char* const NO_DISK = "no solar disk was found";
 /// Edge points of the image around a circle, and how many profiles lay within the frame.
 std::vector<PixelXY> edgepoints(const GrayImage& img, const Circle& c, double halfwidth, float dark, EdgeKind kind,
                                 size_t& visible) {
-    const Profiles p = radialprofiles(img, c, halfwidth, dark);
+    const Profiles p = radialprofiles(img, c, halfwidth, halfwidth, dark);
     std::vector<PixelXY> pts;
     visible = 0;
     for (size_t i = 0; i < p.values.size(); ++i) {
@@ -82,10 +81,12 @@ Outcome findlimb(const GrayImage& img, LimbFit& limb) {
     const CoarseImage coarse = reduceimage(img, COARSE_SIDE);
     const auto rough = coarselimb(coarse);
     if (!rough) return Outcome::input(NO_DISK);
-    const Circle c{coarse.tofull(rough->cx), coarse.tofull(rough->cy), rough->r * coarse.factor};
+    Circle c{coarse.tofull(rough->cx), coarse.tofull(rough->cy), rough->r * coarse.factor};
     const double halfwidth = 2.5 * coarse.factor + 3;
-    const EdgeKind kind =
-        edgekind(radialprofiles(img, c, std::max(halfwidth, KIND_HALFWIDTH * c.r), coarse.dark, 256));
+    const EdgeLook look = edgelook(img, c, halfwidth, coarse.dark);
+    const EdgeKind kind = look.kind;
+    c.r += look.shift;
+    if (!(c.r > SMALLEST_SIDE / 2)) return Outcome::input(NO_DISK);
     auto fit = refine(img, c, halfwidth, coarse.dark, kind);
     for (int round = 0; fit && round < FINE_ROUNDS; ++round) {
         const Circle was = fit->circle;
@@ -106,8 +107,8 @@ double limbscatter(const GrayImage& img, const Circle& limb) {
     if (!img.holdsdisk() || !fitsimage(limb, img.width, img.height)) return NAN;
     const float dark = reduceimage(img, COARSE_SIDE).dark;
     size_t visible = 0;
-    const Profiles p = radialprofiles(img, limb, FINE_HALFWIDTH, dark);
-    const std::vector<PixelXY> pts = edgepoints(img, limb, FINE_HALFWIDTH, dark, edgekind(p), visible);
+    const EdgeKind kind = edgelook(img, limb, FINE_HALFWIDTH, dark).kind;
+    const std::vector<PixelXY> pts = edgepoints(img, limb, FINE_HALFWIDTH, dark, kind, visible);
     double sum = 0;
     size_t n = 0;
     for (const PixelXY& q : pts) {

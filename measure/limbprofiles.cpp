@@ -9,6 +9,9 @@ namespace quorvel {
 namespace {
 
 constexpr double RING_ABOVE = 0.15;  // a ring's peak over the disk inside it, share of the band's whole range
+constexpr double ACROSS = 0.05;      // of the radius at least, either side: the band the kind is read in
+constexpr double INWARD = 0.15;      // of the radius at least, inside: the band a ring is looked for in
+constexpr int DIRECTIONS = 256;      // profiles averaged
 
 /// The mean of the non-empty profiles; empty when there are none.
 std::vector<double> meanprofile(const Profiles& p) {
@@ -45,10 +48,10 @@ double sampleat(const GrayImage& img, double x, double y, float dark) {
     return (v(0, 0) * (1 - fx) + v(1, 0) * fx) * (1 - fy) + (v(0, 1) * (1 - fx) + v(1, 1) * fx) * fy;
 }
 
-Profiles radialprofiles(const GrayImage& img, const Circle& c, double halfwidth, float dark, int directions) {
+Profiles radialprofiles(const GrayImage& img, const Circle& c, double inner, double outer, float dark, int directions) {
     Profiles p;
-    p.from = -std::ceil(halfwidth);
-    const auto len = static_cast<size_t>(2 * -p.from + 1);
+    p.from = -std::ceil(inner);
+    const auto len = static_cast<size_t>(std::ceil(inner) + std::ceil(outer) + 1);
     const int n = static_cast<int>(std::clamp(2 * HALFTURN_EXACT * c.r / 3, 64.0, std::max(64.0, 1.0 * directions)));
     for (int i = 0; i < n; ++i) {
         const double t = 2 * HALFTURN_EXACT * i / n, ux = std::cos(t), uy = std::sin(t);
@@ -67,18 +70,28 @@ Profiles radialprofiles(const GrayImage& img, const Circle& c, double halfwidth,
     return p;
 }
 
-EdgeKind edgekind(const Profiles& p) {
-    const std::vector<double> mean = meanprofile(p);
-    if (mean.size() < 7) return EdgeKind::step;
+EdgeLook edgelook(const GrayImage& img, const Circle& c, double halfwidth, float dark) {
+    const double across = std::max(halfwidth, ACROSS * c.r);
+    const std::vector<double> mean = meanprofile(radialprofiles(img, c, across, across, dark, DIRECTIONS));
+    if (mean.size() < 7) return {};
     const size_t q = mean.size() / 4;
     const double inner = mean[0] + mean[1], outer = mean[mean.size() - 1] + mean[mean.size() - 2];
-    const auto middle = [&](auto pick) { return 2 * *pick(mean.begin() + static_cast<std::ptrdiff_t>(q), mean.end() - static_cast<std::ptrdiff_t>(q)); };
-    const double low = middle([](auto a, auto b) { return std::min_element(a, b); });
-    const double high = middle([](auto a, auto b) { return std::max_element(a, b); });
+    const double low = 2 * *std::min_element(mean.begin() + static_cast<std::ptrdiff_t>(q), mean.end() - static_cast<std::ptrdiff_t>(q));
     const double range = std::max(inner, outer) - low;
-    if (range > 0 && inner - low > 0.5 * range && outer - low > 0.5 * range) return EdgeKind::line;
-    const double lowest = 2 * *std::min_element(mean.begin(), mean.end());
-    return high - inner > RING_ABOVE * (high - lowest) ? EdgeKind::ring : EdgeKind::step;
+    if (range > 0 && inner - low > 0.5 * range && outer - low > 0.5 * range) return {EdgeKind::line, 0};
+    const Profiles wide = radialprofiles(img, c, std::max(halfwidth, INWARD * c.r), across, dark, DIRECTIONS);
+    const std::vector<double> m = meanprofile(wide);
+    if (m.size() < 7) return {};
+    size_t top = 1;  // the ring's first brightest point, three values smoothed
+    auto smooth = [&](size_t k) { return m[k - 1] + 2 * m[k] + m[k + 1]; };
+    double least = smooth(1);
+    for (size_t k = 1; k + 1 < m.size(); ++k) {
+        if (smooth(k) > smooth(top)) top = k;
+        least = std::min(least, smooth(k));
+    }
+    if (top < 3 || !(smooth(top) - smooth(1) > RING_ABOVE * (smooth(top) - least))) return {};
+    const auto rise = edgeof(m, EdgeKind::ring);
+    return rise ? EdgeLook{EdgeKind::ring, wide.from + *rise} : EdgeLook{};
 }
 
 std::optional<double> edgeof(const std::vector<double>& v, EdgeKind kind) {

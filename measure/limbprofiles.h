@@ -23,9 +23,10 @@ struct Profiles {
     std::vector<std::vector<double>> values;  ///< brightness, inside first
 };
 
-/// Profiles from r - halfwidth to r + halfwidth; at most directions of them
-/// (about one every 3 pixels of the circle, at least 64).
-Profiles radialprofiles(const GrayImage& image, const Circle& c, double halfwidth, float dark, int directions = 2048);
+/// Profiles from r - inner to r + outer (pixels); at most directions of
+/// them (about one every 3 pixels of the circle, at least 64).
+Profiles radialprofiles(const GrayImage& image, const Circle& c, double inner, double outer, float dark,
+                        int directions = 2048);
 
 /// What the edge of a disk looks like across its limb.
 enum class EdgeKind {
@@ -34,8 +35,16 @@ enum class EdgeKind {
     line,  ///< a dark line on light paper (a drawing): its darkest point
 };
 
-/// The kind of edge the profiles show on average.
-EdgeKind edgekind(const Profiles& p);
+struct EdgeLook {
+    EdgeKind kind = EdgeKind::step;
+    double shift = 0;  ///< pixels from the circle to a ring's rise, on average (negative inward); 0 for the others
+};
+
+/// The kind of edge the image shows on average around a circle: the mean
+/// of profiles across it, halfwidth (pixels) or a twentieth of the radius
+/// either side, and for a ring from 0.15 of the radius inside it, so that a
+/// circle on the corona's outer fade still finds the ring's rise inside it.
+EdgeLook edgelook(const GrayImage& image, const Circle& c, double halfwidth, float dark);
 
 /// The edge in one profile, as an offset from its first sample; nullopt
 /// where it shows none of its kind.
