@@ -226,6 +226,7 @@ void MeasureWindow::wireevents() {
     });
     connect(cmddelete_, &QPushButton::clicked, this, &MeasureWindow::deleterows);
     connect(new QShortcut(QKeySequence::Delete, tblspots_), &QShortcut::activated, this, &MeasureWindow::deleterows);
+    if (services_.help) connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this, services_.help);
     connect(cmdcopy_, &QPushButton::clicked, this, &MeasureWindow::copyrows);
     connect(cmdsavecsv_, &QPushButton::clicked, this, &MeasureWindow::savecsvclick);
     connect(cmdsaveimage_, &QPushButton::clicked, this, &MeasureWindow::saveimageclick);

@@ -47,6 +47,8 @@ struct MeasureServices {
     /// equipment profiles; false when cancelled.
     std::function<bool(log::SaveAnswers& answers, const std::vector<std::string>& profiles)> asklog;
     std::string logpath;  ///< the log Save to Log writes; empty: the default log
+    /// F1: opens the guide of the window that opened this one; no guide when empty.
+    std::function<void()> help;
 };
 
 class MeasureWindow : public QWidget {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
+#include <QPointer>
 
 #include "guidelanguage.h"
 #include "logdialog.h"
@@ -134,6 +135,9 @@ MeasureWindow* ObservationWindow::newmeasurewindow(const FieldTexts& fields) {
     MeasureServices services;
     services.messages = &services_.messages;
     services.clipboard = &clipboard();
+    services.help = [self = QPointer<ObservationWindow>(this)] {
+        if (self) self->openhelp("helpqv.pdf");  // the measuring sections are in quorvel's guide
+    };
     auto* window = new MeasureWindow({fields, checked(CheckBox::chkaltaz), checked(CheckBox::chkflip),
                                       checked(CheckBox::chkinvert), measurecolours()},
                                      std::move(services));

@@ -3,9 +3,11 @@
 #include <fitsio.h>
 #include <gtest/gtest.h>
 
+
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTemporaryDir>
 
 #include "colour.h"
@@ -147,6 +149,25 @@ TEST(Window, MeasureSaveAndKeepRowsOnBadOpen) {
     EXPECT_FALSE(second.close());
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0], "Closing the window clears the 1 spots measured and not saved. Close it all the same?");
+}
+
+// F1 opens the guide of the window that opened the measuring window, and
+// only that: a window opened without one takes no F1.
+TEST(Window, F1OpensTheGuide) {
+    const auto f1 = [](const QWidget& w) {
+        QShortcut* found = nullptr;
+        for (QShortcut* s : w.findChildren<QShortcut*>())
+            if (s->key() == QKeySequence(Qt::Key_F1)) found = s;
+        return found;
+    };
+    int opened = 0;
+    MeasureServices services;
+    services.help = [&] { ++opened; };
+    MeasureWindow w(MeasureStart{}, services), alone(MeasureStart{});
+    ASSERT_TRUE(f1(w));
+    emit f1(w)->activated();
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(f1(alone));
 }
 
 TEST(Window, FitsALaptopScreen) {
