@@ -21,7 +21,7 @@ using namespace quorvel::log;
 
 constexpr int YEAR = 2026, MONTH = 11;
 constexpr double DEG_PER_DAY = 13.2;  // a group's westward motion across the disk
-constexpr double PLOT_W = 310;        // a plot's width, logical pixels
+constexpr double PLOT_W = 500;        // a plot's width, logical pixels
 
 /// A group followed across the disk: its latitude, the day it appears at the
 /// east limb's side, its days of life and its largest area (millionths of the hemisphere).
@@ -99,23 +99,34 @@ QImage textpicture(const std::string& text) {
     return image;
 }
 
-}  // namespace
-
-QImage reportsfigure(const FigureLabels& labels, const QString& folder) {
+/// The month's reports, from a log written in folder and removed; false when it could not be written or read.
+bool monthreports(const QString& folder, std::string& aavso, std::string& daily, std::string& butterfly) {
     const std::string path = (folder + "/figurelog.sqlite").toStdString();
-    std::string aavso, daily, butterfly;
+    quorvel::Outcome done;
     {
         LogDb db;
-        quorvel::Outcome done = db.open(path, LogPurpose::write);
+        done = db.open(path, LogPurpose::write);
         if (done.done()) done = writelog(db);
         const Span month{logminutes({YEAR, MONTH, 1, 0, 0}), logminutes({YEAR, MONTH + 1, 1, 0, 0})};
         if (done.done()) done = reporttext(db, {"aavso", "", month, true, false}, aavso);
         if (done.done()) done = reporttext(db, {"daily", "", month, true, false}, daily);
         if (done.done()) done = reporttext(db, {"butterfly", "", month, false, false}, butterfly);
-        if (!done.done()) aavso.clear();
     }
     for (const char* end : {"", "-wal", "-shm"}) QFile::remove(QString::fromStdString(path + end));
-    if (aavso.empty()) return {};
-    return abovebelow(sidebyside({{textpicture(aavso), labels.aavso}}),
-                      sidebyside({{plot(daily, PLOT_W), labels.daily}, {plot(butterfly, PLOT_W), labels.butterfly}}));
+    return done.done();
+}
+
+}  // namespace
+
+QImage reportsfigure(const FigureLabels& labels, const QString& folder) {
+    std::string aavso, daily, butterfly;
+    if (!monthreports(folder, aavso, daily, butterfly)) return {};
+    return sidebyside({{textpicture(aavso), labels.aavso}});
+}
+
+QImage plotsfigure(const FigureLabels& labels, const QString& folder) {
+    std::string aavso, daily, butterfly;
+    if (!monthreports(folder, aavso, daily, butterfly)) return {};
+    return abovebelow(sidebyside({{plot(daily, PLOT_W), labels.daily}}),
+                      sidebyside({{plot(butterfly, PLOT_W), labels.butterfly}}));
 }

@@ -7,6 +7,9 @@
 
 #include "figurelabels.h"
 
-/// The page, drawn from a log of November 2026 written in folder (and
+/// The AAVSO report of a log of November 2026 written in folder (and
 /// removed); a null image when the log could not be written or read.
 QImage reportsfigure(const FigureLabels& labels, const QString& folder);
+
+/// The same month's daily R above its butterfly diagram.
+QImage plotsfigure(const FigureLabels& labels, const QString& folder);

@@ -53,6 +53,7 @@ const Figure FIGURES[] = {
     {"graphicswindow.png", [](const FigureLabels&, const QString&) { return graphicswindowfigure(); }},
     {"measurewindow.png", [](const FigureLabels&, const QString& folder) { return measurewindowfigure(folder); }},
     {"reports.png", reportsfigure},
+    {"plots.png", plotsfigure},
 };
 
 /// Adds the figures the text names to the document; false, after saying
