@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "filewrite.h"
@@ -12,11 +12,12 @@
 #include "readlog.h"
 #include "reportrequest.h"
 #include "svgraster.h"
+#include "tablecells.h"
 
 namespace quorvel {
 namespace {
 
-const char* const HEADERS[] = {"Date (UT)", "Time", "Observer", "Seeing", "g", "f", "R", "Counted", "Image"};
+const QString HEADERS[] = {"Date (UT)", "Time", "Observer", "Seeing", "g", "f", "R", "Counted", "Image"};
 
 /// The report formats by their captions, with the ending their files take.
 struct FormatChoice {
@@ -57,14 +58,8 @@ void LogDialog::buildcontrols() {
     lblpath_ = new QLabel(this);
     lblpath_->setObjectName("lblpath");
     cmdother_ = button("cmdother", "Other &Log...", this);
-    tblobs_ = new QTableWidget(0, static_cast<int>(std::size(HEADERS)), this);
-    tblobs_->setObjectName("tblobs");
-    for (int c = 0; c < tblobs_->columnCount(); ++c) tblobs_->setHorizontalHeaderItem(c, new QTableWidgetItem(HEADERS[c]));
-    tblobs_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblobs_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tblobs_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblobs_->horizontalHeader()->setStretchLastSection(true);
-    tblobs_->verticalHeader()->hide();
+    tblobs_ = rowtable("tblobs", {HEADERS, HEADERS + std::size(HEADERS)}, this);
+    trackspanel_ = new TracksPanel(services_.tracks, [this](const std::string& text, bool fault) { status(text, fault); }, this);
     txtmonth_ = new QLineEdit(this);
     txtmonth_->setObjectName("txtmonth");
     txtmonth_->setPlaceholderText("YYYY-MM");
@@ -93,7 +88,11 @@ void LogDialog::buildcontrols() {
     bottom->addWidget(cmdclose_);
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
-    all->addWidget(tblobs_, 1);
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName("tablog");
+    tabs->addTab(tblobs_, tr("Observations"));
+    tabs->addTab(trackspanel_, tr("Tracks"));
+    all->addWidget(tabs, 1);
     all->addLayout(report);
     all->addLayout(bottom);
     resize(760, 480);
@@ -102,6 +101,13 @@ void LogDialog::buildcontrols() {
     connect(cmdopen_, &QPushButton::clicked, this, &LogDialog::openselected);
     connect(tblobs_, &QTableWidget::cellDoubleClicked, this, &LogDialog::openselected);
     connect(cmdclose_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(txtmonth_, &QLineEdit::editingFinished, this, [this] {
+        log::Span span;
+        bool month = false;
+        const Outcome read = monthspan(span, month);
+        if (read.done()) trackspanel_->load(path_, month ? span : log::WHOLE_LOG);
+        else status(read.message, true);
+    });
     connect(tblobs_, &QTableWidget::itemSelectionChanged, this, [this] {
         const int row = tblobs_->currentRow();
         cmdopen_->setEnabled(row >= 0 && row < static_cast<int>(observations_.size()) && observations_[row].image);
@@ -122,57 +128,48 @@ Outcome LogDialog::load(const std::string& path) {
         const log::LogTime& t = observations_.back().time;
         txtmonth_->setText(QString::asprintf("%04d-%02d", t.year, t.month));
     }
+    log::Span span;
+    bool month = false;
+    if (read.done() && monthspan(span, month).done()) trackspanel_->load(path, month ? span : log::WHOLE_LOG);
     return read;
 }
 
 void LogDialog::filltable() {
-    tblobs_->setRowCount(static_cast<int>(observations_.size()));
-    for (size_t i = 0; i < observations_.size(); ++i) {
-        const log::ObservationRecord& o = observations_[i];
+    std::vector<std::vector<std::string>> rows;
+    for (const log::ObservationRecord& o : observations_) {
         const std::string time = log::logtimetext(o.time);
-        const std::string cells[] = {time.substr(0, 10), time.substr(11, 5), o.observer, o.seeing,
-                                     std::to_string(o.counts.g), std::to_string(o.counts.f), std::to_string(o.counts.r()),
-                                     o.image ? "image" : o.counts.hemispheres ? "by hemisphere" : "whole disk",
-                                     o.image ? o.image->path : ""};
-        for (int c = 0; c < tblobs_->columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
-            if (c >= 4 && c <= 6) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);  // g, f, R
-            tblobs_->setItem(static_cast<int>(i), c, item);
-        }
+        rows.push_back({time.substr(0, 10), time.substr(11, 5), o.observer, o.seeing, std::to_string(o.counts.g),
+                        std::to_string(o.counts.f), std::to_string(o.counts.r()),
+                        o.image ? "image" : o.counts.hemispheres ? "by hemisphere" : "whole disk", o.image ? o.image->path : ""});
     }
-    tblobs_->resizeColumnsToContents();
+    fillcells(tblobs_, rows, {4, 5, 6});  // g, f, R
     cmdopen_->setEnabled(false);
 }
 
-std::string LogDialog::tabletext() const {
-    std::string out;
-    for (int r = -1; r < tblobs_->rowCount(); ++r) {
-        for (int c = 0; c < tblobs_->columnCount(); ++c) {
-            const QTableWidgetItem* item = r < 0 ? tblobs_->horizontalHeaderItem(c) : tblobs_->item(r, c);
-            out += (c ? " | " : "") + (item ? item->text().toStdString() : std::string());
-        }
-        out += "\n";
-    }
-    return out;
-}
+std::string LogDialog::tabletext() const { return quorvel::tabletext(tblobs_); }
 
 void LogDialog::status(const std::string& text, bool fault) {
     lblstatus_->setText(QString::fromStdString(text));
     lblstatus_->setStyleSheet(fault ? "color: #b00000" : "");
 }
 
+Outcome LogDialog::monthspan(log::Span& span, bool& month) const {
+    span = {}, month = false;
+    const std::string text = txtmonth_->text().trimmed().toStdString();
+    if (text.empty()) return Outcome::ok();
+    log::LogTime first;
+    if (Outcome read = log::parselogmonth(text, "month", first); !read.done()) return read;
+    log::LogTime last = first;
+    last.day = log::daysofmonth(first.year, first.month);
+    span = {log::logminutes(first), log::logminutes(last) + 1440};
+    month = true;
+    return Outcome::ok();
+}
+
 Outcome LogDialog::savereport(const std::string& path) {
     const FormatChoice& choice = FORMATS[cboformat_->currentIndex()];
     log::ReportRequest request{choice.format, "", {}, false, false};
-    const std::string month = txtmonth_->text().trimmed().toStdString();
-    if (!month.empty()) {
-        log::LogTime first;
-        if (Outcome read = log::parselogmonth(month, "month", first); !read.done()) return read;
-        log::LogTime last = first;
-        last.day = log::daysofmonth(first.year, first.month);
-        request.span = {log::logminutes(first), log::logminutes(last) + 1440};
-        request.month = true;
-    }
+    if (Outcome read = monthspan(request.span, request.month); !read.done()) return read;
     log::LogDb db;
     std::string text;
     if (Outcome opened = db.open(path_, log::LogPurpose::read); !opened.done()) return opened;

@@ -1,6 +1,6 @@
 // The log dialog: the observations of the observer's log, one row a
 // day's count with g, f and R; a month's report saved; a measured image
-// opened again.
+// opened again; the tracks of the month, their groups relinked.
 #pragma once
 
 #include <QComboBox>
@@ -16,6 +16,7 @@
 #include "formcontrols.h"
 #include "platform.h"
 #include "records.h"
+#include "trackspanel.h"
 
 namespace quorvel {
 
@@ -26,6 +27,8 @@ struct LogDialogServices {
     /// Opens the measured image of an observation in the measuring window.
     std::function<void(const log::ObservationRecord&)> openmeasurement;
     MessageBoxes* messages = nullptr;
+    /// The questions of the tracks' tab.
+    TracksServices tracks;
 };
 
 class LogDialog : public QDialog {
@@ -50,6 +53,7 @@ public:
     QComboBox* formatbox() const { return cboformat_; }
     QLineEdit* monthbox() const { return txtmonth_; }
     QTableWidget* table() const { return tblobs_; }
+    TracksPanel* trackspanel() const { return trackspanel_; }
 
 private:
     void buildcontrols();
@@ -57,6 +61,8 @@ private:
     void status(const std::string& text, bool fault);
     void otherclick();
     void reportclick();
+    /// The span of the month box, empty when the box is; month is set for a month.
+    Outcome monthspan(log::Span& span, bool& month) const;
 
     LogDialogServices services_;
     QtMessageBoxes desktopmessages_;
@@ -64,6 +70,7 @@ private:
     std::vector<log::ObservationRecord> observations_;
     QLabel *lblpath_, *lblstatus_;
     QTableWidget* tblobs_;
+    TracksPanel* trackspanel_;
     QLineEdit* txtmonth_;
     QComboBox* cboformat_;
     QPushButton *cmdother_, *cmdopen_, *cmdreport_, *cmdclose_;

@@ -194,3 +194,65 @@ TEST(SaveAnswersDialogTest, OffersAsksTheMethodOfNewProfilesAndChecksTheCode) {
         EXPECT_EQ(dialog.faulttext().empty(), c.accepted) << dialog.faulttext();
     }
 }
+
+// The tracks' tab over two days of two groups: the tracks with their places
+// a day after the last sighting; a group moved to a new track and back;
+// moves that are refused, cancelled or not understood change nothing. Each
+// step's tables and status line against a stored transcript.
+TEST(LogDialogTracksTest, ListsTracksAndMovesAGroupWithUndo) {
+    char folder[] = "/tmp/quorvel_logtracks_XXXXXX";
+    const std::string dir = mkdtemp(folder), path = dir + "/log.sqlite";
+    {
+        log::LogDb db;
+        ASSERT_TRUE(db.open(path, log::LogPurpose::write).done());
+        log::SaveResult saved;
+        for (int day : {2, 3}) {  // the later day's groups turned 13.2 degrees west, 0.2 further in longitude
+            log::ObservationRecord o;
+            o.observer = "TRKR", o.seeing = "G", o.time = {2026, 11, day, 9, 0};
+            const double turned = 13.2 * (day - 2), drift = 0.2 * (day - 2);
+            o.groups = {{1, 0, {}, 10, -20 + turned, 100 + drift, {}, "C", "", 4, {}, {}, {}},
+                        {2, 0, {}, -15, 30 + turned, 150 + drift, {}, "H", "", 1, {}, {}, {}}};
+            o.counts = log::countsofgroups(o.groups);
+            ASSERT_TRUE(log::saveobservation(db, {o, "", {}}, saved).done());
+        }
+    }
+    std::vector<std::string> answers{"new", "2", "seven"};
+    std::string questions;
+    bool yes = true;
+    LogDialogServices services;
+    test::RecordingMessages messages;
+    services.messages = &messages;
+    services.tracks.asktrack = [&](const std::string&) {
+        const std::string a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    };
+    services.tracks.confirm = [&](const std::string& q) { return questions += q + "\n", yes; };
+    LogDialog dialog(path, services);
+    TracksPanel* panel = dialog.trackspanel();
+    auto* move = panel->findChild<QPushButton*>("cmdmove");
+    std::string transcript;
+    auto step = [&](const std::string& what) {
+        transcript += "# " + what + "\n" + panel->trackstext() + panel->groupstext() + "status: " + dialog.statustext() + "\n";
+    };
+    step("loaded, placed on " + panel->whenbox()->text().toStdString());
+    panel->tracks()->selectRow(1);
+    panel->groups()->selectRow(1);
+    move->click();  // new
+    step("the later group of track 2 moved to a new track");
+    ASSERT_TRUE(panel->undomove().done());
+    step("undone");
+    panel->tracks()->selectRow(0);
+    panel->groups()->selectRow(1);
+    move->click();  // 2: holds a group of that observation already
+    step("refused");
+    move->click();  // seven
+    step("not understood");
+    yes = false;
+    EXPECT_TRUE(panel->movegroup(0).done());
+    step("not confirmed");
+    transcript += questions;
+    if (std::getenv("QUORVEL_UPDATE_GOLDEN")) std::ofstream(EXPECTED_TRACKS) << transcript;
+    EXPECT_EQ(transcript, bytesof(EXPECTED_TRACKS));
+    std::filesystem::remove_all(dir);
+}
