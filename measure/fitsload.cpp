@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "fitsrice.h"
+#include "fitstiles.h"
 #include "imageload.h"
 
 namespace quorvel {
@@ -32,14 +32,14 @@ Outcome checkdeclared(fitsfile* f, const std::string& path, const long naxes[3],
                           " bytes in all, but the file holds " + std::to_string(filesize) + ".");
 }
 
-/// The first plane in one read (a RICE-compressed image tile by tile into
-/// gray, another compressed one decompressed once by cfitsio), its rows
+/// The first plane in one read (a RICE- or GZIP-compressed image tile by
+/// tile into gray, another compressed one decompressed once by cfitsio), its rows
 /// turned so that the first FITS row is at the bottom.
 Outcome readplane(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
     long first[3] = {1, 1, 1};
     float blank = NAN;
     int anyblank = 0, status = 0;
-    const std::optional<Outcome> tiles = fits_is_compressed_image(f, &status) ? readricetiles(f, path, filesize, gray)
+    const std::optional<Outcome> tiles = fits_is_compressed_image(f, &status) ? readtiles(f, path, filesize, gray)
                                                                               : std::nullopt;
     if (tiles && !tiles->done()) return *tiles;
     if (!tiles && fits_read_pix(f, TFLOAT, first, static_cast<LONGLONG>(gray.pixels.size()), &blank,

@@ -1,4 +1,6 @@
-#include "fitsrice.h"
+#include "fitstiles.h"
+
+#include <zlib.h>
 
 #include <climits>
 #include <cmath>
@@ -15,9 +17,11 @@ namespace quorvel {
 namespace {
 
 /// What the header says of the tiles, once checked to be readable here.
-struct RiceLayout {
+struct TileLayout {
     long tilerows = 1;  ///< rows of the image in each tile
     int blocksize = 32, bytepix = 4;
+    bool gzip = false;      ///< GZIP_1: big-endian values deflated, else RICE_1
+    bool floating = false;  ///< 32-bit float values (GZIP only)
     double bscale = 1, bzero = 0;
     std::optional<long> blank;  ///< the stored value of a pixel without data
     int column = 0;             ///< COMPRESSED_DATA
@@ -34,17 +38,18 @@ bool hascolumn(fitsfile* f, const char* name) {
     return fits_get_colnum(f, CASEINSEN, const_cast<char*>(name), &column, &status) == 0;
 }
 
-/// The layout of a RICE_1 integer image whose tiles span whole rows; nullopt for any other.
-std::optional<RiceLayout> ricelayout(fitsfile* f, long width, long height) {
+/// The layout of a RICE_1 integer or GZIP_1 image whose tiles span whole rows; nullopt for any other.
+std::optional<TileLayout> tilelayout(fitsfile* f, long width, long height) {
     char type[FLEN_VALUE] = {};
     int status = 0;
-    if (fits_read_key(f, TSTRING, "ZCMPTYPE", type, nullptr, &status) != 0 ||
-        (std::strcmp(type, "RICE_1") != 0 && std::strcmp(type, "RICE_ONE") != 0))
-        return std::nullopt;
-    RiceLayout l;
+    TileLayout l;
+    fits_read_key(f, TSTRING, "ZCMPTYPE", type, nullptr, &status);
+    l.gzip = std::strcmp(type, "GZIP_1") == 0;
+    if (!l.gzip && std::strcmp(type, "RICE_1") != 0 && std::strcmp(type, "RICE_ONE") != 0) return std::nullopt;
     const long bitpix = longkey(f, "ZBITPIX", 0), naxis = longkey(f, "ZNAXIS", 0);
+    l.floating = bitpix == -32;
     l.tilerows = longkey(f, "ZTILE2", 1);
-    if ((bitpix != 8 && bitpix != 16 && bitpix != 32) || longkey(f, "ZTILE1", width) != width ||
+    if ((bitpix != 8 && bitpix != 16 && bitpix != 32 && !(l.gzip && l.floating)) || longkey(f, "ZTILE1", width) != width ||
         l.tilerows < 1 || l.tilerows > height || (naxis > 2 && longkey(f, "ZTILE3", 1) != 1))
         return std::nullopt;
     for (const char* other : {"ZSCALE", "ZZERO", "ZBLANK", "UNCOMPRESSED_DATA", "GZIP_COMPRESSED_DATA", "NULL_PIXEL_MASK"})
@@ -60,6 +65,7 @@ std::optional<RiceLayout> ricelayout(fitsfile* f, long width, long height) {
         if (std::strcmp(name, "BLOCKSIZE") == 0) l.blocksize = static_cast<int>(longkey(f, key, 0));
         if (std::strcmp(name, "BYTEPIX") == 0) l.bytepix = static_cast<int>(longkey(f, key, 0));
     }
+    if (l.gzip) l.bytepix = static_cast<int>(std::abs(bitpix) / 8);
     if ((l.bytepix != 1 && l.bytepix != 2 && l.bytepix != 4) || (l.blocksize != 16 && l.blocksize != 32)) return std::nullopt;
     fits_read_key(f, TDOUBLE, "BSCALE", &l.bscale, nullptr, &(status = 0));
     fits_read_key(f, TDOUBLE, "BZERO", &l.bzero, nullptr, &(status = 0));
@@ -70,21 +76,45 @@ std::optional<RiceLayout> ricelayout(fitsfile* f, long width, long height) {
     return l;
 }
 
-/// The stored integer of the n-th value of width bytes at bytes.
-long storedvalue(const unsigned char* bytes, size_t n, int width) {
-    if (width == 1) return bytes[n];
-    if (width == 2) {
-        int16_t v;
-        std::memcpy(&v, bytes + 2 * n, 2);
-        return v;
+/// The n-th value of l.bytepix bytes at bytes, as stored: native byte order
+/// after RICE, big-endian after GZIP.
+double storedvalue(const unsigned char* bytes, size_t n, const TileLayout& l) {
+    const unsigned char* at = bytes + n * static_cast<size_t>(l.bytepix);
+    if (l.bytepix == 1) return at[0];
+    uint32_t u = 0;
+    if (l.gzip) {
+        for (int i = 0; i < l.bytepix; ++i) u = (u << 8) | at[i];
+    } else if (l.bytepix == 2) {
+        uint16_t v;
+        std::memcpy(&v, at, 2);
+        u = v;
+    } else {
+        std::memcpy(&u, at, 4);
     }
-    int32_t v;
-    std::memcpy(&v, bytes + 4 * n, 4);
+    if (l.bytepix == 2) return static_cast<int16_t>(u);
+    if (!l.floating) return static_cast<int32_t>(u);
+    float v;
+    std::memcpy(&v, &u, 4);
     return v;
 }
 
+/// Inflates a GZIP_1 tile of exactly size bytes into out.
+bool inflatetile(std::vector<unsigned char>& packed, size_t size, unsigned char* out) {
+    z_stream z{};
+    if (inflateInit2(&z, 15 + 32) != Z_OK) return false;  // a gzip or zlib header
+    z.next_in = packed.data();
+    z.avail_in = static_cast<uInt>(packed.size());
+    z.next_out = out;
+    z.avail_out = static_cast<uInt>(size);
+    const int ended = inflate(&z, Z_FINISH);
+    const bool whole = ended == Z_STREAM_END && z.total_out == size;
+    inflateEnd(&z);
+    return whole;
+}
+
 /// Decodes one tile of count values into out (bytes of count floats); false when it is damaged.
-bool decodetile(std::vector<unsigned char>& packed, const RiceLayout& l, size_t count, unsigned char* out) {
+bool decodetile(std::vector<unsigned char>& packed, const TileLayout& l, size_t count, unsigned char* out) {
+    if (l.gzip) return inflatetile(packed, count * static_cast<size_t>(l.bytepix), out);
     const int clen = static_cast<int>(packed.size()), nx = static_cast<int>(count);
     if (l.bytepix == 1) return fits_rdecomp_byte(packed.data(), clen, out, nx, l.blocksize) == 0;
     if (l.bytepix == 2)
@@ -94,8 +124,8 @@ bool decodetile(std::vector<unsigned char>& packed, const RiceLayout& l, size_t 
 
 }  // namespace
 
-std::optional<Outcome> readricetiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
-    const std::optional<RiceLayout> l = ricelayout(f, gray.width, gray.height);
+std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
+    const std::optional<TileLayout> l = tilelayout(f, gray.width, gray.height);
     if (!l) return std::nullopt;
     const auto damaged = [&](long tile) {
         return Outcome::input("The FITS file " + path + " is damaged or cut short: its compressed tile " +
@@ -115,8 +145,9 @@ std::optional<Outcome> readricetiles(fitsfile* f, const std::string& path, int64
             !decodetile(packed, *l, count, out))
             return damaged(tile);
         for (size_t i = count; i-- > 0;) {
-            const long v = storedvalue(out, i, l->bytepix);
-            const float value = l->blank && v == *l->blank ? NAN : static_cast<float>(v * l->bscale + l->bzero);
+            const double v = storedvalue(out, i, *l);
+            const bool blank = !l->floating && l->blank && v == static_cast<double>(*l->blank);
+            const float value = blank ? NAN : static_cast<float>(v * l->bscale + l->bzero);
             std::memcpy(out + 4 * i, &value, 4);
         }
     }

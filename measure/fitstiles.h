@@ -1,5 +1,5 @@
-// A RICE-compressed FITS image read tile by tile straight into the final
-// brightness buffer: no copy of the whole image besides it, where the
+// A tile-compressed FITS image (RICE or GZIP) read tile by tile straight
+// into the final brightness buffer: no copy of the whole image besides it, where the
 // general reader keeps a decompressed tile, a cached copy and a converted
 // one (three more of a single-tile image).
 #pragma once
@@ -19,15 +19,15 @@ namespace quorvel {
 /// first), BSCALE and BZERO applied, ZBLANK (or BLANK) pixels NaN.
 ///
 /// Returns nullopt, gray's pixels untouched, when the image is not one this
-/// reads (the general reader takes it): not RICE_1, floating-point pixels,
-/// tiles not spanning whole rows, quantized, masked or partly uncompressed
-/// tiles. Else done, or an input outcome for a tile that is damaged or
+/// reads (the general reader takes it): neither RICE_1 with integer pixels
+/// nor GZIP_1 with integer or 32-bit float pixels, tiles not spanning whole
+/// rows, quantized, masked or partly uncompressed tiles. Else done, or an input outcome for a tile that is damaged or
 /// declares more bytes than the file holds.
 ///
 /// Notes:
 /// 1. Each tile's values are decoded into the start of its own rows'
 ///    floats and widened from the last backwards, so that a value is read
 ///    before its bytes are written over.
-std::optional<Outcome> readricetiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray);
+std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray);
 
 }  // namespace quorvel
