@@ -23,14 +23,19 @@ struct TileLayout {
     bool gzip = false;      ///< GZIP_1: big-endian values deflated, else RICE_1
     bool floating = false;  ///< 32-bit float values (GZIP only)
     double bscale = 1, bzero = 0;
-    std::optional<long> blank;  ///< the stored value of a pixel without data
+    std::optional<double> blank;  ///< the stored value of a pixel without data
     int column = 0;             ///< COMPRESSED_DATA
 };
 
-long longkey(fitsfile* f, const char* name, long fallback) {
-    long v = fallback;
+std::optional<double> numberkey(fitsfile* f, const char* name) {
+    double v = 0;
     int status = 0;
-    return fits_read_key(f, TLONG, name, &v, nullptr, &status) == 0 ? v : fallback;
+    return fits_read_key(f, TDOUBLE, name, &v, nullptr, &status) == 0 ? std::optional<double>(v) : std::nullopt;
+}
+
+long longkey(fitsfile* f, const char* name, long fallback) {
+    const std::optional<double> v = numberkey(f, name);
+    return v && std::fabs(*v) < LONG_MAX ? static_cast<long>(*v) : fallback;
 }
 
 bool hascolumn(fitsfile* f, const char* name) {
@@ -67,12 +72,10 @@ std::optional<TileLayout> tilelayout(fitsfile* f, long width, long height) {
     }
     if (l.gzip) l.bytepix = static_cast<int>(std::abs(bitpix) / 8);
     if ((l.bytepix != 1 && l.bytepix != 2 && l.bytepix != 4) || (l.blocksize != 16 && l.blocksize != 32)) return std::nullopt;
-    fits_read_key(f, TDOUBLE, "BSCALE", &l.bscale, nullptr, &(status = 0));
-    fits_read_key(f, TDOUBLE, "BZERO", &l.bzero, nullptr, &(status = 0));
-    long blank = 0;
-    if (fits_read_key(f, TLONG, "ZBLANK", &blank, nullptr, &(status = 0)) == 0 ||
-        fits_read_key(f, TLONG, "BLANK", &blank, nullptr, &(status = 0)) == 0)
-        l.blank = blank;
+    l.bscale = numberkey(f, "BSCALE").value_or(1);
+    l.bzero = numberkey(f, "BZERO").value_or(0);
+    l.blank = numberkey(f, "ZBLANK");
+    if (!l.blank) l.blank = numberkey(f, "BLANK");
     return l;
 }
 
@@ -146,7 +149,7 @@ std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t f
             return damaged(tile);
         for (size_t i = count; i-- > 0;) {
             const double v = storedvalue(out, i, *l);
-            const bool blank = !l->floating && l->blank && v == static_cast<double>(*l->blank);
+            const bool blank = !l->floating && l->blank && v == *l->blank;
             const float value = blank ? NAN : static_cast<float>(v * l->bscale + l->bzero);
             std::memcpy(out + 4 * i, &value, 4);
         }
