@@ -2,7 +2,8 @@
 # Whole-process times of quorvel_cli log on ten years of daily observations
 # (3,650 observations, 20,075 groups, 100,375 spots, made by make_log): a
 # month's AAVSO, BAA and groups reports, the whole-span butterfly diagram as
-# SVG, and one log add (its integrity check included). Best of 5 runs, in ms.
+# SVG, the tracks of a month and of the 10 years with their places (what
+# the log dialog's Tracks tab reads), and one log add (its integrity check included). Best of 5 runs, in ms.
 # usage: bench/log_report.sh PATH/TO/quorvel_cli PATH/TO/make_log
 set -eu
 cli=$1 make=$2
@@ -25,9 +26,13 @@ aavso() { "$cli" log report --month 2021-06 --format aavso $log; }
 baa() { "$cli" log report --month 2021-06 --format baa $log; }
 groups() { "$cli" log report --month 2021-06 --format groups $log; }
 butterfly() { "$cli" log report --format butterfly --out "$dir/b.svg" $log; }
+tracks() { "$cli" log tracks --month 2021-06 --time 2021-07-01T09:00Z $log; }
+alltracks() { "$cli" log tracks --time 2026-01-01T09:00Z $log; }
 add() { "$cli" log add --time "2026-02-01T10:0$1Z" --seeing G --total 1,1 $log; }
 best "log report, a month, aavso (target 50 ms)" aavso
 best "log report, a month, baa (target 50 ms)" baa
 best "log report, a month, groups" groups
 best "log report, 10 years, butterfly SVG (target 1 s)" butterfly
+best "log tracks, a month's tracks placed" tracks
+best "log tracks, 10 years' tracks placed" alltracks
 best "log add to the 10-year log" add

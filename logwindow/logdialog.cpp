@@ -95,7 +95,7 @@ void LogDialog::buildcontrols() {
     all->addWidget(tabs, 1);
     all->addLayout(report);
     all->addLayout(bottom);
-    resize(760, 480);
+    resize(940, 540);  // the tracks' columns whole, within a 1366 x 768 screen
     connect(cmdother_, &QPushButton::clicked, this, &LogDialog::otherclick);
     connect(cmdreport_, &QPushButton::clicked, this, &LogDialog::reportclick);
     connect(cmdopen_, &QPushButton::clicked, this, &LogDialog::openselected);
@@ -130,7 +130,8 @@ Outcome LogDialog::load(const std::string& path) {
     }
     log::Span span;
     bool month = false;
-    if (read.done() && monthspan(span, month).done()) trackspanel_->load(path, month ? span : log::WHOLE_LOG);
+    const bool inmonth = monthspan(span, month).done() && month;
+    trackspanel_->load(path, inmonth ? span : log::WHOLE_LOG);  // emptied when the log cannot be read
     return read;
 }
 

@@ -111,6 +111,7 @@ void TracksPanel::filltracks() {
 }
 
 void TracksPanel::showgroups() {
+    tblgroups_->clearSelection();
     shown_.clear();
     const int row = tbltracks_->currentRow();
     const bool chosen = !tbltracks_->selectedItems().isEmpty() && row >= 0 && row < static_cast<int>(tracks_.size());

@@ -66,6 +66,7 @@ TEST_F(LogDialogTest, ListsTheDaysOpensAnImageAgainAndSavesTheMonth) {
     if (std::getenv("QUORVEL_UPDATE_GOLDEN")) std::ofstream(EXPECTED_TABLE) << dialog.tabletext();
     EXPECT_EQ(dialog.tabletext(), bytesof(EXPECTED_TABLE));
     EXPECT_EQ(dialog.monthbox()->text().toStdString(), "2026-11");
+    EXPECT_EQ(dialog.trackspanel()->tracks()->rowCount(), 1);
 
     for (int row : {0, 2}) {  // a typed count opens nothing; the image opens once
         dialog.table()->selectRow(row);
@@ -90,6 +91,7 @@ TEST_F(LogDialogTest, ListsTheDaysOpensAnImageAgainAndSavesTheMonth) {
     EXPECT_EQ(dialog.load(dir + "/none.sqlite").kind, OutcomeKind::io);
     EXPECT_NE(dialog.statustext().find("there is no log at"), std::string::npos) << dialog.statustext();
     EXPECT_EQ(dialog.table()->rowCount(), 0);
+    EXPECT_EQ(dialog.trackspanel()->tracks()->rowCount(), 0) << "the tracks of the log shown before";
 }
 
 // Save to Log in the measuring window: refused before Find Spots; then the
