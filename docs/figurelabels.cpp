@@ -34,7 +34,7 @@ const std::map<QString, FigureLabels>& table() {
           "Monture azimutale : tournée de l'inclinaison", "Retourner l'image : est et ouest échangés",
           "Inverser : tournée de 180°",
           "deux ombres dans une\npénombre : 2 taches", "une ombre :\n1 tache", "un pore :\n1 tache",
-          "plus clair que 0.92 :\npas une tache", "%1 groupes, %2 taches : R = 10 x %1 + %2 = %3",
+          "plus clair que 0.92 :\nnon compté", "%1 groupes, %2 taches : R = 10 x %1 + %2 = %3",
           "Le rapport AAVSO du mois", "Le R quotidien du mois", "Diagramme papillon : latitude en fonction du temps"}},
         {"es",
          {"eje de rotación (girado P)", "marca del polo: el polo inclinado hacia nosotros", "ecuador solar (curvado por B0)",
@@ -44,7 +44,7 @@ const std::map<QString, FigureLabels>& table() {
           "Montura altacimutal: girada por la inclinación", "Voltear la imagen: este y oeste se intercambian",
           "Invertir: girada 180°",
           "dos umbras en una\npenumbra: 2 manchas", "una umbra:\n1 mancha", "un poro:\n1 mancha",
-          "más claro que 0.92:\nno es mancha", "%1 grupos, %2 manchas: R = 10 x %1 + %2 = %3",
+          "más claro que 0.92:\nno cuenta", "%1 grupos, %2 manchas: R = 10 x %1 + %2 = %3",
           "El informe AAVSO del mes", "El R diario del mes", "Diagrama de mariposa: latitud frente al tiempo"}},
         {"it",
          {"asse di rotazione (ruotato di P)", "segno del polo: il polo inclinato verso di noi", "equatore solare (incurvato da B0)",
@@ -54,7 +54,7 @@ const std::map<QString, FigureLabels>& table() {
           "Montatura altazimutale: ruotata dell'inclinazione", "Ribalta l'immagine: est e ovest scambiati",
           "Inverti: ruotata di 180°",
           "due ombre in una\npenombra: 2 macchie", "un'ombra:\n1 macchia", "un poro:\n1 macchia",
-          "più chiaro di 0.92:\nnon è una macchia", "%1 gruppi, %2 macchie: R = 10 x %1 + %2 = %3",
+          "più chiaro di 0.92:\nnon contato", "%1 gruppi, %2 macchie: R = 10 x %1 + %2 = %3",
           "Il rapporto AAVSO del mese", "L'R giornaliero del mese", "Diagramma a farfalla: latitudine nel tempo"}},
     };
     return labels;
