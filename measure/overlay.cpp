@@ -16,19 +16,38 @@ constexpr double LARGEST_DRAWN_RADIUS = 400;  // logical pixels of a saved image
 constexpr int32_t TEXT_HEIGHT = 12;       // pixels: scale numbers and spot numbers
 constexpr double SPOT_MARK = 6;           // pixels: radius of a spot's ring
 constexpr double LETTERS_BEYOND = 37;     // pixels from 1.17 R, where the scale's numbers end, to a letter's centre
+constexpr double CHARACTER_WIDTH = 0.7;   // of a text's cell height, a character at most (a bold capital)
+constexpr double TEXT_MARGIN = 0.25;      // of a text's cell height, kept free around it
+constexpr double RADIANS = 3.141592653589793 / 180;
 
-/// A surface seen through the true projection: each point of the disk drawn
-/// at its orthographic distance sin(theta) from the centre is moved to where
-/// an observer at the frame's distance sees it.
-class TrueDistance : public Surface {
+/// A surface that hands every call on to another; those below change some.
+class Forwarding : public Surface {
 public:
-    TrueDistance(Surface& s, double radius, double sunradiusdeg)
-        : s_(s), r_(radius), srad_(sunradiusdeg * 3.141592653589793 / 180) {}
+    explicit Forwarding(Surface& s) : s_(s) {}
     float width() const override { return s_.width(); }
     float height() const override { return s_.height(); }
     double twipsperpixel() const override { return s_.twipsperpixel(); }
     void setscale(float left, float top) override { s_.setscale(left, top); }
     void cls(Colour background) override { s_.cls(background); }
+    void line(float x1, float y1, float x2, float y2, Pen pen) override { s_.line(x1, y1, x2, y2, pen); }
+    void circle(float x, float y, float r, Pen pen, Fill fill) override { s_.circle(x, y, r, pen, fill); }
+    void print(const std::string& text, float x, float y, Colour colour, const FontSpec& font) override {
+        s_.print(text, x, y, colour, font);
+    }
+    void polygon(const std::vector<PixelPoint>& points, Pen pen, Fill fill) override { s_.polygon(points, pen, fill); }
+    void doevents() override { s_.doevents(); }
+
+protected:
+    Surface& s_;
+};
+
+/// A surface seen through the true projection: each point of the disk drawn
+/// at its orthographic distance sin(theta) from the centre is moved to where
+/// an observer at the frame's distance sees it.
+class TrueDistance : public Forwarding {
+public:
+    TrueDistance(Surface& s, double radius, double sunradiusdeg)
+        : Forwarding(s), r_(radius), srad_(sunradiusdeg * RADIANS) {}
     void line(float x1, float y1, float x2, float y2, Pen pen) override {
         moved(x1, y1), moved(x2, y2);
         s_.line(x1, y1, x2, y2, pen);
@@ -37,11 +56,6 @@ public:
         moved(x, y);
         s_.circle(x, y, r, pen, fill);
     }
-    void print(const std::string& text, float x, float y, Colour colour, const FontSpec& font) override {
-        s_.print(text, x, y, colour, font);
-    }
-    void polygon(const std::vector<PixelPoint>& points, Pen pen, Fill fill) override { s_.polygon(points, pen, fill); }
-    void doevents() override { s_.doevents(); }
 
 private:
     void moved(float& x, float& y) const {
@@ -50,13 +64,48 @@ private:
         const double k = projectedrho(std::asin(rho), srad_) / rho;
         x = static_cast<float>(x * k), y = static_cast<float>(y * k);
     }
-    Surface& s_;
     double r_, srad_;
 };
 
+/// A surface that moves each text towards the disk's centre, the origin,
+/// until the whole text lies inside the frame (picture units), so that the
+/// scale's numbers and the letters of a disk that fills the image stay in
+/// sight. A text is left where it is when the centre is out of the frame.
+class InsideFrame : public Forwarding {
+public:
+    InsideFrame(Surface& s, const QRectF& frame) : Forwarding(s), frame_(frame) {}
+    void print(const std::string& text, float x, float y, Colour colour, const FontSpec& font) override {
+        const double h = font.height * TPP, w = CHARACTER_WIDTH * h * static_cast<double>(text.size()),
+                     margin = TEXT_MARGIN * h;
+        const double a = font.escapement / 10.0 * RADIANS, c = std::cos(a), s = std::sin(a);
+        // The text's centre, the text turned counterclockwise about its top-left corner (y down).
+        const double mx = x + w / 2 * c + h / 2 * s, my = y - w / 2 * s + h / 2 * c;
+        const double k = inward(mx, my, (std::fabs(w * c) + std::fabs(h * s)) / 2 + margin,
+                                (std::fabs(w * s) + std::fabs(h * c)) / 2 + margin);
+        s_.print(text, static_cast<float>(x + mx * (k - 1)), static_cast<float>(y + my * (k - 1)), colour, font);
+    }
+
+private:
+    /// The largest k in (0, 1] that brings a box of half sides hx, hy about
+    /// (k mx, k my) inside the frame; 1 when none does.
+    double inward(double mx, double my, double hx, double hy) const {
+        double k = 1;
+        const auto limit = [&k](double m, double half, double low, double high) {
+            if (m + half > high && m > 0) k = std::min(k, (high - half) / m);
+            if (m - half < low && m < 0) k = std::min(k, (low + half) / m);
+        };
+        limit(mx, hx, frame_.left(), frame_.right());
+        limit(my, hy, frame_.top(), frame_.bottom());
+        return k > 0 ? k : 1;
+    }
+    QRectF frame_;
+};
+
 /// The elements of the disk, in picture units around its centre; those on
-/// the sphere seen from where the Sun's angular radius is sunradiusdeg.
-void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, double sunradiusdeg, const OverlayOpts& o) {
+/// the sphere seen from where the Sun's angular radius is sunradiusdeg; the
+/// texts within frame.
+void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, double sunradiusdeg, const OverlayOpts& o,
+                  const QRectF& frame) {
     const ViewMap v{view.flip, view.invsign};
     const StyleOpts& c = o.colours;
     const float r = sun.radius, angle = sun.gamma;  // view.altaz is 1
@@ -72,10 +121,11 @@ void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, double 
         }
     }
     if (o.limb) s.circle(0, 0, r, Pen{c.limbcolour}, NOFILL);
-    if (o.scale) pascale(s, r, angle, view.flip, view.invert, PaScale{10.0f, 30.0f, TEXT_HEIGHT, c.pacolour});
+    InsideFrame inside(s, frame);
+    if (o.scale) pascale(inside, r, angle, view.flip, view.invert, PaScale{10.0f, 30.0f, TEXT_HEIGHT, c.pacolour});
     if (o.letters) {  // compass puts them at 1.28 of its radius: here just beyond the scale's numbers
         const double centre = 1.17 * r + LETTERS_BEYOND * TPP;
-        compass(s, static_cast<float>(centre / 1.28), angle, view.flip, view.invert, c.pacolour, "NE");
+        compass(inside, static_cast<float>(centre / 1.28), angle, view.flip, view.invert, c.pacolour, "NE");
     }
 }
 
@@ -110,11 +160,12 @@ void drawoverlay(QImage& target, const ImageFrame& f, const Placement& at, const
     layer.fill(Qt::transparent);
     {
         QPainterSurface s(layer, QSizeF(target.width() / dpr * TPP, target.height() / dpr * TPP), TPP);
-        s.setscale(static_cast<float>(-((f.cx + 0.5) * at.zoom + at.ox) * TPP),
-                   static_cast<float>(-((f.cy + 0.5) * at.zoom + at.oy) * TPP));
+        const auto left = static_cast<float>(-((f.cx + 0.5) * at.zoom + at.ox) * TPP),
+                   top = static_cast<float>(-((f.cy + 0.5) * at.zoom + at.oy) * TPP);
+        s.setscale(left, top);
         SunState sun = f.sun;
         sun.radius = static_cast<float>(f.sun.radius * at.zoom * TPP);
-        if (sun.radius > 0) diskelements(s, sun, f.view, f.sunradiusdeg, o);
+        if (sun.radius > 0) diskelements(s, sun, f.view, f.sunradiusdeg, o, QRectF(left, top, s.width(), s.height()));
         if (o.spots) spotmarks(s, spots, f, at.zoom, o.colours.arrowcolour);
         s.finish();
     }
