@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "imagepane.h"
 #include "measurewindow.h"
 #include "spotpanel.h"
 
@@ -119,8 +120,8 @@ QWidget* MeasureWindow::overlaygroup() {
 }
 
 void MeasureWindow::buildcontrols(const MeasureStart& start) {
-    view_ = new ImageView(this);
-    view_->setObjectName("imageview");
+    auto* pane = new ImagePane(this);
+    view_ = pane->view();
     view_->drawover = [this](QImage& target, const Placement& at) {
         if (frame_) drawoverlay(target, *frame_, at, overlayopts(), rows_);
         if (spotpanel_) spotpanel_->drawover(target, at);
@@ -181,14 +182,22 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     cmdsavelog_ = button("cmdsavelog", "Save to Log...", this);
     cmdlogdetails_ = new QPushButton(tr("Seeing && Equipment..."), this);
     cmdlogdetails_->setObjectName("cmdlogdetails");
+    cmdundorow_ = button("cmdundorow", "Undo", this);
+    cmdundorow_->setToolTip(tr("Undo the last row added or deleted, or the last change of the limb (Ctrl+Z)"));
+    cmdredorow_ = button("cmdredorow", "Redo", this);
+    cmdredorow_->setToolTip(tr("Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)"));
     lblstatus_ = new QLabel(this);
     lblstatus_->setObjectName("lblstatus");
 
+    auto* picture = new QVBoxLayout;
+    picture->addWidget(viewbar());
+    picture->addWidget(pane, 1);
     auto* top = new QHBoxLayout;
-    top->addWidget(view_, 1);
+    top->addLayout(picture, 1);
     top->addWidget(side);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmddelete_, cmdcopy_, cmdsavecsv_, cmdsaveimage_, cmdsavelog_, cmdlogdetails_}) buttons->addWidget(b);
+    for (QPushButton* b : {cmdundorow_, cmdredorow_, cmddelete_, cmdcopy_, cmdsavecsv_, cmdsaveimage_, cmdsavelog_, cmdlogdetails_})
+        buttons->addWidget(b);
     buttons->addStretch();
     auto* all = new QVBoxLayout(this);
     all->addLayout(top, 3);
@@ -198,6 +207,9 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     tabs->setObjectName("tabspots");
     tabs->addTab(tblspots_, "Measured Spots");
     tabs->addTab(spotpanel_, "Count Spots");
+    connect(tabs, &QTabWidget::currentChanged, this, [this] {  // the Count Spots page has its own
+        for (QPushButton* b : {cmdundorow_, cmdredorow_}) b->setVisible(!countingshown());
+    });
     all->addWidget(tabs, 1);
     all->addLayout(buttons);
     all->addWidget(lblstatus_);
@@ -218,7 +230,11 @@ void MeasureWindow::wireevents() {
     connect(txtcamoffset_, &QLineEdit::textEdited, this, [this] { camoffsetgiven_ = true; });
     connect(txtcamoffset_, &QLineEdit::editingFinished, this, &MeasureWindow::takecameradate);
     connect(cmdopen_, &QPushButton::clicked, this, &MeasureWindow::openclick);
-    connect(cmdfindlimb_, &QPushButton::clicked, this, &MeasureWindow::findlimbagain);
+    connect(cmdfindlimb_, &QPushButton::clicked, this, [this] {
+        const Measured before = measured();
+        findlimbagain();
+        remember(tr("the limb found again"), before);
+    });
     connect(cmdthree_, &QPushButton::clicked, this, [this] {
         threemode_ = true;
         threepoints_.clear();
@@ -234,7 +250,15 @@ void MeasureWindow::wireevents() {
     connect(cmdlogdetails_, &QPushButton::clicked, this, &MeasureWindow::changelogclick);
     connect(view_, &ImageView::clicked, this, &MeasureWindow::clicked);
     connect(view_, &ImageView::pointed, this, &MeasureWindow::pointed);
-    connect(view_, &ImageView::limbdragged, this, [this](double cx, double cy, double r) { setlimb({cx, cy, r}); });
+    connect(view_, &ImageView::limbdragged, this, [this](double cx, double cy, double r) {
+        if (!dragbefore_) dragbefore_ = measured();
+        setlimb({cx, cy, r});
+    });
+    connect(view_, &ImageView::limbdropped, this, [this] {
+        if (dragbefore_) remember(tr("the limb moved"), *dragbefore_);
+        dragbefore_.reset();
+    });
+    wireview();
 }
 
 }  // namespace quorvel

@@ -22,8 +22,9 @@ const char* const IMAGE_FILTER = "Images (*.png *.jpg *.jpeg *.tif *.tiff *.bmp 
 
 bool MeasureWindow::mayclear(const std::string& doing, const std::string& action) {
     const size_t counted = spotpanel_->unsaved() ? spotpanel_->model().survey().spots.size() : 0;
-    if (!(unsaved_ && !rows_.empty()) && !spotpanel_->unsaved()) return true;
-    const std::string what = unsaved_ && !rows_.empty() ? std::to_string(rows_.size()) + " spots measured"
+    const bool unsaved = !undo_.isClean() && !rows_.empty();
+    if (!unsaved && !spotpanel_->unsaved()) return true;
+    const std::string what = unsaved ? std::to_string(rows_.size()) + " spots measured"
                                                         : "count of " + std::to_string(counted) + " spots";
     const std::string q = doing + " clears the " + what + " and not saved. " + action + " all the same?";
     return services_.confirm ? services_.confirm(q)
@@ -49,7 +50,7 @@ Outcome MeasureWindow::openimage(const std::string& path) {
     imagepath_ = path;
     spots_.clear();
     numbers_.clear();
-    unsaved_ = false;
+    undo_.clear();
     lblfile_->setText(QFileInfo(QString::fromStdString(path)).fileName() +
                       QString(" (%1 x %2)").arg(image_.gray.width).arg(image_.gray.height));
     header_ = readheader(image_.cards, image_.gray.width, image_.gray.height);
@@ -81,7 +82,7 @@ Outcome MeasureWindow::savecsv(const std::string& path) {
     const std::string text = csvtext();
     Outcome result = savefile(path, QByteArray::fromStdString(text));
     if (result.done() && countingshown()) spotpanel_->marksaved();
-    else if (result.done()) unsaved_ = false;
+    else if (result.done()) undo_.setClean();
     return result;
 }
 

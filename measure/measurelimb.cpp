@@ -23,7 +23,8 @@ void MeasureWindow::findlimbagain() {
             "Limb found: centre " + patterntext(fitted.cx, "0.0") + ", " + patterntext(fitted.cy, "0.0") +
             ", radius " + patterntext(fitted.r, "0.0") + " px, scatter " + patterntext(limb_->scatter, "0.00") +
             " px (" + std::to_string(limb_->points) + " edge points)." + (note.empty() ? "" : "\n" + note + ".")));
-        status("Click a spot on the disk to measure it; drag the limb's centre or edge to correct it.");
+        status(tr("Click a spot on the disk to measure it; to correct the limb, press Move Limb (Ctrl+M) and drag it.")
+                   .toStdString());
     } else {
         lbllimb_->setText("No limb.");
         std::string said = found.message;
@@ -45,7 +46,7 @@ void MeasureWindow::setlimb(const Circle& c) {
 }
 
 void MeasureWindow::pointed(double x, double y) {
-    if (threemode_ || !frame_) return;
+    if (threemode_ || !frame_ || cmdmovelimb_->isChecked()) return;  // the status line says what to do
     status(readouttext(measurespot(*frame_, x, y, 0).disk));
 }
 
@@ -66,7 +67,9 @@ void MeasureWindow::clicked(double x, double y) {
         status("The three points lie on a line: no limb through them.", true);
         return;
     }
+    const Measured before = measured();
     setlimb(*c);
+    remember(tr("the limb set through three points"), before);
     status("Limb set through the three points.");
 }
 

@@ -31,6 +31,7 @@ bool MeasureWindow::addspot(double x, double y) {
         return false;
     }
     const int32_t number = numbers_.empty() ? 1 : numbers_.back() + 1;
+    const Measured before = measured();
     const SpotRow row = measurespot(*frame_, x, y, number);
     if (!row.disk.ondisk) {
         status("Off the disk.", true);
@@ -38,9 +39,9 @@ bool MeasureWindow::addspot(double x, double y) {
     }
     spots_.push_back({x, y});
     numbers_.push_back(number);
-    unsaved_ = true;
     filltable();
     view_->refresh();
+    remember(tr("spot %1 added").arg(number), before);
     status("Spot " + std::to_string(number) + ": " + readouttext(row.disk));
     return true;
 }
@@ -49,13 +50,18 @@ void MeasureWindow::deleterows() {
     std::vector<int> picked;
     for (const QModelIndex& i : tblspots_->selectionModel()->selectedRows()) picked.push_back(i.row());
     std::sort(picked.rbegin(), picked.rend());
+    const Measured before = measured();
     for (int r : picked) {
         spots_.erase(spots_.begin() + r);
         numbers_.erase(numbers_.begin() + r);
     }
-    if (!picked.empty()) unsaved_ = true;
     filltable();
     view_->refresh();
+    if (picked.empty()) return status(tr("Choose the rows to delete in the table first.").toStdString());
+    const QString what = picked.size() == 1 ? tr("row %1 deleted").arg(before.numbers[static_cast<size_t>(picked[0])])
+                                            : tr("%1 rows deleted").arg(picked.size());
+    remember(what, before);
+    status(tr("%1; Ctrl+Z undoes it.").arg(what.left(1).toUpper() + what.mid(1)).toStdString());
 }
 
 void MeasureWindow::copyrows() {

@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QToolButton>
+#include <QUndoStack>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -26,6 +29,15 @@
 namespace quorvel {
 
 class SpotPanel;
+class MeasureStep;
+
+/// What an undo step of the measuring window puts back: the rows and the limb.
+struct Measured {
+    std::vector<QPointF> spots;    ///< image pixels, in the order measured
+    std::vector<int32_t> numbers;  ///< their numbers
+    std::optional<LimbFit> limb;
+    QString limbtext;  ///< the limb's description
+};
 
 /// The starting values: the calling window's fields and choices.
 struct MeasureStart {
@@ -69,6 +81,10 @@ public:
     void keepdate();
     /// Deletes the selected rows.
     void deleterows();
+    /// Undoes (again: redoes) the last step of the tab shown: on Measured
+    /// Spots a row added or deleted or a change of the limb, on Count Spots
+    /// a correction of the count.
+    void undoclick(bool again);
     void copyrows();
     Outcome savecsv(const std::string& path);
     Outcome saveimage(const std::string& path);
@@ -89,6 +105,7 @@ public:
     /// tab shown, the preamble and the counted spots, groups and counts.
     std::string csvtext() const;
     ImageView* view() const { return view_; }
+    const QUndoStack& undostack() const { return undo_; }
     SpotPanel* spotpanel() const { return spotpanel_; }
 
 protected:
@@ -96,6 +113,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class MeasureStep;
+    /// The rows and the limb as they are, and put back.
+    Measured measured() const;
+    void restore(const Measured& m);
+    /// An undo step from before to the rows and limb as they are now.
+    void remember(const QString& what, const Measured& before);
+    QWidget* viewbar();
+    void wireview();
+    void movelimbtoggled(bool on);
     /// Whether what is measured or counted and not saved may go: true when
     /// nothing is unsaved, else the user's answer to "DOING clears ... ACTION all the same?".
     bool mayclear(const std::string& doing, const std::string& action);
@@ -142,7 +168,9 @@ private:
     std::vector<int32_t> numbers_; // their numbers
     std::vector<SpotRow> rows_;    // against the current frame
     std::vector<PixelXY> threepoints_;
-    bool threemode_ = false, unsaved_ = false;
+    bool threemode_ = false;
+    QUndoStack undo_;  ///< rows added and deleted, limb changes; clean when saved
+    std::optional<Measured> dragbefore_;  ///< before the limb drag under way
 
     ImageView* view_ = nullptr;
     QLineEdit *txtday_, *txtmonth_, *txtyear_, *txthour_, *txtmin_, *txttz_, *txtlat_, *txtlong_, *txtrotate_,
@@ -152,8 +180,11 @@ private:
     std::vector<std::pair<QCheckBox*, bool OverlayOpts::*>> overlayboxes_;
     QLabel *lblfile_, *lbldate_, *lblvalues_, *lbllimb_, *lblstatus_;
     QPushButton *cmdopen_, *cmdfindlimb_, *cmdthree_, *cmddelete_, *cmdcopy_, *cmdsavecsv_, *cmdsaveimage_, *cmdsavelog_,
-        *cmdlogdetails_;
+        *cmdlogdetails_, *cmdundorow_, *cmdredorow_;
     std::optional<log::SaveAnswers> loganswers_;  ///< Save to Log's answers for this window's saves
+    QToolButton *cmdmovelimb_, *cmdfit_, *cmdactual_, *cmdauto_;
+    QSpinBox *spnblack_, *spnwhite_;
+    QLabel* lblzoom_;
     QTableWidget* tblspots_;
     SpotPanel* spotpanel_ = nullptr;  ///< Find Spots, the groups and the counts
 };

@@ -106,10 +106,6 @@ void SpotPanel::wire() {
     connect(cmdundo_, &QPushButton::clicked, this, [this] { act(model_.undo() ? Outcome::ok() : Outcome::input("Nothing to undo."), "Undone."); });
     connect(cmdredo_, &QPushButton::clicked, this, [this] { act(model_.redo() ? Outcome::ok() : Outcome::input("Nothing to redo."), "Done again."); });
     connect(treespots_, &QTreeWidget::itemChanged, this, &SpotPanel::edited);
-    auto* undo = new QShortcut(QKeySequence::Undo, treespots_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(undo, &QShortcut::activated, cmdundo_, &QPushButton::click);
-    auto* redo = new QShortcut(QKeySequence::Redo, treespots_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(redo, &QShortcut::activated, cmdredo_, &QPushButton::click);
     connect(new QShortcut(QKeySequence::Delete, treespots_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
             cmddeletespot_, &QPushButton::click);
 }

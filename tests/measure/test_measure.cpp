@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "diskmoment.h"
+#include "levels.h"
 #include "limbfind.h"
 #include "measurecsv.h"
 #include "syntheticsun.h"
@@ -127,6 +128,42 @@ TEST(Spots, PlacedOnTheImageInEveryOrientation) {
             }
             EXPECT_FALSE(imagepoint(frame, 0, 95)) << "behind the west limb";
         }
+    }
+}
+
+// The contrast stretch: the levels a histogram gives and how a level shows.
+TEST(Levels, AutoStretchAndMap) {
+    const auto hist = [](std::initializer_list<std::pair<int, uint64_t>> bins) {
+        Histogram h{};
+        for (const auto& [level, n] : bins) h[static_cast<size_t>(level)] = n;
+        return h;
+    };
+    const struct {
+        const char* name;
+        Histogram h;
+        Levels expected;
+    } cases[] = {
+        {"empty", Histogram{}, {0, 255}},
+        {"one level", hist({{90, 1000}}), {0, 255}},
+        {"faint limb: 1000 pixels 40..79, 0.4 % outliers each side", [] {
+             Histogram h{};
+             for (int v = 40; v < 80; ++v) h[static_cast<size_t>(v)] = 25;
+             h[0] = 4, h[255] = 4;
+             return h;
+         }(), {40, 79}},
+        {"0.5 % exactly dark: the next level is black", hist({{10, 5}, {20, 990}, {30, 5}}), {20, 30}},
+        {"two levels", hist({{50, 500}, {60, 500}}), {50, 60}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(autolevels(c.h), c.expected) << c.name;
+    // Level shown for levels 0, black, between, white, 255.
+    const struct { Levels l; std::array<int, 5> at, shown; } maps[] = {
+        {{0, 255}, {0, 1, 128, 254, 255}, {0, 1, 128, 254, 255}},
+        {{40, 80}, {0, 40, 60, 80, 255}, {0, 0, 128, 255, 255}},
+        {{100, 101}, {99, 100, 101, 102, 0}, {0, 0, 255, 255, 0}},
+    };
+    for (const auto& m : maps) {
+        const auto map = levelmap(m.l);
+        for (size_t i = 0; i < 5; ++i) EXPECT_EQ(map[static_cast<size_t>(m.at[i])], m.shown[i]) << m.l.black << " " << m.at[i];
     }
 }
 

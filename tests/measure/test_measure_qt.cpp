@@ -3,18 +3,23 @@
 #include <fitsio.h>
 #include <gtest/gtest.h>
 
-
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "colour.h"
 #include "measurewindow.h"
 #include "overlay.h"
 #include "recorders.h"
 #include "syntheticsun.h"
+#include "windowchecks.h"
 
 namespace quorvel {
 namespace {
@@ -102,6 +107,48 @@ TEST(Overlay, AxisOutsideTheDisk) {
     }
 }
 
+// The scale's numbers and the N and E letters of a disk that fills the image
+// stay whole inside it: as many of their pixels as on a canvas large enough
+// for all of them, and none on the image's border. (The disks of the scale's
+// cases are cut by the frame so that its ticks, from 1.14 R, fall outside.)
+TEST(Overlay, TextsInsideADiskFillingImage) {
+    struct Case {
+        const char* name;
+        float radius, gamma;  // pixels, degrees
+        int16_t flip;
+        bool scale, letters;
+    };
+    const Case cases[] = {{"letters, disk touching the sides", 195, 0, -1, false, true},
+                          {"letters, turned and flipped", 199, 35, 1, false, true},
+                          {"scale numbers, disk cut by the frame", 255, 0, -1, true, false},
+                          {"scale numbers, turned", 260, 20, -1, true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto textpixels = [&](int side, QRect& lit) {
+            QImage image(side, side, QImage::Format_RGB32);
+            image.fill(Qt::black);
+            ImageFrame f;
+            f.sun.radius = c.radius, f.sun.gamma = c.gamma;
+            f.view.altaz = 1, f.view.flip = c.flip, f.cx = f.cy = (side - 1) / 2.0;
+            OverlayOpts o{false, false, false, false, c.scale, c.letters, false, 10, overlaycolours()};
+            o.opacity = 1;
+            drawoverlay(image, f, Placement{}, o, {});
+            int n = 0;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    const double d = std::hypot(x - f.cx, y - f.cy) / c.radius;
+                    if (image.pixel(x, y) == qRgb(0, 0, 0) || (c.scale && d > 1.13 && d < 1.17)) continue;  // its ticks
+                    ++n, lit |= QRect(x, y, 1, 1);
+                }
+            return n;
+        };
+        QRect inside, whole;
+        const int small = textpixels(400, inside), large = textpixels(1200, whole);
+        EXPECT_NEAR(small, large, 0.1 * large);
+        EXPECT_TRUE(QRect(1, 1, 398, 398).contains(inside)) << inside.x() << " " << inside.y() << " " << inside.right() << " " << inside.bottom();
+    }
+}
+
 TEST(Window, MeasureSaveAndKeepRowsOnBadOpen) {
     QTemporaryDir dir;
     const std::string fits = writefits(dir.filePath("sun.fits").toStdString(), {"", 16, "2006-09-08T16:20:30", "", ""});
@@ -168,6 +215,87 @@ TEST(Window, F1OpensTheGuide) {
     emit f1(w)->activated();
     EXPECT_EQ(opened, 1);
     EXPECT_FALSE(f1(alone));
+}
+
+/// A session with the window through its widgets: each step's rows, limb
+/// and status line, stored whole; where a click lands is checked against
+/// the test's own model of the view (fitted: the image centred and scaled to
+/// fit; then zoomed about the view's centre and moved with the mouse).
+TEST(Window, SessionOfClicksUndoZoomAndLimb) {
+    QTemporaryDir dir;
+    const std::string fits = writefits(dir.filePath("sun.fits").toStdString(), {"", 16, "2006-09-08T16:20:30", "", ""});
+    MeasureServices services;
+    test::RecordingMessages messages;
+    services.messages = &messages;
+    MeasureStart start;
+    start.fields = FieldTexts{"1", "1", "2000", "0", "0", "0", false, "51.5", "-10"};
+    MeasureWindow w(start, services);
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_TRUE(w.openimage(fits).done());
+    ImageView* v = w.view();
+    const Circle found = w.limb()->circle;
+    const QPointF middle(v->width() / 2.0, v->height() / 2.0), imagemiddle(699 / 2.0, 599 / 2.0);
+    const double fitzoom = std::min(v->width() / 700.0, v->height() / 600.0);
+    double zoom = fitzoom;
+    QPointF shown = imagemiddle;  // the image point at the view's middle
+    const auto onscreen = [&](double x, double y) { return (middle + (QPointF(x, y) - shown) * zoom).toPoint(); };
+    QPointF aimed;
+    const auto click = [&](QPoint at) {
+        aimed = shown + (QPointF(at) - middle) / zoom;
+        QTest::mouseClick(v, Qt::LeftButton, {}, at);
+    };
+    const auto drag = [&](Qt::MouseButton b, QPoint from, QPoint by) {
+        QTest::mousePress(v, b, {}, from);
+        QTest::mouseMove(v, from + by / 2);
+        QTest::mouseMove(v, from + by);
+        QTest::mouseRelease(v, b, {}, from + by);
+    };
+    const auto key = [&](int k, Qt::KeyboardModifiers m = Qt::ControlModifier) { QTest::keyClick(v, Qt::Key(k), m); };
+    const auto press = [&](const char* name) { w.findChild<QAbstractButton*>(name)->click(); };
+    const auto clickrow = [&](int row) {
+        auto* table = w.findChild<QTableWidget*>("tblspots");
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
+    };
+    const auto edge = [&] { return onscreen(w.limb()->circle.cx + w.limb()->circle.r - 2 / zoom, w.limb()->circle.cy); };
+    const QPoint centre = onscreen(found.cx, found.cy);
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"click 3 px from the limb's centre", [&] { click(centre + QPoint(3, 2)); }},
+        {"click just inside the limb", [&] { click(edge()); }},
+        {"Ctrl+Z", [&] { key(Qt::Key_Z); }},
+        {"Ctrl+Shift+Z", [&] { key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }},
+        {"click row 1, Delete Row", [&] { clickrow(0), press("cmddelete"); }},
+        {"Undo", [&] { press("cmdundorow"); }},
+        {"Ctrl+M, drag from the centre by 20, 10", [&] { key(Qt::Key_M), drag(Qt::LeftButton, centre, {20, 10}); }},
+        {"drag the edge out by 15", [&] { drag(Qt::LeftButton, edge(), {15, 0}); }},
+        {"click inside the disk", [&] { click(centre + QPoint(-40, 0)); }},
+        {"Ctrl+Z", [&] { key(Qt::Key_Z); }},
+        {"Ctrl+Z", [&] { key(Qt::Key_Z); }},
+        {"Ctrl+Y", [&] { key(Qt::Key_Y); }},
+        {"Esc, Ctrl+Z", [&] { key(Qt::Key_Escape, {}), key(Qt::Key_Z); }},
+        {"Ctrl+1, Ctrl++", [&] { key(Qt::Key_1), key(Qt::Key_Plus), zoom = 2; }},
+        {"middle drag by -40, -30", [&] { drag(Qt::MiddleButton, middle.toPoint(), {-40, -30}), shown += QPointF(40, 30) / zoom; }},
+        {"click right of and above the middle", [&] { click(middle.toPoint() + QPoint(13, -7)); }},
+        {"Ctrl+0", [&] { key(Qt::Key_0), zoom = fitzoom, shown = imagemiddle; }},
+        {"Ctrl+E", [&] { key(Qt::Key_E); }},
+    };
+    QStringList lines;
+    for (const auto& [what, act] : steps) {
+        const size_t before = w.rows().size();
+        aimed = {NAN, NAN};
+        act();
+        QString line = QString(what) + ":";
+        for (const SpotRow& r : w.rows()) line += " " + QString::number(r.number);
+        if (w.rows().size() > before && !std::isnan(aimed.x()))
+            line += QString(", row %1 px from the point clicked").arg(std::hypot(w.rows().back().x - aimed.x(), w.rows().back().y - aimed.y()), 0, 'f', 2);
+        const Circle c = w.limb()->circle;  // its move in pixels of the screen at the fitted zoom
+        line += QString(", limb moved %1 %2 r %3").arg(std::lround((c.cx - found.cx) * fitzoom)).arg(std::lround((c.cy - found.cy) * fitzoom)).arg(std::lround((c.r - found.r) * fitzoom));
+        line += ", zoom " + (v->placement().zoom == fitzoom ? "fit" : w.findChild<QLabel*>("lblzoom")->text()) + ", levels " + QString::number(w.findChild<QSpinBox*>("spnblack")->value()) + " " + QString::number(w.findChild<QSpinBox*>("spnwhite")->value());
+        // The readouts' numbers hang on where the layout puts the image.
+        lines << line << "  " + QString::fromStdString(w.statustext()).replace(QRegularExpression("\\d+\\.\\d+"), "#");
+    }
+    EXPECT_EQ(test::comparestored(lines.join(QChar(10)) + QChar(10), QUORVEL_MEASURE_DATA "/session.txt").toStdString(), "");
 }
 
 TEST(Window, FitsALaptopScreen) {
