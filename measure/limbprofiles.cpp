@@ -34,6 +34,15 @@ double vertex(const std::vector<double>& f, size_t k) {
     return static_cast<double>(k) + (den != 0 ? std::clamp(0.5 * (f[k - 1] - f[k + 1]) / den, -0.5, 0.5) : 0);
 }
 
+/// Index of the first brightest point of v, three values smoothed, in [1, size - 2].
+size_t firstbrightest(const std::vector<double>& v) {
+    auto smooth = [&](size_t k) { return v[k - 1] + 2 * v[k] + v[k + 1]; };
+    size_t top = 1;
+    for (size_t k = 1; k + 1 < v.size(); ++k)
+        if (smooth(k) > smooth(top)) top = k;
+    return top;
+}
+
 }  // namespace
 
 double sampleat(const GrayImage& img, double x, double y, float dark) {
@@ -82,13 +91,10 @@ EdgeLook edgelook(const GrayImage& img, const Circle& c, double halfwidth, float
     const Profiles wide = radialprofiles(img, c, std::max(halfwidth, INWARD * c.r), across, dark, DIRECTIONS);
     const std::vector<double> m = meanprofile(wide);
     if (m.size() < 7) return {};
-    size_t top = 1;  // the ring's first brightest point, three values smoothed
     auto smooth = [&](size_t k) { return m[k - 1] + 2 * m[k] + m[k + 1]; };
+    const size_t top = firstbrightest(m);
     double least = smooth(1);
-    for (size_t k = 1; k + 1 < m.size(); ++k) {
-        if (smooth(k) > smooth(top)) top = k;
-        least = std::min(least, smooth(k));
-    }
+    for (size_t k = 1; k + 1 < m.size(); ++k) least = std::min(least, smooth(k));
     if (top < 3 || !(smooth(top) - smooth(1) > RING_ABOVE * (smooth(top) - least))) return {};
     const auto rise = edgeof(m, EdgeKind::ring);
     return rise ? EdgeLook{EdgeKind::ring, wide.from + *rise} : EdgeLook{};
@@ -103,10 +109,7 @@ std::optional<double> edgeof(const std::vector<double>& v, EdgeKind kind) {
         f[k] = kind == EdgeKind::line ? v[k - 1] + 2 * v[k] + v[k + 1] : kind == EdgeKind::ring ? -rise : rise;
     }
     if (kind == EdgeKind::ring) {  // the steepest rise inside the ring's first brightest point
-        size_t top = 1;
-        for (size_t k = 1; k + 1 < v.size(); ++k)
-            if (v[k - 1] + 2 * v[k] + v[k + 1] > v[top - 1] + 2 * v[top] + v[top + 1]) top = k;
-        end = std::min(end, top);
+        end = std::min(end, firstbrightest(v));
         if (end <= 2) return std::nullopt;
     }
     const auto best = std::min_element(f.begin() + 2, f.begin() + static_cast<std::ptrdiff_t>(end));
