@@ -34,7 +34,7 @@ Outcome limbof(const std::optional<Circle>& given, const LoadedImage& image, con
     if (Outcome found = findlimb(image.gray, limb); !found.done())
         return Outcome::input(path + ": " + found.message + "; give the limb with --limb CX,CY,R");
     std::string note = header.disknote;
-    if (const auto disk = agreeingdisk(header, limb.circle, note)) limb.circle = *disk;
+    if (const auto disk = agreeingdisk(header, limb, note)) limb.circle = *disk;
     if (!note.empty()) notes.push_back(note);
     return Outcome::ok();
 }

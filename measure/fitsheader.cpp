@@ -225,15 +225,22 @@ FitsHeader readheader(const HeaderCards& c, int32_t width, int32_t height) {
     return h;
 }
 
-std::optional<Circle> agreeingdisk(const FitsHeader& h, const Circle& fitted, std::string& note) {
-    if (!h.disk) return std::nullopt;
+std::optional<Circle> agreeingdisk(const FitsHeader& h, const LimbFit& limb, std::string& note) {
+    const Circle& fitted = limb.circle;
+    auto unreplaced = [&](const std::string& why) {
+        note = why;
+        if (limb.brightened)
+            note += (note.empty() ? "" : "; ") + std::string("the edge found is where a limb-brightened ring rises (EUV, "
+                                                             "Ca-K), within about 1 % of the photosphere");
+        return std::nullopt;
+    };
+    if (!h.disk) return unreplaced(note);
     const Circle& d = *h.disk;
     const double off = h.diskcentred ? std::hypot(d.cx - fitted.cx, d.cy - fitted.cy) : 0;
-    if (off > 0.1 * d.r || std::fabs(fitted.r / d.r - 1) > 0.12) {
-        note = "the header's disk (radius " + patterntext(d.r, "0.00") + " px) is set aside: the limb found on the image (radius " +
-               patterntext(fitted.r, "0.00") + " px) does not agree with it";
-        return std::nullopt;
-    }
+    if (off > 0.1 * d.r || std::fabs(fitted.r / d.r - 1) > 0.12)
+        return unreplaced("the header's disk (radius " + patterntext(d.r, "0.00") +
+                          " px) is set aside: the limb found on the image (radius " + patterntext(fitted.r, "0.00") +
+                          " px) does not agree with it");
     note = "limb fit " + patterntext(fitted.r, "0.00") + " px, header " + patterntext(d.r, "0.00") +
            " px: the fitted edge lies " + patterntext(100 * std::fabs(fitted.r / d.r - 1), "0.0") + " % " +
            (fitted.r >= d.r ? "outside" : "inside") + " the header's photosphere, whose radius is used";

@@ -11,6 +11,7 @@
 
 #include "circlefit.h"
 #include "imageframe.h"
+#include "limbfind.h"
 #include "obsdate.h"
 
 namespace quorvel {
@@ -60,7 +61,8 @@ FitsHeader readheader(const HeaderCards& cards, int32_t width, int32_t height);
 
 /// The header's disk checked against the limb found on the image: nullopt,
 /// with the reason in note, when its centre lies farther than a tenth of the
-/// radius from the fitted one or its radius differs by more than 12 %.
-std::optional<Circle> agreeingdisk(const FitsHeader& header, const Circle& fitted, std::string& note);
+/// radius from the fitted one or its radius differs by more than 12 %. Where
+/// no header radius replaces a limb-brightened edge, note says so too.
+std::optional<Circle> agreeingdisk(const FitsHeader& header, const LimbFit& fitted, std::string& note);
 
 }  // namespace quorvel

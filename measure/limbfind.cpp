@@ -99,7 +99,7 @@ Outcome findlimb(const GrayImage& img, LimbFit& limb) {
     if (kind != EdgeKind::line && !brighterinside(img, fit->circle, coarse.dark))
         return Outcome::input(std::string(NO_DISK) + ": the circle found is no brighter inside than outside (a bright ring, "
                                                      "or a coronagraph's occulter)");
-    limb = LimbFit{fit->circle, fit->scatter, static_cast<int32_t>(fit->used)};
+    limb = LimbFit{fit->circle, fit->scatter, static_cast<int32_t>(fit->used), kind == EdgeKind::ring};
     return Outcome::ok();
 }
 

@@ -13,6 +13,7 @@ struct LimbFit {
     Circle circle;       ///< the limb, image pixels
     double scatter = 0;  ///< RMS distance of the edge points kept from the circle, pixels; NaN when unknown
     int32_t points = 0;  ///< edge points kept; 0 for a limb set by hand
+    bool brightened = false;  ///< the edge is a limb-brightened ring's rise (EUV, Ca-K), not a step
 };
 
 /// Finds the limb: a bright disk on a dark sky (white light with limb

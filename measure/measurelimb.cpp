@@ -18,7 +18,7 @@ void MeasureWindow::findlimbagain() {
         limb_ = fit;
         std::string note = header_.disknote;
         const Circle fitted = limb_->circle;
-        if (const auto disk = agreeingdisk(header_, fitted, note)) limb_->circle = *disk;
+        if (const auto disk = agreeingdisk(header_, *limb_, note)) limb_->circle = *disk;
         lbllimb_->setText(QString::fromStdString(
             "Limb found: centre " + patterntext(fitted.cx, "0.0") + ", " + patterntext(fitted.cy, "0.0") +
             ", radius " + patterntext(fitted.r, "0.0") + " px, scatter " + patterntext(limb_->scatter, "0.00") +

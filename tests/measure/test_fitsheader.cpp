@@ -194,17 +194,22 @@ TEST(FitsHeader, DateRefusedOrCompletedByOptions) {
 TEST(FitsHeader, DiskRefusedOrItsRadiusTakenFromTheHeader) {
     const char* const refused = "sun.fits: no solar disk was found: the circle found is no brighter inside than outside "
                                 "(a bright ring, or a coronagraph's occulter); give the limb with --limb CX,CY,R";
-    const struct { const char* name; test::Scene sc; int status; const char *said, *limb; } cases[] = {
-        {"EUV: the header's photosphere", {400, 300, 199.5, 149.5, 120, test::Look::euv, 0.01, 0, 0, true}, 0,
+    const test::Scene euv{400, 300, 199.5, 149.5, 120, test::Look::euv, 0.01, 0, 0, true};
+    const struct { const char* name; test::Scene sc; const char* rsun; int status; const char *said, *limb; } cases[] = {
+        {"EUV: the header's photosphere", euv, "480.0", 0,
          "note: limb fit 119.30 px, header 120.00 px: the fitted edge lies 0.6 % inside the header's photosphere, whose "
          "radius is used", ",120.00,"},
-        {"a bright ring", {400, 300, 199.5, 149.5, 120, test::Look::ring, 0.01}, 1, refused, ""},
-        {"a coronagraph's occulter", {400, 300, 199.5, 149.5, 50, test::Look::occulted, 0.01}, 1, refused, ""}};
+        {"EUV: a header disk that disagrees", euv, "952.0", 0,
+         "note: the header's disk (radius 238.00 px) is set aside: the limb found on the image (radius 119.30 px) does "
+         "not agree with it; the edge found is where a limb-brightened ring rises (EUV, Ca-K), within about 1 % of the "
+         "photosphere", ",119.30,"},
+        {"a bright ring", {400, 300, 199.5, 149.5, 120, test::Look::ring, 0.01}, "480.0", 1, refused, ""},
+        {"a coronagraph's occulter", {400, 300, 199.5, 149.5, 50, test::Look::occulted, 0.01}, "480.0", 1, refused, ""}};
     QTemporaryDir dir;
     const std::string path = dir.filePath("sun.fits").toStdString();
-    for (const auto& [name, sc, status, said, limb] : cases) {
+    for (const auto& [name, sc, rsun, status, said, limb] : cases) {
         SCOPED_TRACE(name);
-        writefits(path, test::makeimage(sc, {}), with(kHelio, {{"RSUN_OBS", "480.0"}, {"DATE-OBS", "2006-09-08T16:20:30"}}));
+        writefits(path, test::makeimage(sc, {}), with(kHelio, {{"RSUN_OBS", rsun}, {"DATE-OBS", "2006-09-08T16:20:30"}}));
         std::string out, err;
         EXPECT_EQ(measure(path, {}, out, err), status) << err;
         EXPECT_NE(err.find(said), std::string::npos) << err;
