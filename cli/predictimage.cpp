@@ -16,7 +16,7 @@ Outcome placeonimage(const Options& opts, const log::LogTime& when, const log::T
     if (model != "classic" && model != "precise") return Outcome::usage("--model takes classic or precise");
     FieldTexts f;
     if (Outcome read = fieldtexts(opts, f); !read.done()) return read;
-    const std::string& path = *opts.get("image");
+    const std::string path = *opts.get("image");
     std::vector<std::string> notes;
     OpenedDisk disk;
     if (Outcome opened = withinmemory(path, [&] { return opendisk(path, opts, notes, disk); }); !opened.done()) return opened;
