@@ -236,6 +236,7 @@ void MeasureWindow::wireevents() {
         remember(tr("the limb found again"), before);
     });
     connect(cmdthree_, &QPushButton::clicked, this, [this] {
+        cmdmovelimb_->setChecked(false);  // the three clicks must reach the window
         threemode_ = true;
         threepoints_.clear();
         status("Click a point on the limb (1 of 3).");

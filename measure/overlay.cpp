@@ -18,6 +18,7 @@ constexpr double SPOT_MARK = 6;           // pixels: radius of a spot's ring
 constexpr double LETTERS_BEYOND = 37;     // pixels from 1.17 R, where the scale's numbers end, to a letter's centre
 constexpr double CHARACTER_WIDTH = 0.7;   // of a text's cell height, a character at most (a bold capital)
 constexpr double TEXT_MARGIN = 0.25;      // of a text's cell height, kept free around it
+constexpr double NEAREST_TEXT = 0.6;      // of the disk's radius: a text moved in stays at least this far out
 constexpr double RADIANS = 3.141592653589793 / 180;
 
 /// A surface that hands every call on to another; those below change some.
@@ -70,10 +71,11 @@ private:
 /// A surface that moves each text towards the disk's centre, the origin,
 /// until the whole text lies inside the frame (picture units), so that the
 /// scale's numbers and the letters of a disk that fills the image stay in
-/// sight. A text is left where it is when the centre is out of the frame.
+/// sight. A text is left where it is when that would bring it within
+/// NEAREST_TEXT of the disk's radius from the centre (a view zoomed onto part of the disk).
 class InsideFrame : public Forwarding {
 public:
-    InsideFrame(Surface& s, const QRectF& frame) : Forwarding(s), frame_(frame) {}
+    InsideFrame(Surface& s, const QRectF& frame, double radius) : Forwarding(s), frame_(frame), r_(radius) {}
     void print(const std::string& text, float x, float y, Colour colour, const FontSpec& font) override {
         const double h = font.height * TPP, w = CHARACTER_WIDTH * h * static_cast<double>(text.size()),
                      margin = TEXT_MARGIN * h;
@@ -87,7 +89,7 @@ public:
 
 private:
     /// The largest k in (0, 1] that brings a box of half sides hx, hy about
-    /// (k mx, k my) inside the frame; 1 when none does.
+    /// (k mx, k my) inside the frame; 1 when none does, or only nearer the centre than NEAREST_TEXT.
     double inward(double mx, double my, double hx, double hy) const {
         double k = 1;
         const auto limit = [&k](double m, double half, double low, double high) {
@@ -96,9 +98,10 @@ private:
         };
         limit(mx, hx, frame_.left(), frame_.right());
         limit(my, hy, frame_.top(), frame_.bottom());
-        return k > 0 ? k : 1;
+        return k > 0 && k * std::hypot(mx, my) >= NEAREST_TEXT * r_ ? k : 1;
     }
     QRectF frame_;
+    double r_;
 };
 
 /// The elements of the disk, in picture units around its centre; those on
@@ -121,7 +124,7 @@ void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, double 
         }
     }
     if (o.limb) s.circle(0, 0, r, Pen{c.limbcolour}, NOFILL);
-    InsideFrame inside(s, frame);
+    InsideFrame inside(s, frame, r);
     if (o.scale) pascale(inside, r, angle, view.flip, view.invert, PaScale{10.0f, 30.0f, TEXT_HEIGHT, c.pacolour});
     if (o.letters) {  // compass puts them at 1.28 of its radius: here just beyond the scale's numbers
         const double centre = 1.17 * r + LETTERS_BEYOND * TPP;
