@@ -6,13 +6,14 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "messagetext.h"
 #include "textvalue.h"
 #include "twips.h"
 
 namespace quorvel {
 namespace {
 
-const char* const CREDIT = "Quorvel-G, by the Quorvel developers";
+const char* const CREDIT = QT_TRANSLATE_NOOP("quorvel::ObservationWindow", "Quorvel-G, by the Quorvel developers");
 const char* const SIZES_TITLE = "Quorvel-G";
 // The window's frame around its client area, twips: the stored geometry is the outer one.
 constexpr double FRAME_WIDTH = 120, FRAME_HEIGHT = 420;
@@ -21,7 +22,7 @@ constexpr double FRAME_WIDTH = 120, FRAME_HEIGHT = 420;
 
 GraphicsWindow::GraphicsWindow(WindowServices services, GraphicsServices graphics)
     : ObservationWindow(std::move(services)), graphics_(graphics) {
-    setWindowTitle("Quorvel-G       Graphics production version of Quorvel");
+    setWindowTitle(tr("Quorvel-G       Graphics production version of Quorvel"));
     desktopquestions_.setparent(this);
     buildcontrols();
     wireevents();
@@ -32,57 +33,58 @@ void GraphicsWindow::buildcontrols() {
     ControlFactory f(this, tpp_);
     const QFont small = smallfont(), resultfont = arialfont(9.75), buttons = arialfont(9.75);
     buildinputs(f);
-    boxes_[CheckBox::chkposang]->setText("&Position angles");
-    boxes_[CheckBox::chkposang]->setToolTip("Check for a position angle scale");
-    boxes_[CheckBox::chksunrot]->setText("S&olar rotation arrows");
-    boxes_[CheckBox::chksunrot]->setToolTip("Check to show axes and NS meridian");
+    boxes_[CheckBox::chkposang]->setText(tr("&Position angles"));
+    boxes_[CheckBox::chkposang]->setToolTip(tr("Check for a position angle scale"));
+    boxes_[CheckBox::chksunrot]->setText(tr("S&olar rotation arrows"));
+    boxes_[CheckBox::chksunrot]->setToolTip(tr("Check to show axes and NS meridian"));
     // The longer captions need the whole row; "Grid" joins "Invert".
     placetwips(boxes_[CheckBox::chkposang], 240, 3870, 1545, 250, tpp_);
     placetwips(boxes_[CheckBox::chksunrot], 240, 4140, 1935, 250, tpp_);
     placetwips(boxes_[CheckBox::chkgrid], 1350, 3360, 705, 250, tpp_);
+    for (CheckBox b : {CheckBox::chkposang, CheckBox::chksunrot, CheckBox::chkgrid}) widentofit(boxes_[b]);
 
     // The left column below the inputs: the view buttons with the notice
     // between them, the colours, the two style boxes and the sizes.
-    butdraw_ = f.button("butdraw", "Quorvel Normal &View", {120, 4560, 2175, 795}, arialfont(9.75, true));
+    butdraw_ = f.button("butdraw", tr("Quorvel Normal &View"), {120, 4560, 2175, 795}, arialfont(9.75, true));
     buildnotice(f, {360, 5370, 1455, 375});
     f.frame("Shape12", {120, 5760, 2175, 1290});
-    comgraph_ = f.button("comgraph", "&Graphics Ready View", {120, 5775, 2175, 870}, arialfont(9.75, true));
-    cmdcapture_ = f.button("cmdcapture", "&Copy to Clipboard", {120, 6660, 2175, 370}, buttons);
+    comgraph_ = f.button("comgraph", tr("&Graphics Ready View"), {120, 5775, 2175, 870}, arialfont(9.75, true));
+    cmdcapture_ = f.button("cmdcapture", tr("&Copy to Clipboard"), {120, 6660, 2175, 370}, buttons);
 
     f.frame("Shape8", {120, 7065, 2175, 1305});
-    f.label("Label19", "Colours", {240, 7095, 900, 240}, small);
-    cmddefaultstyle_ = f.button("cmddefaultstyle", "Default st&yle", {1200, 7080, 1035, 240}, small,
-                                "The design's sizes, colours, \"Equator\" and \"Axes\"; drawn at the next view button.");
+    f.label("Label19", tr("Colours"), {240, 7095, 900, 240}, small);
+    cmddefaultstyle_ = f.button("cmddefaultstyle", tr("Default st&yle"), {1200, 7080, 1035, 240}, small,
+                                tr("The design's sizes, colours, \"Equator\" and \"Axes\"; drawn at the next view button."));
     const std::tuple<const char*, const char*, Colour StyleOpts::*> colours[] = {
-        {"cmdcolback", "&Bckgrnd", &StyleOpts::backcolour}, {"cmddiskcol", "Dis&k", &StyleOpts::diskcolour},
-        {"cmdlimbcol", "&Limb", &StyleOpts::limbcolour},    {"cmdgridcol", "Gri&d", &StyleOpts::gridcolour},
-        {"cmdeqcol", "E&quator", &StyleOpts::equatorcolour}, {"cmdpacols", "PA &Scale", &StyleOpts::pacolour},
-        {"cmdarcol", "Arro&ws", &StyleOpts::arrowcolour},   {"cmdaxescol", "S&un axis", &StyleOpts::axiscolour}};
+        {"cmdcolback", QT_TR_NOOP("&Bckgrnd"), &StyleOpts::backcolour}, {"cmddiskcol", QT_TR_NOOP("Dis&k"), &StyleOpts::diskcolour},
+        {"cmdlimbcol", QT_TR_NOOP("&Limb"), &StyleOpts::limbcolour},    {"cmdgridcol", QT_TR_NOOP("Gri&d"), &StyleOpts::gridcolour},
+        {"cmdeqcol", QT_TR_NOOP("E&quator"), &StyleOpts::equatorcolour}, {"cmdpacols", QT_TR_NOOP("PA &Scale"), &StyleOpts::pacolour},
+        {"cmdarcol", QT_TR_NOOP("Arro&ws"), &StyleOpts::arrowcolour},   {"cmdaxescol", QT_TR_NOOP("S&un axis"), &StyleOpts::axiscolour}};
     for (size_t i = 0; i < 8; ++i) {
         const auto& [name, caption, field] = colours[i];
         const double left = i % 2 == 0 ? 240 : 1200, top = 7335 + 255.0 * static_cast<double>(i / 2);
-        colourbuttons_.push_back({f.button(name, caption, {left, top, 855, 240}, small), field});
+        colourbuttons_.push_back({f.button(name, tr(caption), {left, top, 855, 240}, small), field});
     }
     f.frame("Shape9", {120, 8385, 2175, 315});
-    boxes_[CheckBox::chksunequator] = f.checkbox("chksunequator", "Equ&ator", {240, 8415, 900, 250},
-                                                 "Check to show axes and NS meridian");
-    boxes_[CheckBox::chkaxes] = f.checkbox("chkaxes", "A&xes", {1200, 8415, 900, 250}, "Check to show axes and NS meridian");
+    boxes_[CheckBox::chksunequator] = f.checkbox("chksunequator", tr("Equ&ator"), {240, 8415, 900, 250},
+                                                 tr("Check to show axes and NS meridian"));
+    boxes_[CheckBox::chkaxes] = f.checkbox("chkaxes", tr("A&xes"), {1200, 8415, 900, 250}, tr("Check to show axes and NS meridian"));
 
     f.frame("Shape11", {120, 8715, 2175, 1830});
     const std::tuple<const char*, const char*, TextBox, const char*, const char*, const char*> sizes[] = {
-        {"Label5", "Solar diameter, pixels", TextBox::txtdia, "txtdia", DEFAULT_DIAMETER, ""},
-        {"Label3", "Grid interval, degrees", TextBox::txtgspace, "txtgspace", DEFAULT_GRID_INTERVAL, ""},
-        {"Label20", "Angle mark interval", TextBox::txtangint, "txtangint", DEFAULT_MARK_INTERVAL,
-         "Angular interval in position angle scale"},
-        {"Label21", "Angle label  interval", TextBox::txtlabint, "txtlabint", DEFAULT_LABEL_INTERVAL, ""},
-        {"Label22", "Label font size", TextBox::txtfont, "txtfont", DEFAULT_FONT_SIZE,
-         "Angular interval in position angle scale"}};
+        {"Label5", QT_TR_NOOP("Solar diameter, pixels"), TextBox::txtdia, "txtdia", DEFAULT_DIAMETER, ""},
+        {"Label3", QT_TR_NOOP("Grid interval, degrees"), TextBox::txtgspace, "txtgspace", DEFAULT_GRID_INTERVAL, ""},
+        {"Label20", QT_TR_NOOP("Angle mark interval"), TextBox::txtangint, "txtangint", DEFAULT_MARK_INTERVAL,
+         QT_TR_NOOP("Angular interval in position angle scale")},
+        {"Label21", QT_TR_NOOP("Angle label  interval"), TextBox::txtlabint, "txtlabint", DEFAULT_LABEL_INTERVAL, ""},
+        {"Label22", QT_TR_NOOP("Label font size"), TextBox::txtfont, "txtfont", DEFAULT_FONT_SIZE,
+         QT_TR_NOOP("Angular interval in position angle scale")}};
     double top = 8730;
     QFont captions = small;
     captions.setPointSizeF(7.5);  // two lines where the caption needs them
     for (const auto& [label, caption, box, name, text, tooltip] : sizes) {
-        QLabel* named = f.label(label, caption, {200, top, 1330, 360}, captions);
-        texts_[box] = f.textbox(name, {1560, top + 37, 675, 285}, tooltip);
+        QLabel* named = f.label(label, tr(caption), {200, top, 1330, 360}, captions);
+        texts_[box] = f.textbox(name, {1560, top + 37, 675, 285}, tr(tooltip));
         namefield(named, texts_[box]);
         texts_[box]->setText(text);
         top += 360;
@@ -90,29 +92,29 @@ void GraphicsWindow::buildcontrols() {
 
     // The value and caption rows below pic1; the layout moves them.
     const std::tuple<const char*, const char*, const char*, ResultLabel, double> rows[] = {
-        {"Label11", "Alt", "lblalt", ResultLabel::lblalt, 2520},
-        {"Label12", "Azim", "lblaz", ResultLabel::lblaz, 3500},
-        {"Label9", "Ang from N", "lblntilt", ResultLabel::lblntilt, 4480},
-        {"Label14", "Bo", "lblbo", ResultLabel::lblbo, 5700},
-        {"Label16", "P", "lblp", ResultLabel::lblp, 6680},
-        {"Label15", "Lo", "lbllosun", ResultLabel::lbllosun, 7660}};
+        {"Label11", QT_TR_NOOP("Alt"), "lblalt", ResultLabel::lblalt, 2520},
+        {"Label12", QT_TR_NOOP("Azim"), "lblaz", ResultLabel::lblaz, 3500},
+        {"Label9", QT_TR_NOOP("Ang from N"), "lblntilt", ResultLabel::lblntilt, 4480},
+        {"Label14", QT_TR_NOOP("Bo"), "lblbo", ResultLabel::lblbo, 5700},
+        {"Label16", QT_TR_NOOP("P"), "lblp", ResultLabel::lblp, 6680},
+        {"Label15", QT_TR_NOOP("Lo"), "lbllosun", ResultLabel::lbllosun, 7660}};
     for (const auto& [caption, captiontext, value, label, left] : rows) {
-        placed_[caption] = f.label(caption, captiontext, {left, 9630, 960, 240}, small);
+        placed_[caption] = f.label(caption, tr(captiontext), {left, 9630, 960, 240}, small);
         placed_[value] = result(label, f.label(value, "", {left, 9870, 960, 285}, resultfont));
     }
-    placed_["Label23"] = f.label("Label23", "CR", {8640, 9630, 960, 240}, small, "Carrington rotation number");
+    placed_["Label23"] = f.label("Label23", tr("CR"), {8640, 9630, 960, 240}, small, tr("Carrington rotation number"));
     placed_["lblcarrot"] = lblcarrot_ = f.label("lblcarrot", "", {8640, 9870, 960, 285}, resultfont,
-        "Carrington rotation number: it grows by one each time Lo passes from 0 to 360.");
+        tr("Carrington rotation number: it grows by one each time Lo passes from 0 to 360."));
     label9_ = static_cast<QLabel*>(placed_["Label9"]);
     result(ResultLabel::lblsunrastr, f.label("lblsunrastr", "", {2520, 10500, 1500, 240}, small))->hide();
     result(ResultLabel::lblsundecstr, f.label("lblsundecstr", "", {4100, 10500, 1500, 240}, small))->hide();
     result(ResultLabel::lbljd, f.label("lbljd", "", {5700, 10500, 1500, 240}, small));
     result(ResultLabel::lblsid, f.label("lblsid", "", {7300, 10500, 1500, 240}, small));
-    cmdhelp_ = f.button("cmdhelp", "&Help", {11000, 9870, 570, 450}, buttons);
-    cmdsaveimage_ = f.button("cmdsaveimage", "Save I&mage...", {9840, 9870, 1140, 400}, small,
-        "The graphics-ready view alone: PNG or SVG at a disk diameter in pixels, PDF in millimetres.");
-    cmdprint_ = f.button("cmdprint", "&Print...", {11040, 9870, 780, 400}, small,
-        "Prints the graphics-ready view with the disk at a diameter in millimetres (150 mm makes a drawing blank).");
+    cmdhelp_ = f.button("cmdhelp", tr("&Help"), {11000, 9870, 570, 450}, buttons);
+    cmdsaveimage_ = f.button("cmdsaveimage", tr("Save I&mage..."), {9840, 9870, 1140, 400}, small,
+        tr("The graphics-ready view alone: PNG or SVG at a disk diameter in pixels, PDF in millimetres."));
+    cmdprint_ = f.button("cmdprint", tr("&Print..."), {11040, 9870, 780, 400}, small,
+        tr("Prints the graphics-ready view with the disk at a diameter in millimetres (150 mm makes a drawing blank)."));
     // The bottom row: version, credit and the readout of the point under the mouse.
     buildfooter(f, CREDIT, {2520, 10300, 1000, 240}, {3600, 10300, 2950, 240}, {6600, 10300, 6000, 240});
 }
@@ -213,7 +215,8 @@ void GraphicsWindow::cmdsaveimage_Click() {
     lastdiametermm_ = r.diametermm;
     lastcaption_ = r.caption;
     const Outcome result = exporttruescale(r);
-    if (!result.done()) report("Save Image", {result.kind, "The image was not saved: " + result.message});
+    if (!result.done()) report(MESSAGE_TEXT("Message", "Save Image"),
+                                {result.kind, fillin(MESSAGE_TEXT("Message", "The image was not saved: %1"), {result.message})});
 }
 
 void GraphicsWindow::cmdprint_Click() {
@@ -222,7 +225,8 @@ void GraphicsWindow::cmdprint_Click() {
     lastdiametermm_ = r.diametermm;
     lastcaption_ = r.caption;
     const Outcome printed = questions().print(r);
-    if (!printed.done()) report("Print", {printed.kind, "Nothing was printed: " + printed.message});
+    if (!printed.done()) report(MESSAGE_TEXT("Message", "Print"),
+                                 {printed.kind, fillin(MESSAGE_TEXT("Message", "Nothing was printed: %1"), {printed.message})});
 }
 
 void GraphicsWindow::chksunequator_Click() { styleopts.showequator = value(CheckBox::chksunequator) == 1 ? 1 : 0; }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -23,7 +24,7 @@ QtTrueScaleQuestions::QtTrueScaleQuestions(QWidget* parent)
 
 bool QtTrueScaleQuestions::ask(TrueScaleRequest& r, bool printing) {
     QDialog dialog(parent_);
-    dialog.setWindowTitle(printing ? "Print" : "Save Image");
+    dialog.setWindowTitle(printing ? QCoreApplication::translate("TrueScaleDialog", "Print") : QCoreApplication::translate("TrueScaleDialog", "Save Image"));
     auto* form = new QFormLayout(&dialog);
     QDoubleSpinBox* px = nullptr;  // pixels matter to images only
     if (!printing) {
@@ -36,11 +37,11 @@ bool QtTrueScaleQuestions::ask(TrueScaleRequest& r, bool printing) {
     mm->setRange(10, 1000);
     mm->setDecimals(1);
     mm->setValue(r.diametermm);
-    auto* caption = new QCheckBox("Date, time, place, P, B0, L0 and rotation below the disk", &dialog);
+    auto* caption = new QCheckBox(QCoreApplication::translate("TrueScaleDialog", "Date, time, place, P, B0, L0 and rotation below the disk"), &dialog);
     caption->setChecked(r.caption);
-    if (px) form->addRow("Disk diameter, pixels (PNG, SVG)", px);
-    form->addRow(printing ? "Disk diameter, mm" : "Disk diameter, mm (PDF)", mm);
-    form->addRow("Caption", caption);
+    if (px) form->addRow(QCoreApplication::translate("TrueScaleDialog", "Disk diameter, pixels (PNG, SVG)"), px);
+    form->addRow(printing ? QCoreApplication::translate("TrueScaleDialog", "Disk diameter, mm") : QCoreApplication::translate("TrueScaleDialog", "Disk diameter, mm (PDF)"), mm);
+    form->addRow(QCoreApplication::translate("TrueScaleDialog", "Caption"), caption);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -50,8 +51,8 @@ bool QtTrueScaleQuestions::ask(TrueScaleRequest& r, bool printing) {
     r.diametermm = mm->value();
     r.caption = caption->isChecked();
     if (printing) return true;
-    const QString path = QFileDialog::getSaveFileName(parent_, "Save Image", QDir(folder_).filePath("disk.png"),
-                                                      "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
+    const QString path = QFileDialog::getSaveFileName(parent_, QCoreApplication::translate("TrueScaleDialog", "Save Image"), QDir(folder_).filePath("disk.png"),
+                                                      QCoreApplication::translate("TrueScaleDialog", "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
     if (path.isEmpty()) return false;
     folder_ = QFileInfo(path).absolutePath();
     r.path = path.toStdString();

@@ -27,14 +27,14 @@ QLineEdit* textbox(const char* name, const std::string& text, QWidget* parent) {
     return box;
 }
 
-QCheckBox* checkbox(const char* name, const char* caption, bool on, QWidget* parent) {
+QCheckBox* checkbox(const char* name, const QString& caption, bool on, QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     box->setChecked(on);
     return box;
 }
 
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     return b;
@@ -43,33 +43,34 @@ QPushButton* button(const char* name, const char* caption, QWidget* parent) {
 }  // namespace
 
 QWidget* MeasureWindow::fieldsgroup(const MeasureStart& s) {
-    auto* box = new QGroupBox("Date, time and place", this);
+    auto* box = new QGroupBox(tr("Date, time and place"), this);
     auto* g = new QGridLayout(box);
     const FieldTexts& f = s.fields;
     txtday_ = textbox("txtday", f.day, box), txtmonth_ = textbox("txtmonth", f.month, box);
     txtyear_ = textbox("txtyear", f.year, box), txthour_ = textbox("txthour", f.hour, box);
     txtmin_ = textbox("txtmin", f.min, box), txttz_ = textbox("txttz", f.tz, box);
     txtlat_ = textbox("txtlat", f.lat, box), txtlong_ = textbox("txtlong", f.lon, box);
-    optdst_ = checkbox("optdst", "DST", f.dst, box);
+    optdst_ = checkbox("optdst", tr("DST"), f.dst, box);
     const std::pair<const char*, QWidget*> cells[] = {
-        {"D", txtday_}, {"M", txtmonth_}, {"Y", txtyear_}, {"hr", txthour_}, {"min", txtmin_},
-        {"Std time minus UT", txttz_}, {"Lat", txtlat_}, {"Long (E neg.)", txtlong_}};
+        {QT_TR_NOOP("D"), txtday_}, {QT_TR_NOOP("M"), txtmonth_}, {QT_TR_NOOP("Y"), txtyear_},
+        {QT_TR_NOOP("hr"), txthour_}, {QT_TR_NOOP("min"), txtmin_}, {QT_TR_NOOP("Std time minus UT"), txttz_},
+        {QT_TR_NOOP("Lat"), txtlat_}, {QT_TR_NOOP("Long (E neg.)"), txtlong_}};
     int i = 0;
     for (const auto& [caption, widget] : cells) {
-        auto* label = new QLabel(caption, box);
+        auto* label = new QLabel(tr(caption), box);
         label->setBuddy(widget);
-        widget->setAccessibleName(caption);
+        widget->setAccessibleName(tr(caption));
         g->addWidget(label, (i / 3) * 2, i % 3);
         g->addWidget(widget, (i / 3) * 2 + 1, i % 3);
         ++i;
     }
     g->addWidget(optdst_, 5, 2);
-    txtlong_->setToolTip("Longitudes East are Negative");
+    txtlong_->setToolTip(tr("Longitudes East are Negative"));
     txtcamoffset_ = textbox("txtcamoffset", "", box);
-    txtcamoffset_->setToolTip("A camera's JPEG: its clock's offset to UT, +HH:MM or hours");
-    txtcamoffset_->setAccessibleName("Camera clock: UT+hh:mm");
+    txtcamoffset_->setToolTip(tr("A camera's JPEG: its clock's offset to UT, +HH:MM or hours"));
+    txtcamoffset_->setAccessibleName(tr("Camera clock: UT+hh:mm"));
     txtcamoffset_->setEnabled(false);
-    auto* camlabel = new QLabel("Camera clock: UT+hh:mm", box);
+    auto* camlabel = new QLabel(tr("Camera clock: UT+hh:mm"), box);
     camlabel->setBuddy(txtcamoffset_);
     g->addWidget(camlabel, 6, 0, 1, 2);
     g->addWidget(txtcamoffset_, 6, 2);
@@ -77,44 +78,47 @@ QWidget* MeasureWindow::fieldsgroup(const MeasureStart& s) {
 }
 
 QWidget* MeasureWindow::orientationgroup(const MeasureStart& s) {
-    auto* box = new QGroupBox("Orientation of the image", this);
+    auto* box = new QGroupBox(tr("Orientation of the image"), this);
     auto* l = new QGridLayout(box);
     cboorient_ = new QComboBox(box);
     cboorient_->setObjectName("cboorient");
-    cboorient_->addItems({"As seen in the telescope", "Celestial north up, east left", "Solar north up"});
-    chkaltaz_ = checkbox("chkaltaz", "Altaz mount", s.altaz, box);
-    chkflip_ = checkbox("chkflip", "Flip image horizontally", s.flip, box);
-    chkinvert_ = checkbox("chkinvert", "Invert", s.invert, box);
+    cboorient_->addItems({tr("As seen in the telescope"), tr("Celestial north up, east left"), tr("Solar north up")});
+    chkaltaz_ = checkbox("chkaltaz", tr("Altaz mount"), s.altaz, box);
+    chkflip_ = checkbox("chkflip", tr("Flip image horizontally"), s.flip, box);
+    chkinvert_ = checkbox("chkinvert", tr("Invert"), s.invert, box);
     txtrotate_ = textbox("txtrotate", "0", box);
-    txtrotate_->setToolTip("Degrees the image is turned further, counterclockwise (a turned camera)");
-    txtrotate_->setAccessibleName("Turned (deg, counterclockwise)");
+    txtrotate_->setToolTip(tr("Degrees the image is turned further, counterclockwise (a turned camera)"));
+    txtrotate_->setAccessibleName(tr("Turned (deg, counterclockwise)"));
     l->addWidget(cboorient_, 0, 0, 1, 2);
     l->addWidget(chkaltaz_, 1, 0);
     l->addWidget(chkinvert_, 1, 1);
     l->addWidget(chkflip_, 2, 0, 1, 2);
-    l->addWidget(new QLabel("Turned (deg, counterclockwise)", box), 3, 0);
+    l->addWidget(new QLabel(tr("Turned (deg, counterclockwise)"), box), 3, 0);
     l->addWidget(txtrotate_, 3, 1);
     return box;
 }
 
 QWidget* MeasureWindow::overlaygroup() {
-    auto* box = new QGroupBox("Overlay", this);
+    auto* box = new QGroupBox(tr("Overlay"), this);
     auto* l = new QGridLayout(box);
     const std::tuple<const char*, const char*, bool OverlayOpts::*> items[] = {
-        {"chkgrid", "Grid every", &OverlayOpts::grid},       {"chkequator", "Equator", &OverlayOpts::equator},
-        {"chkaxis", "Axis and pole", &OverlayOpts::axis},    {"chklimb", "Limb", &OverlayOpts::limb},
-        {"chkposang", "PA scale", &OverlayOpts::scale},      {"chkletters", "N and E", &OverlayOpts::letters},
-        {"chkspots", "Spots", &OverlayOpts::spots}};
+        {"chkgrid", QT_TR_NOOP("Grid every"), &OverlayOpts::grid},
+        {"chkequator", QT_TR_NOOP("Equator"), &OverlayOpts::equator},
+        {"chkaxis", QT_TR_NOOP("Axis and pole"), &OverlayOpts::axis},
+        {"chklimb", QT_TR_NOOP("Limb"), &OverlayOpts::limb},
+        {"chkposang", QT_TR_NOOP("PA scale"), &OverlayOpts::scale},
+        {"chkletters", QT_TR_NOOP("N and E"), &OverlayOpts::letters},
+        {"chkspots", QT_TR_NOOP("Spots"), &OverlayOpts::spots}};
     int i = 0;
     for (const auto& [name, caption, member] : items) {
-        QCheckBox* c = checkbox(name, caption, true, box);
+        QCheckBox* c = checkbox(name, tr(caption), true, box);
         overlayboxes_.push_back({c, member});
         l->addWidget(c, i == 0 ? 0 : (i + 1) / 2, i == 0 ? 0 : (i + 1) % 2);
         ++i;
     }
     txtgspace_ = textbox("txtgspace", "10", box);
-    txtgspace_->setToolTip("Degrees between the grid's lines, 1 to 90");
-    txtgspace_->setAccessibleName("Grid every (degrees)");
+    txtgspace_->setToolTip(tr("Degrees between the grid's lines, 1 to 90"));
+    txtgspace_->setAccessibleName(tr("Grid every (degrees)"));
     l->addWidget(txtgspace_, 0, 1);
     return box;
 }
@@ -126,7 +130,7 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
         if (frame_) drawoverlay(target, *frame_, at, overlayopts(), rows_);
         if (spotpanel_) spotpanel_->drawover(target, at);
     };
-    cmdopen_ = button("cmdopen", "Open Image...", this);
+    cmdopen_ = button("cmdopen", tr("Open Image..."), this);
     lblfile_ = new QLabel(this);
     lbldate_ = new QLabel(this);
     lbldate_->setWordWrap(true);
@@ -134,10 +138,10 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     lbldate_->setTextInteractionFlags(Qt::TextBrowserInteraction);
     lblvalues_ = new QLabel(this);
     lblvalues_->setWordWrap(true);
-    lbllimb_ = new QLabel("No limb yet.", this);
+    lbllimb_ = new QLabel(tr("No limb yet."), this);
     lbllimb_->setWordWrap(true);
-    cmdfindlimb_ = button("cmdfindlimb", "Find Limb", this);
-    cmdthree_ = button("cmdthree", "Limb by 3 Points", this);
+    cmdfindlimb_ = button("cmdfindlimb", tr("Find Limb"), this);
+    cmdthree_ = button("cmdthree", tr("Limb by 3 Points"), this);
 
     auto* panel = new QVBoxLayout;
     panel->addWidget(cmdopen_);
@@ -175,16 +179,16 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     tblspots_->verticalHeader()->hide();
     tblspots_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblspots_->setMinimumHeight(120);
-    cmddelete_ = button("cmddelete", "Delete Row", this);
-    cmdcopy_ = button("cmdcopy", "Copy", this);
-    cmdsavecsv_ = button("cmdsavecsv", "Save CSV...", this);
-    cmdsaveimage_ = button("cmdsaveimage", "Save Image...", this);
-    cmdsavelog_ = button("cmdsavelog", "Save to Log...", this);
+    cmddelete_ = button("cmddelete", tr("Delete Row"), this);
+    cmdcopy_ = button("cmdcopy", tr("Copy"), this);
+    cmdsavecsv_ = button("cmdsavecsv", tr("Save CSV..."), this);
+    cmdsaveimage_ = button("cmdsaveimage", tr("Save Image..."), this);
+    cmdsavelog_ = button("cmdsavelog", tr("Save to Log..."), this);
     cmdlogdetails_ = new QPushButton(tr("Seeing && Equipment..."), this);
     cmdlogdetails_->setObjectName("cmdlogdetails");
-    cmdundorow_ = button("cmdundorow", "Undo", this);
+    cmdundorow_ = button("cmdundorow", tr("Undo"), this);
     cmdundorow_->setToolTip(tr("Undo the last row added or deleted, or the last change of the limb (Ctrl+Z)"));
-    cmdredorow_ = button("cmdredorow", "Redo", this);
+    cmdredorow_ = button("cmdredorow", tr("Redo"), this);
     cmdredorow_->setToolTip(tr("Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)"));
     lblstatus_ = new QLabel(this);
     lblstatus_->setObjectName("lblstatus");
@@ -205,8 +209,8 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     spotpanel_->changed = [this] { view_->refresh(); };
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName("tabspots");
-    tabs->addTab(tblspots_, "Measured Spots");
-    tabs->addTab(spotpanel_, "Count Spots");
+    tabs->addTab(tblspots_, tr("Measured Spots"));
+    tabs->addTab(spotpanel_, tr("Count Spots"));
     connect(tabs, &QTabWidget::currentChanged, this, [this] {  // the Count Spots page has its own
         for (QPushButton* b : {cmdundorow_, cmdredorow_}) b->setVisible(!countingshown());
     });
@@ -239,7 +243,7 @@ void MeasureWindow::wireevents() {
         cmdmovelimb_->setChecked(false);  // the three clicks must reach the window
         threemode_ = true;
         threepoints_.clear();
-        status("Click a point on the limb (1 of 3).");
+        status(tr("Click a point on the limb (%1 of 3).").arg(1).toStdString());
     });
     connect(cmddelete_, &QPushButton::clicked, this, &MeasureWindow::deleterows);
     connect(new QShortcut(QKeySequence::Delete, tblspots_), &QShortcut::activated, this, &MeasureWindow::deleterows);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "language.h"
 #include "reachable.h"
 #include "numbertext.h"
 #include "spotpanel.h"
@@ -19,12 +20,12 @@ std::string degreesign(double v, const char* pattern) { return patterntext(v, pa
 MeasureWindow::MeasureWindow(const MeasureStart& start, MeasureServices services, QWidget* parent)
     : QWidget(parent, Qt::Window), services_(std::move(services)), desktopmessages_(this), colours_(start.colours) {
     setObjectName("measurewindow");
-    setWindowTitle("Measure Image");
+    setWindowTitle(tr("Measure Image"));
     buildcontrols(start);
     makereachable(*this);
     wireevents();
     recompute();
-    status("Open an image of the Sun, or a drawing of it.");
+    status(tr("Open an image of the Sun, or a drawing of it.").toStdString());
 }
 
 void MeasureWindow::status(const std::string& text, bool fault) {
@@ -70,17 +71,17 @@ void MeasureWindow::recompute() {
     moment_.reset();
     frame_.reset();
     if (!dateset_) {
-        lblvalues_->setText("The date and time are not yet set for this image: type them, or keep them.");
+        lblvalues_->setText(tr("The date and time are not yet set for this image: type them, or keep them."));
     } else if (!fault.done()) {
-        lblvalues_->setText(QString::fromStdString(fault.message));
+        lblvalues_->setText(translatemessage(fault.message));
     } else if (!turnok) {
-        lblvalues_->setText("The turn of the image is not a number of degrees from -360 to 360.");
+        lblvalues_->setText(tr("The turn of the image is not a number of degrees from -360 to 360."));
     } else {
         moment_ = m;
-        lblvalues_->setText(QString::fromStdString(
-            "UT " + utstamp(m.sun.jd, m.sun.jdfrac) + "   P " + degreesign(m.sun.p, "0.00") + "   B0 " +
-            degreesign(m.sun.b0, "0.00") + "\nL0 " + degreesign(m.sun.l0, "0.00") + "   Carrington rotation " +
-            std::to_string(m.rotation)));
+        lblvalues_->setText(QString::fromStdString("UT " + utstamp(m.sun.jd, m.sun.jdfrac) + "   P " +
+                                                   degreesign(m.sun.p, "0.00") + "   B0 " + degreesign(m.sun.b0, "0.00") +
+                                                   "\nL0 " + degreesign(m.sun.l0, "0.00") + "   ") +
+                            tr("Carrington rotation %1").arg(m.rotation));
         if (limb_) frame_ = imageframe(m.sun, o, limb_->circle);
         if (frame_ && header_.sunradiusdeg) frame_->sunradiusdeg = *header_.sunradiusdeg;
     }

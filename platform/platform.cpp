@@ -7,10 +7,12 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "language.h"
+
 namespace quorvel {
 
 void QtMessageBoxes::showmessage(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::NoIcon, translatemessage(title), translatemessage(text),
                     QMessageBox::Ok, parent_);
     // Centred over its window once that is on the screen (the desktop may not
     // have placed it yet at its first showing), else on the screen.

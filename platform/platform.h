@@ -20,7 +20,8 @@ protected:
     QWidget* parent_;
 };
 
-/// Message boxes with an OK button only, modal to a window.
+/// Message boxes with an OK button only, modal to a window, their title
+/// and text in the user's language (translatemessage).
 class QtMessageBoxes : public MessageBoxes, public DialogParent {
 public:
     using DialogParent::DialogParent;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "messagetext.h"
 #include "drawvalues.h"
 #include "overlays.h"
 #include "picturecontrols.h"
@@ -24,7 +25,7 @@ struct DrawPlatform {
 
 /// The message of the error trap for a fault number.
 std::string drawfaultmessage(int number);
-inline constexpr const char* DRAW_FAULT_TITLE = "File Error";
+inline constexpr const char* DRAW_FAULT_TITLE = MESSAGE_TEXT("Message", "File Error");
 
 /// The picture half of a redraw, run once the computing steps have passed.
 using PictureStep = std::function<void(Surface&, RedrawState&, const PictureControls&, ArrowPoints&)>;

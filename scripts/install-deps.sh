@@ -3,7 +3,8 @@
 # need, when they are missing. Runs apt-get as root, through sudo otherwise.
 # liberfa-dev: the precise model; libsqlite3-dev: the observer's log; python3-sunpy:
 # regenerating its reference vectors (tests/ephemeris/make_precise_vectors.py);
-# lintian: the package's check.
+# lintian: the package's check; qt6-tools-dev, qt6-l10n-tools: the translations (lupdate,
+# lrelease); qt6-translations-l10n: Qt's own, for the standard buttons.
 set -eu
 
 PACKAGES="build-essential cmake make pkg-config dpkg-dev
@@ -12,6 +13,7 @@ PACKAGES="build-essential cmake make pkg-config dpkg-dev
   clang libclang-rt-14-dev
   fonts-liberation2 xvfb xauth x11-apps x11-utils imagemagick xdotool openbox xdg-utils
   desktop-file-utils appstream lintian
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   locales poppler-utils time
   liberfa-dev libsqlite3-dev zlib1g-dev"
 

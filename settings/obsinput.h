@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "messagetext.h"
 #include "outcome.h"
 #include "sunstate.h"
 
@@ -36,7 +37,7 @@ const char* inputmessage(InputFault fault);
 inline Outcome inputoutcome(InputFault fault) { return Outcome::input(inputmessage(fault)); }
 
 /// Title of the input messages.
-inline constexpr const char* INPUT_MESSAGE_TITLE = "Error";
+inline constexpr const char* INPUT_MESSAGE_TITLE = MESSAGE_TEXT("Message", "Error");
 
 /// Reads and checks the date, time, DST and zone.
 ///

@@ -103,8 +103,10 @@ void applywindow(const SettingsRec& rec, SettingsForm& form) {
 
 /// What a start says of a record no save writes, kept aside as NAME.bad.
 std::string outofrange(const std::string& path, const std::string& field, bool keptaside) {
-    return "The settings file '" + path + "' holds values out of range (the " + field +
-           "); the defaults are used." + (keptaside ? " It is kept as '" + path + ".bad'." : "");
+    return keptaside ? fillin(MESSAGE_TEXT("Message", "The settings file '%1' holds values out of range (the %2); the defaults "
+                                                      "are used. It is kept as '%1.bad'."), {path, field})
+                     : fillin(MESSAGE_TEXT("Message", "The settings file '%1' holds values out of range (the %2); the defaults "
+                                                      "are used."), {path, field});
 }
 
 /// Reads a record that a save of ours could have written. A record that
@@ -233,9 +235,9 @@ struct Field16 {
 std::optional<std::string> unfitting(const std::vector<Field16>& fields, const char* file) {
     for (const Field16& f : fields) {
         if (f.value >= -32768 && f.value <= 32767) continue;
-        return "The " + std::string(f.name) + " " + quotedtyped(f.typed) + " is too large to keep: it must lie between " +
-               generaltext(-32768 * f.unit) + " and " + generaltext(32767 * f.unit) +
-               ". The settings were not saved; '" + file + "' keeps the previous ones.";
+        return fillin(MESSAGE_TEXT("Message", "The %1 %2 is too large to keep: it must lie between %3 and %4. The settings "
+                                              "were not saved; '%5' keeps the previous ones."),
+                      {f.name, quotedtyped(f.typed), generaltext(-32768 * f.unit), generaltext(32767 * f.unit), file});
     }
     return std::nullopt;
 }
@@ -290,15 +292,15 @@ Outcome writeini(Program program, const Folders& folders, SettingsForm& form,
     const double lat10 = std::round(static_cast<double>(state.inilat) * 10);
     const double long10 = std::round(static_cast<double>(state.inilong) * 10);
     const double zonehours = std::floor(static_cast<double>(obs.tz));
-    std::vector<Field16> fields = {{"latitude", lattext, lat10, 0.1},
-                                   {"longitude", longtext, long10, 0.1},
-                                   {"time difference", tztext, zonehours, 1}};
+    std::vector<Field16> fields = {{MESSAGE_TEXT("Message", "latitude"), lattext, lat10, 0.1},
+                                   {MESSAGE_TEXT("Message", "longitude"), longtext, long10, 0.1},
+                                   {MESSAGE_TEXT("Message", "time difference"), tztext, zonehours, 1}};
     if (g) {
-        for (auto [name, box] : {std::pair{"angle label interval", TextBox::txtlabint},
-                                 std::pair{"angle mark interval", TextBox::txtangint},
-                                 std::pair{"label font size", TextBox::txtfont},
-                                 std::pair{"grid interval", TextBox::txtgspace},
-                                 std::pair{"solar diameter", TextBox::txtdia}})
+        for (auto [name, box] : {std::pair{MESSAGE_TEXT("Message", "angle label interval"), TextBox::txtlabint},
+                                 std::pair{MESSAGE_TEXT("Message", "angle mark interval"), TextBox::txtangint},
+                                 std::pair{MESSAGE_TEXT("Message", "label font size"), TextBox::txtfont},
+                                 std::pair{MESSAGE_TEXT("Message", "grid interval"), TextBox::txtgspace},
+                                 std::pair{MESSAGE_TEXT("Message", "solar diameter"), TextBox::txtdia}})
             fields.push_back({name, form.text(box), floorvalue(form, box), 1});
     }
     if (const auto refusal = unfitting(fields, file)) return Outcome::input(*refusal);
@@ -329,8 +331,8 @@ Outcome writeini(Program program, const Folders& folders, SettingsForm& form,
     const SettingsBytes bytes = encoderecord(rec);
     const Outcome written = replacefile(filepath(folders.settings, file), std::string(bytes.begin(), bytes.end()));
     if (!written.done())
-        return Outcome::io("The settings could not be saved to '" + filepath(folders.settings, file) + "': " +
-                           written.message + ". The previous settings file is unchanged.");
+        return Outcome::io(fillin(MESSAGE_TEXT("Message", "The settings could not be saved to '%1': %2. The previous settings "
+                                                          "file is unchanged."), {filepath(folders.settings, file), written.message}));
     state.rec = rec;
     return Outcome::ok();
 }

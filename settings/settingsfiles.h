@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "messagetext.h"
 #include "obsinput.h"
 #include "settingsfolder.h"
 #include "settingsform.h"
@@ -76,8 +77,8 @@ void applyrecord(Program program, const SettingsRec& rec, SettingsForm& form, Se
 /// The message of a start-up failure: the outcome's sentence, then that the
 /// program cannot run.
 std::string startupmessage(const Outcome& failure);
-inline constexpr const char* STARTUP_MESSAGE_TITLE = "File Error";
-inline constexpr const char* SETTINGS_NOTICE_TITLE = "Settings";
+inline constexpr const char* STARTUP_MESSAGE_TITLE = MESSAGE_TEXT("Message", "File Error");
+inline constexpr const char* SETTINGS_NOTICE_TITLE = MESSAGE_TEXT("Message", "Settings");
 
 /// Reads the window's fields, updates the record and replaces the settings
 /// file. Returns done; an input fault when a value does not fit its field,
@@ -86,6 +87,6 @@ inline constexpr const char* SETTINGS_NOTICE_TITLE = "Settings";
 Outcome writeini(Program program, const Folders& folders, SettingsForm& form,
                  SettingsState& state, ObsInput& obs, ViewOpts& view, const StyleOpts& style);
 
-inline constexpr const char* SAVE_MESSAGE_TITLE = "Settings not saved";
+inline constexpr const char* SAVE_MESSAGE_TITLE = MESSAGE_TEXT("Message", "Settings not saved");
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "messagetext.h"
 #include "textvalue.h"
 
 namespace quorvel {
@@ -31,19 +32,20 @@ int32_t largestdiameter(double twipsperpixel) {
 }
 
 Outcome checkstylesizes(const std::function<std::string(TextBox)>& text, int32_t largest, StyleSizes& sizes) {
-    const SizeBox boxes[] = {{TextBox::txtdia, "solar diameter", "pixels", largest},
-                             {TextBox::txtgspace, "grid interval", "degrees", 360},
-                             {TextBox::txtangint, "angle mark interval", "degrees", 360},
-                             {TextBox::txtlabint, "angle label interval", "degrees", 360},
-                             {TextBox::txtfont, "label font size", "pixels", 500}};
+    const SizeBox boxes[] = {{TextBox::txtdia, MESSAGE_TEXT("Message", "solar diameter"), MESSAGE_TEXT("Message", "pixels"), largest},
+                             {TextBox::txtgspace, MESSAGE_TEXT("Message", "grid interval"), MESSAGE_TEXT("Message", "degrees"), 360},
+                             {TextBox::txtangint, MESSAGE_TEXT("Message", "angle mark interval"), MESSAGE_TEXT("Message", "degrees"), 360},
+                             {TextBox::txtlabint, MESSAGE_TEXT("Message", "angle label interval"), MESSAGE_TEXT("Message", "degrees"), 360},
+                             {TextBox::txtfont, MESSAGE_TEXT("Message", "label font size"), MESSAGE_TEXT("Message", "pixels"), 500}};
     StyleSizes read;
     std::string problems;
     for (const SizeBox& b : boxes) {
         const std::string typed = text(b.box);
         const auto v = wholenumber(typed, b.largest);
         if (!v) {
-            problems += (problems.empty() ? "" : "\n") + std::string("The ") + b.name + " " + quotedtyped(typed) +
-                        " is not a whole number of " + b.unit + " from 1 to " + std::to_string(b.largest) + ".";
+            problems += (problems.empty() ? "" : "\n") +
+                        fillin(MESSAGE_TEXT("Message", "The %1 %2 is not a whole number of %3 from 1 to %4."),
+                               {b.name, quotedtyped(typed), b.unit, std::to_string(b.largest)});
             continue;
         }
         switch (b.box) {

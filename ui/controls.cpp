@@ -1,5 +1,8 @@
 #include "controls.h"
 
+#include <QStyle>
+#include <QStyleOptionButton>
+
 #include "twips.h"
 
 namespace quorvel {
@@ -30,6 +33,15 @@ void ControlFactory::place(QWidget* w, const char* name, TwipsBox box, const QSt
     placetwips(w, box.left, box.top, box.width, box.height, tpp_);
 }
 
+void widentofit(QAbstractButton* b) {
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    const QStyle::SubElement contents = qobject_cast<QCheckBox*>(b) ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+    const int room = b->style()->subElementRect(contents, &opt, b).width();
+    const int need = b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&'));
+    if (need > room) b->resize(b->width() + need - room, b->height());
+}
+
 QLabel* ControlFactory::label(const char* name, const QString& caption, TwipsBox box,
                               const QFont& font, const QString& tooltip) {
     auto* l = new QLabel(caption, parent_);
@@ -56,6 +68,7 @@ QCheckBox* ControlFactory::checkbox(const char* name, const QString& caption, Tw
     c->setBackgroundRole(QPalette::Window);
     c->setAutoFillBackground(true);
     place(c, name, box, tooltip);
+    widentofit(c);
     return c;
 }
 
@@ -64,6 +77,7 @@ QPushButton* ControlFactory::button(const char* name, const QString& caption, Tw
     auto* b = new QPushButton(caption, parent_);
     b->setFont(font);
     place(b, name, box, tooltip);
+    widentofit(b);
     return b;
 }
 

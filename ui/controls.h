@@ -47,6 +47,10 @@ private:
     double tpp_;
 };
 
+/// Widens a button or check box whose caption (a translation longer than
+/// the design's text) needs more room: layouts grow, texts never shrink.
+void widentofit(QAbstractButton* b);
+
 /// Names a field by its caption for screen readers (its accessible name),
 /// and makes the caption its buddy.
 void namefield(QLabel* caption, QWidget* field);

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "language.h"
+
 // The installed documents folder, relative to the installed programs.
 #ifndef QUORVEL_DOCS_FROM_PROGRAMS
 #define QUORVEL_DOCS_FROM_PROGRAMS "../share/doc/quorvel"
@@ -76,11 +78,12 @@ std::string picturesfolder() {
 
 Desktop::Desktop(const char* name, const char* desktopentry) {
     QCoreApplication::setApplicationName(name);
+    installtranslations();
     QGuiApplication::setDesktopFileName(desktopentry);
     QCoreApplication::setApplicationVersion(QUORVEL_VERSION);
     QGuiApplication::setWindowIcon(QIcon(":/icons/org.quorvel.Quorvel.svg"));
     QDir::setCurrent(QString::fromStdString(picturesfolder()));
-    shell.failed = [this](const std::string& why) { messages.showmessage("Help Error", why); };
+    shell.failed = [this](const std::string& why) { messages.showmessage(QT_TRANSLATE_NOOP("Message", "Help Error"), why); };
 }
 
 int Desktop::run(QWidget& window, const std::function<void()>& load) {

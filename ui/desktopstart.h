@@ -29,9 +29,10 @@ Folders desktopfolders(const char* settingsfile);
 /// The desktop's links of a window program, and its run.
 struct Desktop {
     /// Names the application and its desktop entry (so that a dock groups
-    /// each program's windows under its own entry), sets the window icon, and
-    /// makes the user's Pictures folder the current one, where print-to-file
-    /// and saved images are proposed.
+    /// each program's windows under its own entry), loads the translations
+    /// for the desktop's language, sets the window icon, and makes the
+    /// user's Pictures folder the current one, where print-to-file and saved
+    /// images are proposed.
     Desktop(const char* name, const char* desktopentry);
     QtProgramEnd end;
     DesktopShell shell;

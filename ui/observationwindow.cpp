@@ -11,10 +11,16 @@
 #include "guidelanguage.h"
 #include "logdialog.h"
 #include "measurewindow.h"
+#include "messagetext.h"
 #include "readout.h"
 #include "twips.h"
 
 namespace quorvel {
+namespace {
+
+const char* const MEASURE_TITLE = MESSAGE_TEXT("Message", "Measure Image");
+
+}  // namespace
 
 char localeseparator() {
     const QString point = QLocale().decimalPoint();
@@ -34,49 +40,49 @@ void ObservationWindow::buildinputs(ControlFactory& f) {
     f.frame("Shape2", {120, 1560, 2175, 1140});
     f.frame("Shape4", {120, 2790, 2175, 870});
     f.frame("Shape7", {120, 3810, 2175, 660});
-    QLabel* day = f.label("Label4", "D", {240, 315, 495, 240}, small);
-    QLabel* month = f.label("Label6", "M", {840, 315, 565, 240}, small);
-    QLabel* year = f.label("Label10", "Y", {1510, 315, 615, 240}, small);
-    QLabel* hour = f.label("Label17", "hr", {255, 870, 495, 240}, small);
-    QLabel* minute = f.label("Label18", "min", {855, 870, 565, 240}, small);
-    QLabel* lat = f.label("Label7", "Lat", {240, 1620, 855, 240}, small);
-    QLabel* lon = f.label("Label1", "Long", {1200, 1620, 930, 240}, small);
-    QLabel* zone = f.label("Label2", "Std time minus UT", {705, 2190, 800, 440}, small);
+    QLabel* day = f.label("Label4", tr("D"), {240, 315, 495, 240}, small);
+    QLabel* month = f.label("Label6", tr("M"), {840, 315, 565, 240}, small);
+    QLabel* year = f.label("Label10", tr("Y"), {1510, 315, 615, 240}, small);
+    QLabel* hour = f.label("Label17", tr("hr"), {255, 870, 495, 240}, small);
+    QLabel* minute = f.label("Label18", tr("min"), {855, 870, 565, 240}, small);
+    QLabel* lat = f.label("Label7", tr("Lat"), {240, 1620, 855, 240}, small);
+    QLabel* lon = f.label("Label1", tr("Long"), {1200, 1620, 930, 240}, small);
+    QLabel* zone = f.label("Label2", tr("Std time minus UT"), {705, 2190, 800, 440}, small);
 
-    txtday_ = f.textbox("txtday", {240, 555, 495, 285}, "Day of month");
-    txtmonth_ = f.textbox("txtmonth", {840, 555, 565, 285}, "Month");
-    txtyear_ = f.textbox("txtyear", {1510, 555, 615, 285}, "Year,e.g. 2006");
+    txtday_ = f.textbox("txtday", {240, 555, 495, 285}, tr("Day of month"));
+    txtmonth_ = f.textbox("txtmonth", {840, 555, 565, 285}, tr("Month"));
+    txtyear_ = f.textbox("txtyear", {1510, 555, 615, 285}, tr("Year,e.g. 2006"));
     txthour_ = f.textbox("txthour", {255, 1110, 495, 285});
     txtmin_ = f.textbox("txtmin", {855, 1110, 565, 285});
-    command1_ = f.button("Command1", "&Now", {1530, 1110, 615, 285}, small,
-                         "Enters current time of PC clock - but see DST checkbox.");
-    texts_[TextBox::txtlat] = f.textbox("txtlat", {240, 1860, 855, 285}, "Latitude - Positive in Northern Hemisphere.");
-    texts_[TextBox::txtlong] = f.textbox("txtlong", {1200, 1860, 930, 285}, "Longitudes East are Negative");
+    command1_ = f.button("Command1", tr("&Now"), {1530, 1110, 615, 285}, small,
+                         tr("Enters current time of PC clock - but see DST checkbox."));
+    texts_[TextBox::txtlat] = f.textbox("txtlat", {240, 1860, 855, 285}, tr("Latitude - Positive in Northern Hemisphere."));
+    texts_[TextBox::txtlong] = f.textbox("txtlong", {1200, 1860, 930, 285}, tr("Longitudes East are Negative"));
     texts_[TextBox::txttz] = f.textbox("txttz", {240, 2220, 425, 285},
-                                       "Standard time difference from UTC in hours.  Negative for longitudes West of Greenwich.");
+                                       tr("Standard time difference from UTC in hours.  Negative for longitudes West of Greenwich."));
     for (auto [caption, field] : {std::pair{day, txtday_}, {month, txtmonth_}, {year, txtyear_}, {hour, txthour_},
                                   {minute, txtmin_}, {lat, texts_[TextBox::txtlat]},
                                   {lon, texts_[TextBox::txtlong]}, {zone, texts_[TextBox::txttz]}})
         namefield(caption, field);
-    boxes_[CheckBox::optdst] = f.checkbox("optdst", "DS&T", {1530, 2220, 630, 375},
-                                          "Check when daylight saving (summer) time is used.");
+    boxes_[CheckBox::optdst] = f.checkbox("optdst", tr("DS&T"), {1530, 2220, 630, 375},
+                                          tr("Check when daylight saving (summer) time is used."));
     // Widths beyond the design's where a caption needs them to show whole.
-    boxes_[CheckBox::chkaltaz] = f.checkbox("chkaltaz", "Alta&z mount", {225, 2850, 1260, 250});
-    boxes_[CheckBox::chkequat] = f.checkbox("chkequat", "&Equat", {1485, 2850, 795, 250});
-    boxes_[CheckBox::chkflip] = f.checkbox("chkflip", "&Flip image horizontally", {240, 3110, 2025, 250});
-    boxes_[CheckBox::chkinvert] = f.checkbox("chkinvert", "&Invert", {240, 3360, 975, 250});
-    boxes_[CheckBox::chkposang] = f.checkbox("chkposang", "&Pos Angs", {240, 3870, 1065, 250});
-    boxes_[CheckBox::chksunrot] = f.checkbox("chksunrot", "R&otation", {225, 4140, 1065, 250});
-    boxes_[CheckBox::chkgrid] = f.checkbox("chkgrid", "G&rid", {1350, 4130, 705, 250});
+    boxes_[CheckBox::chkaltaz] = f.checkbox("chkaltaz", tr("Alta&z mount"), {225, 2850, 1260, 250});
+    boxes_[CheckBox::chkequat] = f.checkbox("chkequat", tr("&Equat"), {1485, 2850, 795, 250});
+    boxes_[CheckBox::chkflip] = f.checkbox("chkflip", tr("&Flip image horizontally"), {240, 3110, 2025, 250});
+    boxes_[CheckBox::chkinvert] = f.checkbox("chkinvert", tr("&Invert"), {240, 3360, 975, 250});
+    boxes_[CheckBox::chkposang] = f.checkbox("chkposang", tr("&Pos Angs"), {240, 3870, 1065, 250});
+    boxes_[CheckBox::chksunrot] = f.checkbox("chksunrot", tr("R&otation"), {225, 4140, 1065, 250});
+    boxes_[CheckBox::chkgrid] = f.checkbox("chkgrid", tr("G&rid"), {1350, 4130, 705, 250});
 
     pic1 = new PictureBox(this, tpp_);
     pic1->setObjectName("pic1");
     placetwips(pic1, 2480, 240, 6805, 5895, tpp_);
-    auto* measure = new QAction("Measure Image...", pic1);
+    auto* measure = new QAction(tr("Measure Image..."), pic1);
     pic1->addAction(measure);
     pic1->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(measure, &QAction::triggered, this, &ObservationWindow::openmeasure);
-    auto* logbook = new QAction("Observer's Log...", pic1);
+    auto* logbook = new QAction(tr("Observer's Log..."), pic1);
     pic1->addAction(logbook);
     connect(logbook, &QAction::triggered, this, &ObservationWindow::openlog);
 }
@@ -84,7 +90,7 @@ void ObservationWindow::buildinputs(ControlFactory& f) {
 void ObservationWindow::buildnotice(ControlFactory& f, TwipsBox box) {
     QFont font = smallfont();
     font.setPointSizeF(7.5);  // two lines in the design's box
-    lblalter_ = f.label("lblalter", "Parameters have changed", box, font);
+    lblalter_ = f.label("lblalter", tr("Parameters have changed"), box, font);
     lblalter_->setAutoFillBackground(true);
     QPalette pink = lblalter_->palette();
     pink.setColor(QPalette::Window, NOTICE_PINK);
@@ -97,8 +103,8 @@ void ObservationWindow::buildfooter(ControlFactory& f, const char* credit, Twips
                                     TwipsBox readout) {
     const QFont small = smallfont();
     lblver_ = f.label("lblver", "", version, small);
-    lblauthor_ = f.label("lblauthor", credit, creditbox, small);
-    lblreadout_ = f.label("lblreadout", "", readout, small, "The point under the mouse; a click copies it for a spreadsheet.");
+    lblauthor_ = f.label("lblauthor", tr(credit), creditbox, small);
+    lblreadout_ = f.label("lblreadout", "", readout, small, tr("The point under the mouse; a click copies it for a spreadsheet."));
 }
 
 QLabel* ObservationWindow::result(ResultLabel label, QLabel* widget) {
@@ -149,7 +155,7 @@ MeasureWindow* ObservationWindow::newmeasurewindow(const FieldTexts& fields) {
 void ObservationWindow::openmeasure() { newmeasurewindow(readfields()); }
 
 void ObservationWindow::measureimage(const std::string& path) {
-    report("Measure Image", newmeasurewindow(readfields())->openimage(path));
+    report(MEASURE_TITLE, newmeasurewindow(readfields())->openimage(path));
 }
 
 void ObservationWindow::openlog() {
@@ -164,7 +170,7 @@ void ObservationWindow::openlog() {
         f.min = std::to_string(o.time.minute);
         f.tz = std::to_string(0);
         f.dst = false;
-        report("Measure Image", newmeasurewindow(f)->openimage(o.image->path));
+        report(MEASURE_TITLE, newmeasurewindow(f)->openimage(o.image->path));
     };
     auto* dialog = new LogDialog("", std::move(services), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -222,8 +228,8 @@ bool ObservationWindow::startup(Program program, const char* credit) {
     lblalter_->hide();
     results_[ResultLabel::lbljd]->hide();
     results_[ResultLabel::lblsid]->hide();
-    lblver_->setText("Version " QUORVEL_VERSION);
-    lblauthor_->setText(credit);
+    lblver_->setText(tr("Version %1").arg(QUORVEL_VERSION));
+    lblauthor_->setText(tr(credit));
     settextcolour(lblauthor_, CREDIT_GREY);
     settextcolour(lblver_, CREDIT_GREY);
     fillclock();
@@ -248,7 +254,7 @@ void ObservationWindow::savesettings(Program program) {
     if (!(unwritable && savefailed_)) report(SAVE_MESSAGE_TITLE, saved);
     if (unwritable) savefailed_ = true;
     if (saved.done()) savefailed_ = false;
-    setWindowTitle(savefailed_ ? title_ + " (settings not saved)" : title_);
+    setWindowTitle(savefailed_ ? tr("%1 (settings not saved)").arg(title_) : title_);
 }
 
 void ObservationWindow::openhelp(const std::string& guide) {
@@ -262,12 +268,14 @@ void ObservationWindow::openhelp(const std::string& guide) {
     const Outcome opened = launch(services_.shell, command, folder);
     if (opened.done()) return;
     if (opened.fault == FAULT_FILE_NOT_FOUND) {
-        report("File Error", Outcome::io("File '" + document + "' is missing from " + folder + ".   Help cannot open."));
+        report(MESSAGE_TEXT("Message", "File Error"),
+               Outcome::io(fillin(MESSAGE_TEXT("Message", "File '%1' is missing from %2.   Help cannot open."), {document, folder})));
         return;
     }
-    report("Help Error", Outcome::io("No document viewer could open '" + document +
-        "'. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the "
-        "file yourself: " + folder + "/" + document));
+    report(MESSAGE_TEXT("Message", "Help Error"),
+           Outcome::io(fillin(MESSAGE_TEXT("Message", "No document viewer could open '%1'. Install xdg-utils and a PDF viewer "
+                                                      "(for example: sudo apt install xdg-utils evince), or open the file "
+                                                      "yourself: %2/%1"), {document, folder})));
 }
 
 void ObservationWindow::pic1_MouseMove(double x, double y) {

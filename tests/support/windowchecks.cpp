@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QTabBar>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,6 +128,32 @@ QStringList layoutproblems(const QWidget& window) {
             if (a->geometry().intersects(b->geometry()))
                 problems << a->objectName() + " overlaps " + b->objectName();
         }
+    return problems;
+}
+
+QStringList textproblems(const QWidget& window) {
+    QStringList problems;
+    auto cut = [&](const QWidget* w, const QString& text, int need, int have) {
+        if (need > have) problems << QString("%1 \"%2\" needs %3 pixels, has %4").arg(w->objectName(), text).arg(need).arg(have);
+    };
+    for (const QWidget* w : window.findChildren<const QWidget*>()) {
+        if (!w->isVisibleTo(&window)) continue;
+        const QFontMetrics fm(w->font());
+        if (auto* l = qobject_cast<const QLabel*>(w); l && !l->text().isEmpty() && l->textFormat() != Qt::RichText) {
+            const QString shown = l->buddy() ? QString(l->text()).remove('&') : l->text();  // the mnemonic's mark
+            if (l->wordWrap()) cut(w, shown, l->heightForWidth(l->width()), l->height());
+            else cut(w, shown, fm.horizontalAdvance(shown), l->contentsRect().width());
+        } else if (auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty()) {
+            cut(w, b->text(), b->sizeHint().width(), b->width());
+        } else if (auto* g = qobject_cast<const QGroupBox*>(w)) {
+            cut(w, g->title(), g->minimumSizeHint().width(), g->width());
+        } else if (auto* c = qobject_cast<const QComboBox*>(w)) {
+            cut(w, c->currentText(), c->sizeHint().width(), c->width());
+        } else if (auto* t = qobject_cast<const QTabBar*>(w)) {
+            for (int i = 0; i < t->count(); ++i)
+                cut(w, t->tabText(i), fm.horizontalAdvance(QString(t->tabText(i)).remove('&')), t->tabRect(i).width() - 8);
+        }
+    }
     return problems;
 }
 

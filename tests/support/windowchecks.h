@@ -17,6 +17,11 @@ QString windowdump(const QWidget& window);
 /// on the form's colour. Empty when none.
 QStringList layoutproblems(const QWidget& window);
 
+/// The captions of a window laid out by layouts that do not show whole:
+/// a label, button, check box, group box title, combo box item or tab whose
+/// text needs more room than its control was given. Empty when none.
+QStringList textproblems(const QWidget& window);
+
 /// Compares text with the file stored at path (rewriting it instead when
 /// QUORVEL_UPDATE_GOLDEN is set); "" or where they first differ.
 QString comparestored(const QString& text, const QString& path);

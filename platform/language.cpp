@@ -1,0 +1,89 @@
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <algorithm>
+
+#include "messagetext.h"
+
+namespace quorvel {
+namespace {
+
+const char* const CONTEXT = "Message";
+
+/// The pattern as an expression that captures its values: "%1 of %2" -> "^(.*) of (.*)$".
+QRegularExpression patternexpression(const QString& pattern, QList<int>& order) {
+    static const QRegularExpression marker("%([1-9])");
+    QString expression = "^";
+    qsizetype from = 0;
+    for (auto it = marker.globalMatch(pattern); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        expression += QRegularExpression::escape(pattern.mid(from, m.capturedStart() - from)) + "(.*)";
+        order << m.captured(1).toInt();
+        from = m.capturedEnd();
+    }
+    return QRegularExpression(expression + QRegularExpression::escape(pattern.mid(from)) + "$",
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
+/// The translated pattern with each %n replaced by value n.
+QString fill(const QString& pattern, const QStringList& values) {
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const int n = i + 1 < pattern.size() && pattern[i] == '%' ? pattern[i + 1].digitValue() : 0;
+        if (n >= 1 && n <= values.size()) {
+            out += values[n - 1];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+QString installtranslations(const QLocale& locale) {
+    static QTranslator own, qt;
+    QCoreApplication::removeTranslator(&own);
+    QCoreApplication::removeTranslator(&qt);
+    for (const QString& tag : locale.uiLanguages()) {
+        const QString language = QLocale(tag).name().section('_', 0, 0);
+        if (language == "en" || language == "C") return {};
+        if (!own.load("quorvel_" + language, ":/i18n")) continue;
+        QCoreApplication::installTranslator(&own);
+        if (qt.load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt);
+        return language;
+    }
+    return {};
+}
+
+QString translatemessage(const std::string& english) {
+    const QString text = QString::fromStdString(english);
+    const QString whole = QCoreApplication::translate(CONTEXT, english.c_str());
+    if (whole != text) return whole;
+    for (const std::string& pattern : filledpatterns()) {
+        const QString source = QString::fromStdString(pattern);
+        const QString translated = QCoreApplication::translate(CONTEXT, pattern.c_str());
+        QList<int> order;
+        const QRegularExpressionMatch m = patternexpression(source, order).match(text);
+        if (translated == source || order.isEmpty() || !m.hasMatch()) continue;
+        QStringList values(*std::max_element(order.begin(), order.end()));
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            const QString value = m.captured(static_cast<int>(i) + 1);
+            // A value is translated in turn when it is a message (shorter than this one).
+            values[order[i] - 1] = value.size() < text.size() ? translatemessage(value.toStdString()) : value;
+        }
+        return fill(translated, values);
+    }
+    // Messages of several lines, one after the other.
+    if (!text.contains('\n')) return text;
+    QStringList lines = text.split('\n');
+    for (QString& line : lines) line = translatemessage(line.toStdString());
+    return lines.join('\n');
+}
+
+}  // namespace quorvel

@@ -1,0 +1,766 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Save Image</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>The image was not saved: %1</source>
+        <translation>Das Bild wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: %1</source>
+        <translation>Es wurde nichts gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>Please check the date entered.</source>
+        <translation>Bitte das eingegebene Datum prüfen.</translation>
+    </message>
+    <message>
+        <source>Please check the time entered.</source>
+        <translation>Bitte die eingegebene Uhrzeit prüfen.</translation>
+    </message>
+    <message>
+        <source>Please check time difference value. This is the difference in hours between your Standard Time (not Daylight Saving Time) and Universal Time (Greenwich Mean Time).   Time differences for zones west of Greenwich are entered as negative.</source>
+        <translation>Bitte den Zeitunterschied prüfen. Das ist der Unterschied in Stunden zwischen Ihrer Normalzeit (nicht der Sommerzeit) und der Weltzeit (Greenwich Mean Time).   Zeitunterschiede für Zonen westlich von Greenwich werden negativ eingegeben.</translation>
+    </message>
+    <message>
+        <source>Please check the latitude and longitude entered.</source>
+        <translation>Bitte die eingegebene Breite und Länge prüfen.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds values out of range (the %2); the defaults are used. It is kept as &apos;%1.bad&apos;.</source>
+        <translation>Die Einstellungsdatei „%1“ enthält Werte außerhalb des Bereichs (%2); es gelten die Voreinstellungen. Sie wird als „%1.bad“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds values out of range (the %2); the defaults are used.</source>
+        <translation>Die Einstellungsdatei „%1“ enthält Werte außerhalb des Bereichs (%2); es gelten die Voreinstellungen.</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is too large to keep: it must lie between %3 and %4. The settings were not saved; &apos;%5&apos; keeps the previous ones.</source>
+        <translation>Wert für %1 zu groß zum Speichern: %2 muss zwischen %3 und %4 liegen. Die Einstellungen wurden nicht gespeichert; „%5“ behält die bisherigen.</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>time difference</source>
+        <translation>Zeitunterschied</translation>
+    </message>
+    <message>
+        <source>angle label interval</source>
+        <translation>Abstand der Winkelbeschriftung</translation>
+    </message>
+    <message>
+        <source>angle mark interval</source>
+        <translation>Abstand der Winkelmarken</translation>
+    </message>
+    <message>
+        <source>label font size</source>
+        <translation>Schriftgröße der Beschriftung</translation>
+    </message>
+    <message>
+        <source>grid interval</source>
+        <translation>Gitterabstand</translation>
+    </message>
+    <message>
+        <source>solar diameter</source>
+        <translation>Sonnendurchmesser</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &apos;%1&apos;: %2. The previous settings file is unchanged.</source>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2. Die bisherige Einstellungsdatei ist unverändert.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is not a whole number of %3 from 1 to %4.</source>
+        <translation>%1: %2 ist keine ganze Zahl von 1 bis %4 (%3).</translation>
+    </message>
+    <message>
+        <source>Help Error</source>
+        <translation>Hilfefehler</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>The graphics program quorvel_g could not be started from %1: %2.</source>
+        <translation>Das Grafikprogramm quorvel_g konnte nicht aus %1 gestartet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Measure Image</source>
+        <translation>Bild vermessen</translation>
+    </message>
+    <message>
+        <source>File &apos;%1&apos; is missing from %2.   Help cannot open.</source>
+        <translation>Die Datei „%1“ fehlt in %2.   Die Hilfe kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>No document viewer could open &apos;%1&apos;. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the file yourself: %2/%1</source>
+        <translation>Kein Dokumentbetrachter konnte „%1“ öffnen. Installieren Sie xdg-utils und einen PDF-Betrachter (zum Beispiel: sudo apt install xdg-utils evince) oder öffnen Sie die Datei selbst: %2/%1</translation>
+    </message>
+</context>
+<context>
+    <name>TrueScaleDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Date, time, place, P, B0, L0 and rotation below the disk</source>
+        <translation>Datum, Zeit, Ort, P, B0, L0 und Rotation unter der Scheibe</translation>
+    </message>
+    <message>
+        <source>Disk diameter, pixels (PNG, SVG)</source>
+        <translation>Scheibendurchmesser, Pixel (PNG, SVG)</translation>
+    </message>
+    <message>
+        <source>Disk diameter, mm</source>
+        <translation>Scheibendurchmesser, mm</translation>
+    </message>
+    <message>
+        <source>Disk diameter, mm (PDF)</source>
+        <translation>Scheibendurchmesser, mm (PDF)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
+        <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg);;PDF-Dokument (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::GraphicsWindow</name>
+    <message>
+        <source>Quorvel-G       Graphics production version of Quorvel</source>
+        <translation>Quorvel-G       Grafikversion von Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;Position angles</source>
+        <translation>&amp;Positionswinkel</translation>
+    </message>
+    <message>
+        <source>Check for a position angle scale</source>
+        <translation>Ankreuzen für eine Positionswinkelskala</translation>
+    </message>
+    <message>
+        <source>S&amp;olar rotation arrows</source>
+        <translation>R&amp;otationspfeile</translation>
+    </message>
+    <message>
+        <source>Check to show axes and NS meridian</source>
+        <translation>Ankreuzen, um Achsen und NS-Meridian zu zeigen</translation>
+    </message>
+    <message>
+        <source>Quorvel Normal &amp;View</source>
+        <translation>&amp;Normalansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Graphics Ready View</source>
+        <translation>&amp;Grafikfertige Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>In Zwis&amp;chenablage</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Default st&amp;yle</source>
+        <translation>Standard&amp;stil</translation>
+    </message>
+    <message>
+        <source>The design&apos;s sizes, colours, &quot;Equator&quot; and &quot;Axes&quot;; drawn at the next view button.</source>
+        <translation>Die Größen und Farben des Entwurfs, „Äquator“ und „Achsen“; gezeichnet beim nächsten Ansichtsknopf.</translation>
+    </message>
+    <message>
+        <source>&amp;Bckgrnd</source>
+        <translation>&amp;Hintergr.</translation>
+    </message>
+    <message>
+        <source>Dis&amp;k</source>
+        <translation>Sc&amp;heibe</translation>
+    </message>
+    <message>
+        <source>&amp;Limb</source>
+        <translation>&amp;Rand</translation>
+    </message>
+    <message>
+        <source>Gri&amp;d</source>
+        <translation>&amp;Gitter</translation>
+    </message>
+    <message>
+        <source>E&amp;quator</source>
+        <translation>Ä&amp;quator</translation>
+    </message>
+    <message>
+        <source>PA &amp;Scale</source>
+        <translation>PW-&amp;Skala</translation>
+    </message>
+    <message>
+        <source>Arro&amp;ws</source>
+        <translation>&amp;Pfeile</translation>
+    </message>
+    <message>
+        <source>S&amp;un axis</source>
+        <translation>&amp;Achse</translation>
+    </message>
+    <message>
+        <source>Equ&amp;ator</source>
+        <translation>Ä&amp;quator</translation>
+    </message>
+    <message>
+        <source>A&amp;xes</source>
+        <translation>A&amp;chsen</translation>
+    </message>
+    <message>
+        <source>Solar diameter, pixels</source>
+        <translation>Durchmesser, Pixel</translation>
+    </message>
+    <message>
+        <source>Grid interval, degrees</source>
+        <translation>Gitterabstand, Grad</translation>
+    </message>
+    <message>
+        <source>Angle mark interval</source>
+        <translation>Abstand der Winkelmarken</translation>
+    </message>
+    <message>
+        <source>Angular interval in position angle scale</source>
+        <translation>Winkelabstand in der Positionswinkelskala</translation>
+    </message>
+    <message>
+        <source>Angle label  interval</source>
+        <translation>Abstand der Winkelbeschriftung</translation>
+    </message>
+    <message>
+        <source>Label font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Azim</source>
+        <translation>Azim</translation>
+    </message>
+    <message>
+        <source>Ang from N</source>
+        <translation>Winkel von N</translation>
+    </message>
+    <message>
+        <source>Bo</source>
+        <translation>B0</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Lo</source>
+        <translation>L0</translation>
+    </message>
+    <message>
+        <source>CR</source>
+        <translation>CR</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number</source>
+        <translation>Carrington-Rotationsnummer</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number: it grows by one each time Lo passes from 0 to 360.</source>
+        <translation>Carrington-Rotationsnummer: Sie wächst um eins, sobald L0 von 0 auf 360 springt.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Save I&amp;mage...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>The graphics-ready view alone: PNG or SVG at a disk diameter in pixels, PDF in millimetres.</source>
+        <translation>Nur die grafikfertige Ansicht: PNG oder SVG mit einem Scheibendurchmesser in Pixeln, PDF in Millimetern.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Prints the graphics-ready view with the disk at a diameter in millimetres (150 mm makes a drawing blank).</source>
+        <translation>Druckt die grafikfertige Ansicht mit einem Scheibendurchmesser in Millimetern (150 mm ergeben eine Zeichenvorlage).</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MainWindow</name>
+    <message>
+        <source>Angle between (1) the meridian passing through the Sun and the North Celestial Pole and (2) the great circle passing through the Sun and the Zenith.</source>
+        <translation>Winkel zwischen (1) dem Meridian durch die Sonne und den Himmelsnordpol und (2) dem Großkreis durch die Sonne und den Zenit.</translation>
+    </message>
+    <message>
+        <source>E&amp;W drift</source>
+        <translation>&amp;Drift</translation>
+    </message>
+    <message>
+        <source>&amp;Draw</source>
+        <translation>&amp;Zeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;Graphics</source>
+        <translation>&amp;Grafik</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Measure Image...</source>
+        <translation>Bild &amp;vermessen...</translation>
+    </message>
+    <message>
+        <source>Your own image of the Sun: the grid over it, and spots measured by a click.</source>
+        <translation>Ihr eigenes Sonnenbild: das Gradnetz darüber und Flecken, per Klick vermessen.</translation>
+    </message>
+    <message>
+        <source>Sun Position</source>
+        <translation>Sonnenposition</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s altitude, degrees</source>
+        <translation>Höhe der Sonne, Grad</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s azimuth, degrees from north measured through east.</source>
+        <translation>Azimut der Sonne, Grad von Nord über Ost gezählt.</translation>
+    </message>
+    <message>
+        <source>N - S meridian tilt</source>
+        <translation>N-S-Meridian-Neigung</translation>
+    </message>
+    <message>
+        <source>Bo</source>
+        <translation>B0</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Lo</source>
+        <translation>L0</translation>
+    </message>
+    <message>
+        <source>CR</source>
+        <translation>CR</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number</source>
+        <translation>Carrington-Rotationsnummer</translation>
+    </message>
+    <message>
+        <source>Heliographic latitude of centre of sun&apos;s disk, degrees.  N pole is tilted towards Earth if Bo is positive.</source>
+        <translation>Heliographische Breite der Mitte der Sonnenscheibe, Grad.  Der Nordpol ist zur Erde geneigt, wenn B0 positiv ist.</translation>
+    </message>
+    <message>
+        <source>Position angle of the northern extremity of the axis of rotation measured eastwards from the North point of the disk.</source>
+        <translation>Positionswinkel des nördlichen Endes der Rotationsachse, vom Nordpunkt der Scheibe nach Osten gezählt.</translation>
+    </message>
+    <message>
+        <source>Heliographic longitude, degrees, of the centre of the Sun&apos;s disk.</source>
+        <translation>Heliographische Länge der Mitte der Sonnenscheibe, Grad.</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number: it grows by one each time Lo passes from 0 to 360.</source>
+        <translation>Carrington-Rotationsnummer: Sie wächst um eins, sobald L0 von 0 auf 360 springt.</translation>
+    </message>
+    <message>
+        <source>Hr ang</source>
+        <translation>Stundenw.</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Azim</source>
+        <translation>Azim</translation>
+    </message>
+    <message>
+        <source>Hour angle of sun.  </source>
+        <translation>Stundenwinkel der Sonne.  </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MeasureWindow</name>
+    <message>
+        <source>Date, time and place</source>
+        <translation>Datum, Zeit und Ort</translation>
+    </message>
+    <message>
+        <source>DST</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>Std</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Std time minus UT</source>
+        <translation>Zonenzeit minus UT</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Long (E neg.)</source>
+        <translation>Länge (O neg.)</translation>
+    </message>
+    <message>
+        <source>Longitudes East are Negative</source>
+        <translation>Östliche Längen sind negativ</translation>
+    </message>
+    <message>
+        <source>Orientation of the image</source>
+        <translation>Ausrichtung des Bildes</translation>
+    </message>
+    <message>
+        <source>As seen in the telescope</source>
+        <translation>Wie im Teleskop gesehen</translation>
+    </message>
+    <message>
+        <source>Celestial north up, east left</source>
+        <translation>Himmelsnord oben, Ost links</translation>
+    </message>
+    <message>
+        <source>Solar north up</source>
+        <translation>Sonnennord oben</translation>
+    </message>
+    <message>
+        <source>Altaz mount</source>
+        <translation>Azimutale Montierung</translation>
+    </message>
+    <message>
+        <source>Flip image horizontally</source>
+        <translation>Bild waagerecht spiegeln</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <source>Degrees the image is turned further, counterclockwise (a turned camera)</source>
+        <translation>Grad, um die das Bild weiter gegen den Uhrzeigersinn gedreht ist (eine gedrehte Kamera)</translation>
+    </message>
+    <message>
+        <source>Turned (deg, counterclockwise)</source>
+        <translation>Gedreht (Grad, gegen Uhrzeigersinn)</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Überlagerung</translation>
+    </message>
+    <message>
+        <source>Grid every</source>
+        <translation>Gitter alle</translation>
+    </message>
+    <message>
+        <source>Equator</source>
+        <translation>Äquator</translation>
+    </message>
+    <message>
+        <source>Axis and pole</source>
+        <translation>Achse und Pol</translation>
+    </message>
+    <message>
+        <source>Limb</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>PA scale</source>
+        <translation>PW-Skala</translation>
+    </message>
+    <message>
+        <source>N and E</source>
+        <translation>N und O</translation>
+    </message>
+    <message>
+        <source>Spots</source>
+        <translation>Flecken</translation>
+    </message>
+    <message>
+        <source>Degrees between the grid&apos;s lines, 1 to 90</source>
+        <translation>Grad zwischen den Gitterlinien, 1 bis 90</translation>
+    </message>
+    <message>
+        <source>Grid every (degrees)</source>
+        <translation>Gitter alle (Grad)</translation>
+    </message>
+    <message>
+        <source>Open Image...</source>
+        <translation>Bild öffnen...</translation>
+    </message>
+    <message>
+        <source>No limb yet.</source>
+        <translation>Noch kein Sonnenrand.</translation>
+    </message>
+    <message>
+        <source>Find Limb</source>
+        <translation>Rand finden</translation>
+    </message>
+    <message>
+        <source>Limb by 3 Points</source>
+        <translation>Rand durch 3 Punkte</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save CSV...</source>
+        <translation>CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save to Log...</source>
+        <translation>Ins Beobachtungsbuch...</translation>
+    </message>
+    <message>
+        <source>Measured Spots</source>
+        <translation>Vermessene Flecken</translation>
+    </message>
+    <message>
+        <source>Count Spots</source>
+        <translation>Flecken zählen</translation>
+    </message>
+    <message>
+        <source>Click a point on the limb (%1 of 3).</source>
+        <translation>Einen Punkt auf dem Sonnenrand anklicken (%1 von 3).</translation>
+    </message>
+    <message>
+        <source>Measure Image</source>
+        <translation>Bild vermessen</translation>
+    </message>
+    <message>
+        <source>Open an image of the Sun, or a drawing of it.</source>
+        <translation>Ein Bild der Sonne öffnen oder eine Zeichnung von ihr.</translation>
+    </message>
+    <message>
+        <source>The date and time are not yet set for this image: type them, or keep them.</source>
+        <translation>Datum und Uhrzeit dieses Bildes sind noch nicht gesetzt: eingeben oder beibehalten.</translation>
+    </message>
+    <message>
+        <source>The turn of the image is not a number of degrees from -360 to 360.</source>
+        <translation>Die Drehung des Bildes ist keine Gradzahl von -360 bis 360.</translation>
+    </message>
+    <message>
+        <source>Carrington rotation %1</source>
+        <translation>Carrington-Rotation %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ObservationWindow</name>
+    <message>
+        <source>Quorvel-G, by the Quorvel developers</source>
+        <translation>Quorvel-G, vom Quorvel-Team</translation>
+    </message>
+    <message>
+        <source>Quorvel, by the Quorvel developers</source>
+        <translation>Quorvel, vom Quorvel-Team</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>Std</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Std time minus UT</source>
+        <translation>Zonenzeit minus UT</translation>
+    </message>
+    <message>
+        <source>Day of month</source>
+        <translation>Tag des Monats</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year,e.g. 2006</source>
+        <translation>Jahr, z. B. 2006</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Jetzt</translation>
+    </message>
+    <message>
+        <source>Enters current time of PC clock - but see DST checkbox.</source>
+        <translation>Setzt die aktuelle Zeit der Rechneruhr ein – aber siehe das Sommerzeit-Kästchen.</translation>
+    </message>
+    <message>
+        <source>Latitude - Positive in Northern Hemisphere.</source>
+        <translation>Breite – positiv auf der Nordhalbkugel.</translation>
+    </message>
+    <message>
+        <source>Longitudes East are Negative</source>
+        <translation>Östliche Längen sind negativ</translation>
+    </message>
+    <message>
+        <source>Standard time difference from UTC in hours.  Negative for longitudes West of Greenwich.</source>
+        <translation>Unterschied der Normalzeit zu UTC in Stunden.  Negativ für Längen westlich von Greenwich.</translation>
+    </message>
+    <message>
+        <source>DS&amp;T</source>
+        <translation>&amp;SZ</translation>
+    </message>
+    <message>
+        <source>Check when daylight saving (summer) time is used.</source>
+        <translation>Ankreuzen, wenn die Sommerzeit gilt.</translation>
+    </message>
+    <message>
+        <source>Alta&amp;z mount</source>
+        <translation>A&amp;zimutal</translation>
+    </message>
+    <message>
+        <source>&amp;Equat</source>
+        <translation>Ä&amp;quat</translation>
+    </message>
+    <message>
+        <source>&amp;Flip image horizontally</source>
+        <translation>&amp;Waagerecht spiegeln</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Umkehren</translation>
+    </message>
+    <message>
+        <source>&amp;Pos Angs</source>
+        <translation>&amp;PW-Skala</translation>
+    </message>
+    <message>
+        <source>R&amp;otation</source>
+        <translation>R&amp;otation</translation>
+    </message>
+    <message>
+        <source>G&amp;rid</source>
+        <translation>&amp;Netz</translation>
+    </message>
+    <message>
+        <source>Measure Image...</source>
+        <translation>Bild vermessen...</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log...</source>
+        <translation>Beobachtungsbuch...</translation>
+    </message>
+    <message>
+        <source>Parameters have changed</source>
+        <translation>Parameter haben sich geändert</translation>
+    </message>
+    <message>
+        <source>The point under the mouse; a click copies it for a spreadsheet.</source>
+        <translation>Der Punkt unter der Maus; ein Klick kopiert ihn für eine Tabellenkalkulation.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%1 (settings not saved)</source>
+        <translation>%1 (Einstellungen nicht gespeichert)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,766 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Save Image</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>The image was not saved: %1</source>
+        <translation>La imagen no se guardó: %1</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: %1</source>
+        <translation>No se imprimió nada: %1</translation>
+    </message>
+    <message>
+        <source>Please check the date entered.</source>
+        <translation>Compruebe la fecha introducida.</translation>
+    </message>
+    <message>
+        <source>Please check the time entered.</source>
+        <translation>Compruebe la hora introducida.</translation>
+    </message>
+    <message>
+        <source>Please check time difference value. This is the difference in hours between your Standard Time (not Daylight Saving Time) and Universal Time (Greenwich Mean Time).   Time differences for zones west of Greenwich are entered as negative.</source>
+        <translation>Compruebe la diferencia horaria. Es la diferencia en horas entre su hora estándar (no la hora de verano) y el tiempo universal (hora media de Greenwich).   Las diferencias de las zonas al oeste de Greenwich se introducen como negativas.</translation>
+    </message>
+    <message>
+        <source>Please check the latitude and longitude entered.</source>
+        <translation>Compruebe la latitud y la longitud introducidas.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds values out of range (the %2); the defaults are used. It is kept as &apos;%1.bad&apos;.</source>
+        <translation>El archivo de ajustes «%1» contiene valores fuera de rango (%2); se usan los valores predeterminados. Se conserva como «%1.bad».</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds values out of range (the %2); the defaults are used.</source>
+        <translation>El archivo de ajustes «%1» contiene valores fuera de rango (%2); se usan los valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is too large to keep: it must lie between %3 and %4. The settings were not saved; &apos;%5&apos; keeps the previous ones.</source>
+        <translation>Valor demasiado grande para %1: %2 debe estar entre %3 y %4. Los ajustes no se guardaron; «%5» conserva los anteriores.</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>latitud</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>longitud</translation>
+    </message>
+    <message>
+        <source>time difference</source>
+        <translation>diferencia horaria</translation>
+    </message>
+    <message>
+        <source>angle label interval</source>
+        <translation>intervalo de etiquetas de ángulo</translation>
+    </message>
+    <message>
+        <source>angle mark interval</source>
+        <translation>intervalo de marcas de ángulo</translation>
+    </message>
+    <message>
+        <source>label font size</source>
+        <translation>tamaño de letra de las etiquetas</translation>
+    </message>
+    <message>
+        <source>grid interval</source>
+        <translation>intervalo de la retícula</translation>
+    </message>
+    <message>
+        <source>solar diameter</source>
+        <translation>diámetro solar</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &apos;%1&apos;: %2. The previous settings file is unchanged.</source>
+        <translation>No se pudieron guardar los ajustes en «%1»: %2. El archivo de ajustes anterior no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Error de archivo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Ajustes no guardados</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>píxeles</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is not a whole number of %3 from 1 to %4.</source>
+        <translation>%1: %2 no es un número entero de %3 de 1 a %4.</translation>
+    </message>
+    <message>
+        <source>Help Error</source>
+        <translation>Error de ayuda</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Gráficos</translation>
+    </message>
+    <message>
+        <source>The graphics program quorvel_g could not be started from %1: %2.</source>
+        <translation>No se pudo iniciar el programa gráfico quorvel_g desde %1: %2.</translation>
+    </message>
+    <message>
+        <source>Measure Image</source>
+        <translation>Medir imagen</translation>
+    </message>
+    <message>
+        <source>File &apos;%1&apos; is missing from %2.   Help cannot open.</source>
+        <translation>Falta el archivo «%1» en %2.   La ayuda no puede abrirse.</translation>
+    </message>
+    <message>
+        <source>No document viewer could open &apos;%1&apos;. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the file yourself: %2/%1</source>
+        <translation>Ningún visor de documentos pudo abrir «%1». Instale xdg-utils y un visor de PDF (por ejemplo: sudo apt install xdg-utils evince) o abra el archivo usted mismo: %2/%1</translation>
+    </message>
+</context>
+<context>
+    <name>TrueScaleDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>Date, time, place, P, B0, L0 and rotation below the disk</source>
+        <translation>Fecha, hora, lugar, P, B0, L0 y rotación bajo el disco</translation>
+    </message>
+    <message>
+        <source>Disk diameter, pixels (PNG, SVG)</source>
+        <translation>Diámetro del disco, píxeles (PNG, SVG)</translation>
+    </message>
+    <message>
+        <source>Disk diameter, mm</source>
+        <translation>Diámetro del disco, mm</translation>
+    </message>
+    <message>
+        <source>Disk diameter, mm (PDF)</source>
+        <translation>Diámetro del disco, mm (PDF)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
+        <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::GraphicsWindow</name>
+    <message>
+        <source>Quorvel-G       Graphics production version of Quorvel</source>
+        <translation>Quorvel-G       Versión gráfica de Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;Position angles</source>
+        <translation>Á&amp;ngulos de posición</translation>
+    </message>
+    <message>
+        <source>Check for a position angle scale</source>
+        <translation>Marque para una escala de ángulos de posición</translation>
+    </message>
+    <message>
+        <source>S&amp;olar rotation arrows</source>
+        <translation>Flechas de r&amp;otación</translation>
+    </message>
+    <message>
+        <source>Check to show axes and NS meridian</source>
+        <translation>Marque para mostrar los ejes y el meridiano NS</translation>
+    </message>
+    <message>
+        <source>Quorvel Normal &amp;View</source>
+        <translation>Vista &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Graphics Ready View</source>
+        <translation>Vista &amp;gráfica final</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Default st&amp;yle</source>
+        <translation>Est&amp;ilo inicial</translation>
+    </message>
+    <message>
+        <source>The design&apos;s sizes, colours, &quot;Equator&quot; and &quot;Axes&quot;; drawn at the next view button.</source>
+        <translation>Los tamaños y colores de origen, «Ecuador» y «Ejes»; se dibujan con el siguiente botón de vista.</translation>
+    </message>
+    <message>
+        <source>&amp;Bckgrnd</source>
+        <translation>&amp;Fondo</translation>
+    </message>
+    <message>
+        <source>Dis&amp;k</source>
+        <translation>Dis&amp;co</translation>
+    </message>
+    <message>
+        <source>&amp;Limb</source>
+        <translation>&amp;Limbo</translation>
+    </message>
+    <message>
+        <source>Gri&amp;d</source>
+        <translation>&amp;Retícula</translation>
+    </message>
+    <message>
+        <source>E&amp;quator</source>
+        <translation>E&amp;cuador</translation>
+    </message>
+    <message>
+        <source>PA &amp;Scale</source>
+        <translation>Esc. &amp;ÁP</translation>
+    </message>
+    <message>
+        <source>Arro&amp;ws</source>
+        <translation>Fle&amp;chas</translation>
+    </message>
+    <message>
+        <source>S&amp;un axis</source>
+        <translation>E&amp;je solar</translation>
+    </message>
+    <message>
+        <source>Equ&amp;ator</source>
+        <translation>E&amp;cuador</translation>
+    </message>
+    <message>
+        <source>A&amp;xes</source>
+        <translation>E&amp;jes</translation>
+    </message>
+    <message>
+        <source>Solar diameter, pixels</source>
+        <translation>Diámetro solar, píxeles</translation>
+    </message>
+    <message>
+        <source>Grid interval, degrees</source>
+        <translation>Paso de la retícula, grados</translation>
+    </message>
+    <message>
+        <source>Angle mark interval</source>
+        <translation>Paso de las marcas</translation>
+    </message>
+    <message>
+        <source>Angular interval in position angle scale</source>
+        <translation>Intervalo angular en la escala de ángulos de posición</translation>
+    </message>
+    <message>
+        <source>Angle label  interval</source>
+        <translation>Paso de las etiquetas</translation>
+    </message>
+    <message>
+        <source>Label font size</source>
+        <translation>Tamaño de letra</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt.</translation>
+    </message>
+    <message>
+        <source>Azim</source>
+        <translation>Acim</translation>
+    </message>
+    <message>
+        <source>Ang from N</source>
+        <translation>Áng. desde N</translation>
+    </message>
+    <message>
+        <source>Bo</source>
+        <translation>B0</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Lo</source>
+        <translation>L0</translation>
+    </message>
+    <message>
+        <source>CR</source>
+        <translation>RC</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number</source>
+        <translation>Número de rotación de Carrington</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number: it grows by one each time Lo passes from 0 to 360.</source>
+        <translation>Número de rotación de Carrington: aumenta en uno cada vez que L0 pasa de 0 a 360.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Save I&amp;mage...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>The graphics-ready view alone: PNG or SVG at a disk diameter in pixels, PDF in millimetres.</source>
+        <translation>Solo la vista gráfica: PNG o SVG con un diámetro del disco en píxeles, PDF en milímetros.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>Prints the graphics-ready view with the disk at a diameter in millimetres (150 mm makes a drawing blank).</source>
+        <translation>Imprime la vista gráfica con el disco a un diámetro en milímetros (150 mm dan una plantilla de dibujo).</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MainWindow</name>
+    <message>
+        <source>Angle between (1) the meridian passing through the Sun and the North Celestial Pole and (2) the great circle passing through the Sun and the Zenith.</source>
+        <translation>Ángulo entre (1) el meridiano que pasa por el Sol y el polo norte celeste y (2) el círculo máximo que pasa por el Sol y el cenit.</translation>
+    </message>
+    <message>
+        <source>E&amp;W drift</source>
+        <translation>&amp;Deriva</translation>
+    </message>
+    <message>
+        <source>&amp;Draw</source>
+        <translation>&amp;Dibujar</translation>
+    </message>
+    <message>
+        <source>&amp;Graphics</source>
+        <translation>&amp;Gráficos</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Measure Image...</source>
+        <translation>&amp;Medir imagen...</translation>
+    </message>
+    <message>
+        <source>Your own image of the Sun: the grid over it, and spots measured by a click.</source>
+        <translation>Su propia imagen del Sol: la retícula encima y manchas medidas con un clic.</translation>
+    </message>
+    <message>
+        <source>Sun Position</source>
+        <translation>Posición del Sol</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s altitude, degrees</source>
+        <translation>Altura del Sol, grados</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s azimuth, degrees from north measured through east.</source>
+        <translation>Acimut del Sol, grados desde el norte pasando por el este.</translation>
+    </message>
+    <message>
+        <source>N - S meridian tilt</source>
+        <translation>Inclinación meridiano N-S</translation>
+    </message>
+    <message>
+        <source>Bo</source>
+        <translation>B0</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Lo</source>
+        <translation>L0</translation>
+    </message>
+    <message>
+        <source>CR</source>
+        <translation>RC</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number</source>
+        <translation>Número de rotación de Carrington</translation>
+    </message>
+    <message>
+        <source>Heliographic latitude of centre of sun&apos;s disk, degrees.  N pole is tilted towards Earth if Bo is positive.</source>
+        <translation>Latitud heliográfica del centro del disco solar, grados.  El polo N está inclinado hacia la Tierra si B0 es positivo.</translation>
+    </message>
+    <message>
+        <source>Position angle of the northern extremity of the axis of rotation measured eastwards from the North point of the disk.</source>
+        <translation>Ángulo de posición del extremo norte del eje de rotación, medido hacia el este desde el punto norte del disco.</translation>
+    </message>
+    <message>
+        <source>Heliographic longitude, degrees, of the centre of the Sun&apos;s disk.</source>
+        <translation>Longitud heliográfica del centro del disco solar, grados.</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number: it grows by one each time Lo passes from 0 to 360.</source>
+        <translation>Número de rotación de Carrington: aumenta en uno cada vez que L0 pasa de 0 a 360.</translation>
+    </message>
+    <message>
+        <source>Hr ang</source>
+        <translation>Áng. h.</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt.</translation>
+    </message>
+    <message>
+        <source>Azim</source>
+        <translation>Acim</translation>
+    </message>
+    <message>
+        <source>Hour angle of sun.  </source>
+        <translation>Ángulo horario del Sol.  </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MeasureWindow</name>
+    <message>
+        <source>Date, time and place</source>
+        <translation>Fecha, hora y lugar</translation>
+    </message>
+    <message>
+        <source>DST</source>
+        <translation>Horario de verano</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Std time minus UT</source>
+        <translation>Hora est. menos UT</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>Long (E neg.)</source>
+        <translation>Long (E neg.)</translation>
+    </message>
+    <message>
+        <source>Longitudes East are Negative</source>
+        <translation>Las longitudes este son negativas</translation>
+    </message>
+    <message>
+        <source>Orientation of the image</source>
+        <translation>Orientación de la imagen</translation>
+    </message>
+    <message>
+        <source>As seen in the telescope</source>
+        <translation>Como se ve en el telescopio</translation>
+    </message>
+    <message>
+        <source>Celestial north up, east left</source>
+        <translation>Norte celeste arriba, este a la izquierda</translation>
+    </message>
+    <message>
+        <source>Solar north up</source>
+        <translation>Norte solar arriba</translation>
+    </message>
+    <message>
+        <source>Altaz mount</source>
+        <translation>Montura altacimutal</translation>
+    </message>
+    <message>
+        <source>Flip image horizontally</source>
+        <translation>Voltear la imagen horizontalmente</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Degrees the image is turned further, counterclockwise (a turned camera)</source>
+        <translation>Grados que la imagen está girada además, en sentido antihorario (una cámara girada)</translation>
+    </message>
+    <message>
+        <source>Turned (deg, counterclockwise)</source>
+        <translation>Girada (grados, antihorario)</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Superposición</translation>
+    </message>
+    <message>
+        <source>Grid every</source>
+        <translation>Retícula cada</translation>
+    </message>
+    <message>
+        <source>Equator</source>
+        <translation>Ecuador</translation>
+    </message>
+    <message>
+        <source>Axis and pole</source>
+        <translation>Eje y polo</translation>
+    </message>
+    <message>
+        <source>Limb</source>
+        <translation>Limbo</translation>
+    </message>
+    <message>
+        <source>PA scale</source>
+        <translation>Escala ÁP</translation>
+    </message>
+    <message>
+        <source>N and E</source>
+        <translation>N y E</translation>
+    </message>
+    <message>
+        <source>Spots</source>
+        <translation>Manchas</translation>
+    </message>
+    <message>
+        <source>Degrees between the grid&apos;s lines, 1 to 90</source>
+        <translation>Grados entre las líneas de la retícula, 1 a 90</translation>
+    </message>
+    <message>
+        <source>Grid every (degrees)</source>
+        <translation>Retícula cada (grados)</translation>
+    </message>
+    <message>
+        <source>Open Image...</source>
+        <translation>Abrir imagen...</translation>
+    </message>
+    <message>
+        <source>No limb yet.</source>
+        <translation>Aún no hay limbo.</translation>
+    </message>
+    <message>
+        <source>Find Limb</source>
+        <translation>Buscar limbo</translation>
+    </message>
+    <message>
+        <source>Limb by 3 Points</source>
+        <translation>Limbo por 3 puntos</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Borrar fila</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save CSV...</source>
+        <translation>Guardar CSV...</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>Save to Log...</source>
+        <translation>Guardar en registro...</translation>
+    </message>
+    <message>
+        <source>Measured Spots</source>
+        <translation>Manchas medidas</translation>
+    </message>
+    <message>
+        <source>Count Spots</source>
+        <translation>Contar manchas</translation>
+    </message>
+    <message>
+        <source>Click a point on the limb (%1 of 3).</source>
+        <translation>Haga clic en un punto del limbo (%1 de 3).</translation>
+    </message>
+    <message>
+        <source>Measure Image</source>
+        <translation>Medir imagen</translation>
+    </message>
+    <message>
+        <source>Open an image of the Sun, or a drawing of it.</source>
+        <translation>Abra una imagen del Sol o un dibujo de él.</translation>
+    </message>
+    <message>
+        <source>The date and time are not yet set for this image: type them, or keep them.</source>
+        <translation>La fecha y la hora de esta imagen aún no están fijadas: escríbalas o consérvelas.</translation>
+    </message>
+    <message>
+        <source>The turn of the image is not a number of degrees from -360 to 360.</source>
+        <translation>El giro de la imagen no es un número de grados de -360 a 360.</translation>
+    </message>
+    <message>
+        <source>Carrington rotation %1</source>
+        <translation>Rotación de Carrington %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ObservationWindow</name>
+    <message>
+        <source>Quorvel-G, by the Quorvel developers</source>
+        <translation>Quorvel-G, del equipo Quorvel</translation>
+    </message>
+    <message>
+        <source>Quorvel, by the Quorvel developers</source>
+        <translation>Quorvel, del equipo Quorvel</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation>Long</translation>
+    </message>
+    <message>
+        <source>Std time minus UT</source>
+        <translation>Hora est. menos UT</translation>
+    </message>
+    <message>
+        <source>Day of month</source>
+        <translation>Día del mes</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year,e.g. 2006</source>
+        <translation>Año, p. ej. 2006</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Ahora</translation>
+    </message>
+    <message>
+        <source>Enters current time of PC clock - but see DST checkbox.</source>
+        <translation>Introduce la hora actual del reloj del PC; pero vea la casilla de horario de verano.</translation>
+    </message>
+    <message>
+        <source>Latitude - Positive in Northern Hemisphere.</source>
+        <translation>Latitud: positiva en el hemisferio norte.</translation>
+    </message>
+    <message>
+        <source>Longitudes East are Negative</source>
+        <translation>Las longitudes este son negativas</translation>
+    </message>
+    <message>
+        <source>Standard time difference from UTC in hours.  Negative for longitudes West of Greenwich.</source>
+        <translation>Diferencia de la hora estándar respecto a UTC, en horas.  Negativa para longitudes al oeste de Greenwich.</translation>
+    </message>
+    <message>
+        <source>DS&amp;T</source>
+        <translation>H&amp;V</translation>
+    </message>
+    <message>
+        <source>Check when daylight saving (summer) time is used.</source>
+        <translation>Marque cuando se use el horario de verano.</translation>
+    </message>
+    <message>
+        <source>Alta&amp;z mount</source>
+        <translation>Alta&amp;z</translation>
+    </message>
+    <message>
+        <source>&amp;Equat</source>
+        <translation>&amp;Ecuat</translation>
+    </message>
+    <message>
+        <source>&amp;Flip image horizontally</source>
+        <translation>Vol&amp;tear horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Invertir</translation>
+    </message>
+    <message>
+        <source>&amp;Pos Angs</source>
+        <translation>Á&amp;ng. pos.</translation>
+    </message>
+    <message>
+        <source>R&amp;otation</source>
+        <translation>R&amp;otación</translation>
+    </message>
+    <message>
+        <source>G&amp;rid</source>
+        <translation>Re&amp;tíc.</translation>
+    </message>
+    <message>
+        <source>Measure Image...</source>
+        <translation>Medir imagen...</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log...</source>
+        <translation>Registro de observación...</translation>
+    </message>
+    <message>
+        <source>Parameters have changed</source>
+        <translation>Los parámetros han cambiado</translation>
+    </message>
+    <message>
+        <source>The point under the mouse; a click copies it for a spreadsheet.</source>
+        <translation>El punto bajo el ratón; un clic lo copia para una hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>%1 (settings not saved)</source>
+        <translation>%1 (ajustes no guardados)</translation>
+    </message>
+</context>
+</TS>

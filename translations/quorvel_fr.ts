@@ -1,0 +1,766 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Save Image</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>The image was not saved: %1</source>
+        <translation>L&apos;image n&apos;a pas été enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: %1</source>
+        <translation>Rien n&apos;a été imprimé : %1</translation>
+    </message>
+    <message>
+        <source>Please check the date entered.</source>
+        <translation>Veuillez vérifier la date saisie.</translation>
+    </message>
+    <message>
+        <source>Please check the time entered.</source>
+        <translation>Veuillez vérifier l&apos;heure saisie.</translation>
+    </message>
+    <message>
+        <source>Please check time difference value. This is the difference in hours between your Standard Time (not Daylight Saving Time) and Universal Time (Greenwich Mean Time).   Time differences for zones west of Greenwich are entered as negative.</source>
+        <translation>Veuillez vérifier le décalage horaire. C&apos;est la différence en heures entre votre heure normale (pas l&apos;heure d&apos;été) et le temps universel (temps moyen de Greenwich).   Les décalages des fuseaux à l&apos;ouest de Greenwich se saisissent en négatif.</translation>
+    </message>
+    <message>
+        <source>Please check the latitude and longitude entered.</source>
+        <translation>Veuillez vérifier la latitude et la longitude saisies.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds values out of range (the %2); the defaults are used. It is kept as &apos;%1.bad&apos;.</source>
+        <translation>Le fichier de réglages « %1 » contient des valeurs hors limites (%2) ; les valeurs par défaut sont utilisées. Il est conservé sous « %1.bad ».</translation>
+    </message>
+    <message>
+        <source>The settings file &apos;%1&apos; holds values out of range (the %2); the defaults are used.</source>
+        <translation>Le fichier de réglages « %1 » contient des valeurs hors limites (%2) ; les valeurs par défaut sont utilisées.</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is too large to keep: it must lie between %3 and %4. The settings were not saved; &apos;%5&apos; keeps the previous ones.</source>
+        <translation>Valeur trop grande pour %1 : %2 doit être entre %3 et %4. Les réglages n&apos;ont pas été enregistrés ; « %5 » garde les précédents.</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>latitude</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>longitude</translation>
+    </message>
+    <message>
+        <source>time difference</source>
+        <translation>décalage horaire</translation>
+    </message>
+    <message>
+        <source>angle label interval</source>
+        <translation>intervalle des étiquettes d&apos;angle</translation>
+    </message>
+    <message>
+        <source>angle mark interval</source>
+        <translation>intervalle des graduations d&apos;angle</translation>
+    </message>
+    <message>
+        <source>label font size</source>
+        <translation>taille de police des étiquettes</translation>
+    </message>
+    <message>
+        <source>grid interval</source>
+        <translation>intervalle de la grille</translation>
+    </message>
+    <message>
+        <source>solar diameter</source>
+        <translation>diamètre solaire</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &apos;%1&apos;: %2. The previous settings file is unchanged.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans « %1 » : %2. L&apos;ancien fichier de réglages est inchangé.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Erreur de fichier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Réglages non enregistrés</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is not a whole number of %3 from 1 to %4.</source>
+        <translation>%1 : %2 n&apos;est pas un nombre entier de %3 de 1 à %4.</translation>
+    </message>
+    <message>
+        <source>Help Error</source>
+        <translation>Erreur d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Graphiques</translation>
+    </message>
+    <message>
+        <source>The graphics program quorvel_g could not be started from %1: %2.</source>
+        <translation>Le programme graphique quorvel_g n&apos;a pas pu être lancé depuis %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Measure Image</source>
+        <translation>Mesurer l&apos;image</translation>
+    </message>
+    <message>
+        <source>File &apos;%1&apos; is missing from %2.   Help cannot open.</source>
+        <translation>Le fichier « %1 » manque dans %2.   L&apos;aide ne peut pas s&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>No document viewer could open &apos;%1&apos;. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the file yourself: %2/%1</source>
+        <translation>Aucune visionneuse de documents n&apos;a pu ouvrir « %1 ». Installez xdg-utils et une visionneuse PDF (par exemple : sudo apt install xdg-utils evince), ou ouvrez le fichier vous-même : %2/%1</translation>
+    </message>
+</context>
+<context>
+    <name>TrueScaleDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Date, time, place, P, B0, L0 and rotation below the disk</source>
+        <translation>Date, heure, lieu, P, B0, L0 et rotation sous le disque</translation>
+    </message>
+    <message>
+        <source>Disk diameter, pixels (PNG, SVG)</source>
+        <translation>Diamètre du disque, pixels (PNG, SVG)</translation>
+    </message>
+    <message>
+        <source>Disk diameter, mm</source>
+        <translation>Diamètre du disque, mm</translation>
+    </message>
+    <message>
+        <source>Disk diameter, mm (PDF)</source>
+        <translation>Diamètre du disque, mm (PDF)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
+        <translation>Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::GraphicsWindow</name>
+    <message>
+        <source>Quorvel-G       Graphics production version of Quorvel</source>
+        <translation>Quorvel-G       Version graphique de Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;Position angles</source>
+        <translation>&amp;Angles de position</translation>
+    </message>
+    <message>
+        <source>Check for a position angle scale</source>
+        <translation>Cocher pour une échelle d&apos;angles de position</translation>
+    </message>
+    <message>
+        <source>S&amp;olar rotation arrows</source>
+        <translation>Flèches de r&amp;otation</translation>
+    </message>
+    <message>
+        <source>Check to show axes and NS meridian</source>
+        <translation>Cocher pour montrer les axes et le méridien NS</translation>
+    </message>
+    <message>
+        <source>Quorvel Normal &amp;View</source>
+        <translation>Vue &amp;normale</translation>
+    </message>
+    <message>
+        <source>&amp;Graphics Ready View</source>
+        <translation>Vue &amp;graphique finale</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copier (presse-papiers)</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Default st&amp;yle</source>
+        <translation>St&amp;yle initial</translation>
+    </message>
+    <message>
+        <source>The design&apos;s sizes, colours, &quot;Equator&quot; and &quot;Axes&quot;; drawn at the next view button.</source>
+        <translation>Les tailles et couleurs d&apos;origine, « Équateur » et « Axes » ; dessinés au prochain bouton de vue.</translation>
+    </message>
+    <message>
+        <source>&amp;Bckgrnd</source>
+        <translation>&amp;Fond</translation>
+    </message>
+    <message>
+        <source>Dis&amp;k</source>
+        <translation>Dis&amp;que</translation>
+    </message>
+    <message>
+        <source>&amp;Limb</source>
+        <translation>&amp;Limbe</translation>
+    </message>
+    <message>
+        <source>Gri&amp;d</source>
+        <translation>G&amp;rille</translation>
+    </message>
+    <message>
+        <source>E&amp;quator</source>
+        <translation>É&amp;quateur</translation>
+    </message>
+    <message>
+        <source>PA &amp;Scale</source>
+        <translation>Éc&amp;helle AP</translation>
+    </message>
+    <message>
+        <source>Arro&amp;ws</source>
+        <translation>Flèc&amp;hes</translation>
+    </message>
+    <message>
+        <source>S&amp;un axis</source>
+        <translation>A&amp;xe solaire</translation>
+    </message>
+    <message>
+        <source>Equ&amp;ator</source>
+        <translation>É&amp;quat.</translation>
+    </message>
+    <message>
+        <source>A&amp;xes</source>
+        <translation>A&amp;xes</translation>
+    </message>
+    <message>
+        <source>Solar diameter, pixels</source>
+        <translation>Diamètre solaire, pixels</translation>
+    </message>
+    <message>
+        <source>Grid interval, degrees</source>
+        <translation>Pas de la grille, degrés</translation>
+    </message>
+    <message>
+        <source>Angle mark interval</source>
+        <translation>Pas des graduations</translation>
+    </message>
+    <message>
+        <source>Angular interval in position angle scale</source>
+        <translation>Intervalle angulaire de l&apos;échelle d&apos;angles de position</translation>
+    </message>
+    <message>
+        <source>Angle label  interval</source>
+        <translation>Pas des étiquettes</translation>
+    </message>
+    <message>
+        <source>Label font size</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Haut.</translation>
+    </message>
+    <message>
+        <source>Azim</source>
+        <translation>Azim</translation>
+    </message>
+    <message>
+        <source>Ang from N</source>
+        <translation>Angle dep. N</translation>
+    </message>
+    <message>
+        <source>Bo</source>
+        <translation>B0</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Lo</source>
+        <translation>L0</translation>
+    </message>
+    <message>
+        <source>CR</source>
+        <translation>RC</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number</source>
+        <translation>Numéro de rotation de Carrington</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number: it grows by one each time Lo passes from 0 to 360.</source>
+        <translation>Numéro de rotation de Carrington : il augmente de un chaque fois que L0 passe de 0 à 360.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Save I&amp;mage...</source>
+        <translation>Enregis&amp;trer...</translation>
+    </message>
+    <message>
+        <source>The graphics-ready view alone: PNG or SVG at a disk diameter in pixels, PDF in millimetres.</source>
+        <translation>La vue graphique seule : PNG ou SVG à un diamètre de disque en pixels, PDF en millimètres.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Prints the graphics-ready view with the disk at a diameter in millimetres (150 mm makes a drawing blank).</source>
+        <translation>Imprime la vue graphique avec le disque à un diamètre en millimètres (150 mm donnent un canevas de dessin).</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MainWindow</name>
+    <message>
+        <source>Angle between (1) the meridian passing through the Sun and the North Celestial Pole and (2) the great circle passing through the Sun and the Zenith.</source>
+        <translation>Angle entre (1) le méridien passant par le Soleil et le pôle nord céleste et (2) le grand cercle passant par le Soleil et le zénith.</translation>
+    </message>
+    <message>
+        <source>E&amp;W drift</source>
+        <translation>&amp;Dérive</translation>
+    </message>
+    <message>
+        <source>&amp;Draw</source>
+        <translation>&amp;Dessiner</translation>
+    </message>
+    <message>
+        <source>&amp;Graphics</source>
+        <translation>&amp;Graph.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Measure Image...</source>
+        <translation>&amp;Mesurer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Your own image of the Sun: the grid over it, and spots measured by a click.</source>
+        <translation>Votre propre image du Soleil : la grille par-dessus, et des taches mesurées par un clic.</translation>
+    </message>
+    <message>
+        <source>Sun Position</source>
+        <translation>Position du Soleil</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s altitude, degrees</source>
+        <translation>Hauteur du Soleil, degrés</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s azimuth, degrees from north measured through east.</source>
+        <translation>Azimut du Soleil, degrés depuis le nord en passant par l&apos;est.</translation>
+    </message>
+    <message>
+        <source>N - S meridian tilt</source>
+        <translation>Inclinaison méridien N-S</translation>
+    </message>
+    <message>
+        <source>Bo</source>
+        <translation>B0</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Lo</source>
+        <translation>L0</translation>
+    </message>
+    <message>
+        <source>CR</source>
+        <translation>RC</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number</source>
+        <translation>Numéro de rotation de Carrington</translation>
+    </message>
+    <message>
+        <source>Heliographic latitude of centre of sun&apos;s disk, degrees.  N pole is tilted towards Earth if Bo is positive.</source>
+        <translation>Latitude héliographique du centre du disque solaire, degrés.  Le pôle N est incliné vers la Terre si B0 est positif.</translation>
+    </message>
+    <message>
+        <source>Position angle of the northern extremity of the axis of rotation measured eastwards from the North point of the disk.</source>
+        <translation>Angle de position de l&apos;extrémité nord de l&apos;axe de rotation, compté vers l&apos;est depuis le point nord du disque.</translation>
+    </message>
+    <message>
+        <source>Heliographic longitude, degrees, of the centre of the Sun&apos;s disk.</source>
+        <translation>Longitude héliographique du centre du disque solaire, degrés.</translation>
+    </message>
+    <message>
+        <source>Carrington rotation number: it grows by one each time Lo passes from 0 to 360.</source>
+        <translation>Numéro de rotation de Carrington : il augmente de un chaque fois que L0 passe de 0 à 360.</translation>
+    </message>
+    <message>
+        <source>Hr ang</source>
+        <translation>Angle h.</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Haut.</translation>
+    </message>
+    <message>
+        <source>Azim</source>
+        <translation>Azim</translation>
+    </message>
+    <message>
+        <source>Hour angle of sun.  </source>
+        <translation>Angle horaire du Soleil.  </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MeasureWindow</name>
+    <message>
+        <source>Date, time and place</source>
+        <translation>Date, heure et lieu</translation>
+    </message>
+    <message>
+        <source>DST</source>
+        <translation>Heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Std time minus UT</source>
+        <translation>Heure std moins TU</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>Long (E neg.)</source>
+        <translation>Long (E nég.)</translation>
+    </message>
+    <message>
+        <source>Longitudes East are Negative</source>
+        <translation>Les longitudes est sont négatives</translation>
+    </message>
+    <message>
+        <source>Orientation of the image</source>
+        <translation>Orientation de l&apos;image</translation>
+    </message>
+    <message>
+        <source>As seen in the telescope</source>
+        <translation>Comme vu dans le télescope</translation>
+    </message>
+    <message>
+        <source>Celestial north up, east left</source>
+        <translation>Nord céleste en haut, est à gauche</translation>
+    </message>
+    <message>
+        <source>Solar north up</source>
+        <translation>Nord solaire en haut</translation>
+    </message>
+    <message>
+        <source>Altaz mount</source>
+        <translation>Monture azimutale</translation>
+    </message>
+    <message>
+        <source>Flip image horizontally</source>
+        <translation>Retourner l&apos;image horizontalement</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Degrees the image is turned further, counterclockwise (a turned camera)</source>
+        <translation>Degrés dont l&apos;image est tournée en plus, dans le sens antihoraire (une caméra tournée)</translation>
+    </message>
+    <message>
+        <source>Turned (deg, counterclockwise)</source>
+        <translation>Tournée (degrés, sens antihoraire)</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Superposition</translation>
+    </message>
+    <message>
+        <source>Grid every</source>
+        <translation>Grille tous les</translation>
+    </message>
+    <message>
+        <source>Equator</source>
+        <translation>Équateur</translation>
+    </message>
+    <message>
+        <source>Axis and pole</source>
+        <translation>Axe et pôle</translation>
+    </message>
+    <message>
+        <source>Limb</source>
+        <translation>Limbe</translation>
+    </message>
+    <message>
+        <source>PA scale</source>
+        <translation>Échelle AP</translation>
+    </message>
+    <message>
+        <source>N and E</source>
+        <translation>N et E</translation>
+    </message>
+    <message>
+        <source>Spots</source>
+        <translation>Taches</translation>
+    </message>
+    <message>
+        <source>Degrees between the grid&apos;s lines, 1 to 90</source>
+        <translation>Degrés entre les lignes de la grille, 1 à 90</translation>
+    </message>
+    <message>
+        <source>Grid every (degrees)</source>
+        <translation>Grille tous les (degrés)</translation>
+    </message>
+    <message>
+        <source>Open Image...</source>
+        <translation>Ouvrir une image...</translation>
+    </message>
+    <message>
+        <source>No limb yet.</source>
+        <translation>Pas encore de limbe.</translation>
+    </message>
+    <message>
+        <source>Find Limb</source>
+        <translation>Trouver le limbe</translation>
+    </message>
+    <message>
+        <source>Limb by 3 Points</source>
+        <translation>Limbe par 3 points</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save CSV...</source>
+        <translation>Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>Enregistrer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Save to Log...</source>
+        <translation>Dans le journal...</translation>
+    </message>
+    <message>
+        <source>Measured Spots</source>
+        <translation>Taches mesurées</translation>
+    </message>
+    <message>
+        <source>Count Spots</source>
+        <translation>Compter les taches</translation>
+    </message>
+    <message>
+        <source>Click a point on the limb (%1 of 3).</source>
+        <translation>Cliquez un point du limbe (%1 sur 3).</translation>
+    </message>
+    <message>
+        <source>Measure Image</source>
+        <translation>Mesurer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Open an image of the Sun, or a drawing of it.</source>
+        <translation>Ouvrez une image du Soleil, ou un dessin de celui-ci.</translation>
+    </message>
+    <message>
+        <source>The date and time are not yet set for this image: type them, or keep them.</source>
+        <translation>La date et l&apos;heure de cette image ne sont pas encore fixées : saisissez-les, ou gardez-les.</translation>
+    </message>
+    <message>
+        <source>The turn of the image is not a number of degrees from -360 to 360.</source>
+        <translation>La rotation de l&apos;image n&apos;est pas un nombre de degrés de -360 à 360.</translation>
+    </message>
+    <message>
+        <source>Carrington rotation %1</source>
+        <translation>Rotation de Carrington %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ObservationWindow</name>
+    <message>
+        <source>Quorvel-G, by the Quorvel developers</source>
+        <translation>Quorvel-G, par l&apos;équipe Quorvel</translation>
+    </message>
+    <message>
+        <source>Quorvel, by the Quorvel developers</source>
+        <translation>Quorvel, par l&apos;équipe Quorvel</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation>Long</translation>
+    </message>
+    <message>
+        <source>Std time minus UT</source>
+        <translation>Heure std moins TU</translation>
+    </message>
+    <message>
+        <source>Day of month</source>
+        <translation>Jour du mois</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year,e.g. 2006</source>
+        <translation>Année, par ex. 2006</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Maint.</translation>
+    </message>
+    <message>
+        <source>Enters current time of PC clock - but see DST checkbox.</source>
+        <translation>Saisit l&apos;heure actuelle de l&apos;horloge du PC – mais voyez la case heure d&apos;été.</translation>
+    </message>
+    <message>
+        <source>Latitude - Positive in Northern Hemisphere.</source>
+        <translation>Latitude – positive dans l&apos;hémisphère nord.</translation>
+    </message>
+    <message>
+        <source>Longitudes East are Negative</source>
+        <translation>Les longitudes est sont négatives</translation>
+    </message>
+    <message>
+        <source>Standard time difference from UTC in hours.  Negative for longitudes West of Greenwich.</source>
+        <translation>Écart de l&apos;heure normale à UTC, en heures.  Négatif pour les longitudes à l&apos;ouest de Greenwich.</translation>
+    </message>
+    <message>
+        <source>DS&amp;T</source>
+        <translation>H&amp;E</translation>
+    </message>
+    <message>
+        <source>Check when daylight saving (summer) time is used.</source>
+        <translation>Cocher quand l&apos;heure d&apos;été est en vigueur.</translation>
+    </message>
+    <message>
+        <source>Alta&amp;z mount</source>
+        <translation>Alta&amp;z</translation>
+    </message>
+    <message>
+        <source>&amp;Equat</source>
+        <translation>É&amp;quat</translation>
+    </message>
+    <message>
+        <source>&amp;Flip image horizontally</source>
+        <translation>&amp;Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Inverser</translation>
+    </message>
+    <message>
+        <source>&amp;Pos Angs</source>
+        <translation>&amp;Angles P</translation>
+    </message>
+    <message>
+        <source>R&amp;otation</source>
+        <translation>R&amp;otation</translation>
+    </message>
+    <message>
+        <source>G&amp;rid</source>
+        <translation>G&amp;rille</translation>
+    </message>
+    <message>
+        <source>Measure Image...</source>
+        <translation>Mesurer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log...</source>
+        <translation>Journal d&apos;observation...</translation>
+    </message>
+    <message>
+        <source>Parameters have changed</source>
+        <translation>Les paramètres ont changé</translation>
+    </message>
+    <message>
+        <source>The point under the mouse; a click copies it for a spreadsheet.</source>
+        <translation>Le point sous la souris ; un clic le copie pour un tableur.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%1 (settings not saved)</source>
+        <translation>%1 (réglages non enregistrés)</translation>
+    </message>
+</context>
+</TS>
