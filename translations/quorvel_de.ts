@@ -627,6 +627,14 @@
         <source>Carrington rotation %1</source>
         <translation>Carrington-Rotation %1</translation>
     </message>
+    <message>
+        <source>A camera&apos;s JPEG: its clock&apos;s offset to UT, +HH:MM or hours</source>
+        <translation>JPEG einer Kamera: Abweichung ihrer Uhr von UT, +HH:MM oder Stunden</translation>
+    </message>
+    <message>
+        <source>Camera clock: UT+hh:mm</source>
+        <translation>Kamerauhr: UT+hh:mm</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

@@ -627,6 +627,14 @@
         <source>Carrington rotation %1</source>
         <translation>Rotación de Carrington %1</translation>
     </message>
+    <message>
+        <source>A camera&apos;s JPEG: its clock&apos;s offset to UT, +HH:MM or hours</source>
+        <translation>JPEG de una cámara: desfase de su reloj respecto a UT, +HH:MM u horas</translation>
+    </message>
+    <message>
+        <source>Camera clock: UT+hh:mm</source>
+        <translation>Reloj de cámara: UT+hh:mm</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

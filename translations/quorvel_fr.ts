@@ -627,6 +627,14 @@
         <source>Carrington rotation %1</source>
         <translation>Rotation de Carrington %1</translation>
     </message>
+    <message>
+        <source>A camera&apos;s JPEG: its clock&apos;s offset to UT, +HH:MM or hours</source>
+        <translation>JPEG d&apos;un appareil photo : décalage de son horloge sur TU, +HH:MM ou heures</translation>
+    </message>
+    <message>
+        <source>Camera clock: UT+hh:mm</source>
+        <translation>Horloge appareil : TU+hh:mm</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

@@ -627,6 +627,14 @@
         <source>Carrington rotation %1</source>
         <translation>Rotazione di Carrington %1</translation>
     </message>
+    <message>
+        <source>A camera&apos;s JPEG: its clock&apos;s offset to UT, +HH:MM or hours</source>
+        <translation>JPEG di una fotocamera: scarto del suo orologio da UT, +HH:MM o ore</translation>
+    </message>
+    <message>
+        <source>Camera clock: UT+hh:mm</source>
+        <translation>Orologio fotocamera: UT+hh:mm</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
