@@ -635,6 +635,14 @@
         <source>Camera clock: UT+hh:mm</source>
         <translation>Kamerauhr: UT+hh:mm</translation>
     </message>
+    <message>
+        <source>Seeing &amp;&amp; Equipment...</source>
+        <translation>Seeing &amp;&amp; Ausrüstung...</translation>
+    </message>
+    <message>
+        <source>The next Save to Log keeps %1</source>
+        <translation>Der nächste Eintrag ins Beobachtungsbuch behält %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -769,6 +777,69 @@
     <message>
         <source>%1 (settings not saved)</source>
         <translation>%1 (Einstellungen nicht gespeichert)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SaveAnswersDialog</name>
+    <message>
+        <source>projection</source>
+        <translation>Projektion</translation>
+    </message>
+    <message>
+        <source>visual</source>
+        <translation>visuell</translation>
+    </message>
+    <message>
+        <source>photographic</source>
+        <translation>fotografisch</translation>
+    </message>
+    <message>
+        <source>Save to Log</source>
+        <translation>Ins Beobachtungsbuch</translation>
+    </message>
+    <message>
+        <source>E: excellent</source>
+        <translation>E: ausgezeichnet</translation>
+    </message>
+    <message>
+        <source>G: good</source>
+        <translation>G: gut</translation>
+    </message>
+    <message>
+        <source>F: fair</source>
+        <translation>F: mäßig</translation>
+    </message>
+    <message>
+        <source>P: poor</source>
+        <translation>P: schlecht</translation>
+    </message>
+    <message>
+        <source>1: best</source>
+        <translation>1: am besten</translation>
+    </message>
+    <message>
+        <source>5: worst</source>
+        <translation>5: am schlechtesten</translation>
+    </message>
+    <message>
+        <source>e.g. your AAVSO code</source>
+        <translation>z. B. Ihr AAVSO-Kürzel</translation>
+    </message>
+    <message>
+        <source>&amp;Seeing:</source>
+        <translation>&amp;Seeing:</translation>
+    </message>
+    <message>
+        <source>&amp;Observer code:</source>
+        <translation>&amp;Beobachterkürzel:</translation>
+    </message>
+    <message>
+        <source>&amp;Equipment:</source>
+        <translation>&amp;Ausrüstung:</translation>
+    </message>
+    <message>
+        <source>&amp;Method of new equipment:</source>
+        <translation>&amp;Methode der neuen Ausrüstung:</translation>
     </message>
 </context>
 </TS>

@@ -635,6 +635,14 @@
         <source>Camera clock: UT+hh:mm</source>
         <translation>Reloj de cámara: UT+hh:mm</translation>
     </message>
+    <message>
+        <source>Seeing &amp;&amp; Equipment...</source>
+        <translation>Seeing &amp;&amp; equipo...</translation>
+    </message>
+    <message>
+        <source>The next Save to Log keeps %1</source>
+        <translation>El próximo guardado en el registro conserva %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -769,6 +777,69 @@
     <message>
         <source>%1 (settings not saved)</source>
         <translation>%1 (ajustes no guardados)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SaveAnswersDialog</name>
+    <message>
+        <source>projection</source>
+        <translation>proyección</translation>
+    </message>
+    <message>
+        <source>visual</source>
+        <translation>visual</translation>
+    </message>
+    <message>
+        <source>photographic</source>
+        <translation>fotográfico</translation>
+    </message>
+    <message>
+        <source>Save to Log</source>
+        <translation>Guardar en el registro</translation>
+    </message>
+    <message>
+        <source>E: excellent</source>
+        <translation>E: excelente</translation>
+    </message>
+    <message>
+        <source>G: good</source>
+        <translation>G: bueno</translation>
+    </message>
+    <message>
+        <source>F: fair</source>
+        <translation>F: regular</translation>
+    </message>
+    <message>
+        <source>P: poor</source>
+        <translation>P: malo</translation>
+    </message>
+    <message>
+        <source>1: best</source>
+        <translation>1: el mejor</translation>
+    </message>
+    <message>
+        <source>5: worst</source>
+        <translation>5: el peor</translation>
+    </message>
+    <message>
+        <source>e.g. your AAVSO code</source>
+        <translation>p. ej. su código AAVSO</translation>
+    </message>
+    <message>
+        <source>&amp;Seeing:</source>
+        <translation>&amp;Seeing:</translation>
+    </message>
+    <message>
+        <source>&amp;Observer code:</source>
+        <translation>Código de &amp;observador:</translation>
+    </message>
+    <message>
+        <source>&amp;Equipment:</source>
+        <translation>&amp;Equipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Method of new equipment:</source>
+        <translation>&amp;Método del nuevo equipo:</translation>
     </message>
 </context>
 </TS>

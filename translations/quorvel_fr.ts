@@ -635,6 +635,14 @@
         <source>Camera clock: UT+hh:mm</source>
         <translation>Horloge appareil : TU+hh:mm</translation>
     </message>
+    <message>
+        <source>Seeing &amp;&amp; Equipment...</source>
+        <translation>Seeing &amp;&amp; équipement...</translation>
+    </message>
+    <message>
+        <source>The next Save to Log keeps %1</source>
+        <translation>Le prochain enregistrement au journal garde %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -769,6 +777,69 @@
     <message>
         <source>%1 (settings not saved)</source>
         <translation>%1 (réglages non enregistrés)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SaveAnswersDialog</name>
+    <message>
+        <source>projection</source>
+        <translation>projection</translation>
+    </message>
+    <message>
+        <source>visual</source>
+        <translation>visuel</translation>
+    </message>
+    <message>
+        <source>photographic</source>
+        <translation>photographique</translation>
+    </message>
+    <message>
+        <source>Save to Log</source>
+        <translation>Enregistrer au journal</translation>
+    </message>
+    <message>
+        <source>E: excellent</source>
+        <translation>E : excellent</translation>
+    </message>
+    <message>
+        <source>G: good</source>
+        <translation>G : bon</translation>
+    </message>
+    <message>
+        <source>F: fair</source>
+        <translation>F : passable</translation>
+    </message>
+    <message>
+        <source>P: poor</source>
+        <translation>P : mauvais</translation>
+    </message>
+    <message>
+        <source>1: best</source>
+        <translation>1 : le meilleur</translation>
+    </message>
+    <message>
+        <source>5: worst</source>
+        <translation>5 : le pire</translation>
+    </message>
+    <message>
+        <source>e.g. your AAVSO code</source>
+        <translation>par ex. votre code AAVSO</translation>
+    </message>
+    <message>
+        <source>&amp;Seeing:</source>
+        <translation>&amp;Seeing :</translation>
+    </message>
+    <message>
+        <source>&amp;Observer code:</source>
+        <translation>Code d&apos;&amp;observateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Equipment:</source>
+        <translation>&amp;Équipement :</translation>
+    </message>
+    <message>
+        <source>&amp;Method of new equipment:</source>
+        <translation>&amp;Méthode du nouvel équipement :</translation>
     </message>
 </context>
 </TS>

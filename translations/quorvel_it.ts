@@ -635,6 +635,14 @@
         <source>Camera clock: UT+hh:mm</source>
         <translation>Orologio fotocamera: UT+hh:mm</translation>
     </message>
+    <message>
+        <source>Seeing &amp;&amp; Equipment...</source>
+        <translation>Seeing &amp;&amp; strumentazione...</translation>
+    </message>
+    <message>
+        <source>The next Save to Log keeps %1</source>
+        <translation>Il prossimo salvataggio nel registro conserva %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -769,6 +777,69 @@
     <message>
         <source>%1 (settings not saved)</source>
         <translation>%1 (impostazioni non salvate)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SaveAnswersDialog</name>
+    <message>
+        <source>projection</source>
+        <translation>proiezione</translation>
+    </message>
+    <message>
+        <source>visual</source>
+        <translation>visuale</translation>
+    </message>
+    <message>
+        <source>photographic</source>
+        <translation>fotografico</translation>
+    </message>
+    <message>
+        <source>Save to Log</source>
+        <translation>Salva nel registro</translation>
+    </message>
+    <message>
+        <source>E: excellent</source>
+        <translation>E: eccellente</translation>
+    </message>
+    <message>
+        <source>G: good</source>
+        <translation>G: buono</translation>
+    </message>
+    <message>
+        <source>F: fair</source>
+        <translation>F: discreto</translation>
+    </message>
+    <message>
+        <source>P: poor</source>
+        <translation>P: scarso</translation>
+    </message>
+    <message>
+        <source>1: best</source>
+        <translation>1: il migliore</translation>
+    </message>
+    <message>
+        <source>5: worst</source>
+        <translation>5: il peggiore</translation>
+    </message>
+    <message>
+        <source>e.g. your AAVSO code</source>
+        <translation>ad es. il vostro codice AAVSO</translation>
+    </message>
+    <message>
+        <source>&amp;Seeing:</source>
+        <translation>&amp;Seeing:</translation>
+    </message>
+    <message>
+        <source>&amp;Observer code:</source>
+        <translation>Codice &amp;osservatore:</translation>
+    </message>
+    <message>
+        <source>&amp;Equipment:</source>
+        <translation>&amp;Strumentazione:</translation>
+    </message>
+    <message>
+        <source>&amp;Method of new equipment:</source>
+        <translation>&amp;Metodo della nuova strumentazione:</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include "language.h"
 #include "logdialog.h"
 #include "mainwindow.h"
+#include "saveanswersdialog.h"
 #include "measurewindow.h"
 #include "truescaledialog.h"
 #include "twips.h"
@@ -112,6 +113,10 @@ private slots:
         log.show();
         keep(log, language, "log");
         problems << textproblems(log);
+        SaveAnswersDialog answers({}, {"C8 Herschel wedge"});
+        answers.show();
+        keep(answers, language, "saveanswers");
+        problems << textproblems(answers);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
