@@ -339,6 +339,17 @@
     </message>
 </context>
 <context>
+    <name>quorvel::LogDialog</name>
+    <message>
+        <source>Observations</source>
+        <translation>Beobachtungen</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Spuren</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::MainWindow</name>
     <message>
         <source>Angle between (1) the meridian passing through the Sun and the North Celestial Pole and (2) the great circle passing through the Sun and the Zenith.</source>
@@ -840,6 +851,93 @@
     <message>
         <source>&amp;Method of new equipment:</source>
         <translation>&amp;Methode der neuen Ausrüstung:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TracksPanel</name>
+    <message>
+        <source>&amp;Show Places</source>
+        <translation>Orte &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Spur</translation>
+    </message>
+    <message>
+        <source>First (UT)</source>
+        <translation>Erste (UT)</translation>
+    </message>
+    <message>
+        <source>Last (UT)</source>
+        <translation>Letzte (UT)</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Sichtungen</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Drift lon °/day</source>
+        <translation>Drift Länge °/Tag</translation>
+    </message>
+    <message>
+        <source>Drift lat °/day</source>
+        <translation>Drift Breite °/Tag</translation>
+    </message>
+    <message>
+        <source>Return of</source>
+        <translation>Wiederkehr von</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>ZMD</translation>
+    </message>
+    <message>
+        <source>Carrington</source>
+        <translation>Carrington</translation>
+    </message>
+    <message>
+        <source>Date (UT)</source>
+        <translation>Datum (UT)</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>Beobachtung</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;Move Group to Track...</source>
+        <translation>Gruppe zu &amp;Spur verschieben...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Move</source>
+        <translation>Verschieben &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Place on (UT):</source>
+        <translation>&amp;Ort am (UT):</translation>
+    </message>
+    <message>
+        <source>Groups of the track:</source>
+        <translation>Gruppen der Spur:</translation>
+    </message>
+    <message>
+        <source>Move Group</source>
+        <translation>Gruppe verschieben</translation>
+    </message>
+    <message>
+        <source>Move the group to which track? A track&apos;s number, or new:</source>
+        <translation>Die Gruppe zu welcher Spur verschieben? Nummer einer Spur oder new:</translation>
     </message>
 </context>
 </TS>

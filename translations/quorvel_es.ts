@@ -339,6 +339,17 @@
     </message>
 </context>
 <context>
+    <name>quorvel::LogDialog</name>
+    <message>
+        <source>Observations</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Trazas</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::MainWindow</name>
     <message>
         <source>Angle between (1) the meridian passing through the Sun and the North Celestial Pole and (2) the great circle passing through the Sun and the Zenith.</source>
@@ -840,6 +851,93 @@
     <message>
         <source>&amp;Method of new equipment:</source>
         <translation>&amp;Método del nuevo equipo:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TracksPanel</name>
+    <message>
+        <source>&amp;Show Places</source>
+        <translation>&amp;Mostrar posiciones</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Traza</translation>
+    </message>
+    <message>
+        <source>First (UT)</source>
+        <translation>Primera (UT)</translation>
+    </message>
+    <message>
+        <source>Last (UT)</source>
+        <translation>Última (UT)</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Avistamientos</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Drift lon °/day</source>
+        <translation>Deriva long °/día</translation>
+    </message>
+    <message>
+        <source>Drift lat °/day</source>
+        <translation>Deriva lat °/día</translation>
+    </message>
+    <message>
+        <source>Return of</source>
+        <translation>Retorno de</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>DMC</translation>
+    </message>
+    <message>
+        <source>Carrington</source>
+        <translation>Carrington</translation>
+    </message>
+    <message>
+        <source>Date (UT)</source>
+        <translation>Fecha (UT)</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>&amp;Move Group to Track...</source>
+        <translation>&amp;Mover grupo a traza...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Move</source>
+        <translation>&amp;Deshacer movimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Place on (UT):</source>
+        <translation>&amp;Posición el (UT):</translation>
+    </message>
+    <message>
+        <source>Groups of the track:</source>
+        <translation>Grupos de la traza:</translation>
+    </message>
+    <message>
+        <source>Move Group</source>
+        <translation>Mover grupo</translation>
+    </message>
+    <message>
+        <source>Move the group to which track? A track&apos;s number, or new:</source>
+        <translation>¿A qué traza mover el grupo? Número de traza o new:</translation>
     </message>
 </context>
 </TS>

@@ -339,6 +339,17 @@
     </message>
 </context>
 <context>
+    <name>quorvel::LogDialog</name>
+    <message>
+        <source>Observations</source>
+        <translation>Observations</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Traces</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::MainWindow</name>
     <message>
         <source>Angle between (1) the meridian passing through the Sun and the North Celestial Pole and (2) the great circle passing through the Sun and the Zenith.</source>
@@ -840,6 +851,93 @@
     <message>
         <source>&amp;Method of new equipment:</source>
         <translation>&amp;Méthode du nouvel équipement :</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TracksPanel</name>
+    <message>
+        <source>&amp;Show Places</source>
+        <translation>&amp;Afficher les positions</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>First (UT)</source>
+        <translation>Première (TU)</translation>
+    </message>
+    <message>
+        <source>Last (UT)</source>
+        <translation>Dernière (TU)</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Observations</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Drift lon °/day</source>
+        <translation>Dérive long °/jour</translation>
+    </message>
+    <message>
+        <source>Drift lat °/day</source>
+        <translation>Dérive lat °/jour</translation>
+    </message>
+    <message>
+        <source>Return of</source>
+        <translation>Retour de</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>DMC</translation>
+    </message>
+    <message>
+        <source>Carrington</source>
+        <translation>Carrington</translation>
+    </message>
+    <message>
+        <source>Date (UT)</source>
+        <translation>Date (TU)</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>Observation</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>&amp;Move Group to Track...</source>
+        <translation>Dé&amp;placer le groupe vers une trace...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Move</source>
+        <translation>&amp;Annuler le déplacement</translation>
+    </message>
+    <message>
+        <source>&amp;Place on (UT):</source>
+        <translation>&amp;Position le (TU) :</translation>
+    </message>
+    <message>
+        <source>Groups of the track:</source>
+        <translation>Groupes de la trace :</translation>
+    </message>
+    <message>
+        <source>Move Group</source>
+        <translation>Déplacer le groupe</translation>
+    </message>
+    <message>
+        <source>Move the group to which track? A track&apos;s number, or new:</source>
+        <translation>Déplacer le groupe vers quelle trace ? Numéro de trace, ou new :</translation>
     </message>
 </context>
 </TS>

@@ -339,6 +339,17 @@
     </message>
 </context>
 <context>
+    <name>quorvel::LogDialog</name>
+    <message>
+        <source>Observations</source>
+        <translation>Osservazioni</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Tracce</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::MainWindow</name>
     <message>
         <source>Angle between (1) the meridian passing through the Sun and the North Celestial Pole and (2) the great circle passing through the Sun and the Zenith.</source>
@@ -840,6 +851,93 @@
     <message>
         <source>&amp;Method of new equipment:</source>
         <translation>&amp;Metodo della nuova strumentazione:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TracksPanel</name>
+    <message>
+        <source>&amp;Show Places</source>
+        <translation>&amp;Mostra posizioni</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Traccia</translation>
+    </message>
+    <message>
+        <source>First (UT)</source>
+        <translation>Prima (UT)</translation>
+    </message>
+    <message>
+        <source>Last (UT)</source>
+        <translation>Ultima (UT)</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Avvistamenti</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Giorni</translation>
+    </message>
+    <message>
+        <source>Drift lon °/day</source>
+        <translation>Deriva long °/giorno</translation>
+    </message>
+    <message>
+        <source>Drift lat °/day</source>
+        <translation>Deriva lat °/giorno</translation>
+    </message>
+    <message>
+        <source>Return of</source>
+        <translation>Ritorno di</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>DMC</translation>
+    </message>
+    <message>
+        <source>Carrington</source>
+        <translation>Carrington</translation>
+    </message>
+    <message>
+        <source>Date (UT)</source>
+        <translation>Data (UT)</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>Osservazione</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>&amp;Move Group to Track...</source>
+        <translation>Sposta &amp;gruppo su traccia...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Move</source>
+        <translation>&amp;Annulla spostamento</translation>
+    </message>
+    <message>
+        <source>&amp;Place on (UT):</source>
+        <translation>&amp;Posizione il (UT):</translation>
+    </message>
+    <message>
+        <source>Groups of the track:</source>
+        <translation>Gruppi della traccia:</translation>
+    </message>
+    <message>
+        <source>Move Group</source>
+        <translation>Sposta gruppo</translation>
+    </message>
+    <message>
+        <source>Move the group to which track? A track&apos;s number, or new:</source>
+        <translation>Spostare il gruppo su quale traccia? Numero di traccia o new:</translation>
     </message>
 </context>
 </TS>

@@ -113,6 +113,9 @@ private slots:
         log.show();
         keep(log, language, "log");
         problems << textproblems(log);
+        log.findChild<QTabWidget*>("tablog")->setCurrentIndex(1);
+        problems << textproblems(log);
+        keep(log, language, "log_tracks");
         SaveAnswersDialog answers({}, {"C8 Herschel wedge"});
         answers.show();
         keep(answers, language, "saveanswers");
