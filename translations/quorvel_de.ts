@@ -654,6 +654,142 @@
         <source>The next Save to Log keeps %1</source>
         <translation>Der nächste Eintrag ins Beobachtungsbuch behält %1</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last row added or deleted, or the last change of the limb (Ctrl+Z)</source>
+        <translation>Die zuletzt hinzugefügte oder gelöschte Zeile oder die letzte Änderung des Randes rückgängig machen (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Rückgängig Gemachtes wiederholen (Strg+Umschalt+Z oder Strg+Y)</translation>
+    </message>
+    <message>
+        <source>the limb found again</source>
+        <translation>Rand neu gefunden</translation>
+    </message>
+    <message>
+        <source>the limb moved</source>
+        <translation>Rand verschoben</translation>
+    </message>
+    <message>
+        <source>Click a spot on the disk to measure it; to correct the limb, press Move Limb (Ctrl+M) and drag it.</source>
+        <translation>Einen Fleck auf der Scheibe anklicken, um ihn zu vermessen; um den Rand zu korrigieren, Rand verschieben (Strg+M) drücken und ziehen.</translation>
+    </message>
+    <message>
+        <source>the limb set through three points</source>
+        <translation>Rand durch drei Punkte gesetzt</translation>
+    </message>
+    <message>
+        <source>spot %1 added</source>
+        <translation>Fleck %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Choose the rows to delete in the table first.</source>
+        <translation>Zuerst die zu löschenden Zeilen in der Tabelle wählen.</translation>
+    </message>
+    <message>
+        <source>row %1 deleted</source>
+        <translation>Zeile %1 gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 rows deleted</source>
+        <translation>%1 Zeilen gelöscht</translation>
+    </message>
+    <message>
+        <source>%1; Ctrl+Z undoes it.</source>
+        <translation>%1; Strg+Z macht es rückgängig.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nichts rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>Done again: %1.</source>
+        <translation>Wiederholt: %1.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Rückgängig gemacht: %1.</translation>
+    </message>
+    <message>
+        <source>Move Limb</source>
+        <translation>Rand verschieben</translation>
+    </message>
+    <message>
+        <source>While down, a drag inside the disk moves the limb and a drag on its edge resizes it; clicks add no spots (Ctrl+M; Esc leaves)</source>
+        <translation>Solange gedrückt, verschiebt Ziehen innerhalb der Scheibe den Rand und Ziehen auf ihm ändert seine Größe; Klicks fügen keine Flecken hinzu (Strg+M; Esc beendet)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Show the whole image (Ctrl+0)</source>
+        <translation>Das ganze Bild zeigen (Strg+0)</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One pixel of the image on one pixel of the screen (Ctrl+1)</source>
+        <translation>Ein Bildpixel auf einem Bildschirmpixel (Strg+1)</translation>
+    </message>
+    <message>
+        <source>The zoom: the wheel over the image, or Ctrl++ and Ctrl+- (twice and half as large)</source>
+        <translation>Der Zoom: das Mausrad über dem Bild oder Strg++ und Strg+- (doppelt und halb so groß)</translation>
+    </message>
+    <message>
+        <source>The grey level shown as black, 0 to 254</source>
+        <translation>Die als Schwarz gezeigte Graustufe, 0 bis 254</translation>
+    </message>
+    <message>
+        <source>The grey level shown as white, 1 to 255</source>
+        <translation>Die als Weiß gezeigte Graustufe, 1 bis 255</translation>
+    </message>
+    <message>
+        <source>Black point</source>
+        <translation>Schwarzpunkt</translation>
+    </message>
+    <message>
+        <source>White point</source>
+        <translation>Weißpunkt</translation>
+    </message>
+    <message>
+        <source>Auto Contrast</source>
+        <translation>Autokontrast</translation>
+    </message>
+    <message>
+        <source>Stretch the contrast of the part in view from its 0.5 % to its 99.5 % brightness (Ctrl+E)</source>
+        <translation>Den Kontrast des sichtbaren Teils von seiner 0,5-%- bis zu seiner 99,5-%-Helligkeit strecken (Strg+E)</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Move Limb: drag inside the disk to move the limb, on its edge to resize it; Ctrl+Z undoes. Press Move Limb again (or Esc) to add spots.</source>
+        <translation>Rand verschieben: innerhalb der Scheibe ziehen verschiebt den Rand, auf ihm ziehen ändert seine Größe; Strg+Z macht rückgängig. Erneut Rand verschieben (oder Esc) drücken, um Flecken hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Click a spot on the disk to measure it.</source>
+        <translation>Einen Fleck auf der Scheibe anklicken, um ihn zu vermessen.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

@@ -654,6 +654,142 @@
         <source>The next Save to Log keeps %1</source>
         <translation>El próximo guardado en el registro conserva %1</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo the last row added or deleted, or the last change of the limb (Ctrl+Z)</source>
+        <translation>Deshacer la última fila añadida o borrada, o el último cambio del limbo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Rehacer lo deshecho (Ctrl+Mayús+Z o Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>the limb found again</source>
+        <translation>limbo hallado de nuevo</translation>
+    </message>
+    <message>
+        <source>the limb moved</source>
+        <translation>limbo movido</translation>
+    </message>
+    <message>
+        <source>Click a spot on the disk to measure it; to correct the limb, press Move Limb (Ctrl+M) and drag it.</source>
+        <translation>Haga clic en una mancha del disco para medirla; para corregir el limbo, pulse Mover limbo (Ctrl+M) y arrástrelo.</translation>
+    </message>
+    <message>
+        <source>the limb set through three points</source>
+        <translation>limbo fijado por tres puntos</translation>
+    </message>
+    <message>
+        <source>spot %1 added</source>
+        <translation>mancha %1 añadida</translation>
+    </message>
+    <message>
+        <source>Choose the rows to delete in the table first.</source>
+        <translation>Elija primero en la tabla las filas que desea borrar.</translation>
+    </message>
+    <message>
+        <source>row %1 deleted</source>
+        <translation>fila %1 borrada</translation>
+    </message>
+    <message>
+        <source>%1 rows deleted</source>
+        <translation>%1 filas borradas</translation>
+    </message>
+    <message>
+        <source>%1; Ctrl+Z undoes it.</source>
+        <translation>%1; Ctrl+Z lo deshace.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nada que rehacer.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nada que deshacer.</translation>
+    </message>
+    <message>
+        <source>Done again: %1.</source>
+        <translation>Rehecho: %1.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Deshecho: %1.</translation>
+    </message>
+    <message>
+        <source>Move Limb</source>
+        <translation>Mover limbo</translation>
+    </message>
+    <message>
+        <source>While down, a drag inside the disk moves the limb and a drag on its edge resizes it; clicks add no spots (Ctrl+M; Esc leaves)</source>
+        <translation>Mientras está pulsado, arrastrar dentro del disco mueve el limbo y arrastrar sobre su borde cambia su tamaño; los clics no añaden manchas (Ctrl+M; Esc sale)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Show the whole image (Ctrl+0)</source>
+        <translation>Mostrar la imagen entera (Ctrl+0)</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One pixel of the image on one pixel of the screen (Ctrl+1)</source>
+        <translation>Un píxel de la imagen en un píxel de la pantalla (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>The zoom: the wheel over the image, or Ctrl++ and Ctrl+- (twice and half as large)</source>
+        <translation>El zoom: la rueda sobre la imagen, o Ctrl++ y Ctrl+- (el doble y la mitad)</translation>
+    </message>
+    <message>
+        <source>The grey level shown as black, 0 to 254</source>
+        <translation>El nivel de gris mostrado como negro, 0 a 254</translation>
+    </message>
+    <message>
+        <source>The grey level shown as white, 1 to 255</source>
+        <translation>El nivel de gris mostrado como blanco, 1 a 255</translation>
+    </message>
+    <message>
+        <source>Black point</source>
+        <translation>Punto negro</translation>
+    </message>
+    <message>
+        <source>White point</source>
+        <translation>Punto blanco</translation>
+    </message>
+    <message>
+        <source>Auto Contrast</source>
+        <translation>Contraste auto</translation>
+    </message>
+    <message>
+        <source>Stretch the contrast of the part in view from its 0.5 % to its 99.5 % brightness (Ctrl+E)</source>
+        <translation>Estirar el contraste de la parte visible desde su brillo del 0,5 % hasta el del 99,5 % (Ctrl+E)</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Move Limb: drag inside the disk to move the limb, on its edge to resize it; Ctrl+Z undoes. Press Move Limb again (or Esc) to add spots.</source>
+        <translation>Mover limbo: arrastrar dentro del disco mueve el limbo, sobre su borde cambia su tamaño; Ctrl+Z deshace. Pulse de nuevo Mover limbo (o Esc) para añadir manchas.</translation>
+    </message>
+    <message>
+        <source>Click a spot on the disk to measure it.</source>
+        <translation>Haga clic en una mancha del disco para medirla.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

@@ -654,6 +654,142 @@
         <source>The next Save to Log keeps %1</source>
         <translation>Le prochain enregistrement au journal garde %1</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Undo the last row added or deleted, or the last change of the limb (Ctrl+Z)</source>
+        <translation>Annuler la dernière ligne ajoutée ou supprimée, ou le dernier changement du limbe (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refaire</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Refaire ce qui a été annulé (Ctrl+Maj+Z ou Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>the limb found again</source>
+        <translation>limbe retrouvé</translation>
+    </message>
+    <message>
+        <source>the limb moved</source>
+        <translation>limbe déplacé</translation>
+    </message>
+    <message>
+        <source>Click a spot on the disk to measure it; to correct the limb, press Move Limb (Ctrl+M) and drag it.</source>
+        <translation>Cliquez une tache sur le disque pour la mesurer ; pour corriger le limbe, appuyez sur Déplacer le limbe (Ctrl+M) et faites-le glisser.</translation>
+    </message>
+    <message>
+        <source>the limb set through three points</source>
+        <translation>limbe fixé par trois points</translation>
+    </message>
+    <message>
+        <source>spot %1 added</source>
+        <translation>tache %1 ajoutée</translation>
+    </message>
+    <message>
+        <source>Choose the rows to delete in the table first.</source>
+        <translation>Choisissez d&apos;abord les lignes à supprimer dans le tableau.</translation>
+    </message>
+    <message>
+        <source>row %1 deleted</source>
+        <translation>ligne %1 supprimée</translation>
+    </message>
+    <message>
+        <source>%1 rows deleted</source>
+        <translation>%1 lignes supprimées</translation>
+    </message>
+    <message>
+        <source>%1; Ctrl+Z undoes it.</source>
+        <translation>%1 ; Ctrl+Z l&apos;annule.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Rien à refaire.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Rien à annuler.</translation>
+    </message>
+    <message>
+        <source>Done again: %1.</source>
+        <translation>Refait : %1.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Annulé : %1.</translation>
+    </message>
+    <message>
+        <source>Move Limb</source>
+        <translation>Déplacer le limbe</translation>
+    </message>
+    <message>
+        <source>While down, a drag inside the disk moves the limb and a drag on its edge resizes it; clicks add no spots (Ctrl+M; Esc leaves)</source>
+        <translation>Tant qu&apos;il est enfoncé, glisser dans le disque déplace le limbe et glisser sur son bord le redimensionne ; les clics n&apos;ajoutent pas de taches (Ctrl+M ; Échap pour sortir)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Show the whole image (Ctrl+0)</source>
+        <translation>Montrer toute l&apos;image (Ctrl+0)</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One pixel of the image on one pixel of the screen (Ctrl+1)</source>
+        <translation>Un pixel de l&apos;image sur un pixel de l&apos;écran (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>The zoom: the wheel over the image, or Ctrl++ and Ctrl+- (twice and half as large)</source>
+        <translation>Le zoom : la molette sur l&apos;image, ou Ctrl++ et Ctrl+- (deux fois plus grand et moitié)</translation>
+    </message>
+    <message>
+        <source>The grey level shown as black, 0 to 254</source>
+        <translation>Le niveau de gris montré en noir, 0 à 254</translation>
+    </message>
+    <message>
+        <source>The grey level shown as white, 1 to 255</source>
+        <translation>Le niveau de gris montré en blanc, 1 à 255</translation>
+    </message>
+    <message>
+        <source>Black point</source>
+        <translation>Point noir</translation>
+    </message>
+    <message>
+        <source>White point</source>
+        <translation>Point blanc</translation>
+    </message>
+    <message>
+        <source>Auto Contrast</source>
+        <translation>Contraste auto</translation>
+    </message>
+    <message>
+        <source>Stretch the contrast of the part in view from its 0.5 % to its 99.5 % brightness (Ctrl+E)</source>
+        <translation>Étirer le contraste de la partie visible de sa luminosité à 0,5 % à celle à 99,5 % (Ctrl+E)</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Move Limb: drag inside the disk to move the limb, on its edge to resize it; Ctrl+Z undoes. Press Move Limb again (or Esc) to add spots.</source>
+        <translation>Déplacer le limbe : glisser dans le disque déplace le limbe, sur son bord le redimensionne ; Ctrl+Z annule. Appuyez de nouveau sur Déplacer le limbe (ou Échap) pour ajouter des taches.</translation>
+    </message>
+    <message>
+        <source>Click a spot on the disk to measure it.</source>
+        <translation>Cliquez une tache sur le disque pour la mesurer.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

@@ -654,6 +654,142 @@
         <source>The next Save to Log keeps %1</source>
         <translation>Il prossimo salvataggio nel registro conserva %1</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Undo the last row added or deleted, or the last change of the limb (Ctrl+Z)</source>
+        <translation>Annullare l&apos;ultima riga aggiunta o eliminata, o l&apos;ultima modifica del lembo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Rifare ciò che è stato annullato (Ctrl+Maiusc+Z o Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>the limb found again</source>
+        <translation>lembo ritrovato</translation>
+    </message>
+    <message>
+        <source>the limb moved</source>
+        <translation>lembo spostato</translation>
+    </message>
+    <message>
+        <source>Click a spot on the disk to measure it; to correct the limb, press Move Limb (Ctrl+M) and drag it.</source>
+        <translation>Fare clic su una macchia del disco per misurarla; per correggere il lembo, premere Sposta lembo (Ctrl+M) e trascinarlo.</translation>
+    </message>
+    <message>
+        <source>the limb set through three points</source>
+        <translation>lembo fissato da tre punti</translation>
+    </message>
+    <message>
+        <source>spot %1 added</source>
+        <translation>macchia %1 aggiunta</translation>
+    </message>
+    <message>
+        <source>Choose the rows to delete in the table first.</source>
+        <translation>Scegliere prima nella tabella le righe da eliminare.</translation>
+    </message>
+    <message>
+        <source>row %1 deleted</source>
+        <translation>riga %1 eliminata</translation>
+    </message>
+    <message>
+        <source>%1 rows deleted</source>
+        <translation>%1 righe eliminate</translation>
+    </message>
+    <message>
+        <source>%1; Ctrl+Z undoes it.</source>
+        <translation>%1; Ctrl+Z lo annulla.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Niente da rifare.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Niente da annullare.</translation>
+    </message>
+    <message>
+        <source>Done again: %1.</source>
+        <translation>Rifatto: %1.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Annullato: %1.</translation>
+    </message>
+    <message>
+        <source>Move Limb</source>
+        <translation>Sposta lembo</translation>
+    </message>
+    <message>
+        <source>While down, a drag inside the disk moves the limb and a drag on its edge resizes it; clicks add no spots (Ctrl+M; Esc leaves)</source>
+        <translation>Finché è premuto, trascinare dentro il disco sposta il lembo e trascinare sul bordo lo ridimensiona; i clic non aggiungono macchie (Ctrl+M; Esc esce)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Show the whole image (Ctrl+0)</source>
+        <translation>Mostra l&apos;intera immagine (Ctrl+0)</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One pixel of the image on one pixel of the screen (Ctrl+1)</source>
+        <translation>Un pixel dell&apos;immagine su un pixel dello schermo (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>The zoom: the wheel over the image, or Ctrl++ and Ctrl+- (twice and half as large)</source>
+        <translation>Lo zoom: la rotella sull&apos;immagine, o Ctrl++ e Ctrl+- (il doppio e la metà)</translation>
+    </message>
+    <message>
+        <source>The grey level shown as black, 0 to 254</source>
+        <translation>Il livello di grigio mostrato come nero, da 0 a 254</translation>
+    </message>
+    <message>
+        <source>The grey level shown as white, 1 to 255</source>
+        <translation>Il livello di grigio mostrato come bianco, da 1 a 255</translation>
+    </message>
+    <message>
+        <source>Black point</source>
+        <translation>Punto nero</translation>
+    </message>
+    <message>
+        <source>White point</source>
+        <translation>Punto bianco</translation>
+    </message>
+    <message>
+        <source>Auto Contrast</source>
+        <translation>Contrasto auto</translation>
+    </message>
+    <message>
+        <source>Stretch the contrast of the part in view from its 0.5 % to its 99.5 % brightness (Ctrl+E)</source>
+        <translation>Estendere il contrasto della parte visibile dalla sua luminosità allo 0,5 % a quella al 99,5 % (Ctrl+E)</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <source>Move Limb: drag inside the disk to move the limb, on its edge to resize it; Ctrl+Z undoes. Press Move Limb again (or Esc) to add spots.</source>
+        <translation>Sposta lembo: trascinare dentro il disco sposta il lembo, sul suo bordo lo ridimensiona; Ctrl+Z annulla. Premere di nuovo Sposta lembo (o Esc) per aggiungere macchie.</translation>
+    </message>
+    <message>
+        <source>Click a spot on the disk to measure it.</source>
+        <translation>Fare clic su una macchia del disco per misurarla.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
