@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTabWidget>
 
+#include "messagetext.h"
 #include "measurewindow.h"
 #include "pictureexport.h"
 #include "spotoverlay.h"
@@ -78,7 +79,7 @@ bool MeasureWindow::countingshown() const {
 }
 
 Outcome MeasureWindow::savecsv(const std::string& path) {
-    if (!frame_) return Outcome::input(limb_ ? lblvalues_->text().toStdString() : "No limb: set it first.");
+    if (!frame_) return Outcome::input(limb_ ? lblvalues_->text().toStdString() : MESSAGE_TEXT("Message", "No limb: set it first."));
     const std::string text = csvtext();
     Outcome result = savefile(path, QByteArray::fromStdString(text));
     if (result.done() && countingshown()) spotpanel_->marksaved();
@@ -87,7 +88,7 @@ Outcome MeasureWindow::savecsv(const std::string& path) {
 }
 
 Outcome MeasureWindow::saveimage(const std::string& path) {
-    if (!frame_) return Outcome::input(limb_ ? lblvalues_->text().toStdString() : "No limb: set it first.");
+    if (!frame_) return Outcome::input(limb_ ? lblvalues_->text().toStdString() : MESSAGE_TEXT("Message", "No limb: set it first."));
     QByteArray data;
     QImage annotated = annotatedimage(image_.picture, *frame_, overlayopts(), rows_);
     if (!annotated.isNull())

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "messagetext.h"
 #include "measurewindow.h"
 #include "numbertext.h"
 #include "spotpanel.h"
@@ -26,7 +27,7 @@ void MeasureWindow::findlimbagain() {
         status(tr("Click a spot on the disk to measure it; to correct the limb, press Move Limb (Ctrl+M) and drag it.")
                    .toStdString());
     } else {
-        lbllimb_->setText("No limb.");
+        lbllimb_->setText(tr("No limb."));
         std::string said = found.message;
         said[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(said[0])));
         status(said + ". Set the limb by 3 points.", true);
@@ -64,13 +65,13 @@ void MeasureWindow::clicked(double x, double y) {
     threemode_ = false;
     const auto c = circlethrough(threepoints_[0], threepoints_[1], threepoints_[2]);
     if (!c) {
-        status("The three points lie on a line: no limb through them.", true);
+        status(MESSAGE_TEXT("Message", "The three points lie on a line: no limb through them."), true);
         return;
     }
     const Measured before = measured();
     setlimb(*c);
     remember(tr("the limb set through three points"), before);
-    status("Limb set through the three points.");
+    status(MESSAGE_TEXT("Message", "Limb set through the three points."));
 }
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 // The measuring window's rows: a spot added by a click, rows deleted and
 // copied, the table filled against the current frame.
+#include "messagetext.h"
 #include "measurewindow.h"
 #include "numbertext.h"
 #include "spotpanel.h"
@@ -27,14 +28,14 @@ void MeasureWindow::filltable() {
 bool MeasureWindow::addspot(double x, double y) {
     if (image_.gray.empty()) return false;
     if (!frame_) {
-        status(limb_ ? lblvalues_->text().toStdString() : "No limb: set it first.", true);
+        status(limb_ ? lblvalues_->text().toStdString() : MESSAGE_TEXT("Message", "No limb: set it first."), true);
         return false;
     }
     const int32_t number = numbers_.empty() ? 1 : numbers_.back() + 1;
     const Measured before = measured();
     const SpotRow row = measurespot(*frame_, x, y, number);
     if (!row.disk.ondisk) {
-        status("Off the disk.", true);
+        status(MESSAGE_TEXT("Message", "Off the disk."), true);
         return false;
     }
     spots_.push_back({x, y});
@@ -67,7 +68,7 @@ void MeasureWindow::deleterows() {
 void MeasureWindow::copyrows() {
     if (countingshown()) {  // the Count Spots tab: the counts and the groups
         (services_.clipboard ? *services_.clipboard : systemclipboard_).settext(spotpanel_->copytext());
-        return status("The counts and the groups copied.");
+        return status(MESSAGE_TEXT("Message", "The counts and the groups copied."));
     }
     std::vector<int> picked;
     for (const QModelIndex& i : tblspots_->selectionModel()->selectedRows()) picked.push_back(i.row());

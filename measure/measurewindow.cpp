@@ -29,7 +29,7 @@ MeasureWindow::MeasureWindow(const MeasureStart& start, MeasureServices services
 }
 
 void MeasureWindow::status(const std::string& text, bool fault) {
-    lblstatus_->setText(QString::fromStdString(text));
+    lblstatus_->setText(translatemessage(text));
     lblstatus_->setStyleSheet(fault ? "color: #b00000;" : "");
 }
 

@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "messagetext.h"
 #include "grouping.h"
 #include "numbertext.h"
 #include "spotfind.h"
@@ -17,8 +18,13 @@
 namespace quorvel {
 namespace {
 
-const char* const TREE_COLUMNS[] = {"Group", "Spots", "Lat", "CMD", "Carr", "Extent", "Hem", "Zurich", "McIntosh",
-                                    "Area MSH", "Umbra MSH"};
+const char* const TREE_COLUMNS[] = {
+    QT_TRANSLATE_NOOP("quorvel::SpotPanel", "Group"),    QT_TRANSLATE_NOOP("quorvel::SpotPanel", "Spots"),
+    QT_TRANSLATE_NOOP("quorvel::SpotPanel", "Lat"),      QT_TRANSLATE_NOOP("quorvel::SpotPanel", "CMD"),
+    QT_TRANSLATE_NOOP("quorvel::SpotPanel", "Carr"),     QT_TRANSLATE_NOOP("quorvel::SpotPanel", "Extent"),
+    QT_TRANSLATE_NOOP("quorvel::SpotPanel", "Hem"),      QT_TRANSLATE_NOOP("quorvel::SpotPanel", "Zurich"),
+    QT_TRANSLATE_NOOP("quorvel::SpotPanel", "McIntosh"), QT_TRANSLATE_NOOP("quorvel::SpotPanel", "Area MSH"),
+    QT_TRANSLATE_NOOP("quorvel::SpotPanel", "Umbra MSH")};
 
 template <typename Widget>
 Widget* named(Widget* w, const char* name) {
@@ -43,45 +49,45 @@ SpotPanel::SpotPanel(std::function<void(const std::string&, bool)> status, QWidg
 
 void SpotPanel::build() {
     const CountSettings d;
-    auto field = [this](const char* name, double value, const char* tip) {
+    auto field = [this](const char* name, double value, const QString& tip) {
         QLineEdit* e = named(new QLineEdit(QString::fromStdString(generaltext(value)), this), name);
         e->setToolTip(tip);
         e->setAccessibleName(tip);
         e->setMaximumWidth(60);
         return e;
     };
-    txtpenumbra_ = field("txtpenumbra", d.penumbra, "A spot region is darker than this fraction of the photosphere");
-    txtumbra_ = field("txtumbra", d.umbra, "An umbra is darker than this fraction of the photosphere");
-    txtgroupdist_ = field("txtgroupdist", d.groupdeg, "Spots closer than this on the Sun (degrees) are one group");
-    txtminsize_ = field("txtminsize", d.minsizepx, "Regions smaller across are left out: pixels, or arcseconds such as 3arcsec");
-    txtlimbmargin_ = field("txtlimbmargin", d.limbmargin, "Regions nearer the limb than this mu are left out");
-    cmdfindspots_ = named(new QPushButton("Find Spots", this), "cmdfindspots");
+    txtpenumbra_ = field("txtpenumbra", d.penumbra, tr("A spot region is darker than this fraction of the photosphere"));
+    txtumbra_ = field("txtumbra", d.umbra, tr("An umbra is darker than this fraction of the photosphere"));
+    txtgroupdist_ = field("txtgroupdist", d.groupdeg, tr("Spots closer than this on the Sun (degrees) are one group"));
+    txtminsize_ = field("txtminsize", d.minsizepx, tr("Regions smaller across are left out: pixels, or arcseconds such as 3arcsec"));
+    txtlimbmargin_ = field("txtlimbmargin", d.limbmargin, tr("Regions nearer the limb than this mu are left out"));
+    cmdfindspots_ = named(new QPushButton(tr("Find Spots"), this), "cmdfindspots");
     auto* top = new QHBoxLayout;
     top->addWidget(cmdfindspots_);
-    const std::pair<const char*, QLineEdit*> fields[] = {{"Penumbra", txtpenumbra_}, {"Umbra", txtumbra_},
-        {"Group distance (deg)", txtgroupdist_}, {"Min. size", txtminsize_}, {"Limb margin (mu)", txtlimbmargin_}};
+    const std::pair<QString, QLineEdit*> fields[] = {{tr("Penumbra"), txtpenumbra_}, {tr("Umbra"), txtumbra_},
+        {tr("Group distance (deg)"), txtgroupdist_}, {tr("Min. size"), txtminsize_}, {tr("Limb margin (mu)"), txtlimbmargin_}};
     for (const auto& [caption, edit] : fields) top->addWidget(new QLabel(caption, this)), top->addWidget(edit);
     top->addStretch();
     treespots_ = named(new QTreeWidget(this), "treespots");
     treespots_->setColumnCount(static_cast<int>(std::size(TREE_COLUMNS)));
     QStringList headers;
-    for (const char* c : TREE_COLUMNS) headers << c;
+    for (const char* c : TREE_COLUMNS) headers << tr(c);
     treespots_->setHeaderLabels(headers);
     treespots_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     treespots_->setMinimumHeight(110);
     treespots_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    cmdaddspot_ = named(new QPushButton("Add Spot by Click", this), "cmdaddspot");
+    cmdaddspot_ = named(new QPushButton(tr("Add Spot by Click"), this), "cmdaddspot");
     cmdaddspot_->setCheckable(true);
-    cmdmerge_ = named(new QPushButton("Merge Groups", this), "cmdmerge");
-    cmdsplit_ = named(new QPushButton("Split Off", this), "cmdsplit");
+    cmdmerge_ = named(new QPushButton(tr("Merge Groups"), this), "cmdmerge");
+    cmdsplit_ = named(new QPushButton(tr("Split Off"), this), "cmdsplit");
     txtmoveto_ = named(new QLineEdit(this), "txtmoveto");
     txtmoveto_->setMaximumWidth(40);
-    txtmoveto_->setToolTip("The number of the group to move the chosen spots to; empty: a new group");
-    txtmoveto_->setAccessibleName("Group to move the chosen spots to");
-    cmdmove_ = named(new QPushButton("Move to Group", this), "cmdmove");
-    cmddeletespot_ = named(new QPushButton("Delete Spot", this), "cmddeletespot");
-    cmdundo_ = named(new QPushButton("Undo", this), "cmdundo");
-    cmdredo_ = named(new QPushButton("Redo", this), "cmdredo");
+    txtmoveto_->setToolTip(tr("The number of the group to move the chosen spots to; empty: a new group"));
+    txtmoveto_->setAccessibleName(tr("Group to move the chosen spots to"));
+    cmdmove_ = named(new QPushButton(tr("Move to Group"), this), "cmdmove");
+    cmddeletespot_ = named(new QPushButton(tr("Delete Spot"), this), "cmddeletespot");
+    cmdundo_ = named(new QPushButton(tr("Undo"), this), "cmdundo");
+    cmdredo_ = named(new QPushButton(tr("Redo"), this), "cmdredo");
     auto* actions = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{cmdaddspot_, cmdmerge_, cmdsplit_, cmdmove_, txtmoveto_,
                                                       cmddeletespot_, cmdundo_, cmdredo_})
@@ -98,11 +104,11 @@ void SpotPanel::build() {
 
 void SpotPanel::wire() {
     connect(cmdfindspots_, &QPushButton::clicked, this, [this] { findspotsclick(); });
-    connect(cmdmerge_, &QPushButton::clicked, this, [this] { act(model_.merge(selectedgroups()), "Groups merged."); });
+    connect(cmdmerge_, &QPushButton::clicked, this, [this] { act(model_.merge(selectedgroups()), MESSAGE_TEXT("Message", "Groups merged.")); });
     connect(cmdsplit_, &QPushButton::clicked, this,
-            [this] { act(model_.split(selectedspots()), "The spots chosen make a group of their own."); });
+            [this] { act(model_.split(selectedspots()), MESSAGE_TEXT("Message", "The spots chosen make a group of their own.")); });
     connect(cmdmove_, &QPushButton::clicked, this, &SpotPanel::moveclick);
-    connect(cmddeletespot_, &QPushButton::clicked, this, [this] { act(model_.remove(selectedspots()), "Spots deleted."); });
+    connect(cmddeletespot_, &QPushButton::clicked, this, [this] { act(model_.remove(selectedspots()), MESSAGE_TEXT("Message", "Spots deleted.")); });
     connect(cmdundo_, &QPushButton::clicked, this, [this] { act(model_.undo() ? Outcome::ok() : Outcome::input("Nothing to undo."), "Undone."); });
     connect(cmdredo_, &QPushButton::clicked, this, [this] { act(model_.redo() ? Outcome::ok() : Outcome::input("Nothing to redo."), "Done again."); });
     connect(treespots_, &QTreeWidget::itemChanged, this, &SpotPanel::edited);
@@ -116,10 +122,10 @@ std::optional<CountSettings> SpotPanel::settings() {
     s.penumbra = number(txtpenumbra_), s.umbra = number(txtumbra_), s.groupdeg = number(txtgroupdist_);
     s.limbmargin = number(txtlimbmargin_);
     s.minsizepx = frame_ ? sizetext(txtminsize_->text().trimmed().toStdString(), *frame_).value_or(-1) : number(txtminsize_);
-    const char* fault = !thresholdsok(s.penumbra, s.umbra) ? "The thresholds need 0 < umbra < penumbra < 1, such as 0.92 and 0.75."
-                        : !groupdistanceok(s.groupdeg) ? "The group distance is a number of degrees from 0 to 180."
-                        : !minsizeok(s.minsizepx)      ? "The minimum size is a number of pixels from 0 to 10000, or of arcseconds such as 3arcsec."
-                        : !limbmarginok(s.limbmargin)  ? "The limb margin is a mu from 0 up to 1."
+    const char* fault = !thresholdsok(s.penumbra, s.umbra) ? MESSAGE_TEXT("Message", "The thresholds need 0 < umbra < penumbra < 1, such as 0.92 and 0.75.")
+                        : !groupdistanceok(s.groupdeg) ? MESSAGE_TEXT("Message", "The group distance is a number of degrees from 0 to 180.")
+                        : !minsizeok(s.minsizepx)      ? MESSAGE_TEXT("Message", "The minimum size is a number of pixels from 0 to 10000, or of arcseconds such as 3arcsec.")
+                        : !limbmarginok(s.limbmargin)  ? MESSAGE_TEXT("Message", "The limb margin is a mu from 0 up to 1.")
                                                        : nullptr;
     if (!fault) return s;
     status_(fault, true);
@@ -144,7 +150,7 @@ void SpotPanel::setframe(const GrayImage* image, const std::optional<ImageFrame>
 
 Outcome SpotPanel::findspotsclick() {
     if (!image_ || image_->empty() || !frame_) {
-        status_("Open an image, find its limb and give its date, time and place first.", true);
+        status_(MESSAGE_TEXT("Message", "Open an image, find its limb and give its date, time and place first."), true);
         return Outcome::input("no image, limb or moment");
     }
     const std::optional<CountSettings> s = settings();
@@ -164,7 +170,7 @@ bool SpotPanel::addclick(double x, double y) {
     if (!cmdaddspot_->isChecked() || !field_) return false;
     const std::vector<int32_t> groups = selectedgroups();
     int32_t id = 0;
-    act(model_.add(*field_, x, y, groups.size() == 1 ? groups.front() : 0, id), "Spot added.");
+    act(model_.add(*field_, x, y, groups.size() == 1 ? groups.front() : 0, id), MESSAGE_TEXT("Message", "Spot added."));
     return true;
 }
 
@@ -176,7 +182,7 @@ void SpotPanel::moveclick() {
     for (const SpotGroup& g : groups)
         if (number && g.number == *number) group = g.id;
     if (!text.empty() && group == 0) return status_("There is no group " + text + ".", true);
-    act(model_.move(selectedspots(), group), "Spots moved.");
+    act(model_.move(selectedspots(), group), MESSAGE_TEXT("Message", "Spots moved."));
 }
 
 void SpotPanel::act(const Outcome& outcome, const std::string& done) {

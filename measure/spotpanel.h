@@ -23,6 +23,8 @@ namespace quorvel {
 std::string sentence(std::string text);
 
 class SpotPanel : public QWidget {
+    Q_OBJECT
+
 public:
     /// status shows a sentence (fault: in red).
     SpotPanel(std::function<void(const std::string&, bool)> status, QWidget* parent = nullptr);

@@ -135,6 +135,66 @@
         <source>No document viewer could open &apos;%1&apos;. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the file yourself: %2/%1</source>
         <translation>Kein Dokumentbetrachter konnte „%1“ öffnen. Installieren Sie xdg-utils und einen PDF-Betrachter (zum Beispiel: sudo apt install xdg-utils evince) oder öffnen Sie die Datei selbst: %2/%1</translation>
     </message>
+    <message>
+        <source>No limb: set it first.</source>
+        <translation>Kein Sonnenrand: zuerst setzen.</translation>
+    </message>
+    <message>
+        <source>The three points lie on a line: no limb through them.</source>
+        <translation>Die drei Punkte liegen auf einer Geraden: kein Rand durch sie.</translation>
+    </message>
+    <message>
+        <source>Limb set through the three points.</source>
+        <translation>Rand durch die drei Punkte gelegt.</translation>
+    </message>
+    <message>
+        <source>Off the disk.</source>
+        <translation>Außerhalb der Scheibe.</translation>
+    </message>
+    <message>
+        <source>The counts and the groups copied.</source>
+        <translation>Zählung und Gruppen kopiert.</translation>
+    </message>
+    <message>
+        <source>Groups merged.</source>
+        <translation>Gruppen vereinigt.</translation>
+    </message>
+    <message>
+        <source>The spots chosen make a group of their own.</source>
+        <translation>Die gewählten Flecken bilden eine eigene Gruppe.</translation>
+    </message>
+    <message>
+        <source>Spots deleted.</source>
+        <translation>Flecken gelöscht.</translation>
+    </message>
+    <message>
+        <source>The thresholds need 0 &lt; umbra &lt; penumbra &lt; 1, such as 0.92 and 0.75.</source>
+        <translation>Die Schwellen brauchen 0 &lt; Umbra &lt; Penumbra &lt; 1, etwa 0.92 und 0.75.</translation>
+    </message>
+    <message>
+        <source>The group distance is a number of degrees from 0 to 180.</source>
+        <translation>Der Gruppenabstand ist eine Gradzahl von 0 bis 180.</translation>
+    </message>
+    <message>
+        <source>The minimum size is a number of pixels from 0 to 10000, or of arcseconds such as 3arcsec.</source>
+        <translation>Die Mindestgröße ist eine Pixelzahl von 0 bis 10000 oder eine Zahl von Bogensekunden wie 3arcsec.</translation>
+    </message>
+    <message>
+        <source>The limb margin is a mu from 0 up to 1.</source>
+        <translation>Der Randabstand ist ein mu von 0 bis unter 1.</translation>
+    </message>
+    <message>
+        <source>Open an image, find its limb and give its date, time and place first.</source>
+        <translation>Zuerst ein Bild öffnen, seinen Rand finden und Datum, Zeit und Ort angeben.</translation>
+    </message>
+    <message>
+        <source>Spot added.</source>
+        <translation>Fleck hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Spots moved.</source>
+        <translation>Flecken verschoben.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -790,6 +850,10 @@
         <source>Click a spot on the disk to measure it.</source>
         <translation>Einen Fleck auf der Scheibe anklicken, um ihn zu vermessen.</translation>
     </message>
+    <message>
+        <source>No limb.</source>
+        <translation>Kein Sonnenrand.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -987,6 +1051,133 @@
     <message>
         <source>&amp;Method of new equipment:</source>
         <translation>&amp;Methode der neuen Ausrüstung:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SpotPanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Spots</source>
+        <translation>Flecken</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>ZMD</translation>
+    </message>
+    <message>
+        <source>Carr</source>
+        <translation>Carr</translation>
+    </message>
+    <message>
+        <source>Extent</source>
+        <translation>Ausdehnung</translation>
+    </message>
+    <message>
+        <source>Hem</source>
+        <translation>Hem</translation>
+    </message>
+    <message>
+        <source>Zurich</source>
+        <translation>Zürich</translation>
+    </message>
+    <message>
+        <source>McIntosh</source>
+        <translation>McIntosh</translation>
+    </message>
+    <message>
+        <source>Area MSH</source>
+        <translation>Fläche MSH</translation>
+    </message>
+    <message>
+        <source>Umbra MSH</source>
+        <translation>Umbra MSH</translation>
+    </message>
+    <message>
+        <source>A spot region is darker than this fraction of the photosphere</source>
+        <translation>Ein Fleckengebiet ist dunkler als dieser Bruchteil der Photosphäre</translation>
+    </message>
+    <message>
+        <source>An umbra is darker than this fraction of the photosphere</source>
+        <translation>Eine Umbra ist dunkler als dieser Bruchteil der Photosphäre</translation>
+    </message>
+    <message>
+        <source>Spots closer than this on the Sun (degrees) are one group</source>
+        <translation>Flecken, die auf der Sonne näher beieinander liegen (Grad), sind eine Gruppe</translation>
+    </message>
+    <message>
+        <source>Regions smaller across are left out: pixels, or arcseconds such as 3arcsec</source>
+        <translation>Kleinere Gebiete werden ausgelassen: Pixel oder Bogensekunden wie 3arcsec</translation>
+    </message>
+    <message>
+        <source>Regions nearer the limb than this mu are left out</source>
+        <translation>Gebiete näher am Rand als dieses mu werden ausgelassen</translation>
+    </message>
+    <message>
+        <source>Find Spots</source>
+        <translation>Flecken finden</translation>
+    </message>
+    <message>
+        <source>Penumbra</source>
+        <translation>Penumbra</translation>
+    </message>
+    <message>
+        <source>Umbra</source>
+        <translation>Umbra</translation>
+    </message>
+    <message>
+        <source>Group distance (deg)</source>
+        <translation>Gruppenabstand (Grad)</translation>
+    </message>
+    <message>
+        <source>Min. size</source>
+        <translation>Min. Größe</translation>
+    </message>
+    <message>
+        <source>Limb margin (mu)</source>
+        <translation>Randabstand (mu)</translation>
+    </message>
+    <message>
+        <source>Add Spot by Click</source>
+        <translation>Fleck per Klick</translation>
+    </message>
+    <message>
+        <source>Merge Groups</source>
+        <translation>Gruppen vereinigen</translation>
+    </message>
+    <message>
+        <source>Split Off</source>
+        <translation>Abtrennen</translation>
+    </message>
+    <message>
+        <source>The number of the group to move the chosen spots to; empty: a new group</source>
+        <translation>Die Nummer der Gruppe, in die die gewählten Flecken kommen; leer: eine neue Gruppe</translation>
+    </message>
+    <message>
+        <source>Group to move the chosen spots to</source>
+        <translation>Gruppe, in die die gewählten Flecken kommen</translation>
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <translation>In Gruppe</translation>
+    </message>
+    <message>
+        <source>Delete Spot</source>
+        <translation>Fleck löschen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>

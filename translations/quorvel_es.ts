@@ -135,6 +135,66 @@
         <source>No document viewer could open &apos;%1&apos;. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the file yourself: %2/%1</source>
         <translation>Ningún visor de documentos pudo abrir «%1». Instale xdg-utils y un visor de PDF (por ejemplo: sudo apt install xdg-utils evince) o abra el archivo usted mismo: %2/%1</translation>
     </message>
+    <message>
+        <source>No limb: set it first.</source>
+        <translation>Sin limbo: fíjelo primero.</translation>
+    </message>
+    <message>
+        <source>The three points lie on a line: no limb through them.</source>
+        <translation>Los tres puntos están en una recta: ningún limbo pasa por ellos.</translation>
+    </message>
+    <message>
+        <source>Limb set through the three points.</source>
+        <translation>Limbo fijado por los tres puntos.</translation>
+    </message>
+    <message>
+        <source>Off the disk.</source>
+        <translation>Fuera del disco.</translation>
+    </message>
+    <message>
+        <source>The counts and the groups copied.</source>
+        <translation>Recuentos y grupos copiados.</translation>
+    </message>
+    <message>
+        <source>Groups merged.</source>
+        <translation>Grupos unidos.</translation>
+    </message>
+    <message>
+        <source>The spots chosen make a group of their own.</source>
+        <translation>Las manchas elegidas forman un grupo propio.</translation>
+    </message>
+    <message>
+        <source>Spots deleted.</source>
+        <translation>Manchas borradas.</translation>
+    </message>
+    <message>
+        <source>The thresholds need 0 &lt; umbra &lt; penumbra &lt; 1, such as 0.92 and 0.75.</source>
+        <translation>Los umbrales requieren 0 &lt; umbra &lt; penumbra &lt; 1, por ejemplo 0.92 y 0.75.</translation>
+    </message>
+    <message>
+        <source>The group distance is a number of degrees from 0 to 180.</source>
+        <translation>La distancia de grupo es un número de grados de 0 a 180.</translation>
+    </message>
+    <message>
+        <source>The minimum size is a number of pixels from 0 to 10000, or of arcseconds such as 3arcsec.</source>
+        <translation>El tamaño mínimo es un número de píxeles de 0 a 10000, o de segundos de arco como 3arcsec.</translation>
+    </message>
+    <message>
+        <source>The limb margin is a mu from 0 up to 1.</source>
+        <translation>El margen del limbo es un mu de 0 hasta menos de 1.</translation>
+    </message>
+    <message>
+        <source>Open an image, find its limb and give its date, time and place first.</source>
+        <translation>Abra primero una imagen, busque su limbo e indique su fecha, hora y lugar.</translation>
+    </message>
+    <message>
+        <source>Spot added.</source>
+        <translation>Mancha añadida.</translation>
+    </message>
+    <message>
+        <source>Spots moved.</source>
+        <translation>Manchas movidas.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -790,6 +850,10 @@
         <source>Click a spot on the disk to measure it.</source>
         <translation>Haga clic en una mancha del disco para medirla.</translation>
     </message>
+    <message>
+        <source>No limb.</source>
+        <translation>Sin limbo.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -987,6 +1051,133 @@
     <message>
         <source>&amp;Method of new equipment:</source>
         <translation>&amp;Método del nuevo equipo:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SpotPanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Spots</source>
+        <translation>Manchas</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>DMC</translation>
+    </message>
+    <message>
+        <source>Carr</source>
+        <translation>Carr</translation>
+    </message>
+    <message>
+        <source>Extent</source>
+        <translation>Extensión</translation>
+    </message>
+    <message>
+        <source>Hem</source>
+        <translation>Hem</translation>
+    </message>
+    <message>
+        <source>Zurich</source>
+        <translation>Zúrich</translation>
+    </message>
+    <message>
+        <source>McIntosh</source>
+        <translation>McIntosh</translation>
+    </message>
+    <message>
+        <source>Area MSH</source>
+        <translation>Área MSH</translation>
+    </message>
+    <message>
+        <source>Umbra MSH</source>
+        <translation>Umbra MSH</translation>
+    </message>
+    <message>
+        <source>A spot region is darker than this fraction of the photosphere</source>
+        <translation>Una región de mancha es más oscura que esta fracción de la fotosfera</translation>
+    </message>
+    <message>
+        <source>An umbra is darker than this fraction of the photosphere</source>
+        <translation>Una umbra es más oscura que esta fracción de la fotosfera</translation>
+    </message>
+    <message>
+        <source>Spots closer than this on the Sun (degrees) are one group</source>
+        <translation>Las manchas más cercanas que esto en el Sol (grados) forman un grupo</translation>
+    </message>
+    <message>
+        <source>Regions smaller across are left out: pixels, or arcseconds such as 3arcsec</source>
+        <translation>Se omiten las regiones más pequeñas: píxeles, o segundos de arco como 3arcsec</translation>
+    </message>
+    <message>
+        <source>Regions nearer the limb than this mu are left out</source>
+        <translation>Se omiten las regiones más cercanas al limbo que este mu</translation>
+    </message>
+    <message>
+        <source>Find Spots</source>
+        <translation>Buscar manchas</translation>
+    </message>
+    <message>
+        <source>Penumbra</source>
+        <translation>Penumbra</translation>
+    </message>
+    <message>
+        <source>Umbra</source>
+        <translation>Umbra</translation>
+    </message>
+    <message>
+        <source>Group distance (deg)</source>
+        <translation>Distancia de grupo (grados)</translation>
+    </message>
+    <message>
+        <source>Min. size</source>
+        <translation>Tamaño mín.</translation>
+    </message>
+    <message>
+        <source>Limb margin (mu)</source>
+        <translation>Margen del limbo (mu)</translation>
+    </message>
+    <message>
+        <source>Add Spot by Click</source>
+        <translation>Añadir con clic</translation>
+    </message>
+    <message>
+        <source>Merge Groups</source>
+        <translation>Unir grupos</translation>
+    </message>
+    <message>
+        <source>Split Off</source>
+        <translation>Separar</translation>
+    </message>
+    <message>
+        <source>The number of the group to move the chosen spots to; empty: a new group</source>
+        <translation>El número del grupo al que mover las manchas elegidas; vacío: un grupo nuevo</translation>
+    </message>
+    <message>
+        <source>Group to move the chosen spots to</source>
+        <translation>Grupo al que mover las manchas elegidas</translation>
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <translation>A grupo</translation>
+    </message>
+    <message>
+        <source>Delete Spot</source>
+        <translation>Borrar mancha</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>

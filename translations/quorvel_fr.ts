@@ -135,6 +135,66 @@
         <source>No document viewer could open &apos;%1&apos;. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the file yourself: %2/%1</source>
         <translation>Aucune visionneuse de documents n&apos;a pu ouvrir « %1 ». Installez xdg-utils et une visionneuse PDF (par exemple : sudo apt install xdg-utils evince), ou ouvrez le fichier vous-même : %2/%1</translation>
     </message>
+    <message>
+        <source>No limb: set it first.</source>
+        <translation>Pas de limbe : fixez-le d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>The three points lie on a line: no limb through them.</source>
+        <translation>Les trois points sont alignés : aucun limbe ne passe par eux.</translation>
+    </message>
+    <message>
+        <source>Limb set through the three points.</source>
+        <translation>Limbe fixé par les trois points.</translation>
+    </message>
+    <message>
+        <source>Off the disk.</source>
+        <translation>Hors du disque.</translation>
+    </message>
+    <message>
+        <source>The counts and the groups copied.</source>
+        <translation>Comptages et groupes copiés.</translation>
+    </message>
+    <message>
+        <source>Groups merged.</source>
+        <translation>Groupes fusionnés.</translation>
+    </message>
+    <message>
+        <source>The spots chosen make a group of their own.</source>
+        <translation>Les taches choisies forment un groupe à part.</translation>
+    </message>
+    <message>
+        <source>Spots deleted.</source>
+        <translation>Taches supprimées.</translation>
+    </message>
+    <message>
+        <source>The thresholds need 0 &lt; umbra &lt; penumbra &lt; 1, such as 0.92 and 0.75.</source>
+        <translation>Les seuils demandent 0 &lt; ombre &lt; pénombre &lt; 1, par exemple 0.92 et 0.75.</translation>
+    </message>
+    <message>
+        <source>The group distance is a number of degrees from 0 to 180.</source>
+        <translation>La distance de groupe est un nombre de degrés de 0 à 180.</translation>
+    </message>
+    <message>
+        <source>The minimum size is a number of pixels from 0 to 10000, or of arcseconds such as 3arcsec.</source>
+        <translation>La taille minimale est un nombre de pixels de 0 à 10000, ou de secondes d&apos;arc comme 3arcsec.</translation>
+    </message>
+    <message>
+        <source>The limb margin is a mu from 0 up to 1.</source>
+        <translation>La marge au limbe est un mu de 0 à moins de 1.</translation>
+    </message>
+    <message>
+        <source>Open an image, find its limb and give its date, time and place first.</source>
+        <translation>Ouvrez d&apos;abord une image, trouvez son limbe et donnez sa date, son heure et son lieu.</translation>
+    </message>
+    <message>
+        <source>Spot added.</source>
+        <translation>Tache ajoutée.</translation>
+    </message>
+    <message>
+        <source>Spots moved.</source>
+        <translation>Taches déplacées.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -790,6 +850,10 @@
         <source>Click a spot on the disk to measure it.</source>
         <translation>Cliquez une tache sur le disque pour la mesurer.</translation>
     </message>
+    <message>
+        <source>No limb.</source>
+        <translation>Pas de limbe.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -987,6 +1051,133 @@
     <message>
         <source>&amp;Method of new equipment:</source>
         <translation>&amp;Méthode du nouvel équipement :</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SpotPanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Spots</source>
+        <translation>Taches</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>DMC</translation>
+    </message>
+    <message>
+        <source>Carr</source>
+        <translation>Carr</translation>
+    </message>
+    <message>
+        <source>Extent</source>
+        <translation>Étendue</translation>
+    </message>
+    <message>
+        <source>Hem</source>
+        <translation>Hém</translation>
+    </message>
+    <message>
+        <source>Zurich</source>
+        <translation>Zurich</translation>
+    </message>
+    <message>
+        <source>McIntosh</source>
+        <translation>McIntosh</translation>
+    </message>
+    <message>
+        <source>Area MSH</source>
+        <translation>Aire MSH</translation>
+    </message>
+    <message>
+        <source>Umbra MSH</source>
+        <translation>Ombre MSH</translation>
+    </message>
+    <message>
+        <source>A spot region is darker than this fraction of the photosphere</source>
+        <translation>Une région de tache est plus sombre que cette fraction de la photosphère</translation>
+    </message>
+    <message>
+        <source>An umbra is darker than this fraction of the photosphere</source>
+        <translation>Une ombre est plus sombre que cette fraction de la photosphère</translation>
+    </message>
+    <message>
+        <source>Spots closer than this on the Sun (degrees) are one group</source>
+        <translation>Les taches plus proches que cela sur le Soleil (degrés) forment un groupe</translation>
+    </message>
+    <message>
+        <source>Regions smaller across are left out: pixels, or arcseconds such as 3arcsec</source>
+        <translation>Les régions plus petites sont écartées : pixels, ou secondes d&apos;arc comme 3arcsec</translation>
+    </message>
+    <message>
+        <source>Regions nearer the limb than this mu are left out</source>
+        <translation>Les régions plus proches du limbe que ce mu sont écartées</translation>
+    </message>
+    <message>
+        <source>Find Spots</source>
+        <translation>Trouver les taches</translation>
+    </message>
+    <message>
+        <source>Penumbra</source>
+        <translation>Pénombre</translation>
+    </message>
+    <message>
+        <source>Umbra</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>Group distance (deg)</source>
+        <translation>Distance de groupe (degrés)</translation>
+    </message>
+    <message>
+        <source>Min. size</source>
+        <translation>Taille min.</translation>
+    </message>
+    <message>
+        <source>Limb margin (mu)</source>
+        <translation>Marge au limbe (mu)</translation>
+    </message>
+    <message>
+        <source>Add Spot by Click</source>
+        <translation>Ajouter par clic</translation>
+    </message>
+    <message>
+        <source>Merge Groups</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Split Off</source>
+        <translation>Séparer</translation>
+    </message>
+    <message>
+        <source>The number of the group to move the chosen spots to; empty: a new group</source>
+        <translation>Le numéro du groupe où déplacer les taches choisies ; vide : un nouveau groupe</translation>
+    </message>
+    <message>
+        <source>Group to move the chosen spots to</source>
+        <translation>Groupe où déplacer les taches choisies</translation>
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <translation>Vers groupe</translation>
+    </message>
+    <message>
+        <source>Delete Spot</source>
+        <translation>Supprimer la tache</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refaire</translation>
     </message>
 </context>
 <context>

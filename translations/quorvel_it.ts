@@ -135,6 +135,66 @@
         <source>No document viewer could open &apos;%1&apos;. Install xdg-utils and a PDF viewer (for example: sudo apt install xdg-utils evince), or open the file yourself: %2/%1</source>
         <translation>Nessun visualizzatore di documenti ha potuto aprire «%1». Installare xdg-utils e un visualizzatore PDF (per esempio: sudo apt install xdg-utils evince) o aprire il file da sé: %2/%1</translation>
     </message>
+    <message>
+        <source>No limb: set it first.</source>
+        <translation>Nessun lembo: fissarlo prima.</translation>
+    </message>
+    <message>
+        <source>The three points lie on a line: no limb through them.</source>
+        <translation>I tre punti sono allineati: nessun lembo passa per essi.</translation>
+    </message>
+    <message>
+        <source>Limb set through the three points.</source>
+        <translation>Lembo fissato dai tre punti.</translation>
+    </message>
+    <message>
+        <source>Off the disk.</source>
+        <translation>Fuori dal disco.</translation>
+    </message>
+    <message>
+        <source>The counts and the groups copied.</source>
+        <translation>Conteggi e gruppi copiati.</translation>
+    </message>
+    <message>
+        <source>Groups merged.</source>
+        <translation>Gruppi uniti.</translation>
+    </message>
+    <message>
+        <source>The spots chosen make a group of their own.</source>
+        <translation>Le macchie scelte formano un gruppo a sé.</translation>
+    </message>
+    <message>
+        <source>Spots deleted.</source>
+        <translation>Macchie eliminate.</translation>
+    </message>
+    <message>
+        <source>The thresholds need 0 &lt; umbra &lt; penumbra &lt; 1, such as 0.92 and 0.75.</source>
+        <translation>Le soglie richiedono 0 &lt; ombra &lt; penombra &lt; 1, ad esempio 0.92 e 0.75.</translation>
+    </message>
+    <message>
+        <source>The group distance is a number of degrees from 0 to 180.</source>
+        <translation>La distanza di gruppo è un numero di gradi da 0 a 180.</translation>
+    </message>
+    <message>
+        <source>The minimum size is a number of pixels from 0 to 10000, or of arcseconds such as 3arcsec.</source>
+        <translation>La dimensione minima è un numero di pixel da 0 a 10000, o di secondi d&apos;arco come 3arcsec.</translation>
+    </message>
+    <message>
+        <source>The limb margin is a mu from 0 up to 1.</source>
+        <translation>Il margine dal lembo è un mu da 0 fino a meno di 1.</translation>
+    </message>
+    <message>
+        <source>Open an image, find its limb and give its date, time and place first.</source>
+        <translation>Aprire prima un&apos;immagine, trovarne il lembo e indicarne data, ora e luogo.</translation>
+    </message>
+    <message>
+        <source>Spot added.</source>
+        <translation>Macchia aggiunta.</translation>
+    </message>
+    <message>
+        <source>Spots moved.</source>
+        <translation>Macchie spostate.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -790,6 +850,10 @@
         <source>Click a spot on the disk to measure it.</source>
         <translation>Fare clic su una macchia del disco per misurarla.</translation>
     </message>
+    <message>
+        <source>No limb.</source>
+        <translation>Nessun lembo.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -987,6 +1051,133 @@
     <message>
         <source>&amp;Method of new equipment:</source>
         <translation>&amp;Metodo della nuova strumentazione:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SpotPanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Spots</source>
+        <translation>Macchie</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message>
+        <source>CMD</source>
+        <translation>DMC</translation>
+    </message>
+    <message>
+        <source>Carr</source>
+        <translation>Carr</translation>
+    </message>
+    <message>
+        <source>Extent</source>
+        <translation>Estensione</translation>
+    </message>
+    <message>
+        <source>Hem</source>
+        <translation>Em</translation>
+    </message>
+    <message>
+        <source>Zurich</source>
+        <translation>Zurigo</translation>
+    </message>
+    <message>
+        <source>McIntosh</source>
+        <translation>McIntosh</translation>
+    </message>
+    <message>
+        <source>Area MSH</source>
+        <translation>Area MSH</translation>
+    </message>
+    <message>
+        <source>Umbra MSH</source>
+        <translation>Ombra MSH</translation>
+    </message>
+    <message>
+        <source>A spot region is darker than this fraction of the photosphere</source>
+        <translation>Una regione di macchia è più scura di questa frazione della fotosfera</translation>
+    </message>
+    <message>
+        <source>An umbra is darker than this fraction of the photosphere</source>
+        <translation>Un&apos;ombra è più scura di questa frazione della fotosfera</translation>
+    </message>
+    <message>
+        <source>Spots closer than this on the Sun (degrees) are one group</source>
+        <translation>Le macchie più vicine di così sul Sole (gradi) formano un gruppo</translation>
+    </message>
+    <message>
+        <source>Regions smaller across are left out: pixels, or arcseconds such as 3arcsec</source>
+        <translation>Le regioni più piccole sono escluse: pixel, o secondi d&apos;arco come 3arcsec</translation>
+    </message>
+    <message>
+        <source>Regions nearer the limb than this mu are left out</source>
+        <translation>Le regioni più vicine al lembo di questo mu sono escluse</translation>
+    </message>
+    <message>
+        <source>Find Spots</source>
+        <translation>Trova macchie</translation>
+    </message>
+    <message>
+        <source>Penumbra</source>
+        <translation>Penombra</translation>
+    </message>
+    <message>
+        <source>Umbra</source>
+        <translation>Ombra</translation>
+    </message>
+    <message>
+        <source>Group distance (deg)</source>
+        <translation>Distanza di gruppo (gradi)</translation>
+    </message>
+    <message>
+        <source>Min. size</source>
+        <translation>Dim. min.</translation>
+    </message>
+    <message>
+        <source>Limb margin (mu)</source>
+        <translation>Margine dal lembo (mu)</translation>
+    </message>
+    <message>
+        <source>Add Spot by Click</source>
+        <translation>Aggiungi con clic</translation>
+    </message>
+    <message>
+        <source>Merge Groups</source>
+        <translation>Unisci gruppi</translation>
+    </message>
+    <message>
+        <source>Split Off</source>
+        <translation>Separa</translation>
+    </message>
+    <message>
+        <source>The number of the group to move the chosen spots to; empty: a new group</source>
+        <translation>Il numero del gruppo in cui spostare le macchie scelte; vuoto: un nuovo gruppo</translation>
+    </message>
+    <message>
+        <source>Group to move the chosen spots to</source>
+        <translation>Gruppo in cui spostare le macchie scelte</translation>
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <translation>In gruppo</translation>
+    </message>
+    <message>
+        <source>Delete Spot</source>
+        <translation>Elimina macchia</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
     </message>
 </context>
 <context>
