@@ -20,6 +20,7 @@
 #include "countingfigure.h"
 #include "diskfigures.h"
 #include "figurelabels.h"
+#include "language.h"
 #include "logfigure.h"
 #include "windowfigures.h"
 
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication::setFont(QFont("Liberation Sans", 9));
+    quorvel::installtranslations(QLocale(language));  // the windows' pictures in the guide's language
     QFile in(args[0]);
     if (!in.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "makehelp: cannot read %s\n", qPrintable(args[0]));
