@@ -24,8 +24,7 @@ QRegularExpression patternexpression(const QString& pattern, QList<int>& order) 
         order << m.captured(1).toInt();
         from = m.capturedEnd();
     }
-    return QRegularExpression(expression + QRegularExpression::escape(pattern.mid(from)) + "$",
-                              QRegularExpression::DotMatchesEverythingOption);
+    return QRegularExpression(expression + QRegularExpression::escape(pattern.mid(from)) + "$");
 }
 
 /// The translated pattern with each %n replaced by value n.
@@ -65,12 +64,18 @@ QString translatemessage(const std::string& english) {
     const QString text = QString::fromStdString(english);
     const QString whole = QCoreApplication::translate(CONTEXT, english.c_str());
     if (whole != text) return whole;
+    if (text.contains('\n')) {  // messages of several lines, one after the other
+        QStringList lines = text.split('\n');
+        for (QString& line : lines) line = translatemessage(line.toStdString());
+        return lines.join('\n');
+    }
     for (const std::string& pattern : filledpatterns()) {
         const QString source = QString::fromStdString(pattern);
         const QString translated = QCoreApplication::translate(CONTEXT, pattern.c_str());
+        if (translated == source) continue;
         QList<int> order;
         const QRegularExpressionMatch m = patternexpression(source, order).match(text);
-        if (translated == source || order.isEmpty() || !m.hasMatch()) continue;
+        if (order.isEmpty() || !m.hasMatch()) continue;
         QStringList values(*std::max_element(order.begin(), order.end()));
         for (qsizetype i = 0; i < order.size(); ++i) {
             const QString value = m.captured(static_cast<int>(i) + 1);
@@ -79,11 +84,7 @@ QString translatemessage(const std::string& english) {
         }
         return fill(translated, values);
     }
-    // Messages of several lines, one after the other.
-    if (!text.contains('\n')) return text;
-    QStringList lines = text.split('\n');
-    for (QString& line : lines) line = translatemessage(line.toStdString());
-    return lines.join('\n');
+    return text;
 }
 
 }  // namespace quorvel

@@ -127,8 +127,13 @@ private slots:
     void messages_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("message");
-        QTest::newRow("German") << "de" << "Das Bild wurde nicht gespeichert: Bitte das eingegebene Datum prüfen.";
-        QTest::newRow("French") << "fr" << "L'image n'a pas été enregistrée : Veuillez vérifier la date saisie.";
+        QTest::addColumn<QString>("lines");  // of a message of two lines, names and units translated in turn
+        QTest::newRow("German") << "de" << "Das Bild wurde nicht gespeichert: Bitte das eingegebene Datum prüfen."
+                                << "Sonnendurchmesser: 'x' ist keine ganze Zahl von 1 bis 4368 (Pixel).\n"
+                                   "Gitterabstand: '0' ist keine ganze Zahl von 1 bis 360 (Grad).";
+        QTest::newRow("French") << "fr" << "L'image n'a pas été enregistrée : Veuillez vérifier la date saisie."
+                                << "diamètre solaire : 'x' n'est pas un nombre entier de pixels de 1 à 4368.\n"
+                                   "intervalle de la grille : '0' n'est pas un nombre entier de degrés de 1 à 360.";
     }
 
     void messages() {
@@ -138,6 +143,11 @@ private slots:
         const std::string english = fillin(MESSAGE_TEXT("Message", "The image was not saved: %1"),
                                            {MESSAGE_TEXT("Message", "Please check the date entered.")});
         QCOMPARE(translatemessage(english), message);
+        const char* size = MESSAGE_TEXT("Message", "The %1 %2 is not a whole number of %3 from 1 to %4.");
+        const std::string two = fillin(size, {MESSAGE_TEXT("Message", "solar diameter"), "'x'", MESSAGE_TEXT("Message", "pixels"), "4368"}) +
+                                "\n" + fillin(size, {MESSAGE_TEXT("Message", "grid interval"), "'0'", MESSAGE_TEXT("Message", "degrees"), "360"});
+        QFETCH(QString, lines);
+        QCOMPARE(translatemessage(two), lines);
         QCOMPARE(translatemessage("a text of no catalogue"), QString("a text of no catalogue"));
         installtranslations(QLocale("en"));
     }
