@@ -235,12 +235,14 @@ void MeasureWindow::wireevents() {
     connect(txtcamoffset_, &QLineEdit::editingFinished, this, &MeasureWindow::takecameradate);
     connect(cmdopen_, &QPushButton::clicked, this, &MeasureWindow::openclick);
     connect(cmdfindlimb_, &QPushButton::clicked, this, [this] {
+        if (!maymovelimb()) return;
         const Measured before = measured();
         findlimbagain();
         remember(tr("the limb found again"), before);
     });
     connect(cmdthree_, &QPushButton::clicked, this, [this] {
         cmdmovelimb_->setChecked(false);  // the three clicks must reach the window
+        if (!maymovelimb()) return;
         threemode_ = true;
         threepoints_.clear();
         status(tr("Click a point on the limb (%1 of 3).").arg(1).toStdString());

@@ -21,9 +21,9 @@ const char* const IMAGE_FILTER = "Images (*.png *.jpg *.jpeg *.tif *.tiff *.bmp 
 
 }  // namespace
 
-bool MeasureWindow::mayclear(const std::string& doing, const std::string& action) {
+bool MeasureWindow::mayclear(const std::string& doing, const std::string& action, bool rows) {
     const size_t counted = spotpanel_->unsaved() ? spotpanel_->model().survey().spots.size() : 0;
-    const bool unsaved = !undo_.isClean() && !rows_.empty();
+    const bool unsaved = rows && !undo_.isClean() && !rows_.empty();
     if (!unsaved && !spotpanel_->unsaved()) return true;
     const std::string what = unsaved ? std::to_string(rows_.size()) + " spots measured"
                                                         : "count of " + std::to_string(counted) + " spots";

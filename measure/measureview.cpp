@@ -2,6 +2,7 @@
 // the contrast of the picture, with their keys.
 #include <QHBoxLayout>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 #include "measurewindow.h"
 
@@ -61,6 +62,10 @@ QWidget* MeasureWindow::viewbar() {
 }
 
 void MeasureWindow::movelimbtoggled(bool on) {
+    if (on && !maymovelimb()) {
+        const QSignalBlocker quiet(cmdmovelimb_);
+        return cmdmovelimb_->setChecked(false);
+    }
     view_->setlimbediting(on);
     status(on ? tr("Move Limb: drag inside the disk to move the limb, on its edge to resize it; Ctrl+Z undoes. "
                    "Press Move Limb again (or Esc) to add spots.").toStdString()

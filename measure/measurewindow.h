@@ -122,9 +122,12 @@ private:
     QWidget* viewbar();
     void wireview();
     void movelimbtoggled(bool on);
-    /// Whether what is measured or counted and not saved may go: true when
-    /// nothing is unsaved, else the user's answer to "DOING clears ... ACTION all the same?".
-    bool mayclear(const std::string& doing, const std::string& action);
+    /// Whether what is measured (unless not rows) or counted and not saved may
+    /// go: true when nothing is unsaved, else the user's answer to "DOING
+    /// clears ... ACTION all the same?".
+    bool mayclear(const std::string& doing, const std::string& action, bool rows = true);
+    /// Whether the limb may change: a new limb clears the count.
+    bool maymovelimb() { return mayclear("Moving the limb", "Move it", false); }
     void buildcontrols(const MeasureStart& start);
     void wireevents();
     QWidget* fieldsgroup(const MeasureStart& start);

@@ -18,6 +18,7 @@
 #include "measurewindow.h"
 #include "overlay.h"
 #include "recorders.h"
+#include "spotpanel.h"
 #include "syntheticsun.h"
 #include "windowchecks.h"
 
@@ -198,6 +199,19 @@ TEST(Window, MeasureSaveAndKeepRowsOnBadOpen) {
     EXPECT_FALSE(second.close());
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0], "Closing the window clears the 1 spots measured and not saved. Close it all the same?");
+
+    // A new limb clears the count: Move Limb asks first, and a No leaves it up.
+    second.findChild<QPushButton*>("cmdfindspots")->click();
+    second.findChild<QPushButton*>("cmdaddspot")->setChecked(true);
+    emit second.view()->clicked(kScene.cx - 60, cy + 40);
+    ASSERT_TRUE(second.spotpanel()->unsaved());
+    auto* movelimb = second.findChild<QAbstractButton*>("cmdmovelimb");
+    movelimb->click();
+    EXPECT_FALSE(movelimb->isChecked());
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1], "Moving the limb clears the count of " +
+                            std::to_string(second.spotpanel()->model().survey().spots.size()) +
+                            " spots and not saved. Move it all the same?");
 }
 
 // F1 opens the guide of the window that opened the measuring window, and
