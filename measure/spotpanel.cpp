@@ -133,14 +133,17 @@ std::optional<CountSettings> SpotPanel::settings() {
 }
 
 void SpotPanel::setframe(const GrayImage* image, const std::optional<ImageFrame>& frame) {
-    const bool samedisk = frame_ && frame && image == image_ && frame->cx == frame_->cx && frame->cy == frame_->cy &&
-                          frame->sun.radius == frame_->sun.radius;
+    // A count belongs to its image and disk. A moment unreadable for a while
+    // (a date being typed) keeps it; it is measured again when the moment returns.
+    const bool sameimage = image == image_ && field_;
+    const bool samedisk = sameimage && frame && frame->cx == field_->frame.cx && frame->cy == field_->frame.cy &&
+                          frame->sun.radius == field_->frame.sun.radius;
     image_ = image;
     frame_ = frame;
-    if (samedisk && field_) {
+    if (samedisk) {
         field_->frame = *frame;
         model_.remeasure(*field_);
-    } else if (!samedisk) {
+    } else if (!sameimage || frame) {
         field_.reset();
         model_.reset({});
         unsaved_ = false;

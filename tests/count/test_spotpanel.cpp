@@ -106,8 +106,10 @@ TEST(SpotPanel, AnObserversSession) {
     t += session(w, "saved, and the image opened again");
     w.keepdate();
     press(w, "cmdfindspots");
+    w.findChild<QLineEdit*>("txtmonth")->setText("");  // typed over: for a moment no date at all
+    w.findChild<QLineEdit*>("txtmonth")->setText("6");
     w.findChild<QLineEdit*>("txthour")->setText("17");
-    t += session(w, "found again, two hours later: the spots measured again");
+    t += session(w, "found again, the month typed over, two hours later: the spots measured again");
     EXPECT_EQ(test::comparestored(QString::fromStdString(t), QUORVEL_SOURCE "/panel_session.txt").toStdString(), "");
 }
 
