@@ -101,7 +101,11 @@ private slots:
         problems << modalproblems([&] { questions.ask(request, true); }, language, "printdialog");
 
         MeasureWindow measure(MeasureStart{});
-        measure.resize(1366, 720);
+        // A 1366 x 768 screen less a title bar and a panel of 60 pixels holds it.
+        const QSize least = measure.minimumSizeHint();
+        if (least.width() > 1366 || least.height() > 708)
+            problems << QString("the measuring window needs %1 x %2").arg(least.width()).arg(least.height());
+        measure.resize(1366, 708);
         measure.show();
         keep(measure, language, "measure");
         problems << textproblems(measure);
