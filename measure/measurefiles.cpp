@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTabWidget>
 
+#include "language.h"
 #include "messagetext.h"
 #include "measurewindow.h"
 #include "pictureexport.h"
@@ -25,20 +26,21 @@ bool MeasureWindow::mayclear(const std::string& doing, const std::string& action
     const size_t counted = spotpanel_->unsaved() ? spotpanel_->model().survey().spots.size() : 0;
     const bool unsaved = rows && !undo_.isClean() && !rows_.empty();
     if (!unsaved && !spotpanel_->unsaved()) return true;
-    const std::string what = unsaved ? std::to_string(rows_.size()) + " spots measured"
-                                                        : "count of " + std::to_string(counted) + " spots";
-    const std::string q = doing + " clears the " + what + " and not saved. " + action + " all the same?";
+    const std::string what = unsaved ? fillin(MESSAGE_TEXT("Message", "%1 spots measured"), {std::to_string(rows_.size())})
+                                     : fillin(MESSAGE_TEXT("Message", "count of %1 spots"), {std::to_string(counted)});
+    const std::string q =
+        fillin(MESSAGE_TEXT("Message", "%1 clears the %2 and not saved. %3 all the same?"), {doing, what, action});
     return services_.confirm ? services_.confirm(q)
-                             : QMessageBox::question(this, "Measure Image", QString::fromStdString(q)) == QMessageBox::Yes;
+                             : QMessageBox::question(this, tr("Measure Image"), translatemessage(q)) == QMessageBox::Yes;
 }
 
 void MeasureWindow::closeEvent(QCloseEvent* event) {
-    if (mayclear("Closing the window", "Close it")) event->accept();
+    if (mayclear(MESSAGE_TEXT("Message", "Closing the window"), MESSAGE_TEXT("Message", "Close it"))) event->accept();
     else event->ignore();
 }
 
 Outcome MeasureWindow::openimage(const std::string& path) {
-    if (!mayclear("Opening another image", "Open it")) return Outcome::ok();
+    if (!mayclear(MESSAGE_TEXT("Message", "Opening another image"), MESSAGE_TEXT("Message", "Open it"))) return Outcome::ok();
     LoadedImage next;
     const Outcome result = withinmemory(path, [&] { return loadimage(path, next); });
     if (!result.done()) {

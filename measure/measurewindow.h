@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "messagetext.h"
 #include "diskmoment.h"
 #include "imageload.h"
 #include "imageview.h"
@@ -127,7 +128,9 @@ private:
     /// clears ... ACTION all the same?".
     bool mayclear(const std::string& doing, const std::string& action, bool rows = true);
     /// Whether the limb may change: a new limb clears the count.
-    bool maymovelimb() { return mayclear("Moving the limb", "Move it", false); }
+    bool maymovelimb() {
+        return mayclear(MESSAGE_TEXT("Message", "Moving the limb"), MESSAGE_TEXT("Message", "Move it"), false);
+    }
     void buildcontrols(const MeasureStart& start);
     void wireevents();
     QWidget* fieldsgroup(const MeasureStart& start);

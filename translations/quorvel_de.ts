@@ -195,6 +195,42 @@
         <source>Spots moved.</source>
         <translation>Flecken verschoben.</translation>
     </message>
+    <message>
+        <source>%1 spots measured</source>
+        <translation>%1 vermessene Flecken</translation>
+    </message>
+    <message>
+        <source>count of %1 spots</source>
+        <translation>Zählung von %1 Flecken</translation>
+    </message>
+    <message>
+        <source>%1 clears the %2 and not saved. %3 all the same?</source>
+        <translation>%1 verwirft: %2, nicht gespeichert. Trotzdem: %3?</translation>
+    </message>
+    <message>
+        <source>Closing the window</source>
+        <translation>Das Schließen des Fensters</translation>
+    </message>
+    <message>
+        <source>Close it</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Opening another image</source>
+        <translation>Das Öffnen eines anderen Bildes</translation>
+    </message>
+    <message>
+        <source>Open it</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Moving the limb</source>
+        <translation>Das Verschieben des Randes</translation>
+    </message>
+    <message>
+        <source>Move it</source>
+        <translation>Verschieben</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

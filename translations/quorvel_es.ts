@@ -195,6 +195,42 @@
         <source>Spots moved.</source>
         <translation>Manchas movidas.</translation>
     </message>
+    <message>
+        <source>%1 spots measured</source>
+        <translation>%1 manchas medidas</translation>
+    </message>
+    <message>
+        <source>count of %1 spots</source>
+        <translation>recuento de %1 manchas</translation>
+    </message>
+    <message>
+        <source>%1 clears the %2 and not saved. %3 all the same?</source>
+        <translation>%1 borra: %2, sin guardar. ¿%3 de todos modos?</translation>
+    </message>
+    <message>
+        <source>Closing the window</source>
+        <translation>Cerrar la ventana</translation>
+    </message>
+    <message>
+        <source>Close it</source>
+        <translation>Cerrarla</translation>
+    </message>
+    <message>
+        <source>Opening another image</source>
+        <translation>Abrir otra imagen</translation>
+    </message>
+    <message>
+        <source>Open it</source>
+        <translation>Abrirla</translation>
+    </message>
+    <message>
+        <source>Moving the limb</source>
+        <translation>Mover el limbo</translation>
+    </message>
+    <message>
+        <source>Move it</source>
+        <translation>Moverlo</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

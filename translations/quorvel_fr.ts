@@ -195,6 +195,42 @@
         <source>Spots moved.</source>
         <translation>Taches déplacées.</translation>
     </message>
+    <message>
+        <source>%1 spots measured</source>
+        <translation>%1 taches mesurées</translation>
+    </message>
+    <message>
+        <source>count of %1 spots</source>
+        <translation>comptage de %1 taches</translation>
+    </message>
+    <message>
+        <source>%1 clears the %2 and not saved. %3 all the same?</source>
+        <translation>%1 efface : %2, non enregistré. %3 quand même ?</translation>
+    </message>
+    <message>
+        <source>Closing the window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Close it</source>
+        <translation>La fermer</translation>
+    </message>
+    <message>
+        <source>Opening another image</source>
+        <translation>Ouvrir une autre image</translation>
+    </message>
+    <message>
+        <source>Open it</source>
+        <translation>L&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>Moving the limb</source>
+        <translation>Déplacer le limbe</translation>
+    </message>
+    <message>
+        <source>Move it</source>
+        <translation>Le déplacer</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

@@ -195,6 +195,42 @@
         <source>Spots moved.</source>
         <translation>Macchie spostate.</translation>
     </message>
+    <message>
+        <source>%1 spots measured</source>
+        <translation>%1 macchie misurate</translation>
+    </message>
+    <message>
+        <source>count of %1 spots</source>
+        <translation>conteggio di %1 macchie</translation>
+    </message>
+    <message>
+        <source>%1 clears the %2 and not saved. %3 all the same?</source>
+        <translation>%1 cancella: %2, non salvato. %3 comunque?</translation>
+    </message>
+    <message>
+        <source>Closing the window</source>
+        <translation>Chiudere la finestra</translation>
+    </message>
+    <message>
+        <source>Close it</source>
+        <translation>Chiuderla</translation>
+    </message>
+    <message>
+        <source>Opening another image</source>
+        <translation>Aprire un&apos;altra immagine</translation>
+    </message>
+    <message>
+        <source>Open it</source>
+        <translation>Aprirla</translation>
+    </message>
+    <message>
+        <source>Moving the limb</source>
+        <translation>Spostare il lembo</translation>
+    </message>
+    <message>
+        <source>Move it</source>
+        <translation>Spostarlo</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
