@@ -12,7 +12,6 @@ namespace {
 
 const char* const UNSET_STYLE = "background: #fff0b0;";
 const char* const CAMERA_STYLE = "background: #dcecff;";
-const char* const KEEP = "<a href=\"keep\">keep the date and time shown</a>";
 
 void settext(QLineEdit* box, const std::string& text) {
     const QSignalBlocker quiet(box);
@@ -35,15 +34,21 @@ void MeasureWindow::takeheader() {
         const QSignalBlocker quiet(optdst_);
         optdst_->setChecked(false);
     }
-    if (d.camera) said.push_back("Date and time from the camera (" + d.keyword + "), as UT: " + obsdatetext(*d.moment) + ".");
-    else if (d.moment) said.push_back("Date and time from the FITS header (" + d.keyword + "), as UT: " + obsdatetext(*d.moment) + ".");
-    else if (d.dayonly) said.push_back("The day from the FITS header (" + d.keyword + "); it gives no time: type the time (UT).");
-    else if (!d.fault.empty()) said.push_back("Not used: " + d.fault + ". Type the date and time, or " + KEEP + ".");
-    else said.push_back(std::string(image_.fits ? "The FITS header gives no date" : "The image holds no date") +
-                        ": type the date and time (marked), or " + KEEP + ".");
+    // The offer to keep the date, marked so that keepdate() can replace it in any language.
+    const QString keep = "<!--keep-->" + tr(", or <a href=\"keep\">keep the date and time shown</a>") + "<!--/keep-->";
+    auto say = [&said](const QString& text) { said.push_back(text.toStdString()); };
+    const QString keyword = QString::fromStdString(d.keyword);
+    const QString moment = d.moment ? QString::fromStdString(obsdatetext(*d.moment)) : QString();
+    if (d.camera) say(tr("Date and time from the camera (%1), as UT: %2.").arg(keyword, moment));
+    else if (d.moment) say(tr("Date and time from the FITS header (%1), as UT: %2.").arg(keyword, moment));
+    else if (d.dayonly) say(tr("The day from the FITS header (%1); it gives no time: type the time (UT).").arg(keyword));
+    else if (!d.fault.empty())
+        say(tr("Not used: %1. Type the date and time%2.").arg(QString::fromStdString(d.fault), keep));
+    else if (image_.fits) say(tr("The FITS header gives no date: type the date and time (marked)%1.").arg(keep));
+    else say(tr("The image holds no date: type the date and time (marked)%1.").arg(keep));
     if (h.lat) {
         settext(txtlat_, patterntext(*h.lat, "0.0####")), settext(txtlong_, patterntext(*h.lonwest, "0.0####"));
-        said.push_back("Place from the FITS header.");
+        say(tr("Place from the FITS header."));
     }
     if (h.orientation) {
         const QSignalBlocker q1(cboorient_), q2(chkflip_), q3(chkaltaz_), q4(chkinvert_);
@@ -51,7 +56,7 @@ void MeasureWindow::takeheader() {
         chkflip_->setChecked(h.orientation->flip);
         chkaltaz_->setChecked(false), chkinvert_->setChecked(false);
         settext(txtrotate_, patterntext(h.orientation->rotatedeg, "0.00"));
-        said.push_back("Orientation from the FITS header: " + h.orientationnote + ".");
+        say(tr("Orientation from the FITS header: %1.").arg(QString::fromStdString(h.orientationnote)));
     }
     std::string text;
     for (const std::string& s : said) text += (text.empty() ? "" : "<br>") + s;
@@ -60,7 +65,7 @@ void MeasureWindow::takeheader() {
     for (QLineEdit* box : {txtday_, txtmonth_, txtyear_, txthour_, txtmin_}) {
         if (!d.camera) break;
         box->setStyleSheet(CAMERA_STYLE);
-        box->setToolTip("Taken from the camera's EXIF date");
+        box->setToolTip(tr("Taken from the camera's EXIF date"));
     }
 }
 
@@ -71,7 +76,7 @@ void MeasureWindow::takecameradate() {
     if (camoffsetgiven_ && !txtcamoffset_->text().trimmed().isEmpty()) {
         given = clockoffset(txtcamoffset_->text().trimmed().toStdString());
         if (!given) {
-            status("The camera clock's offset to UT is +HH:MM, -HH:MM or hours, at most 14.", true);
+            status(tr("The camera clock's offset to UT is +HH:MM, -HH:MM or hours, at most 14.").toStdString(), true);
             return;
         }
     }
@@ -93,7 +98,7 @@ void MeasureWindow::setdateset(bool set) {
 void MeasureWindow::keepdate() {
     setdateset(true);
     QString said = lbldate_->text();
-    said.replace(QRegularExpression(",? or <a href=\"keep\">[^<]*</a>"), ": kept");
+    said.replace(QRegularExpression("<!--keep-->.*<!--/keep-->"), tr(": kept"));
     lbldate_->setText(said);
     recompute();
 }

@@ -20,10 +20,13 @@ void MeasureWindow::findlimbagain() {
         std::string note = header_.disknote;
         const Circle fitted = limb_->circle;
         if (const auto disk = agreeingdisk(header_, *limb_, note)) limb_->circle = *disk;
-        lbllimb_->setText(QString::fromStdString(
-            "Limb found: centre " + patterntext(fitted.cx, "0.0") + ", " + patterntext(fitted.cy, "0.0") +
-            ", radius " + patterntext(fitted.r, "0.0") + " px, scatter " + patterntext(limb_->scatter, "0.00") +
-            " px (" + std::to_string(limb_->points) + " edge points)." + (note.empty() ? "" : "\n" + note + ".")));
+        const QString text = tr("Limb found: centre %1, %2, radius %3 px, scatter %4 px (%5 edge points).")
+                                 .arg(QString::fromStdString(patterntext(fitted.cx, "0.0")),
+                                      QString::fromStdString(patterntext(fitted.cy, "0.0")),
+                                      QString::fromStdString(patterntext(fitted.r, "0.0")),
+                                      QString::fromStdString(patterntext(limb_->scatter, "0.00")))
+                                 .arg(limb_->points);
+        lbllimb_->setText(text + QString::fromStdString(note.empty() ? "" : "\n" + note + "."));
         status(tr("Click a spot on the disk to measure it; to correct the limb, press Move Limb (Ctrl+M) and drag it.")
                    .toStdString());
     } else {

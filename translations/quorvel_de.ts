@@ -890,6 +890,58 @@
         <source>No limb.</source>
         <translation>Kein Sonnenrand.</translation>
     </message>
+    <message>
+        <source>, or &lt;a href=&quot;keep&quot;&gt;keep the date and time shown&lt;/a&gt;</source>
+        <translation>, oder &lt;a href=&quot;keep&quot;&gt;Datum und Zeit wie angezeigt übernehmen&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Date and time from the camera (%1), as UT: %2.</source>
+        <translation>Datum und Zeit von der Kamera (%1), als UT: %2.</translation>
+    </message>
+    <message>
+        <source>Date and time from the FITS header (%1), as UT: %2.</source>
+        <translation>Datum und Zeit aus dem FITS-Header (%1), als UT: %2.</translation>
+    </message>
+    <message>
+        <source>The day from the FITS header (%1); it gives no time: type the time (UT).</source>
+        <translation>Der Tag aus dem FITS-Header (%1); er nennt keine Uhrzeit: Uhrzeit (UT) eingeben.</translation>
+    </message>
+    <message>
+        <source>Not used: %1. Type the date and time%2.</source>
+        <translation>Nicht verwendet: %1. Datum und Zeit eingeben%2.</translation>
+    </message>
+    <message>
+        <source>The FITS header gives no date: type the date and time (marked)%1.</source>
+        <translation>Der FITS-Header nennt kein Datum: Datum und Zeit eingeben (markiert)%1.</translation>
+    </message>
+    <message>
+        <source>The image holds no date: type the date and time (marked)%1.</source>
+        <translation>Das Bild enthält kein Datum: Datum und Zeit eingeben (markiert)%1.</translation>
+    </message>
+    <message>
+        <source>Place from the FITS header.</source>
+        <translation>Ort aus dem FITS-Header.</translation>
+    </message>
+    <message>
+        <source>Orientation from the FITS header: %1.</source>
+        <translation>Ausrichtung aus dem FITS-Header: %1.</translation>
+    </message>
+    <message>
+        <source>Taken from the camera&apos;s EXIF date</source>
+        <translation>Aus dem EXIF-Datum der Kamera</translation>
+    </message>
+    <message>
+        <source>The camera clock&apos;s offset to UT is +HH:MM, -HH:MM or hours, at most 14.</source>
+        <translation>Die Abweichung der Kamerauhr von UT ist +HH:MM, -HH:MM oder Stunden, höchstens 14.</translation>
+    </message>
+    <message>
+        <source>: kept</source>
+        <translation>: übernommen</translation>
+    </message>
+    <message>
+        <source>Limb found: centre %1, %2, radius %3 px, scatter %4 px (%5 edge points).</source>
+        <translation>Sonnenrand gefunden: Mitte %1, %2, Radius %3 px, Streuung %4 px (%5 Randpunkte).</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

@@ -890,6 +890,58 @@
         <source>No limb.</source>
         <translation>Sin limbo.</translation>
     </message>
+    <message>
+        <source>, or &lt;a href=&quot;keep&quot;&gt;keep the date and time shown&lt;/a&gt;</source>
+        <translation>, o &lt;a href=&quot;keep&quot;&gt;conservar la fecha y la hora mostradas&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Date and time from the camera (%1), as UT: %2.</source>
+        <translation>Fecha y hora de la cámara (%1), en UT: %2.</translation>
+    </message>
+    <message>
+        <source>Date and time from the FITS header (%1), as UT: %2.</source>
+        <translation>Fecha y hora de la cabecera FITS (%1), en UT: %2.</translation>
+    </message>
+    <message>
+        <source>The day from the FITS header (%1); it gives no time: type the time (UT).</source>
+        <translation>El día de la cabecera FITS (%1); no da la hora: escriba la hora (UT).</translation>
+    </message>
+    <message>
+        <source>Not used: %1. Type the date and time%2.</source>
+        <translation>No utilizado: %1. Escriba la fecha y la hora%2.</translation>
+    </message>
+    <message>
+        <source>The FITS header gives no date: type the date and time (marked)%1.</source>
+        <translation>La cabecera FITS no da fecha: escriba la fecha y la hora (marcadas)%1.</translation>
+    </message>
+    <message>
+        <source>The image holds no date: type the date and time (marked)%1.</source>
+        <translation>La imagen no contiene fecha: escriba la fecha y la hora (marcadas)%1.</translation>
+    </message>
+    <message>
+        <source>Place from the FITS header.</source>
+        <translation>Lugar de la cabecera FITS.</translation>
+    </message>
+    <message>
+        <source>Orientation from the FITS header: %1.</source>
+        <translation>Orientación de la cabecera FITS: %1.</translation>
+    </message>
+    <message>
+        <source>Taken from the camera&apos;s EXIF date</source>
+        <translation>Tomado de la fecha EXIF de la cámara</translation>
+    </message>
+    <message>
+        <source>The camera clock&apos;s offset to UT is +HH:MM, -HH:MM or hours, at most 14.</source>
+        <translation>El desfase del reloj de la cámara respecto a UT es +HH:MM, -HH:MM u horas, como mucho 14.</translation>
+    </message>
+    <message>
+        <source>: kept</source>
+        <translation>: conservadas</translation>
+    </message>
+    <message>
+        <source>Limb found: centre %1, %2, radius %3 px, scatter %4 px (%5 edge points).</source>
+        <translation>Limbo encontrado: centro %1, %2, radio %3 px, dispersión %4 px (%5 puntos del borde).</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

@@ -890,6 +890,58 @@
         <source>No limb.</source>
         <translation>Pas de limbe.</translation>
     </message>
+    <message>
+        <source>, or &lt;a href=&quot;keep&quot;&gt;keep the date and time shown&lt;/a&gt;</source>
+        <translation>, ou &lt;a href=&quot;keep&quot;&gt;garder la date et l&apos;heure affichées&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Date and time from the camera (%1), as UT: %2.</source>
+        <translation>Date et heure de l&apos;appareil photo (%1), en TU : %2.</translation>
+    </message>
+    <message>
+        <source>Date and time from the FITS header (%1), as UT: %2.</source>
+        <translation>Date et heure de l&apos;en-tête FITS (%1), en TU : %2.</translation>
+    </message>
+    <message>
+        <source>The day from the FITS header (%1); it gives no time: type the time (UT).</source>
+        <translation>Le jour vient de l&apos;en-tête FITS (%1) ; il ne donne pas l&apos;heure : saisissez l&apos;heure (TU).</translation>
+    </message>
+    <message>
+        <source>Not used: %1. Type the date and time%2.</source>
+        <translation>Non utilisé : %1. Saisissez la date et l&apos;heure%2.</translation>
+    </message>
+    <message>
+        <source>The FITS header gives no date: type the date and time (marked)%1.</source>
+        <translation>L&apos;en-tête FITS ne donne pas de date : saisissez la date et l&apos;heure (marquées)%1.</translation>
+    </message>
+    <message>
+        <source>The image holds no date: type the date and time (marked)%1.</source>
+        <translation>L&apos;image ne contient pas de date : saisissez la date et l&apos;heure (marquées)%1.</translation>
+    </message>
+    <message>
+        <source>Place from the FITS header.</source>
+        <translation>Lieu tiré de l&apos;en-tête FITS.</translation>
+    </message>
+    <message>
+        <source>Orientation from the FITS header: %1.</source>
+        <translation>Orientation tirée de l&apos;en-tête FITS : %1.</translation>
+    </message>
+    <message>
+        <source>Taken from the camera&apos;s EXIF date</source>
+        <translation>Tiré de la date EXIF de l&apos;appareil photo</translation>
+    </message>
+    <message>
+        <source>The camera clock&apos;s offset to UT is +HH:MM, -HH:MM or hours, at most 14.</source>
+        <translation>Le décalage de l&apos;horloge de l&apos;appareil sur le TU s&apos;écrit +HH:MM, -HH:MM ou en heures, 14 au plus.</translation>
+    </message>
+    <message>
+        <source>: kept</source>
+        <translation> : conservées</translation>
+    </message>
+    <message>
+        <source>Limb found: centre %1, %2, radius %3 px, scatter %4 px (%5 edge points).</source>
+        <translation>Limbe trouvé : centre %1, %2, rayon %3 px, dispersion %4 px (%5 points du bord).</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

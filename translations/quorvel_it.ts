@@ -890,6 +890,58 @@
         <source>No limb.</source>
         <translation>Nessun lembo.</translation>
     </message>
+    <message>
+        <source>, or &lt;a href=&quot;keep&quot;&gt;keep the date and time shown&lt;/a&gt;</source>
+        <translation>, oppure &lt;a href=&quot;keep&quot;&gt;mantenere la data e l&apos;ora mostrate&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Date and time from the camera (%1), as UT: %2.</source>
+        <translation>Data e ora dalla fotocamera (%1), in UT: %2.</translation>
+    </message>
+    <message>
+        <source>Date and time from the FITS header (%1), as UT: %2.</source>
+        <translation>Data e ora dall&apos;intestazione FITS (%1), in UT: %2.</translation>
+    </message>
+    <message>
+        <source>The day from the FITS header (%1); it gives no time: type the time (UT).</source>
+        <translation>Il giorno dall&apos;intestazione FITS (%1); non indica l&apos;ora: digitare l&apos;ora (UT).</translation>
+    </message>
+    <message>
+        <source>Not used: %1. Type the date and time%2.</source>
+        <translation>Non usato: %1. Digitare data e ora%2.</translation>
+    </message>
+    <message>
+        <source>The FITS header gives no date: type the date and time (marked)%1.</source>
+        <translation>L&apos;intestazione FITS non indica la data: digitare data e ora (evidenziate)%1.</translation>
+    </message>
+    <message>
+        <source>The image holds no date: type the date and time (marked)%1.</source>
+        <translation>L&apos;immagine non contiene la data: digitare data e ora (evidenziate)%1.</translation>
+    </message>
+    <message>
+        <source>Place from the FITS header.</source>
+        <translation>Luogo dall&apos;intestazione FITS.</translation>
+    </message>
+    <message>
+        <source>Orientation from the FITS header: %1.</source>
+        <translation>Orientamento dall&apos;intestazione FITS: %1.</translation>
+    </message>
+    <message>
+        <source>Taken from the camera&apos;s EXIF date</source>
+        <translation>Preso dalla data EXIF della fotocamera</translation>
+    </message>
+    <message>
+        <source>The camera clock&apos;s offset to UT is +HH:MM, -HH:MM or hours, at most 14.</source>
+        <translation>Lo scarto dell&apos;orologio della fotocamera da UT è +HH:MM, -HH:MM o in ore, al massimo 14.</translation>
+    </message>
+    <message>
+        <source>: kept</source>
+        <translation>: mantenute</translation>
+    </message>
+    <message>
+        <source>Limb found: centre %1, %2, radius %3 px, scatter %4 px (%5 edge points).</source>
+        <translation>Lembo trovato: centro %1, %2, raggio %3 px, dispersione %4 px (%5 punti del bordo).</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>

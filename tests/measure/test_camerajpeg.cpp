@@ -111,8 +111,8 @@ TEST(CameraJpeg, WindowTakesAndMarksTheCameraDate) {
                            "the camera (EXIF DateTimeOriginal, camera clock UT-01:30 as given), as UT: 2006-09-08 19:50:30.0 UT.");
     ASSERT_TRUE(w.openimage(plain.toStdString()).done());
     EXPECT_EQ(datearea(w), "8/9/2006 19:50.5000 tz 0 | camera clock -01:30 (off) | background: #fff0b0; | The image "
-                           "holds no date: type the date and time (marked), or <a href=\"keep\">keep the date and time "
-                           "shown</a>.");
+                           "holds no date: type the date and time (marked)<!--keep-->, or <a href=\"keep\">keep the date "
+                           "and time shown</a><!--/keep-->.");
 }
 
 }  // namespace
