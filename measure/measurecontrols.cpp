@@ -134,6 +134,7 @@ void MeasureWindow::buildcontrols(const MeasureStart& start) {
     lblfile_ = new QLabel(this);
     lbldate_ = new QLabel(this);
     lbldate_->setWordWrap(true);
+    lbldate_->setTextFormat(Qt::RichText);  // the notes carry a link; the values in them are escaped
     lbldate_->setObjectName("lbldate");
     lbldate_->setTextInteractionFlags(Qt::TextBrowserInteraction);
     lblvalues_ = new QLabel(this);
