@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Caption</name>
+    <message>
+        <source>Altitude</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Acimut</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>AR</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dec</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>Save Image</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Caption</name>
+    <message>
+        <source>Altitude</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>AD</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Déc</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>Save Image</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Caption</name>
+    <message>
+        <source>Altitude</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>AR</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dec</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>Save Image</source>

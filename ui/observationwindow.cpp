@@ -352,8 +352,23 @@ void ObservationWindow::showmount() { showtilt(value(CheckBox::chkaltaz) == 1); 
 
 void ObservationWindow::processevents() { QCoreApplication::processEvents(); }
 
+namespace {
+
+/// A result caption in the user's language: its leading word translated, the
+/// blanks and the number after it as they are.
+QString translatedcaption(const std::string& caption) {
+    static const char* const words[] = {QT_TRANSLATE_NOOP("Caption", "Altitude"), QT_TRANSLATE_NOOP("Caption", "Azimuth"),
+                                        QT_TRANSLATE_NOOP("Caption", "RA"), QT_TRANSLATE_NOOP("Caption", "Dec")};
+    const QString text = QString::fromStdString(caption);
+    for (const char* word : words)
+        if (text.startsWith(QLatin1String(word) + ' ')) return QCoreApplication::translate("Caption", word) + text.mid(qstrlen(word));
+    return text;
+}
+
+}  // namespace
+
 void ObservationWindow::setcaption(ResultLabel label, const std::string& caption) {
-    if (QLabel* l = results_[label]) l->setText(QString::fromStdString(caption));
+    if (QLabel* l = results_[label]) l->setText(translatedcaption(caption));
 }
 
 void ObservationWindow::setrotation(int32_t rotation) {

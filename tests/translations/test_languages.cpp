@@ -69,22 +69,26 @@ private slots:
 
     void windows_data() {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("draw");  // the caption of quorvel's "Draw" in it
-        QTest::newRow("German") << "de" << "&Zeichnen";
-        QTest::newRow("French") << "fr" << "&Dessiner";
-        QTest::newRow("Spanish") << "es" << "&Dibujar";
-        QTest::newRow("Italian") << "it" << "&Disegna";
+        QTest::addColumn<QString>("draw");      // the caption of quorvel's "Draw" in it
+        QTest::addColumn<QString>("altitude");  // the word of the altitude's result caption
+        QTest::newRow("German") << "de" << "&Zeichnen" << "Höhe ";
+        QTest::newRow("French") << "fr" << "&Dessiner" << "Hauteur ";
+        QTest::newRow("Spanish") << "es" << "&Dibujar" << "Altura ";
+        QTest::newRow("Italian") << "it" << "&Disegna" << "Altezza ";
     }
 
     void windows() {
         QFETCH(QString, language);
         QFETCH(QString, draw);
+        QFETCH(QString, altitude);
         QCOMPARE(installtranslations(QLocale(language)), language);
         Desk desk;
         MainWindow f1(desk.services());
         f1.Form_Load();
         f1.show();
         QCOMPARE(f1.findChild<QPushButton*>("butdraw")->text(), draw);
+        f1.findChild<QPushButton*>("butdraw")->click();
+        QVERIFY2(f1.findChild<QLabel*>("lblalt")->text().startsWith(altitude), qPrintable(f1.findChild<QLabel*>("lblalt")->text()));
         keep(f1, language, "quorvel");
         QStringList problems = layoutproblems(f1);
 
