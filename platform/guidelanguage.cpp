@@ -28,8 +28,7 @@ std::string guideforlanguages(const std::string& guide, const std::vector<std::s
     for (const std::string& name : uilanguages) {
         const std::string code = languagepart(name);
         if (code == "en") return guide;
-        const bool written = std::find(GUIDE_LANGUAGES.begin(), GUIDE_LANGUAGES.end(), code) != GUIDE_LANGUAGES.end();
-        if (written && present(guidefile(guide, code))) return guidefile(guide, code);
+        if (present(guidefile(guide, code))) return guidefile(guide, code);
     }
     return guide;
 }

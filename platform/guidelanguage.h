@@ -8,9 +8,6 @@
 
 namespace quorvel {
 
-/// The languages the guides are written in besides English, two-letter codes.
-inline const std::vector<std::string> GUIDE_LANGUAGES{"de", "fr", "es", "it"};
-
 /// The file name of a guide in a language: "helpqv.pdf" for English (or an
 /// empty code), "helpqv.de.pdf" for German.
 std::string guidefile(const std::string& guide, const std::string& language);
@@ -22,11 +19,11 @@ std::string guidefile(const std::string& guide, const std::string& language);
 ///   guide        the English guide's file name, "helpqv.pdf"
 ///   uilanguages  the desktop's languages, most preferred first
 ///   present      whether a file of that name is there to open
-/// Returns the first language of the list that is English, or one of
-/// GUIDE_LANGUAGES whose guide is present; else the English guide.
+/// Returns the first language of the list that is English, or whose guide
+/// is present; else the English guide.
 ///
 /// Notes:
-/// 1. A language the guides are not written in is passed over, so that a
+/// 1. A language whose guide is not installed is passed over, so that a
 ///    Dutch desktop that also reads German gets the German guide.
 /// 2. The English guide is returned whether or not it is there: opening it
 ///    says when it is missing.
