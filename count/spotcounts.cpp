@@ -1,12 +1,19 @@
 #include "spotcounts.h"
 
+#include "messagetext.h"
 #include "numbertext.h"
 
 namespace quorvel {
 namespace {
 
-std::string several(int32_t n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
+std::string groups(int32_t n) {
+    return fillin(n == 1 ? MESSAGE_TEXT("Message", "%1 group") : MESSAGE_TEXT("Message", "%1 groups"),
+                  {std::to_string(n)});
+}
+
+std::string spots(int32_t n) {
+    return fillin(n == 1 ? MESSAGE_TEXT("Message", "%1 spot") : MESSAGE_TEXT("Message", "%1 spots"),
+                  {std::to_string(n)});
 }
 
 }  // namespace
@@ -26,10 +33,9 @@ SpotCounts countspots(const std::vector<SpotGroup>& groups) {
 }
 
 std::string countstext(const SpotCounts& c) {
-    return "g " + std::to_string(c.g) + "  f " + std::to_string(c.f) + "  R " + std::to_string(c.r) + "  north " +
-           several(c.gn, "group", "groups") + " " + several(c.fn, "spot", "spots") + "  south " +
-           several(c.gs, "group", "groups") + " " + several(c.fs, "spot", "spots") + "  area " +
-           patterntext(c.areamsh, "0") + " MSH";
+    return fillin(MESSAGE_TEXT("Message", "g %1  f %2  R %3  north %4, %5  south %6, %7  area %8 MSH"),
+                  {std::to_string(c.g), std::to_string(c.f), std::to_string(c.r), groups(c.gn), spots(c.fn),
+                   groups(c.gs), spots(c.fs), patterntext(c.areamsh, "0")});
 }
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "messagetext.h"
 #include "pixelset.h"
 
 namespace quorvel {
@@ -11,8 +12,9 @@ namespace quorvel {
 Outcome growspot(const SpotField& f, const SpotSurvey& survey, double x, double y, Spot& spot) {
     spot = Spot{};
     spot.row = measurespot(f.frame, x, y, 0);
-    if (!spot.row.disk.ondisk) return Outcome::input("the point " + std::to_string(std::lround(x)) + "," +
-                                                     std::to_string(std::lround(y)) + " lies off the disk");
+    if (!spot.row.disk.ondisk)
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "the point %1,%2 lies off the disk"),
+                                     {std::to_string(std::lround(x)), std::to_string(std::lround(y))}));
     spot.cmdmin = spot.cmdmax = spot.row.disk.cmd;
     const GrayImage& img = *f.image;
     const int64_t px = std::lround(x), py = std::lround(y), w = img.width;

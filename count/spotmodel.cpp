@@ -3,13 +3,18 @@
 #include <algorithm>
 
 #include "grouping.h"
+#include "messagetext.h"
 #include "spotgrow.h"
 
 namespace quorvel {
 namespace {
 
-Outcome nospot(int32_t id) { return Outcome::input("there is no spot " + std::to_string(id)); }
-Outcome nogroup(int32_t id) { return Outcome::input("there is no group " + std::to_string(id)); }
+Outcome nospot(int32_t id) {
+    return Outcome::input(fillin(MESSAGE_TEXT("Message", "there is no spot %1"), {std::to_string(id)}));
+}
+Outcome nogroup(int32_t id) {
+    return Outcome::input(fillin(MESSAGE_TEXT("Message", "there is no group %1"), {std::to_string(id)}));
+}
 
 /// Drops the choices of groups that lost their last spot.
 void prunechoices(SpotSurvey& s) {
@@ -74,7 +79,7 @@ GroupChoice& SpotModel::choiceof(SpotSurvey& s, int32_t group) {
 Outcome SpotModel::move(const std::vector<int32_t>& spots, int32_t group) {
     SpotSurvey next = now_;
     if (group != 0 && !hasgroup(next, group)) return nogroup(group);
-    if (spots.empty()) return Outcome::input("no spots were chosen to move");
+    if (spots.empty()) return Outcome::input(MESSAGE_TEXT("Message", "no spots were chosen to move"));
     if (group == 0) group = next.nextgroup++;
     for (int32_t id : spots) {
         Spot* s = spotof(next, id);
@@ -89,7 +94,7 @@ Outcome SpotModel::merge(const std::vector<int32_t>& groups) {
     for (int32_t g : groups)
         if (!hasgroup(now_, g)) return nogroup(g);
     if (std::count(groups.begin(), groups.end(), groups.empty() ? 0 : groups.front()) == static_cast<long>(groups.size()))
-        return Outcome::input("choose two groups or more to merge");
+        return Outcome::input(MESSAGE_TEXT("Message", "choose two groups or more to merge"));
     SpotSurvey next = now_;
     for (Spot& s : next.spots)
         if (std::find(groups.begin(), groups.end(), s.group) != groups.end()) s.group = groups.front();
@@ -104,12 +109,14 @@ Outcome SpotModel::split(const std::vector<int32_t>& spots) {
     for (int32_t id : spots) {
         Spot* s = spotof(next, id);
         if (!s) return nospot(id);
-        if (from != 0 && s->group != from) return Outcome::input("the spots to split off lie in different groups");
+        if (from != 0 && s->group != from)
+            return Outcome::input(MESSAGE_TEXT("Message", "the spots to split off lie in different groups"));
         from = s->group;
         s->group = group;
     }
-    if (from == 0) return Outcome::input("no spots were chosen to split off");
-    if (!hasgroup(next, from)) return Outcome::input("a group split must keep a spot in each part");
+    if (from == 0) return Outcome::input(MESSAGE_TEXT("Message", "no spots were chosen to split off"));
+    if (!hasgroup(next, from))
+        return Outcome::input(MESSAGE_TEXT("Message", "a group split must keep a spot in each part"));
     commit(std::move(next));
     return Outcome::ok();
 }
@@ -133,7 +140,7 @@ Outcome SpotModel::remove(const std::vector<int32_t>& spots) {
     SpotSurvey next = now_;
     for (int32_t id : spots)
         if (!spotof(next, id)) return nospot(id);
-    if (spots.empty()) return Outcome::input("no spots were chosen to delete");
+    if (spots.empty()) return Outcome::input(MESSAGE_TEXT("Message", "no spots were chosen to delete"));
     std::erase_if(next.spots, [&](const Spot& s) { return std::find(spots.begin(), spots.end(), s.id) != spots.end(); });
     commit(std::move(next));
     return Outcome::ok();
@@ -149,12 +156,14 @@ void SpotModel::remeasure(const SpotField& field) {
 }
 
 Outcome SpotModel::setzurich(int32_t group, const std::string& zurich) {
-    if (!validzurich(zurich)) return Outcome::input("a Zurich class is one of A, B, C, D, E, F, G, H and J");
+    if (!validzurich(zurich))
+        return Outcome::input(MESSAGE_TEXT("Message", "a Zurich class is one of A, B, C, D, E, F, G, H and J"));
     return setchoice(group, [&](GroupChoice& c) { c.zurich = zurich; });
 }
 
 Outcome SpotModel::setmcintosh(int32_t group, const std::string& mcintosh) {
-    if (!validmcintosh(mcintosh)) return Outcome::input("a McIntosh class is three letters Zpc, such as Dkc");
+    if (!validmcintosh(mcintosh))
+        return Outcome::input(MESSAGE_TEXT("Message", "a McIntosh class is three letters Zpc, such as Dkc"));
     return setchoice(group, [&](GroupChoice& c) { c.mcintosh = mcintosh; });
 }
 

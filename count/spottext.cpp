@@ -1,6 +1,7 @@
 #include "spottext.h"
 
 #include "measurecsv.h"
+#include "messagetext.h"
 #include "numbertext.h"
 
 namespace quorvel {
@@ -46,15 +47,20 @@ std::string surveytext(const SpotSurvey& survey, double l0) {
 }
 
 std::string ignoredtext(const SpotSurvey& s, double limbmargin, double minsizepx) {
-    std::string t;
-    if (s.ignoredlimb > 0)
-        t += std::to_string(s.ignoredlimb) + (s.ignoredlimb == 1 ? " region" : " regions") + " within the limb margin (mu < " +
-             generaltext(limbmargin) + ")";
-    if (s.ignoredsmall > 0)
-        t += (t.empty() ? std::to_string(s.ignoredsmall) + (s.ignoredsmall == 1 ? " region" : " regions")
-                        : ", " + std::to_string(s.ignoredsmall)) +
-             " smaller than " + generaltext(minsizepx) + " px";
-    return t.empty() ? t : "left out: " + t;
+    const std::string nearlimb =
+            s.ignoredlimb == 0
+                    ? ""
+                    : fillin(s.ignoredlimb == 1
+                                     ? MESSAGE_TEXT("Message", "%1 region within the limb margin (mu < %2)")
+                                     : MESSAGE_TEXT("Message", "%1 regions within the limb margin (mu < %2)"),
+                             {std::to_string(s.ignoredlimb), generaltext(limbmargin)});
+    if (s.ignoredsmall == 0) return nearlimb.empty() ? "" : fillin(MESSAGE_TEXT("Message", "left out: %1"), {nearlimb});
+    const std::string small = std::to_string(s.ignoredsmall), px = generaltext(minsizepx);
+    if (!nearlimb.empty())
+        return fillin(MESSAGE_TEXT("Message", "left out: %1, %2 smaller than %3 px"), {nearlimb, small, px});
+    return fillin(s.ignoredsmall == 1 ? MESSAGE_TEXT("Message", "left out: %1 region smaller than %2 px")
+                                      : MESSAGE_TEXT("Message", "left out: %1 regions smaller than %2 px"),
+                  {small, px});
 }
 
 }  // namespace quorvel

@@ -4,12 +4,16 @@
 #include <cstdio>
 
 #include "calendardate.h"
+#include "messagetext.h"
 
 namespace quorvel::log {
 namespace {
 
-const char* const MONTH_NAMES[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
+const char* const MONTH_NAMES[] = {
+        MESSAGE_TEXT("Message", "January"), MESSAGE_TEXT("Message", "February"), MESSAGE_TEXT("Message", "March"),
+        MESSAGE_TEXT("Message", "April"),   MESSAGE_TEXT("Message", "May"),      MESSAGE_TEXT("Message", "June"),
+        MESSAGE_TEXT("Message", "July"),    MESSAGE_TEXT("Message", "August"),   MESSAGE_TEXT("Message", "September"),
+        MESSAGE_TEXT("Message", "October"), MESSAGE_TEXT("Message", "November"), MESSAGE_TEXT("Message", "December")};
 const char* const MONTH_ABBREV[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                     "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
@@ -24,20 +28,25 @@ bool readdigits(std::string_view text, size_t at, size_t digits, int& v) {
 
 /// The date part "YYYY-MM-DD" (or "YYYY-MM" with dayless) at the start of text.
 Outcome readdate(std::string_view text, const std::string& what, bool dayless, LogTime& t) {
-    const std::string form = dayless ? "YYYY-MM" : "YYYY-MM-DD";
-    const Outcome malformed = Outcome::input("cannot read the " + what + " '" + std::string(text) + "': write it as " + form +
-                                             (dayless ? "" : "THH:MMZ in Universal Time"));
+    const Outcome malformed = Outcome::input(
+            fillin(dayless ? MESSAGE_TEXT("Message", "cannot read the %1 '%2': write it as YYYY-MM")
+                           : MESSAGE_TEXT("Message",
+                                          "cannot read the %1 '%2': write it as YYYY-MM-DDTHH:MMZ in Universal Time"),
+                   {what, std::string(text)}));
     LogTime r;
     if (!readdigits(text, 0, 4, r.year) || text.size() < 7 || text[4] != '-' || !readdigits(text, 5, 2, r.month))
         return malformed;
     if (!dayless && (text.size() < 10 || text[7] != '-' || !readdigits(text, 8, 2, r.day))) return malformed;
-    if (r.year < 1600) return Outcome::input("the " + what + " '" + std::string(text) + "' lies before 1600");
+    if (r.year < 1600)
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message", "the %1 '%2' lies before 1600"), {what, std::string(text)}));
     if (r.month < 1 || r.month > 12)
-        return Outcome::input("the " + what + " '" + std::string(text) + "' has no month " + std::to_string(r.month));
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "the %1 '%2' has no month %3"),
+                                     {what, std::string(text), std::to_string(r.month)}));
     if (!dayless && (r.day < 1 || r.day > daysofmonth(r.year, r.month)))
-        return Outcome::input("the " + what + " '" + std::string(text) + "' is not a date: " +
-                              MONTH_NAMES[r.month - 1] + " " + std::to_string(r.year) + " has " +
-                              std::to_string(daysofmonth(r.year, r.month)) + " days");
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "the %1 '%2' is not a date: %3 %4 has %5 days"),
+                                     {what, std::string(text), MONTH_NAMES[r.month - 1], std::to_string(r.year),
+                                      std::to_string(daysofmonth(r.year, r.month))}));
     t = r;
     return Outcome::ok();
 }
@@ -61,21 +70,27 @@ Outcome parselogtime(std::string_view text, const std::string& what, LogTime& t)
     int sec = 0;
     if ((rest.size() != 6 && !seconds) || (rest[0] != 'T' && rest[0] != ' ') || rest[3] != ':' ||
         !readdigits(rest, 1, 2, r.hour) || !readdigits(rest, 4, 2, r.minute) || (seconds && !readdigits(rest, 7, 2, sec)))
-        return Outcome::input("cannot read the " + what + " '" + std::string(text) +
-                              "': write it as YYYY-MM-DDTHH:MMZ in Universal Time");
+        return Outcome::input(fillin(
+                MESSAGE_TEXT("Message", "cannot read the %1 '%2': write it as YYYY-MM-DDTHH:MMZ in Universal Time"),
+                {what, std::string(text)}));
     if (r.hour > 23 || r.minute > 59 || sec > 59)
-        return Outcome::input("the " + what + " '" + std::string(text) + "' is not a time of day");
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message", "the %1 '%2' is not a time of day"), {what, std::string(text)}));
     t = r;
     return Outcome::ok();
 }
 
 Outcome parselogdate(std::string_view text, const std::string& what, LogTime& t) {
-    if (text.size() != 10) return Outcome::input("cannot read the " + what + " '" + std::string(text) + "': write it as YYYY-MM-DD");
+    if (text.size() != 10)
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "cannot read the %1 '%2': write it as YYYY-MM-DD"),
+                                     {what, std::string(text)}));
     return readdate(text, what, false, t);
 }
 
 Outcome parselogmonth(std::string_view text, const std::string& what, LogTime& t) {
-    if (text.size() != 7) return Outcome::input("cannot read the " + what + " '" + std::string(text) + "': write it as YYYY-MM");
+    if (text.size() != 7)
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "cannot read the %1 '%2': write it as YYYY-MM"),
+                                     {what, std::string(text)}));
     return readdate(text, what, true, t);
 }
 

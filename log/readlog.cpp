@@ -1,5 +1,7 @@
 #include "readlog.h"
 
+#include "messagetext.h"
+
 namespace quorvel::log {
 namespace {
 
@@ -61,7 +63,7 @@ Outcome readobservations(LogDb& db, const std::string& observer, const Span& spa
     bindspan(q, observer, span);
     out.clear();
     while (q.step()) out.push_back(observationrow(q));
-    return q.failed() ? db.fault(q, "cannot read the log") : Outcome::ok();
+    return q.failed() ? db.fault(q, MESSAGE_TEXT("Message", "cannot read the log")) : Outcome::ok();
 }
 
 Outcome readgroups(LogDb& db, const std::string& observer, const Span& span, std::vector<GroupRow>& out) {
@@ -76,13 +78,16 @@ Outcome readgroups(LogDb& db, const std::string& observer, const Span& span, std
         row.group = grouprow(q);
         out.push_back(std::move(row));
     }
-    return q.failed() ? db.fault(q, "cannot read the log") : Outcome::ok();
+    return q.failed() ? db.fault(q, MESSAGE_TEXT("Message", "cannot read the log")) : Outcome::ok();
 }
 
 Outcome readobservation(LogDb& db, int64_t id, ObservationRecord& out) {
     Statement q(db.handle(), std::string(OBSERVATION_COLUMNS) + "WHERE o.observation_id = ?");
     q.bind(1, id);
-    if (!q.step()) return q.failed() ? db.fault(q, "cannot read the log") : Outcome::input("there is no observation " + std::to_string(id));
+    if (!q.step())
+        return q.failed() ? db.fault(q, MESSAGE_TEXT("Message", "cannot read the log"))
+                          : Outcome::input(fillin(MESSAGE_TEXT("Message", "there is no observation %1"),
+                                                  {std::to_string(id)}));
     out = observationrow(q);
     Statement groups(db.handle(), std::string(GROUP_COLUMNS) + "WHERE g.observation_id = ? ORDER BY g.number");
     groups.bind(1, id);
@@ -102,7 +107,9 @@ Outcome readobservation(LogDb& db, int64_t id, ObservationRecord& out) {
 Outcome readobserver(LogDb& db, const std::string& code, ObserverRecord& out) {
     Statement q(db.handle(), "SELECT code, name, k_personal FROM observer WHERE code = ?");
     q.bind(1, code);
-    if (!q.step()) return Outcome::input("there is no observer " + code + " in the log " + db.path());
+    if (!q.step())
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message", "there is no observer %1 in the log %2"), {code, db.path()}));
     out = {q.text(0), q.text(1), q.optreal(2)};
     return Outcome::ok();
 }
@@ -110,7 +117,9 @@ Outcome readobserver(LogDb& db, const std::string& code, ObserverRecord& out) {
 Outcome readtrack(LogDb& db, int64_t track, std::vector<Sighting>& out, int64_t& returnof) {
     Statement t(db.handle(), "SELECT coalesce(return_of, 0) FROM track WHERE track_id = ?");
     t.bind(1, track);
-    if (!t.step()) return Outcome::input("track " + std::to_string(track) + " does not exist in the log " + db.path());
+    if (!t.step())
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "track %1 does not exist in the log %2"),
+                                     {std::to_string(track), db.path()}));
     returnof = t.integer(0);
     Statement q(db.handle(), "SELECT o.time_utc, g.lat_deg, g.cmd_deg_west, g.carrington_deg FROM spot_group g "
                              "JOIN observation o USING (observation_id) WHERE g.track_id = ? ORDER BY o.time_utc");
@@ -138,7 +147,7 @@ Outcome readtrackgroups(LogDb& db, const Span& span, std::vector<TrackGroup>& ou
         parselogtime(q.text(4), "time", when);
         out.push_back({q.integer(0), q.integer(1), q.integer(2), {q.integer(3), logminutes(when), q.real(5), q.real(6), q.real(7)}});
     }
-    return q.failed() ? db.fault(q, "cannot read the tracks") : Outcome::ok();
+    return q.failed() ? db.fault(q, MESSAGE_TEXT("Message", "cannot read the tracks")) : Outcome::ok();
 }
 
 }  // namespace quorvel::log

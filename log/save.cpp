@@ -4,6 +4,7 @@
 
 #include "observationcheck.h"
 #include "trackmatch.h"
+#include "messagetext.h"
 
 namespace quorvel::log {
 namespace {
@@ -21,11 +22,11 @@ Outcome observerid(LogDb& db, const SaveRequest& r, int64_t& id) {
     Statement put(db.handle(), id ? "UPDATE observer SET name = ?2 WHERE observer_id = ?1 AND ?2 <> ''"
                                   : "INSERT INTO observer (observer_id, code, name) VALUES (NULL, ?3, ?2)");
     put.bind(1, id).bind(2, r.observername).bind(3, code);
-    if (!put.run()) return db.fault(put, "cannot save the observer " + code);
+    if (!put.run()) return db.fault(put, fillin(MESSAGE_TEXT("Message", "cannot save the observer %1"), {code}));
     if (!id) id = sqlite3_last_insert_rowid(db.handle());
     Statement pref(db.handle(), "INSERT OR REPLACE INTO preference (key, value) VALUES ('default_observer', ?)");
     pref.bind(1, code);
-    return pref.run() ? Outcome::ok() : db.fault(pref, "cannot save the default observer");
+    return pref.run() ? Outcome::ok() : db.fault(pref, MESSAGE_TEXT("Message", "cannot save the default observer"));
 }
 
 Outcome equipmentid(LogDb& db, const SaveRequest& r, std::optional<int64_t>& id) {
@@ -38,10 +39,13 @@ Outcome equipmentid(LogDb& db, const SaveRequest& r, std::optional<int64_t>& id)
                       "VALUES (?1, ?2, ?3, ?4, ?5, ?6) ON CONFLICT (name) DO UPDATE SET method = ?2, aperture_mm = ?3, "
                       "focal_length_mm = ?4, filter = ?5, magnification = ?6");
         put.bind(1, name).bind(2, e.method).bind(3, e.aperture_mm).bind(4, e.focal_length_mm).bind(5, e.filter).bind(6, e.magnification);
-        if (!put.run()) return db.fault(put, "cannot save the equipment profile " + name);
+        if (!put.run())
+            return db.fault(put, fillin(MESSAGE_TEXT("Message", "cannot save the equipment profile %1"), {name}));
     }
     const int64_t found = findid(db, "SELECT equipment_id FROM equipment WHERE name = ?", name);
-    if (!found) return Outcome::input("there is no equipment profile '" + name + "': give its --method to make one");
+    if (!found)
+        return Outcome::input(fillin(
+                MESSAGE_TEXT("Message", "there is no equipment profile '%1': give its --method to make one"), {name}));
     id = found;
     return Outcome::ok();
 }
@@ -56,14 +60,15 @@ Outcome insertobservation(LogDb& db, const ObservationRecord& o, int64_t observe
     put.bind(1, observer).bind(2, equipment).bind(3, logtimetext(o.time)).bind(4, o.seeing).bind(5, o.transparency);
     put.bind(6, o.site).bind(7, o.notes).bind(8, c.g).bind(9, c.f).bind(10, hemi(c.gn)).bind(11, hemi(c.fn));
     put.bind(12, hemi(c.gs)).bind(13, hemi(c.fs));
-    if (!put.run()) return db.fault(put, "cannot save the observation");
+    if (!put.run()) return db.fault(put, MESSAGE_TEXT("Message", "cannot save the observation"));
     id = sqlite3_last_insert_rowid(db.handle());
     if (!o.image) return Outcome::ok();
     const ImageRecord& i = *o.image;
     Statement img(db.handle(), "INSERT INTO image VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
     img.bind(1, id).bind(2, i.path).bind(3, i.sha256).bind(4, i.limb_cx_px).bind(5, i.limb_cy_px).bind(6, i.limb_r_px);
     img.bind(7, i.orientation).bind(8, i.penumbra_threshold).bind(9, i.umbra_threshold);
-    return img.run() ? Outcome::ok() : db.fault(img, "cannot save the image of the observation");
+    return img.run() ? Outcome::ok()
+                     : db.fault(img, MESSAGE_TEXT("Message", "cannot save the image of the observation"));
 }
 
 /// The sightings of other observations from RETURN_SPAN_DAYS before to MATCH_SPAN_DAYS after.
@@ -88,7 +93,7 @@ Outcome insertspots(LogDb& db, int64_t group, const std::vector<SpotRecord>& spo
         put.reset();
         put.bind(1, group).bind(2, s.x_px).bind(3, s.y_px).bind(4, s.lat_deg).bind(5, s.cmd_deg_west);
         put.bind(6, s.carrington_deg).bind(7, s.umbra_px).bind(8, s.spot_px).bind(9, s.area_disk_millionths).bind(10, s.area_msh);
-        if (!put.run()) return db.fault(put, "cannot save a spot");
+        if (!put.run()) return db.fault(put, MESSAGE_TEXT("Message", "cannot save a spot"));
     }
     return Outcome::ok();
 }
@@ -101,7 +106,8 @@ Outcome insertgroup(LogDb& db, int64_t observation, const GroupRecord& g, int64_
     opttext(9, g.zurich);
     opttext(10, g.mcintosh);
     put.bind(11, g.spots).bind(12, g.area_msh).bind(13, g.umbra_msh);
-    if (!put.run()) return db.fault(put, "cannot save group " + std::to_string(g.number));
+    if (!put.run())
+        return db.fault(put, fillin(MESSAGE_TEXT("Message", "cannot save group %1"), {std::to_string(g.number)}));
     return insertspots(db, sqlite3_last_insert_rowid(db.handle()), g.spotlist);
 }
 
@@ -112,13 +118,14 @@ Outcome savegroups(LogDb& db, int64_t observation, const ObservationRecord& o, S
         const GroupRecord& g = o.groups[i];
         SavedGroup saved{g.number, g.track ? g.track : choices[i].track, false, 0};
         if (g.track && !findid(db, "SELECT track_id FROM track WHERE track_id = ?", std::to_string(g.track)))
-            return Outcome::input("track " + std::to_string(g.track) + " does not exist; nothing was written");
+            return Outcome::input(fillin(MESSAGE_TEXT("Message", "track %1 does not exist; nothing was written"),
+                                         {std::to_string(g.track)}));
         if (!saved.track) {
             saved.newtrack = true;
             saved.returnof = choices[i].returnof;
             Statement put(db.handle(), "INSERT INTO track (return_of) VALUES (?)");
             put.bind(1, saved.returnof ? std::optional<int64_t>(saved.returnof) : std::nullopt);
-            if (!put.run()) return db.fault(put, "cannot save a new track");
+            if (!put.run()) return db.fault(put, MESSAGE_TEXT("Message", "cannot save a new track"));
             saved.track = sqlite3_last_insert_rowid(db.handle());
         }
         if (Outcome put = insertgroup(db, observation, g, saved.track); !put.done()) return put;
@@ -137,8 +144,9 @@ Outcome savewithin(LogDb& db, const SaveRequest& r, SaveResult& result) {
     Statement dup(db.handle(), "SELECT 1 FROM observation WHERE observer_id = ? AND time_utc = ?");
     dup.bind(1, observer).bind(2, logtimetext(o.time));
     if (dup.step())
-        return Outcome::input("the log already holds an observation by " + o.observer + " at " + logtimetext(o.time) +
-                              "; nothing was written");
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message", "the log already holds an observation by %1 at %2; nothing was written"),
+                       {o.observer, logtimetext(o.time)}));
     if (Outcome put = insertobservation(db, o, observer, equipment, result.observation); !put.done()) return put;
     return savegroups(db, result.observation, o, result);
 }
@@ -170,7 +178,8 @@ Outcome saveandremember(LogDb& db, const SaveRequest& r, const SaveAnswers& answ
         if (Outcome saved = savewithin(db, r, result); !saved.done()) return saved;
         Statement put(db.handle(), "INSERT OR REPLACE INTO preference (key, value) VALUES ('save_seeing', ?), ('save_equipment', ?)");
         put.bind(1, answers.seeing).bind(2, answers.equipment);
-        return put.run() ? Outcome::ok() : db.fault(put, "cannot keep the seeing and the equipment");
+        return put.run() ? Outcome::ok()
+                         : db.fault(put, MESSAGE_TEXT("Message", "cannot keep the seeing and the equipment"));
     });
 }
 
@@ -191,8 +200,10 @@ Outcome setpersonalk(LogDb& db, const std::string& code, double k) {
     return db.write([&] {
         Statement put(db.handle(), "UPDATE observer SET k_personal = ? WHERE code = ?");
         put.bind(1, k).bind(2, code);
-        if (!put.run()) return db.fault(put, "cannot save k");
-        return sqlite3_changes(db.handle()) ? Outcome::ok() : Outcome::input("there is no observer " + code + " in the log");
+        if (!put.run()) return db.fault(put, MESSAGE_TEXT("Message", "cannot save k"));
+        return sqlite3_changes(db.handle())
+                       ? Outcome::ok()
+                       : Outcome::input(fillin(MESSAGE_TEXT("Message", "there is no observer %1 in the log"), {code}));
     });
 }
 

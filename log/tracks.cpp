@@ -5,6 +5,7 @@
 #include "csvtext.h"
 #include "readlog.h"
 #include "rotation.h"
+#include "messagetext.h"
 
 namespace quorvel::log {
 namespace {
@@ -17,7 +18,9 @@ std::string minutestext(int64_t minutes) { return logtimetext(logtimeofminutes(m
 
 Outcome sightingsof(LogDb& db, int64_t track, std::vector<Sighting>& seen, int64_t& returnof) {
     if (Outcome read = readtrack(db, track, seen, returnof); !read.done()) return read;
-    if (seen.empty()) return Outcome::input("track " + std::to_string(track) + " holds no group any more");
+    if (seen.empty())
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message", "track %1 holds no group any more"), {std::to_string(track)}));
     return Outcome::ok();
 }
 

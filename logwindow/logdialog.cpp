@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "filewrite.h"
+#include "language.h"
+#include "messagetext.h"
 #include "logdb.h"
 #include "reachable.h"
 #include "readlog.h"
@@ -17,7 +19,15 @@
 namespace quorvel {
 namespace {
 
-const QString HEADERS[] = {"Date (UT)", "Time", "Observer", "Seeing", "g", "f", "R", "Counted", "Image"};
+const char* const HEADERS[] = {QT_TRANSLATE_NOOP("quorvel::LogDialog", "Date (UT)"),
+                               QT_TRANSLATE_NOOP("quorvel::LogDialog", "Time"),
+                               QT_TRANSLATE_NOOP("quorvel::LogDialog", "Observer"),
+                               QT_TRANSLATE_NOOP("quorvel::LogDialog", "Seeing"),
+                               "g",
+                               "f",
+                               "R",
+                               QT_TRANSLATE_NOOP("quorvel::LogDialog", "Counted"),
+                               QT_TRANSLATE_NOOP("quorvel::LogDialog", "Image")};
 
 /// The report formats by their captions, with the ending their files take.
 struct FormatChoice {
@@ -26,14 +36,19 @@ struct FormatChoice {
     const char* filter;
 };
 const FormatChoice FORMATS[] = {
-    {"AAVSO monthly text", "aavso", "Text files (*.txt)"},
-    {"BAA monthly CSV", "baa", "CSV files (*.csv)"},
-    {"Groups CSV (the month, or all when empty)", "groups", "CSV files (*.csv)"},
-    {"Daily R of the month (plot)", "daily", "PNG images (*.png);;SVG drawings (*.svg)"},
-    {"Butterfly diagram (the month, or all when empty)", "butterfly", "PNG images (*.png);;SVG drawings (*.svg)"},
+        {QT_TRANSLATE_NOOP("quorvel::LogDialog", "AAVSO monthly text"), "aavso",
+         QT_TRANSLATE_NOOP("quorvel::LogDialog", "Text files (*.txt)")},
+        {QT_TRANSLATE_NOOP("quorvel::LogDialog", "BAA monthly CSV"), "baa",
+         QT_TRANSLATE_NOOP("quorvel::LogDialog", "CSV files (*.csv)")},
+        {QT_TRANSLATE_NOOP("quorvel::LogDialog", "Groups CSV (the month, or all when empty)"), "groups",
+         QT_TRANSLATE_NOOP("quorvel::LogDialog", "CSV files (*.csv)")},
+        {QT_TRANSLATE_NOOP("quorvel::LogDialog", "Daily R of the month (plot)"), "daily",
+         QT_TRANSLATE_NOOP("quorvel::LogDialog", "PNG images (*.png);;SVG drawings (*.svg)")},
+        {QT_TRANSLATE_NOOP("quorvel::LogDialog", "Butterfly diagram (the month, or all when empty)"), "butterfly",
+         QT_TRANSLATE_NOOP("quorvel::LogDialog", "PNG images (*.png);;SVG drawings (*.svg)")},
 };
 
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     return b;
@@ -48,7 +63,7 @@ bool endswith(const std::string& s, const std::string& end) {
 LogDialog::LogDialog(const std::string& path, LogDialogServices services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)), desktopmessages_(this) {
     setObjectName("frmlog");
-    setWindowTitle("Observer's Log");
+    setWindowTitle(tr("Observer's Log"));
     buildcontrols();
     makereachable(*this);
     load(path.empty() ? log::defaultlogpath() : path);
@@ -57,26 +72,28 @@ LogDialog::LogDialog(const std::string& path, LogDialogServices services, QWidge
 void LogDialog::buildcontrols() {
     lblpath_ = new QLabel(this);
     lblpath_->setObjectName("lblpath");
-    cmdother_ = button("cmdother", "Other &Log...", this);
-    tblobs_ = rowtable("tblobs", {HEADERS, HEADERS + std::size(HEADERS)}, this);
+    cmdother_ = button("cmdother", tr("Other &Log..."), this);
+    std::vector<QString> headers;
+    for (const char* h : HEADERS) headers.push_back(tr(h));
+    tblobs_ = rowtable("tblobs", headers, this);
     trackspanel_ = new TracksPanel(services_.tracks, [this](const std::string& text, bool fault) { status(text, fault); }, this);
     txtmonth_ = new QLineEdit(this);
     txtmonth_->setObjectName("txtmonth");
     txtmonth_->setPlaceholderText("YYYY-MM");
     cboformat_ = new QComboBox(this);
     cboformat_->setObjectName("cboformat");
-    cboformat_->setAccessibleName("Report");
-    for (const FormatChoice& f : FORMATS) cboformat_->addItem(f.caption);
-    cmdreport_ = button("cmdreport", "Save &Report...", this);
-    cmdopen_ = button("cmdopen", "&Open Measurement", this);
-    cmdclose_ = button("cmdclose", "&Close", this);
+    cboformat_->setAccessibleName(tr("Report"));
+    for (const FormatChoice& f : FORMATS) cboformat_->addItem(tr(f.caption));
+    cmdreport_ = button("cmdreport", tr("Save &Report..."), this);
+    cmdopen_ = button("cmdopen", tr("&Open Measurement"), this);
+    cmdclose_ = button("cmdclose", tr("&Close"), this);
     lblstatus_ = new QLabel(this);
     lblstatus_->setObjectName("lblstatus");
     auto* top = new QHBoxLayout;
     top->addWidget(lblpath_, 1);
     top->addWidget(cmdother_);
     auto* report = new QHBoxLayout;
-    auto* month = new QLabel("&Month", this);
+    auto* month = new QLabel(tr("Mon&th"), this);
     month->setBuddy(txtmonth_);
     report->addWidget(month);
     report->addWidget(txtmonth_);
@@ -116,14 +133,17 @@ void LogDialog::buildcontrols() {
 
 Outcome LogDialog::load(const std::string& path) {
     path_ = path;
-    lblpath_->setText(QString::fromStdString("Log: " + path));
+    lblpath_->setText(tr("Log: %1").arg(QString::fromStdString(path)));
     observations_.clear();
     log::LogDb db;
     Outcome read = db.open(path, log::LogPurpose::read);
     if (read.done()) read = db.read([&] { return log::readobservations(db, "", log::WHOLE_LOG, observations_); });
     filltable();
     if (!read.done()) status(read.message, true);
-    else status(std::to_string(observations_.size()) + " observations", false);
+    else
+        status((observations_.size() == 1 ? tr("1 observation") : tr("%1 observations").arg(observations_.size()))
+                       .toStdString(),
+               false);
     if (!observations_.empty() && txtmonth_->text().isEmpty()) {
         const log::LogTime& t = observations_.back().time;
         txtmonth_->setText(QString::asprintf("%04d-%02d", t.year, t.month));
@@ -135,13 +155,17 @@ Outcome LogDialog::load(const std::string& path) {
     return read;
 }
 
+std::string LogDialog::counted(const log::ObservationRecord& o) const {
+    return (o.image ? tr("image") : o.counts.hemispheres ? tr("by hemisphere") : tr("whole disk")).toStdString();
+}
+
 void LogDialog::filltable() {
     std::vector<std::vector<std::string>> rows;
     for (const log::ObservationRecord& o : observations_) {
         const std::string time = log::logtimetext(o.time);
         rows.push_back({time.substr(0, 10), time.substr(11, 5), o.observer, o.seeing, std::to_string(o.counts.g),
-                        std::to_string(o.counts.f), std::to_string(o.counts.r()),
-                        o.image ? "image" : o.counts.hemispheres ? "by hemisphere" : "whole disk", o.image ? o.image->path : ""});
+                        std::to_string(o.counts.f), std::to_string(o.counts.r()), counted(o),
+                        o.image ? o.image->path : ""});
     }
     fillcells(tblobs_, rows, {4, 5, 6});  // g, f, R
     cmdopen_->setEnabled(false);
@@ -150,7 +174,7 @@ void LogDialog::filltable() {
 std::string LogDialog::tabletext() const { return quorvel::tabletext(tblobs_); }
 
 void LogDialog::status(const std::string& text, bool fault) {
-    lblstatus_->setText(QString::fromStdString(text));
+    lblstatus_->setText(fault ? translatedsentence(text) : translatemessage(text));
     lblstatus_->setStyleSheet(fault ? "color: #b00000" : "");
 }
 
@@ -159,7 +183,7 @@ Outcome LogDialog::monthspan(log::Span& span, bool& month) const {
     const std::string text = txtmonth_->text().trimmed().toStdString();
     if (text.empty()) return Outcome::ok();
     log::LogTime first;
-    if (Outcome read = log::parselogmonth(text, "month", first); !read.done()) return read;
+    if (Outcome read = log::parselogmonth(text, MESSAGE_TEXT("Message", "month"), first); !read.done()) return read;
     log::LogTime last = first;
     last.day = log::daysofmonth(first.year, first.month);
     span = {log::logminutes(first), log::logminutes(last) + 1440};
@@ -184,19 +208,24 @@ void LogDialog::reportclick() {
     const std::string suggested = std::string(choice.format) + "_" + txtmonth_->text().toStdString() +
                                   (std::string(choice.filter).find("png") != std::string::npos ? ".png"
                                    : std::string(choice.filter).find("csv") != std::string::npos ? ".csv" : ".txt");
-    const std::string path = services_.asksave ? services_.asksave("Save Report", suggested, choice.filter)
-                                               : QFileDialog::getSaveFileName(this, "Save Report", QString::fromStdString(suggested),
-                                                                              choice.filter).toStdString();
+    const QString title = tr("Save Report"), filter = tr(choice.filter);
+    const std::string path =
+            services_.asksave ? services_.asksave(title.toStdString(), suggested, filter.toStdString())
+                              : QFileDialog::getSaveFileName(this, title, QString::fromStdString(suggested), filter)
+                                        .toStdString();
     if (path.empty()) return;
     const Outcome saved = savereport(path);
-    status(saved.done() ? "Saved " + path : saved.message, !saved.done());
-    if (!saved.done()) (services_.messages ? *services_.messages : desktopmessages_).showmessage("Observer's Log", saved.message);
+    status(saved.done() ? tr("Saved %1").arg(QString::fromStdString(path)).toStdString() : saved.message,
+           !saved.done());
+    if (!saved.done())
+        (services_.messages ? *services_.messages : desktopmessages_)
+                .showmessage(MESSAGE_TEXT("Message", "Observer's Log"), saved.message);
 }
 
 void LogDialog::otherclick() {
-    const char* filter = "Logs (*.sqlite);;All files (*)";
-    const std::string path = services_.askopen ? services_.askopen("Open Log", "", filter)
-                                               : QFileDialog::getOpenFileName(this, "Open Log", {}, filter).toStdString();
+    const QString title = tr("Open Log"), filter = tr("Logs (*.sqlite);;All files (*)");
+    const std::string path = services_.askopen ? services_.askopen(title.toStdString(), "", filter.toStdString())
+                                               : QFileDialog::getOpenFileName(this, title, {}, filter).toStdString();
     if (!path.empty()) load(path);
 }
 

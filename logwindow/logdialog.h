@@ -58,6 +58,8 @@ public:
 private:
     void buildcontrols();
     void filltable();
+    /// How the observation was counted, in words for its table cell.
+    std::string counted(const log::ObservationRecord& o) const;
     void status(const std::string& text, bool fault);
     void otherclick();
     void reportclick();

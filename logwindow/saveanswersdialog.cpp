@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <algorithm>
 
+#include "language.h"
 #include "observationcheck.h"
 
 namespace quorvel {
@@ -80,7 +81,7 @@ Outcome SaveAnswersDialog::check() const {
 
 void SaveAnswersDialog::accept() {
     const Outcome checked = check();
-    lblfault_->setText(QString::fromStdString(checked.message));
+    lblfault_->setText(translatedsentence(checked.message));
     if (checked.done()) QDialog::accept();
 }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "csvtext.h"
+#include "messagetext.h"
 #include "tablecells.h"
 
 namespace quorvel {
@@ -80,7 +81,8 @@ Outcome TracksPanel::load(const std::string& path, const log::Span& span) {
     tracks_.clear(), groups_.clear();
     log::LogTime when;
     const std::string text = txtwhen_->text().trimmed().toStdString();
-    Outcome read = text.empty() ? Outcome::ok() : log::parselogtime(text, "date to place the tracks on", when);
+    Outcome read = text.empty() ? Outcome::ok()
+                                : log::parselogtime(text, MESSAGE_TEXT("Message", "date to place the tracks on"), when);
     log::LogDb db;
     if (read.done()) read = db.open(path, log::LogPurpose::read);
     if (read.done())
@@ -104,7 +106,9 @@ void TracksPanel::filltracks() {
         rows.push_back({std::to_string(t.track), timetext(t.first), timetext(t.last), std::to_string(t.sightings),
                         std::to_string(t.days), log::fixed(t.place.drift_lon_deg_per_day, 2),
                         log::fixed(t.place.drift_lat_deg_per_day, 2), t.returnof ? std::to_string(t.returnof) : "",
-                        log::fixed(t.at.lat_deg, 1), log::fixed(t.at.cmd_deg_west, 1) + (std::fabs(t.at.cmd_deg_west) > 90 ? " (behind)" : ""),
+                        log::fixed(t.at.lat_deg, 1),
+                        log::fixed(t.at.cmd_deg_west, 1) +
+                                (std::fabs(t.at.cmd_deg_west) > 90 ? tr(" (behind)").toStdString() : ""),
                         log::fixed(t.at.carrington_deg, 1)});
     fillcells(tbltracks_, rows, {0, 3, 4, 5, 6, 7, 8, 9, 10});
     showgroups();
@@ -141,11 +145,14 @@ Outcome TracksPanel::relink(int64_t observation, int64_t number, int64_t& track)
 
 Outcome TracksPanel::movegroup(int64_t track) {
     const log::TrackGroup* g = selectedgroup();
-    if (!g) return Outcome::input("Choose a group of a track first");
-    const std::string to = track ? "track " + std::to_string(track) : "a new track";
-    const std::string question = "Move group " + std::to_string(g->number) + " of " + timetext(g->seen.minutes) +
-                                 " (observation " + std::to_string(g->observation) + ") from track " +
-                                 std::to_string(g->seen.track) + " to " + to + "?";
+    if (!g) return Outcome::input(MESSAGE_TEXT("Message", "Choose a group of a track first"));
+    const QString group = QString::number(g->number), when = QString::fromStdString(timetext(g->seen.minutes)),
+                  observation = QString::number(g->observation), from = QString::number(g->seen.track);
+    const std::string question = (track ? tr("Move group %1 of %2 (observation %3) from track %4 to track %5?")
+                                                  .arg(group, when, observation, from, QString::number(track))
+                                        : tr("Move group %1 of %2 (observation %3) from track %4 to a new track?")
+                                                  .arg(group, when, observation, from))
+                                         .toStdString();
     const bool yes = services_.confirm ? services_.confirm(question)
                                        : QMessageBox::question(this, tr("Move Group"), QString::fromStdString(question)) ==
                                              QMessageBox::Yes;
@@ -155,22 +162,30 @@ Outcome TracksPanel::movegroup(int64_t track) {
     lastmove_ = move;
     cmdundo_->setEnabled(true);
     const Outcome shown = load(path_, span_);
-    status_("Group " + std::to_string(move.number) + " of observation " + std::to_string(move.observation) +
-            " moved from track " + std::to_string(move.from) + " to track " + std::to_string(move.to) +
-            "; Undo Move puts it back", false);
+    status_(tr("Group %1 of observation %2 moved from track %3 to track %4; Undo Move puts it back")
+                    .arg(move.number)
+                    .arg(move.observation)
+                    .arg(move.from)
+                    .arg(move.to)
+                    .toStdString(),
+            false);
     return shown;
 }
 
 Outcome TracksPanel::undomove() {
-    if (!lastmove_) return Outcome::input("There is no move to undo");
+    if (!lastmove_) return Outcome::input(MESSAGE_TEXT("Message", "There is no move to undo"));
     const Move move = *lastmove_;
     int64_t back = move.from;
     if (Outcome moved = relink(move.observation, move.number, back); !moved.done()) return moved;
     lastmove_.reset();
     cmdundo_->setEnabled(false);
     const Outcome shown = load(path_, span_);
-    status_("Group " + std::to_string(move.number) + " of observation " + std::to_string(move.observation) +
-            " is back on track " + std::to_string(move.from), false);
+    status_(tr("Group %1 of observation %2 is back on track %3")
+                    .arg(move.number)
+                    .arg(move.observation)
+                    .arg(move.from)
+                    .toStdString(),
+            false);
     return shown;
 }
 
@@ -186,9 +201,11 @@ void TracksPanel::moveclick() {
     if (answer.empty()) return;
     int64_t track = 0;
     const auto r = std::from_chars(answer.data(), answer.data() + answer.size(), track);
-    Outcome moved = Outcome::input("'" + answer + "' is neither a track's number nor new");
-    if (answer == "new" || (r.ec == std::errc() && r.ptr == answer.data() + answer.size() && track > 0))
-        moved = movegroup(answer == "new" ? 0 : track);
+    Outcome moved =
+            Outcome::input(fillin(MESSAGE_TEXT("Message", "'%1' is neither a track's number nor new"), {answer}));
+    const bool fresh = answer == "new" || QString::fromStdString(answer) == tr("new", "the answer naming a new track");
+    if (fresh || (r.ec == std::errc() && r.ptr == answer.data() + answer.size() && track > 0))
+        moved = movegroup(fresh ? 0 : track);
     if (!moved.done()) status_(moved.message, true);
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "messagetext.h"
+
 namespace quorvel {
 namespace {
 
@@ -148,10 +150,12 @@ HeaderDate cameramoment(const CameraDate& camera, std::optional<double> given) {
     HeaderDate d;
     d.camera = true;
     d.moment = shiftedhours(camera.clock, -offset.value_or(0));
-    d.keyword = "EXIF DateTimeOriginal, camera clock " +
-                (given ? clockoffsettext(*given) + " as given"
-                 : offset ? clockoffsettext(*offset) + " (OffsetTimeOriginal)"
-                          : std::string("taken as UT (no offset given)"));
+    d.keyword = given ? fillin(MESSAGE_TEXT("Message", "EXIF DateTimeOriginal, camera clock %1 as given"),
+                               {clockoffsettext(*given)})
+                : offset
+                        ? fillin(MESSAGE_TEXT("Message", "EXIF DateTimeOriginal, camera clock %1 (OffsetTimeOriginal)"),
+                                 {clockoffsettext(*offset)})
+                        : MESSAGE_TEXT("Message", "EXIF DateTimeOriginal, camera clock taken as UT (no offset given)");
     return d;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "messagetext.h"
 #include "numbertext.h"
 #include "textvalue.h"
 
@@ -90,9 +91,16 @@ void readorientation(const HeaderCards& c, const Linear& l, bool solar, bool swa
     o.flip = mirrored;
     o.rotatedeg = turn * 180 / PI;
     h.orientation = o;
-    h.orientationnote = std::string(solar ? "solar" : "celestial") + " north turned " +
-                        patterntext(o.rotatedeg, "0.00") + "\u00b0 counterclockwise" + (mirrored ? ", mirrored" : "") +
-                        " (" + text(c, "CTYPE1") + ", " + text(c, "CTYPE2") + ", " + l.source + ")";
+    const char* pattern =
+            solar ? (mirrored ? MESSAGE_TEXT("Message",
+                                             "solar north turned %1\u00b0 counterclockwise, mirrored (%2, %3, %4)")
+                              : MESSAGE_TEXT("Message", "solar north turned %1\u00b0 counterclockwise (%2, %3, %4)"))
+                  : (mirrored ? MESSAGE_TEXT("Message",
+                                             "celestial north turned %1\u00b0 counterclockwise, mirrored (%2, %3, %4)")
+                              : MESSAGE_TEXT("Message",
+                                             "celestial north turned %1\u00b0 counterclockwise (%2, %3, %4)"));
+    h.orientationnote =
+            fillin(pattern, {patterntext(o.rotatedeg, "0.00"), text(c, "CTYPE1"), text(c, "CTYPE2"), l.source});
 }
 
 /// The photosphere from the helioprojective world coordinates, or from a radius in pixels.
@@ -114,18 +122,20 @@ void readdisk(const HeaderCards& c, const Linear& l, bool solar, int32_t width, 
         disk.cy = height - (*crpix2 + p2);
         h.diskcentred = true;
     }
-    const std::string said = "centre " + patterntext(disk.cx, "0.0") + ", " + patterntext(disk.cy, "0.0") +
-                             ", radius " + patterntext(disk.r, "0.00") + " px (" + from + ")";
+    const std::string said =
+            fillin(MESSAGE_TEXT("Message", "centre %1, %2, radius %3 px (%4)"),
+                   {patterntext(disk.cx, "0.0"), patterntext(disk.cy, "0.0"), patterntext(disk.r, "0.00"), from});
     const bool beyond = h.diskcentred && (disk.cx < -disk.r || disk.cx > width + disk.r || disk.cy < -disk.r ||
                                           disk.cy > height + disk.r);
     if (disk.r > std::max(width, height) || beyond) {
         h.diskcentred = false;
-        h.disknote = "the header's disk (" + said + ") is set aside: it does not fit the " + std::to_string(width) +
-                     " x " + std::to_string(height) + " image";
+        h.disknote = fillin(
+                MESSAGE_TEXT("Message", "the header's disk (%1) is set aside: it does not fit the %2 x %3 image"),
+                {said, std::to_string(width), std::to_string(height)});
         return;
     }
     h.disk = disk;
-    h.disknote = "the header's disk: " + said;
+    h.disknote = fillin(MESSAGE_TEXT("Message", "the header's disk: %1"), {said});
 }
 
 /// The first date keyword present; a day alone completed by a time keyword
@@ -140,7 +150,8 @@ HeaderDate readdate(const HeaderCards& c) {
         bool hastime = false;
         const auto read = parsedatetext(value, hastime);
         if (!read) {
-            if (!day && d.fault.empty()) d.fault = "the FITS header's " + std::string(key) + " '" + value + "' is not a date";
+            if (!day && d.fault.empty())
+                d.fault = fillin(MESSAGE_TEXT("Message", "the FITS header's %1 '%2' is not a date"), {key, value});
             continue;
         }
         if (hastime && !day) {
@@ -151,7 +162,7 @@ HeaderDate readdate(const HeaderCards& c) {
         else if (hastime) {  // the time part of another date keyword, on the same day
             ObsDate m = *day;
             m.hour = read->hour, m.minute = read->minute, m.second = read->second;
-            d.moment = m, d.keyword += std::string(" and the time of ") + key;
+            d.moment = m, d.keyword = fillin(MESSAGE_TEXT("Message", "%1 and the time of %2"), {d.keyword, key});
             return d;
         }
     }
@@ -161,10 +172,10 @@ HeaderDate readdate(const HeaderCards& c) {
         if (value.empty()) continue;
         ObsDate m = *day;
         if (!parsetimetext(value, m)) {
-            d.fault = "the FITS header's " + std::string(key) + " '" + value + "' is not a time of day";
+            d.fault = fillin(MESSAGE_TEXT("Message", "the FITS header's %1 '%2' is not a time of day"), {key, value});
             return d;
         }
-        d.moment = m, d.keyword += std::string(" and ") + key;
+        d.moment = m, d.keyword = fillin(MESSAGE_TEXT("Message", "%1 and %2"), {d.keyword, key});
         return d;
     }
     d.dayonly = day;
@@ -230,20 +241,31 @@ std::optional<Circle> agreeingdisk(const FitsHeader& h, const LimbFit& limb, std
     auto unreplaced = [&](const std::string& why) {
         note = why;
         if (limb.brightened)
-            note += (note.empty() ? "" : "; ") + std::string("the edge found is where a limb-brightened ring rises (EUV, "
-                                                             "Ca-K), within about 1 % of the photosphere");
+            note = note.empty() ? MESSAGE_TEXT("Message",
+                                               "the edge found is where a limb-brightened ring rises (EUV, Ca-K), "
+                                               "within about 1 % of the photosphere")
+                                : fillin(MESSAGE_TEXT("Message",
+                                                      "%1; the edge found is where a limb-brightened ring rises (EUV, "
+                                                      "Ca-K), within about 1 % of the photosphere"),
+                                         {note});
         return std::nullopt;
     };
     if (!h.disk) return unreplaced(note);
     const Circle& d = *h.disk;
     const double off = h.diskcentred ? std::hypot(d.cx - fitted.cx, d.cy - fitted.cy) : 0;
     if (off > 0.1 * d.r || std::fabs(fitted.r / d.r - 1) > 0.12)
-        return unreplaced("the header's disk (radius " + patterntext(d.r, "0.00") +
-                          " px) is set aside: the limb found on the image (radius " + patterntext(fitted.r, "0.00") +
-                          " px) does not agree with it");
-    note = "limb fit " + patterntext(fitted.r, "0.00") + " px, header " + patterntext(d.r, "0.00") +
-           " px: the fitted edge lies " + patterntext(100 * std::fabs(fitted.r / d.r - 1), "0.0") + " % " +
-           (fitted.r >= d.r ? "outside" : "inside") + " the header's photosphere, whose radius is used";
+        return unreplaced(fillin(MESSAGE_TEXT("Message",
+                                              "the header's disk (radius %1 px) is set aside: the limb found on the "
+                                              "image (radius %2 px) does not agree with it"),
+                                 {patterntext(d.r, "0.00"), patterntext(fitted.r, "0.00")}));
+    note = fillin(fitted.r >= d.r ? MESSAGE_TEXT("Message",
+                                                 "limb fit %1 px, header %2 px: the fitted edge lies %3 % outside the "
+                                                 "header's photosphere, whose radius is used")
+                                  : MESSAGE_TEXT("Message",
+                                                 "limb fit %1 px, header %2 px: the fitted edge lies %3 % inside the "
+                                                 "header's photosphere, whose radius is used"),
+                  {patterntext(fitted.r, "0.00"), patterntext(d.r, "0.00"),
+                   patterntext(100 * std::fabs(fitted.r / d.r - 1), "0.0")});
     return Circle{fitted.cx, fitted.cy, d.r};
 }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "messagetext.h"
+
 namespace quorvel {
 namespace {
 
@@ -37,8 +39,9 @@ GrayImage grayof(const QImage& image) {
 }
 
 Outcome damaged(const std::string& path, const QImageReader& reader) {
-    return Outcome::input("The image " + path + " cannot be read; it may be damaged or cut short (" +
-                          reader.errorString().toStdString() + ").");
+    return Outcome::input(
+            fillin(MESSAGE_TEXT("Message", "The image %1 cannot be read; it may be damaged or cut short (%2)."),
+                   {path, reader.errorString().toStdString()}));
 }
 
 /// A PNG, JPEG, TIFF or BMP image: its size checked from its header before
@@ -47,8 +50,10 @@ Outcome damaged(const std::string& path, const QImageReader& reader) {
 Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
     const QByteArray format = QImageReader::imageFormat(&device);
     if (std::find(std::begin(QT_FORMATS), std::end(QT_FORMATS), format) == std::end(QT_FORMATS))
-        return Outcome::input(path + " is not an image Quorvel can open: by its content it is none of PNG, JPEG, "
-                                     "TIFF, BMP and FITS.");
+        return Outcome::input(fillin(MESSAGE_TEXT("Message",
+                                                  "%1 is not an image Quorvel can open: by its content it is none of "
+                                                  "PNG, JPEG, TIFF, BMP and FITS."),
+                                     {path}));
     LoadedImage next;
     if (format == "jpeg") {
         const QByteArray start = device.peek(EXIF_BYTES);
@@ -83,13 +88,16 @@ float percentileof(std::vector<float>& v, double q) {
 }  // namespace
 
 Outcome checkimagesize(const std::string& path, int64_t width, int64_t height) {
-    const std::string size = " (" + std::to_string(width) + " x " + std::to_string(height) + " pixels)";
+    const std::string w = std::to_string(width), h = std::to_string(height);
     if (width < SMALLEST_SIDE || height < SMALLEST_SIDE)
-        return Outcome::input("The image " + path + size + " is too small to hold a solar disk.");
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message", "The image %1 (%2 x %3 pixels) is too small to hold a solar disk."),
+                       {path, w, h}));
     if (width > LARGEST_IMAGE_SIDE || height > LARGEST_IMAGE_SIDE || width * height > LARGEST_IMAGE_PIXELS)
-        return Outcome::input("The image " + path + size + " is larger than Quorvel measures: at most " +
-                              thousands(LARGEST_IMAGE_PIXELS) + " pixels, " + thousands(LARGEST_IMAGE_SIDE) +
-                              " on a side.");
+        return Outcome::input(fillin(MESSAGE_TEXT("Message",
+                                                  "The image %1 (%2 x %3 pixels) is larger than Quorvel measures: at "
+                                                  "most %4 pixels, %5 on a side."),
+                                     {path, w, h, thousands(LARGEST_IMAGE_PIXELS), thousands(LARGEST_IMAGE_SIDE)}));
     return Outcome::ok();
 }
 
@@ -97,7 +105,7 @@ Outcome withinmemory(const std::string& path, const std::function<Outcome()>& st
     try {
         return step();
     } catch (const std::bad_alloc&) {
-        return Outcome::input(path + ": not enough memory for this image");
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "%1: not enough memory for this image"), {path}));
     }
 }
 
@@ -106,7 +114,8 @@ Outcome loadimage(const std::string& path, LoadedImage& image) {
     if (Outcome opened = file.open(path); !opened.done()) return opened;
     QFile device;
     if (!device.open(file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
-        return Outcome::io("cannot read " + path + ": " + device.errorString().toStdString());
+        return Outcome::io(
+                fillin(MESSAGE_TEXT("Message", "cannot read %1: %2"), {path, device.errorString().toStdString()}));
     LoadedImage next;
     const Outcome loaded = device.peek(9) == "SIMPLE  =" ? loadfits(path, file, next) : loadqt(path, device, next);
     if (!loaded.done()) return loaded;

@@ -4,6 +4,7 @@
 // are marked as not set until the user confirms or changes them.
 #include <QRegularExpression>
 
+#include "language.h"
 #include "measurewindow.h"
 #include "numbertext.h"
 
@@ -37,13 +38,13 @@ void MeasureWindow::takeheader() {
     // The offer to keep the date, marked so that keepdate() can replace it in any language.
     const QString keep = "<!--keep-->" + tr(", or <a href=\"keep\">keep the date and time shown</a>") + "<!--/keep-->";
     auto say = [&said](const QString& text) { said.push_back(text.toStdString()); };
-    const QString keyword = QString::fromStdString(d.keyword).toHtmlEscaped();
+    const QString keyword = translatemessage(d.keyword).toHtmlEscaped();
     const QString moment = d.moment ? QString::fromStdString(obsdatetext(*d.moment)).toHtmlEscaped() : QString();
     if (d.camera) say(tr("Date and time from the camera (%1), as UT: %2.").arg(keyword, moment));
     else if (d.moment) say(tr("Date and time from the FITS header (%1), as UT: %2.").arg(keyword, moment));
     else if (d.dayonly) say(tr("The day from the FITS header (%1); it gives no time: type the time (UT).").arg(keyword));
     else if (!d.fault.empty())
-        say(tr("Not used: %1. Type the date and time%2.").arg(QString::fromStdString(d.fault).toHtmlEscaped(), keep));
+        say(tr("Not used: %1. Type the date and time%2.").arg(translatemessage(d.fault).toHtmlEscaped(), keep));
     else if (image_.fits) say(tr("The FITS header gives no date: type the date and time (marked)%1.").arg(keep));
     else say(tr("The image holds no date: type the date and time (marked)%1.").arg(keep));
     if (h.lat) {
@@ -56,7 +57,7 @@ void MeasureWindow::takeheader() {
         chkflip_->setChecked(h.orientation->flip);
         chkaltaz_->setChecked(false), chkinvert_->setChecked(false);
         settext(txtrotate_, patterntext(h.orientation->rotatedeg, "0.00"));
-        say(tr("Orientation from the FITS header: %1.").arg(QString::fromStdString(h.orientationnote).toHtmlEscaped()));
+        say(tr("Orientation from the FITS header: %1.").arg(translatemessage(h.orientationnote).toHtmlEscaped()));
     }
     std::string text;
     for (const std::string& s : said) text += (text.empty() ? "" : "<br>") + s;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "language.h"
 #include "messagetext.h"
 #include "measurewindow.h"
 #include "numbertext.h"
@@ -26,7 +27,7 @@ void MeasureWindow::findlimbagain() {
                                       QString::fromStdString(patterntext(fitted.r, "0.0")),
                                       QString::fromStdString(patterntext(limb_->scatter, "0.00")))
                                  .arg(limb_->points);
-        lbllimb_->setText(text + QString::fromStdString(note.empty() ? "" : "\n" + note + "."));
+        lbllimb_->setText(text + (note.empty() ? QString() : "\n" + translatemessage(note) + "."));
         status(tr("Click a spot on the disk to measure it; to correct the limb, press Move Limb (Ctrl+M) and drag it.")
                    .toStdString());
     } else {

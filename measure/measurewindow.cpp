@@ -29,7 +29,7 @@ MeasureWindow::MeasureWindow(const MeasureStart& start, MeasureServices services
 }
 
 void MeasureWindow::status(const std::string& text, bool fault) {
-    lblstatus_->setText(translatemessage(text));
+    lblstatus_->setText(fault ? translatedsentence(text) : translatemessage(text));
     lblstatus_->setStyleSheet(fault ? "color: #b00000;" : "");
 }
 

@@ -34,11 +34,6 @@ Widget* named(Widget* w, const char* name) {
 
 }  // namespace
 
-std::string sentence(std::string text) {
-    if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    return text.empty() || text.back() == '.' ? text : text + ".";
-}
-
 SpotPanel::SpotPanel(std::function<void(const std::string&, bool)> status, QWidget* parent)
     : QWidget(parent), status_(std::move(status)) {
     setObjectName("spotpanel");
@@ -165,7 +160,10 @@ Outcome SpotPanel::findspotsclick() {
     unsaved_ = false;
     refresh();
     const std::string left = ignoredtext(found, s->limbmargin, s->minsizepx);
-    status_("Found " + std::to_string(found.spots.size()) + " spots" + (left.empty() ? "" : "; " + left) + ".", false);
+    const std::string n = std::to_string(found.spots.size());
+    status_(left.empty() ? fillin(MESSAGE_TEXT("Message", "Found %1 spots."), {n})
+                         : fillin(MESSAGE_TEXT("Message", "Found %1 spots; %2."), {n, left}),
+            false);
     return Outcome::ok();
 }
 
@@ -184,12 +182,13 @@ void SpotPanel::moveclick() {
     int32_t group = 0;
     for (const SpotGroup& g : groups)
         if (number && g.number == *number) group = g.id;
-    if (!text.empty() && group == 0) return status_("There is no group " + text + ".", true);
+    if (!text.empty() && group == 0)
+        return status_(fillin(MESSAGE_TEXT("Message", "There is no group %1."), {text}), true);
     act(model_.move(selectedspots(), group), MESSAGE_TEXT("Message", "Spots moved."));
 }
 
 void SpotPanel::act(const Outcome& outcome, const std::string& done) {
-    if (!outcome.done()) return status_(sentence(outcome.message), true);
+    if (!outcome.done()) return status_(outcome.message, true);
     unsaved_ = true;
     refresh();
     status_(done, false);

@@ -19,14 +19,11 @@
 
 namespace quorvel {
 
-/// A message as the status line shows it: capital first, full stop last.
-std::string sentence(std::string text);
-
 class SpotPanel : public QWidget {
     Q_OBJECT
 
 public:
-    /// status shows a sentence (fault: in red).
+    /// status shows a message (a fault in red, as a sentence).
     SpotPanel(std::function<void(const std::string&, bool)> status, QWidget* parent = nullptr);
 
     /// Called after the picture should be drawn again (the spots changed).

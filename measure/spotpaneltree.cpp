@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 
+#include "language.h"
 #include "numbertext.h"
 #include "outline.h"
 #include "spotcounts.h"
@@ -24,7 +25,7 @@ QString deg(double v) { return text(patterntext(v, "0.0")); }
 void SpotPanel::refresh() {
     const std::vector<SpotGroup> groups = spotgroups(model_.survey(), frame_ ? frame_->sun.l0 : 0);
     filltree(groups);
-    lblcounts_->setText(text(countstext(countspots(groups))));
+    lblcounts_->setText(translatemessage(countstext(countspots(groups))));
     cmdundo_->setEnabled(model_.canundo());
     cmdredo_->setEnabled(model_.canredo());
     labels_.clear();
@@ -68,7 +69,7 @@ void SpotPanel::edited(QTreeWidgetItem* item, int column) {
     const std::string value = item->text(column).trimmed().toStdString(), number = item->text(0).toStdString();
     const Outcome done = column == ZURICH ? model_.setzurich(group, value) : model_.setmcintosh(group, value);
     refresh();  // the edit as the model took it, or the value before; item is gone
-    if (!done.done()) return status_(sentence(done.message), true);
+    if (!done.done()) return status_(done.message, true);
     unsaved_ = true;
     status_("Group " + number + (column == ZURICH ? ": Zurich class " : ": McIntosh class ") +
                 (value.empty() ? "as suggested" : value) + ".",

@@ -42,6 +42,15 @@ QString fill(const QString& pattern, const QStringList& values) {
     return out;
 }
 
+/// The patterns with the most words of their own first, so that "cannot read
+/// the log %1: %2" is tried before "cannot read %1: %2".
+std::vector<std::string> mostliteralfirst(std::vector<std::string> patterns) {
+    auto literal = [](const std::string& p) { return p.size() - 2 * std::count(p.begin(), p.end(), '%'); };
+    std::stable_sort(patterns.begin(), patterns.end(),
+                     [&](const std::string& a, const std::string& b) { return literal(a) > literal(b); });
+    return patterns;
+}
+
 }  // namespace
 
 QString installtranslations(const QLocale& locale) {
@@ -69,10 +78,10 @@ QString translatemessage(const std::string& english) {
         for (QString& line : lines) line = translatemessage(line.toStdString());
         return lines.join('\n');
     }
-    for (const std::string& pattern : filledpatterns()) {
+    for (const std::string& pattern : mostliteralfirst(filledpatterns())) {
         const QString source = QString::fromStdString(pattern);
+        // Patterns the same in every language ("%1: %2") still have their values translated.
         const QString translated = QCoreApplication::translate(CONTEXT, pattern.c_str());
-        if (translated == source) continue;
         QList<int> order;
         const QRegularExpressionMatch m = patternexpression(source, order).match(text);
         if (order.isEmpty() || !m.hasMatch()) continue;
@@ -85,6 +94,13 @@ QString translatemessage(const std::string& english) {
         return fill(translated, values);
     }
     return text;
+}
+
+QString translatedsentence(const std::string& english) {
+    QString shown = translatemessage(english);
+    if (shown.isEmpty()) return shown;
+    shown[0] = shown[0].toUpper();
+    return shown.endsWith('.') ? shown : shown + '.';
 }
 
 }  // namespace quorvel

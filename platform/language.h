@@ -20,4 +20,8 @@ QString installtranslations(const QLocale& locale = QLocale::system());
 /// line of such messages. Any other text comes back unchanged.
 QString translatemessage(const std::string& english);
 
+/// A message shown on its own, as a status line shows a fault: translated,
+/// with a capital first and a full stop last.
+QString translatedsentence(const std::string& english);
+
 }  // namespace quorvel

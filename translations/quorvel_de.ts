@@ -250,6 +250,598 @@
         <source>Move it</source>
         <translation>Verschieben</translation>
     </message>
+    <message>
+        <source>%1 group</source>
+        <translation>%1 Gruppe</translation>
+    </message>
+    <message>
+        <source>%1 groups</source>
+        <translation>%1 Gruppen</translation>
+    </message>
+    <message>
+        <source>%1 spot</source>
+        <translation>%1 Fleck</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 Flecken</translation>
+    </message>
+    <message>
+        <source>g %1  f %2  R %3  north %4, %5  south %6, %7  area %8 MSH</source>
+        <translation>g %1  f %2  R %3  Nord %4, %5  Süd %6, %7  Fläche %8 MSH</translation>
+    </message>
+    <message>
+        <source>the point %1,%2 lies off the disk</source>
+        <translation>der Punkt %1,%2 liegt außerhalb der Scheibe</translation>
+    </message>
+    <message>
+        <source>there is no spot %1</source>
+        <translation>es gibt keinen Fleck %1</translation>
+    </message>
+    <message>
+        <source>there is no group %1</source>
+        <translation>es gibt keine Gruppe %1</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to move</source>
+        <translation>keine Flecken zum Verschieben gewählt</translation>
+    </message>
+    <message>
+        <source>choose two groups or more to merge</source>
+        <translation>wählen Sie zwei oder mehr Gruppen zum Zusammenlegen</translation>
+    </message>
+    <message>
+        <source>the spots to split off lie in different groups</source>
+        <translation>die abzutrennenden Flecken liegen in verschiedenen Gruppen</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to split off</source>
+        <translation>keine Flecken zum Abtrennen gewählt</translation>
+    </message>
+    <message>
+        <source>a group split must keep a spot in each part</source>
+        <translation>eine geteilte Gruppe muss in jedem Teil einen Fleck behalten</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to delete</source>
+        <translation>keine Flecken zum Löschen gewählt</translation>
+    </message>
+    <message>
+        <source>a Zurich class is one of A, B, C, D, E, F, G, H and J</source>
+        <translation>eine Zürich-Klasse ist eine von A, B, C, D, E, F, G, H und J</translation>
+    </message>
+    <message>
+        <source>a McIntosh class is three letters Zpc, such as Dkc</source>
+        <translation>eine McIntosh-Klasse besteht aus drei Buchstaben Zpc, etwa Dkc</translation>
+    </message>
+    <message>
+        <source>%1 region within the limb margin (mu &lt; %2)</source>
+        <translation>%1 Gebiet innerhalb des Randabstands (mu &lt; %2)</translation>
+    </message>
+    <message>
+        <source>%1 regions within the limb margin (mu &lt; %2)</source>
+        <translation>%1 Gebiete innerhalb des Randabstands (mu &lt; %2)</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>left out: %1, %2 smaller than %3 px</source>
+        <translation>ausgelassen: %1, %2 kleiner als %3 px</translation>
+    </message>
+    <message>
+        <source>left out: %1 region smaller than %2 px</source>
+        <translation>ausgelassen: %1 Gebiet kleiner als %2 px</translation>
+    </message>
+    <message>
+        <source>left out: %1 regions smaller than %2 px</source>
+        <translation>ausgelassen: %1 Gebiete kleiner als %2 px</translation>
+    </message>
+    <message>
+        <source>cannot write the backup copy %1 before migrating the log: %2; the log is left as it is</source>
+        <translation>die Sicherungskopie %1 kann vor der Migration des Beobachtungsbuchs nicht geschrieben werden: %2; das Beobachtungsbuch bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>there is no log at %1 (log add starts one)</source>
+        <translation>unter %1 gibt es kein Beobachtungsbuch (log add legt eines an)</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: it is not an SQLite database; it is left as it is</source>
+        <translation>%1 ist kein Beobachtungsbuch von Quorvel: es ist keine SQLite-Datenbank; es bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>cannot open the log %1: %2</source>
+        <translation>das Beobachtungsbuch %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: %2; it is left as it is</source>
+        <translation>%1 ist kein Beobachtungsbuch von Quorvel: %2; es bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>the log %1 is empty</source>
+        <translation>das Beobachtungsbuch %1 ist leer</translation>
+    </message>
+    <message>
+        <source>cannot make the log: %1</source>
+        <translation>das Beobachtungsbuch kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: it is another program&apos;s database; it is left as it is</source>
+        <translation>%1 ist kein Beobachtungsbuch von Quorvel: es ist die Datenbank eines anderen Programms; es bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>the log %1 has schema version %2, newer than this program&apos;s %3: use a newer Quorvel; it is left as it is</source>
+        <translation>das Beobachtungsbuch %1 hat die Schemaversion %2, neuer als %3 dieses Programms: verwenden Sie ein neueres Quorvel; es bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>the log %1 fails its integrity check (%2); it is left as it is: restore a backup or export what can be read</source>
+        <translation>das Beobachtungsbuch %1 besteht seine Integritätsprüfung nicht (%2); es bleibt, wie es ist: stellen Sie eine Sicherung wieder her oder exportieren Sie, was lesbar ist</translation>
+    </message>
+    <message>
+        <source>the log %1 has the older schema version %2: the next log add migrates it</source>
+        <translation>das Beobachtungsbuch %1 hat die ältere Schemaversion %2: das nächste log add migriert es</translation>
+    </message>
+    <message>
+        <source>cannot migrate the log %1 from schema version %2: %3; it is left as it was (a copy is in %4)</source>
+        <translation>das Beobachtungsbuch %1 kann nicht von Schemaversion %2 migriert werden: %3; es bleibt, wie es war (eine Kopie liegt in %4)</translation>
+    </message>
+    <message>
+        <source>the log %1 is busy: another program has been saving for %2 s; nothing was written</source>
+        <translation>das Beobachtungsbuch %1 ist belegt: ein anderes Programm speichert seit %2 s; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2</source>
+        <translation>das Beobachtungsbuch %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2; nothing was written</source>
+        <translation>das Beobachtungsbuch %1 kann nicht geschrieben werden: %2; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot read the log %1: %2</source>
+        <translation>das Beobachtungsbuch %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was written</source>
+        <translation>%1: %2; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM</source>
+        <translation>%1 &apos;%2&apos; ist nicht lesbar: schreiben Sie YYYY-MM</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DDTHH:MMZ in Universal Time</source>
+        <translation>%1 &apos;%2&apos; ist nicht lesbar: schreiben Sie YYYY-MM-DDTHH:MMZ in Weltzeit</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; lies before 1600</source>
+        <translation>%1 &apos;%2&apos; liegt vor 1600</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; has no month %3</source>
+        <translation>%1 &apos;%2&apos; hat keinen Monat %3</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; is not a date: %3 %4 has %5 days</source>
+        <translation>%1 &apos;%2&apos; ist kein Datum: %3 %4 hat %5 Tage</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; is not a time of day</source>
+        <translation>%1 &apos;%2&apos; ist keine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DD</source>
+        <translation>%1 &apos;%2&apos; ist nicht lesbar: schreiben Sie YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>a count cannot be negative (%1: %2 groups, %3 spots)</source>
+        <translation>eine Anzahl kann nicht negativ sein (%1: %2 Gruppen, %3 Flecken)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 groups but %3 spots: every group has at least one spot (g cannot exceed f)</source>
+        <translation>%1 hat %2 Gruppen, aber %3 Flecken: jede Gruppe hat mindestens einen Fleck (g kann f nicht übersteigen)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 spots in no group: a single spot is a group of one</source>
+        <translation>%1 hat %2 Flecken in keiner Gruppe: ein einzelner Fleck ist eine Gruppe für sich</translation>
+    </message>
+    <message>
+        <source>group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>%1 has no spots: a group has at least one</source>
+        <translation>%1 hat keine Flecken: eine Gruppe hat mindestens einen</translation>
+    </message>
+    <message>
+        <source>%1: the latitude lies outside -90..90 degrees</source>
+        <translation>%1: die Breite liegt außerhalb von -90..90 Grad</translation>
+    </message>
+    <message>
+        <source>%1: the central-meridian distance lies outside -180..180 degrees</source>
+        <translation>%1: der Zentralmeridianabstand liegt außerhalb von -180..180 Grad</translation>
+    </message>
+    <message>
+        <source>%1: the Carrington longitude lies outside [0, 360) degrees</source>
+        <translation>%1: die Carrington-Länge liegt außerhalb von [0, 360) Grad</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a Zurich class (A, B, C, D, E, F, G, H, J)</source>
+        <translation>%1: &apos;%2&apos; ist keine Zürich-Klasse (A, B, C, D, E, F, G, H, J)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a McIntosh class such as Dkc</source>
+        <translation>%1: &apos;%2&apos; ist keine McIntosh-Klasse wie etwa Dkc</translation>
+    </message>
+    <message>
+        <source>%1: a NOAA region number is positive</source>
+        <translation>%1: eine NOAA-Regionsnummer ist positiv</translation>
+    </message>
+    <message>
+        <source>%1: an extent or area is negative, or the umbra exceeds the whole</source>
+        <translation>%1: eine Ausdehnung oder Fläche ist negativ, oder die Umbra übersteigt das Ganze</translation>
+    </message>
+    <message>
+        <source>the observer code &apos;%1&apos; is not 1 to 16 letters, digits, &apos;-&apos; or &apos;_&apos;</source>
+        <translation>das Beobachterkürzel &apos;%1&apos; besteht nicht aus 1 bis 16 Buchstaben, Ziffern, &apos;-&apos; oder &apos;_&apos;</translation>
+    </message>
+    <message>
+        <source>the northern hemisphere</source>
+        <translation>die Nordhalbkugel</translation>
+    </message>
+    <message>
+        <source>the southern hemisphere</source>
+        <translation>die Südhalbkugel</translation>
+    </message>
+    <message>
+        <source>the whole disk</source>
+        <translation>die ganze Scheibe</translation>
+    </message>
+    <message>
+        <source>the hemispheres&apos; counts do not add up to the whole disk&apos;s</source>
+        <translation>die Zahlen der Halbkugeln ergeben nicht die der ganzen Scheibe</translation>
+    </message>
+    <message>
+        <source>the seeing &apos;%1&apos; is not one of E, G, F, P (excellent, good, fair, poor) or 1 to 5</source>
+        <translation>das Seeing &apos;%1&apos; ist keines von E, G, F, P (ausgezeichnet, gut, mäßig, schlecht) oder 1 bis 5</translation>
+    </message>
+    <message>
+        <source>the counts given differ from those of the groups (%1 groups, %2 spots)</source>
+        <translation>die angegebenen Zahlen weichen von denen der Gruppen ab (%1 Gruppen, %2 Flecken)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s SHA-256 is not 64 hexadecimal digits</source>
+        <translation>der SHA-256 des Bildes besteht nicht aus 64 Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>the image&apos;s limb has no radius</source>
+        <translation>der Rand des Bildes hat keinen Radius</translation>
+    </message>
+    <message>
+        <source>an equipment profile needs a name</source>
+        <translation>ein Geräteprofil braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>the method &apos;%1&apos; is not projection, visual or photographic</source>
+        <translation>die Methode &apos;%1&apos; ist weder Projektion noch visuell noch fotografisch</translation>
+    </message>
+    <message>
+        <source>an aperture, focal length or magnification is positive</source>
+        <translation>Öffnung, Brennweite und Vergrößerung sind positiv</translation>
+    </message>
+    <message>
+        <source>cannot read the log</source>
+        <translation>das Beobachtungsbuch kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>there is no observation %1</source>
+        <translation>es gibt keine Beobachtung %1</translation>
+    </message>
+    <message>
+        <source>there is no observer %1 in the log %2</source>
+        <translation>es gibt keinen Beobachter %1 im Beobachtungsbuch %2</translation>
+    </message>
+    <message>
+        <source>track %1 does not exist in the log %2</source>
+        <translation>Spur %1 gibt es nicht im Beobachtungsbuch %2</translation>
+    </message>
+    <message>
+        <source>cannot read the tracks</source>
+        <translation>die Spuren können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>observation %1 has no group %2; nothing was written</source>
+        <translation>Beobachtung %1 hat keine Gruppe %2; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot make a new track</source>
+        <translation>eine neue Spur kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>track %1 does not exist; nothing was written</source>
+        <translation>Spur %1 gibt es nicht; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>track %1 already holds group %2 of that observation; nothing was written</source>
+        <translation>Spur %1 enthält schon Gruppe %2 dieser Beobachtung; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot move the group</source>
+        <translation>die Gruppe kann nicht verschoben werden</translation>
+    </message>
+    <message>
+        <source>cannot save the observer %1</source>
+        <translation>der Beobachter %1 kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>cannot save the default observer</source>
+        <translation>der voreingestellte Beobachter kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>cannot save the equipment profile %1</source>
+        <translation>das Geräteprofil %1 kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>there is no equipment profile &apos;%1&apos;: give its --method to make one</source>
+        <translation>es gibt kein Geräteprofil &apos;%1&apos;: geben Sie seine --method an, um es anzulegen</translation>
+    </message>
+    <message>
+        <source>cannot save the observation</source>
+        <translation>die Beobachtung kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>cannot save the image of the observation</source>
+        <translation>das Bild der Beobachtung kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>cannot save a spot</source>
+        <translation>ein Fleck kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>cannot save group %1</source>
+        <translation>Gruppe %1 kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>cannot save a new track</source>
+        <translation>eine neue Spur kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>the log already holds an observation by %1 at %2; nothing was written</source>
+        <translation>das Beobachtungsbuch enthält schon eine Beobachtung von %1 um %2; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot keep the seeing and the equipment</source>
+        <translation>Seeing und Gerät können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>cannot save k</source>
+        <translation>k kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>there is no observer %1 in the log</source>
+        <translation>es gibt keinen Beobachter %1 im Beobachtungsbuch</translation>
+    </message>
+    <message>
+        <source>track %1 holds no group any more</source>
+        <translation>Spur %1 enthält keine Gruppe mehr</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log</source>
+        <translation>Beobachtungsbuch</translation>
+    </message>
+    <message>
+        <source>give the log&apos;s file: neither XDG_DATA_HOME nor HOME names a folder for it</source>
+        <translation>geben Sie die Datei des Beobachtungsbuchs an: weder XDG_DATA_HOME noch HOME nennt einen Ordner dafür</translation>
+    </message>
+    <message>
+        <source>cannot read %1 again for its SHA-256</source>
+        <translation>%1 kann für seinen SHA-256 nicht erneut gelesen werden</translation>
+    </message>
+    <message>
+        <source>the log has no observer yet: give your observer code</source>
+        <translation>das Beobachtungsbuch hat noch keinen Beobachter: geben Sie Ihr Beobachterkürzel an</translation>
+    </message>
+    <message>
+        <source>date to place the tracks on</source>
+        <translation>Datum für die Orte der Spuren</translation>
+    </message>
+    <message>
+        <source>Choose a group of a track first</source>
+        <translation>Wählen Sie zuerst eine Gruppe einer Spur</translation>
+    </message>
+    <message>
+        <source>There is no move to undo</source>
+        <translation>Es gibt kein Verschieben, das rückgängig zu machen wäre</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a track&apos;s number nor new</source>
+        <translation>&apos;%1&apos; ist weder die Nummer einer Spur noch new</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock %1 as given</source>
+        <translation>EXIF DateTimeOriginal, Kamerauhr %1 wie angegeben</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock %1 (OffsetTimeOriginal)</source>
+        <translation>EXIF DateTimeOriginal, Kamerauhr %1 (OffsetTimeOriginal)</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock taken as UT (no offset given)</source>
+        <translation>EXIF DateTimeOriginal, Kamerauhr als UT genommen (kein Versatz angegeben)</translation>
+    </message>
+    <message>
+        <source>solar north turned %1° counterclockwise, mirrored (%2, %3, %4)</source>
+        <translation>Sonnennord um %1° gegen den Uhrzeigersinn gedreht, gespiegelt (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>solar north turned %1° counterclockwise (%2, %3, %4)</source>
+        <translation>Sonnennord um %1° gegen den Uhrzeigersinn gedreht (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>celestial north turned %1° counterclockwise, mirrored (%2, %3, %4)</source>
+        <translation>Himmelsnord um %1° gegen den Uhrzeigersinn gedreht, gespiegelt (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>celestial north turned %1° counterclockwise (%2, %3, %4)</source>
+        <translation>Himmelsnord um %1° gegen den Uhrzeigersinn gedreht (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>centre %1, %2, radius %3 px (%4)</source>
+        <translation>Mitte %1, %2, Radius %3 px (%4)</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk (%1) is set aside: it does not fit the %2 x %3 image</source>
+        <translation>die Scheibe aus dem Header (%1) bleibt unbenutzt: sie passt nicht zum Bild von %2 x %3</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk: %1</source>
+        <translation>die Scheibe aus dem Header: %1</translation>
+    </message>
+    <message>
+        <source>the FITS header&apos;s %1 &apos;%2&apos; is not a date</source>
+        <translation>%1 &apos;%2&apos; im FITS-Header ist kein Datum</translation>
+    </message>
+    <message>
+        <source>%1 and the time of %2</source>
+        <translation>%1 und die Uhrzeit aus %2</translation>
+    </message>
+    <message>
+        <source>the FITS header&apos;s %1 &apos;%2&apos; is not a time of day</source>
+        <translation>%1 &apos;%2&apos; im FITS-Header ist keine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>the edge found is where a limb-brightened ring rises (EUV, Ca-K), within about 1 % of the photosphere</source>
+        <translation>die gefundene Kante ist der Anstieg eines zum Rand hin hellen Rings (EUV, Ca-K), innerhalb von etwa 1 % der Photosphäre</translation>
+    </message>
+    <message>
+        <source>%1; the edge found is where a limb-brightened ring rises (EUV, Ca-K), within about 1 % of the photosphere</source>
+        <translation>%1; die gefundene Kante ist der Anstieg eines zum Rand hin hellen Rings (EUV, Ca-K), innerhalb von etwa 1 % der Photosphäre</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk (radius %1 px) is set aside: the limb found on the image (radius %2 px) does not agree with it</source>
+        <translation>die Scheibe aus dem Header (Radius %1 px) bleibt unbenutzt: der im Bild gefundene Rand (Radius %2 px) stimmt nicht mit ihr überein</translation>
+    </message>
+    <message>
+        <source>limb fit %1 px, header %2 px: the fitted edge lies %3 % outside the header&apos;s photosphere, whose radius is used</source>
+        <translation>Randanpassung %1 px, Header %2 px: die angepasste Kante liegt %3 % außerhalb der Photosphäre des Headers, deren Radius verwendet wird</translation>
+    </message>
+    <message>
+        <source>limb fit %1 px, header %2 px: the fitted edge lies %3 % inside the header&apos;s photosphere, whose radius is used</source>
+        <translation>Randanpassung %1 px, Header %2 px: die angepasste Kante liegt %3 % innerhalb der Photosphäre des Headers, deren Radius verwendet wird</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read; it may be damaged or cut short (%2).</source>
+        <translation>Das Bild %1 kann nicht gelesen werden; es ist vielleicht beschädigt oder abgeschnitten (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not an image Quorvel can open: by its content it is none of PNG, JPEG, TIFF, BMP and FITS.</source>
+        <translation>%1 ist kein Bild, das Quorvel öffnen kann: dem Inhalt nach ist es weder PNG, JPEG, TIFF, BMP noch FITS.</translation>
+    </message>
+    <message>
+        <source>The image %1 (%2 x %3 pixels) is too small to hold a solar disk.</source>
+        <translation>Das Bild %1 (%2 x %3 Pixel) ist zu klein für eine Sonnenscheibe.</translation>
+    </message>
+    <message>
+        <source>The image %1 (%2 x %3 pixels) is larger than Quorvel measures: at most %4 pixels, %5 on a side.</source>
+        <translation>Das Bild %1 (%2 x %3 Pixel) ist größer, als Quorvel misst: höchstens %4 Pixel, %5 je Seite.</translation>
+    </message>
+    <message>
+        <source>%1: not enough memory for this image</source>
+        <translation>%1: nicht genug Speicher für dieses Bild</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Found %1 spots.</source>
+        <translation>%1 Flecken gefunden.</translation>
+    </message>
+    <message>
+        <source>Found %1 spots; %2.</source>
+        <translation>%1 Flecken gefunden; %2.</translation>
+    </message>
+    <message>
+        <source>There is no group %1.</source>
+        <translation>Es gibt keine Gruppe %1.</translation>
+    </message>
+    <message>
+        <source>cannot read %1: there is no such file</source>
+        <translation>%1 kann nicht gelesen werden: diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a named pipe or a device)</source>
+        <translation>es ist keine gewöhnliche Datei (eine benannte Pipe oder ein Gerät)</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -462,6 +1054,130 @@
     <message>
         <source>Tracks</source>
         <translation>Spuren</translation>
+    </message>
+    <message>
+        <source>Date (UT)</source>
+        <translation>Datum (UT)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Beobachter</translation>
+    </message>
+    <message>
+        <source>Seeing</source>
+        <translation>Seeing</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>AAVSO monthly text</source>
+        <translation>AAVSO-Monatsbericht (Text)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>BAA monthly CSV</source>
+        <translation>BAA-Monatsbericht (CSV)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Groups CSV (the month, or all when empty)</source>
+        <translation>Gruppen-CSV (der Monat, oder alles, wenn leer)</translation>
+    </message>
+    <message>
+        <source>Daily R of the month (plot)</source>
+        <translation>Tägliches R des Monats (Grafik)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg)</translation>
+    </message>
+    <message>
+        <source>Butterfly diagram (the month, or all when empty)</source>
+        <translation>Schmetterlingsdiagramm (der Monat, oder alles, wenn leer)</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log</source>
+        <translation>Beobachtungsbuch</translation>
+    </message>
+    <message>
+        <source>Other &amp;Log...</source>
+        <translation>Anderes &amp;Buch...</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report...</source>
+        <translation>Bericht s&amp;peichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Measurement</source>
+        <translation>Messung ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Beobachtungsbuch: %1</translation>
+    </message>
+    <message>
+        <source>1 observation</source>
+        <translation>1 Beobachtung</translation>
+    </message>
+    <message>
+        <source>%1 observations</source>
+        <translation>%1 Beobachtungen</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>by hemisphere</source>
+        <translation>nach Halbkugeln</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>ganze Scheibe</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Beobachtungsbuch öffnen</translation>
+    </message>
+    <message>
+        <source>Logs (*.sqlite);;All files (*)</source>
+        <translation>Beobachtungsbücher (*.sqlite);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Mon&amp;th</source>
+        <translation>&amp;Monat</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1877,41 @@
     </message>
 </context>
 <context>
+    <name>quorvel::SaveCounted</name>
+    <message>
+        <source>the log&apos;s default observer</source>
+        <translation>voreingestellter Beobachter des Beobachtungsbuchs</translation>
+    </message>
+    <message>
+        <source>observer %1</source>
+        <translation>Beobachter %1</translation>
+    </message>
+    <message>
+        <source>no equipment</source>
+        <translation>kein Gerät</translation>
+    </message>
+    <message>
+        <source>equipment %1</source>
+        <translation>Gerät %1</translation>
+    </message>
+    <message>
+        <source>seeing %1, %2, %3</source>
+        <translation>Seeing %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>observation %1 saved in %2: %3 %4, g %5, f %6, R %7</source>
+        <translation>Beobachtung %1 gespeichert in %2: %3 %4, g %5, f %6, R %7</translation>
+    </message>
+    <message>
+        <source>; group %1 track %2 (new)</source>
+        <translation>; Gruppe %1 Spur %2 (neu)</translation>
+    </message>
+    <message>
+        <source>; group %1 track %2</source>
+        <translation>; Gruppe %1 Spur %2</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SpotPanel</name>
     <message>
         <source>Group</source>
@@ -1372,6 +2123,31 @@
     <message>
         <source>Move the group to which track? A track&apos;s number, or new:</source>
         <translation>Die Gruppe zu welcher Spur verschieben? Nummer einer Spur oder new:</translation>
+    </message>
+    <message>
+        <source> (behind)</source>
+        <translation> (Rückseite)</translation>
+    </message>
+    <message>
+        <source>Move group %1 of %2 (observation %3) from track %4 to track %5?</source>
+        <translation>Gruppe %1 vom %2 (Beobachtung %3) von Spur %4 auf Spur %5 verschieben?</translation>
+    </message>
+    <message>
+        <source>Move group %1 of %2 (observation %3) from track %4 to a new track?</source>
+        <translation>Gruppe %1 vom %2 (Beobachtung %3) von Spur %4 auf eine neue Spur verschieben?</translation>
+    </message>
+    <message>
+        <source>Group %1 of observation %2 moved from track %3 to track %4; Undo Move puts it back</source>
+        <translation>Gruppe %1 der Beobachtung %2 von Spur %3 auf Spur %4 verschoben; Verschieben rückgängig stellt sie zurück</translation>
+    </message>
+    <message>
+        <source>Group %1 of observation %2 is back on track %3</source>
+        <translation>Gruppe %1 der Beobachtung %2 ist wieder auf Spur %3</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>the answer naming a new track</comment>
+        <translation>neu</translation>
     </message>
 </context>
 </TS>

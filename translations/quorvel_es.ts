@@ -250,6 +250,598 @@
         <source>Move it</source>
         <translation>Moverlo</translation>
     </message>
+    <message>
+        <source>%1 group</source>
+        <translation>%1 grupo</translation>
+    </message>
+    <message>
+        <source>%1 groups</source>
+        <translation>%1 grupos</translation>
+    </message>
+    <message>
+        <source>%1 spot</source>
+        <translation>%1 mancha</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 manchas</translation>
+    </message>
+    <message>
+        <source>g %1  f %2  R %3  north %4, %5  south %6, %7  area %8 MSH</source>
+        <translation>g %1  f %2  R %3  norte %4, %5  sur %6, %7  área %8 MSH</translation>
+    </message>
+    <message>
+        <source>the point %1,%2 lies off the disk</source>
+        <translation>el punto %1,%2 queda fuera del disco</translation>
+    </message>
+    <message>
+        <source>there is no spot %1</source>
+        <translation>no hay ninguna mancha %1</translation>
+    </message>
+    <message>
+        <source>there is no group %1</source>
+        <translation>no hay ningún grupo %1</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to move</source>
+        <translation>no se eligieron manchas para mover</translation>
+    </message>
+    <message>
+        <source>choose two groups or more to merge</source>
+        <translation>elija dos grupos o más para unir</translation>
+    </message>
+    <message>
+        <source>the spots to split off lie in different groups</source>
+        <translation>las manchas que separar están en grupos distintos</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to split off</source>
+        <translation>no se eligieron manchas para separar</translation>
+    </message>
+    <message>
+        <source>a group split must keep a spot in each part</source>
+        <translation>un grupo dividido debe conservar una mancha en cada parte</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to delete</source>
+        <translation>no se eligieron manchas para borrar</translation>
+    </message>
+    <message>
+        <source>a Zurich class is one of A, B, C, D, E, F, G, H and J</source>
+        <translation>una clase de Zúrich es una de A, B, C, D, E, F, G, H y J</translation>
+    </message>
+    <message>
+        <source>a McIntosh class is three letters Zpc, such as Dkc</source>
+        <translation>una clase de McIntosh son tres letras Zpc, como Dkc</translation>
+    </message>
+    <message>
+        <source>%1 region within the limb margin (mu &lt; %2)</source>
+        <translation>%1 región dentro del margen del limbo (mu &lt; %2)</translation>
+    </message>
+    <message>
+        <source>%1 regions within the limb margin (mu &lt; %2)</source>
+        <translation>%1 regiones dentro del margen del limbo (mu &lt; %2)</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>descartado: %1</translation>
+    </message>
+    <message>
+        <source>left out: %1, %2 smaller than %3 px</source>
+        <translation>descartado: %1, %2 menores de %3 px</translation>
+    </message>
+    <message>
+        <source>left out: %1 region smaller than %2 px</source>
+        <translation>descartado: %1 región menor de %2 px</translation>
+    </message>
+    <message>
+        <source>left out: %1 regions smaller than %2 px</source>
+        <translation>descartado: %1 regiones menores de %2 px</translation>
+    </message>
+    <message>
+        <source>cannot write the backup copy %1 before migrating the log: %2; the log is left as it is</source>
+        <translation>no se puede escribir la copia de seguridad %1 antes de migrar el registro: %2; el registro queda como está</translation>
+    </message>
+    <message>
+        <source>there is no log at %1 (log add starts one)</source>
+        <translation>no hay ningún registro en %1 (log add crea uno)</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: it is not an SQLite database; it is left as it is</source>
+        <translation>%1 no es un registro de Quorvel: no es una base de datos SQLite; queda como está</translation>
+    </message>
+    <message>
+        <source>cannot open the log %1: %2</source>
+        <translation>no se puede abrir el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: %2; it is left as it is</source>
+        <translation>%1 no es un registro de Quorvel: %2; queda como está</translation>
+    </message>
+    <message>
+        <source>the log %1 is empty</source>
+        <translation>el registro %1 está vacío</translation>
+    </message>
+    <message>
+        <source>cannot make the log: %1</source>
+        <translation>no se puede crear el registro: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: it is another program&apos;s database; it is left as it is</source>
+        <translation>%1 no es un registro de Quorvel: es la base de datos de otro programa; queda como está</translation>
+    </message>
+    <message>
+        <source>the log %1 has schema version %2, newer than this program&apos;s %3: use a newer Quorvel; it is left as it is</source>
+        <translation>el registro %1 tiene la versión de esquema %2, más nueva que la %3 de este programa: use un Quorvel más nuevo; queda como está</translation>
+    </message>
+    <message>
+        <source>the log %1 fails its integrity check (%2); it is left as it is: restore a backup or export what can be read</source>
+        <translation>el registro %1 no pasa su comprobación de integridad (%2); queda como está: restaure una copia de seguridad o exporte lo que se pueda leer</translation>
+    </message>
+    <message>
+        <source>the log %1 has the older schema version %2: the next log add migrates it</source>
+        <translation>el registro %1 tiene la versión de esquema antigua %2: el próximo log add lo migra</translation>
+    </message>
+    <message>
+        <source>cannot migrate the log %1 from schema version %2: %3; it is left as it was (a copy is in %4)</source>
+        <translation>no se puede migrar el registro %1 desde la versión de esquema %2: %3; queda como estaba (hay una copia en %4)</translation>
+    </message>
+    <message>
+        <source>the log %1 is busy: another program has been saving for %2 s; nothing was written</source>
+        <translation>el registro %1 está ocupado: otro programa lleva %2 s guardando; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2</source>
+        <translation>no se puede escribir el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2; nothing was written</source>
+        <translation>no se puede escribir el registro %1: %2; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>cannot read the log %1: %2</source>
+        <translation>no se puede leer el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was written</source>
+        <translation>%1: %2; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>diciembre</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM</source>
+        <translation>%1 &apos;%2&apos; ilegible: escriba YYYY-MM</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DDTHH:MMZ in Universal Time</source>
+        <translation>%1 &apos;%2&apos; ilegible: escriba YYYY-MM-DDTHH:MMZ en tiempo universal</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; lies before 1600</source>
+        <translation>%1 &apos;%2&apos; es anterior a 1600</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; has no month %3</source>
+        <translation>%1 &apos;%2&apos; no tiene mes %3</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; is not a date: %3 %4 has %5 days</source>
+        <translation>%1 &apos;%2&apos; no es una fecha: %3 de %4 tiene %5 días</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; is not a time of day</source>
+        <translation>%1 &apos;%2&apos; no es una hora del día</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DD</source>
+        <translation>%1 &apos;%2&apos; ilegible: escriba YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>a count cannot be negative (%1: %2 groups, %3 spots)</source>
+        <translation>un recuento no puede ser negativo (%1: %2 grupos, %3 manchas)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 groups but %3 spots: every group has at least one spot (g cannot exceed f)</source>
+        <translation>%1 tiene %2 grupos pero %3 manchas: cada grupo tiene al menos una mancha (g no puede superar f)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 spots in no group: a single spot is a group of one</source>
+        <translation>%1 tiene %2 manchas sin grupo: una mancha sola es un grupo por sí misma</translation>
+    </message>
+    <message>
+        <source>group %1</source>
+        <translation>grupo %1</translation>
+    </message>
+    <message>
+        <source>%1 has no spots: a group has at least one</source>
+        <translation>%1 no tiene manchas: un grupo tiene al menos una</translation>
+    </message>
+    <message>
+        <source>%1: the latitude lies outside -90..90 degrees</source>
+        <translation>%1: la latitud está fuera de -90..90 grados</translation>
+    </message>
+    <message>
+        <source>%1: the central-meridian distance lies outside -180..180 degrees</source>
+        <translation>%1: la distancia al meridiano central está fuera de -180..180 grados</translation>
+    </message>
+    <message>
+        <source>%1: the Carrington longitude lies outside [0, 360) degrees</source>
+        <translation>%1: la longitud de Carrington está fuera de [0, 360) grados</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a Zurich class (A, B, C, D, E, F, G, H, J)</source>
+        <translation>%1: &apos;%2&apos; no es una clase de Zúrich (A, B, C, D, E, F, G, H, J)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a McIntosh class such as Dkc</source>
+        <translation>%1: &apos;%2&apos; no es una clase de McIntosh como Dkc</translation>
+    </message>
+    <message>
+        <source>%1: a NOAA region number is positive</source>
+        <translation>%1: un número de región NOAA es positivo</translation>
+    </message>
+    <message>
+        <source>%1: an extent or area is negative, or the umbra exceeds the whole</source>
+        <translation>%1: una extensión o un área es negativa, o la umbra supera el total</translation>
+    </message>
+    <message>
+        <source>the observer code &apos;%1&apos; is not 1 to 16 letters, digits, &apos;-&apos; or &apos;_&apos;</source>
+        <translation>el código de observador &apos;%1&apos; no tiene de 1 a 16 letras, cifras, &apos;-&apos; o &apos;_&apos;</translation>
+    </message>
+    <message>
+        <source>the northern hemisphere</source>
+        <translation>el hemisferio norte</translation>
+    </message>
+    <message>
+        <source>the southern hemisphere</source>
+        <translation>el hemisferio sur</translation>
+    </message>
+    <message>
+        <source>the whole disk</source>
+        <translation>el disco entero</translation>
+    </message>
+    <message>
+        <source>the hemispheres&apos; counts do not add up to the whole disk&apos;s</source>
+        <translation>los recuentos de los hemisferios no suman el del disco entero</translation>
+    </message>
+    <message>
+        <source>the seeing &apos;%1&apos; is not one of E, G, F, P (excellent, good, fair, poor) or 1 to 5</source>
+        <translation>el seeing &apos;%1&apos; no es uno de E, G, F, P (excelente, bueno, regular, malo) ni de 1 a 5</translation>
+    </message>
+    <message>
+        <source>the counts given differ from those of the groups (%1 groups, %2 spots)</source>
+        <translation>los recuentos dados difieren de los de los grupos (%1 grupos, %2 manchas)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s SHA-256 is not 64 hexadecimal digits</source>
+        <translation>el SHA-256 de la imagen no tiene 64 cifras hexadecimales</translation>
+    </message>
+    <message>
+        <source>the image&apos;s limb has no radius</source>
+        <translation>el limbo de la imagen no tiene radio</translation>
+    </message>
+    <message>
+        <source>an equipment profile needs a name</source>
+        <translation>un perfil de equipo necesita un nombre</translation>
+    </message>
+    <message>
+        <source>the method &apos;%1&apos; is not projection, visual or photographic</source>
+        <translation>el método &apos;%1&apos; no es proyección, visual ni fotográfico</translation>
+    </message>
+    <message>
+        <source>an aperture, focal length or magnification is positive</source>
+        <translation>una abertura, distancia focal o aumento es positivo</translation>
+    </message>
+    <message>
+        <source>cannot read the log</source>
+        <translation>no se puede leer el registro</translation>
+    </message>
+    <message>
+        <source>there is no observation %1</source>
+        <translation>no hay ninguna observación %1</translation>
+    </message>
+    <message>
+        <source>there is no observer %1 in the log %2</source>
+        <translation>no hay ningún observador %1 en el registro %2</translation>
+    </message>
+    <message>
+        <source>track %1 does not exist in the log %2</source>
+        <translation>la traza %1 no existe en el registro %2</translation>
+    </message>
+    <message>
+        <source>cannot read the tracks</source>
+        <translation>no se pueden leer las trazas</translation>
+    </message>
+    <message>
+        <source>observation %1 has no group %2; nothing was written</source>
+        <translation>la observación %1 no tiene grupo %2; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>cannot make a new track</source>
+        <translation>no se puede crear una traza nueva</translation>
+    </message>
+    <message>
+        <source>track %1 does not exist; nothing was written</source>
+        <translation>la traza %1 no existe; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>track %1 already holds group %2 of that observation; nothing was written</source>
+        <translation>la traza %1 ya contiene el grupo %2 de esa observación; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>cannot move the group</source>
+        <translation>no se puede mover el grupo</translation>
+    </message>
+    <message>
+        <source>cannot save the observer %1</source>
+        <translation>no se puede guardar el observador %1</translation>
+    </message>
+    <message>
+        <source>cannot save the default observer</source>
+        <translation>no se puede guardar el observador predeterminado</translation>
+    </message>
+    <message>
+        <source>cannot save the equipment profile %1</source>
+        <translation>no se puede guardar el perfil de equipo %1</translation>
+    </message>
+    <message>
+        <source>there is no equipment profile &apos;%1&apos;: give its --method to make one</source>
+        <translation>no hay ningún perfil de equipo &apos;%1&apos;: indique su --method para crearlo</translation>
+    </message>
+    <message>
+        <source>cannot save the observation</source>
+        <translation>no se puede guardar la observación</translation>
+    </message>
+    <message>
+        <source>cannot save the image of the observation</source>
+        <translation>no se puede guardar la imagen de la observación</translation>
+    </message>
+    <message>
+        <source>cannot save a spot</source>
+        <translation>no se puede guardar una mancha</translation>
+    </message>
+    <message>
+        <source>cannot save group %1</source>
+        <translation>no se puede guardar el grupo %1</translation>
+    </message>
+    <message>
+        <source>cannot save a new track</source>
+        <translation>no se puede guardar una traza nueva</translation>
+    </message>
+    <message>
+        <source>the log already holds an observation by %1 at %2; nothing was written</source>
+        <translation>el registro ya contiene una observación de %1 a las %2; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>cannot keep the seeing and the equipment</source>
+        <translation>no se pueden conservar el seeing y el equipo</translation>
+    </message>
+    <message>
+        <source>cannot save k</source>
+        <translation>no se puede guardar k</translation>
+    </message>
+    <message>
+        <source>there is no observer %1 in the log</source>
+        <translation>no hay ningún observador %1 en el registro</translation>
+    </message>
+    <message>
+        <source>track %1 holds no group any more</source>
+        <translation>la traza %1 ya no contiene ningún grupo</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mes</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log</source>
+        <translation>Registro de observación</translation>
+    </message>
+    <message>
+        <source>give the log&apos;s file: neither XDG_DATA_HOME nor HOME names a folder for it</source>
+        <translation>indique el archivo del registro: ni XDG_DATA_HOME ni HOME nombran una carpeta para él</translation>
+    </message>
+    <message>
+        <source>cannot read %1 again for its SHA-256</source>
+        <translation>no se puede volver a leer %1 para su SHA-256</translation>
+    </message>
+    <message>
+        <source>the log has no observer yet: give your observer code</source>
+        <translation>el registro aún no tiene observador: indique su código de observador</translation>
+    </message>
+    <message>
+        <source>date to place the tracks on</source>
+        <translation>fecha en que situar las trazas</translation>
+    </message>
+    <message>
+        <source>Choose a group of a track first</source>
+        <translation>Elija primero un grupo de una traza</translation>
+    </message>
+    <message>
+        <source>There is no move to undo</source>
+        <translation>No hay ningún movimiento que deshacer</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a track&apos;s number nor new</source>
+        <translation>&apos;%1&apos; no es un número de traza ni new</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock %1 as given</source>
+        <translation>EXIF DateTimeOriginal, reloj de la cámara %1 según lo indicado</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock %1 (OffsetTimeOriginal)</source>
+        <translation>EXIF DateTimeOriginal, reloj de la cámara %1 (OffsetTimeOriginal)</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock taken as UT (no offset given)</source>
+        <translation>EXIF DateTimeOriginal, reloj de la cámara tomado como UT (sin desfase indicado)</translation>
+    </message>
+    <message>
+        <source>solar north turned %1° counterclockwise, mirrored (%2, %3, %4)</source>
+        <translation>norte solar girado %1° en sentido antihorario, reflejado (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>solar north turned %1° counterclockwise (%2, %3, %4)</source>
+        <translation>norte solar girado %1° en sentido antihorario (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>celestial north turned %1° counterclockwise, mirrored (%2, %3, %4)</source>
+        <translation>norte celeste girado %1° en sentido antihorario, reflejado (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>celestial north turned %1° counterclockwise (%2, %3, %4)</source>
+        <translation>norte celeste girado %1° en sentido antihorario (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>centre %1, %2, radius %3 px (%4)</source>
+        <translation>centro %1, %2, radio %3 px (%4)</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk (%1) is set aside: it does not fit the %2 x %3 image</source>
+        <translation>el disco de la cabecera (%1) se descarta: no cabe en la imagen de %2 x %3</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk: %1</source>
+        <translation>el disco de la cabecera: %1</translation>
+    </message>
+    <message>
+        <source>the FITS header&apos;s %1 &apos;%2&apos; is not a date</source>
+        <translation>%1 &apos;%2&apos; de la cabecera FITS no es una fecha</translation>
+    </message>
+    <message>
+        <source>%1 and the time of %2</source>
+        <translation>%1 y la hora de %2</translation>
+    </message>
+    <message>
+        <source>the FITS header&apos;s %1 &apos;%2&apos; is not a time of day</source>
+        <translation>%1 &apos;%2&apos; de la cabecera FITS no es una hora del día</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>the edge found is where a limb-brightened ring rises (EUV, Ca-K), within about 1 % of the photosphere</source>
+        <translation>el borde hallado es donde sube un anillo brillante en el limbo (EUV, Ca-K), a menos de un 1 % de la fotosfera</translation>
+    </message>
+    <message>
+        <source>%1; the edge found is where a limb-brightened ring rises (EUV, Ca-K), within about 1 % of the photosphere</source>
+        <translation>%1; el borde hallado es donde sube un anillo brillante en el limbo (EUV, Ca-K), a menos de un 1 % de la fotosfera</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk (radius %1 px) is set aside: the limb found on the image (radius %2 px) does not agree with it</source>
+        <translation>el disco de la cabecera (radio %1 px) se descarta: el limbo hallado en la imagen (radio %2 px) no concuerda con él</translation>
+    </message>
+    <message>
+        <source>limb fit %1 px, header %2 px: the fitted edge lies %3 % outside the header&apos;s photosphere, whose radius is used</source>
+        <translation>ajuste del limbo %1 px, cabecera %2 px: el borde ajustado queda un %3 % fuera de la fotosfera de la cabecera, cuyo radio se usa</translation>
+    </message>
+    <message>
+        <source>limb fit %1 px, header %2 px: the fitted edge lies %3 % inside the header&apos;s photosphere, whose radius is used</source>
+        <translation>ajuste del limbo %1 px, cabecera %2 px: el borde ajustado queda un %3 % dentro de la fotosfera de la cabecera, cuyo radio se usa</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read; it may be damaged or cut short (%2).</source>
+        <translation>La imagen %1 no se puede leer; puede estar dañada o cortada (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not an image Quorvel can open: by its content it is none of PNG, JPEG, TIFF, BMP and FITS.</source>
+        <translation>%1 no es una imagen que Quorvel pueda abrir: por su contenido no es PNG, JPEG, TIFF, BMP ni FITS.</translation>
+    </message>
+    <message>
+        <source>The image %1 (%2 x %3 pixels) is too small to hold a solar disk.</source>
+        <translation>La imagen %1 (%2 x %3 píxeles) es demasiado pequeña para contener un disco solar.</translation>
+    </message>
+    <message>
+        <source>The image %1 (%2 x %3 pixels) is larger than Quorvel measures: at most %4 pixels, %5 on a side.</source>
+        <translation>La imagen %1 (%2 x %3 píxeles) es mayor de lo que Quorvel mide: como mucho %4 píxeles, %5 por lado.</translation>
+    </message>
+    <message>
+        <source>%1: not enough memory for this image</source>
+        <translation>%1: no hay memoria suficiente para esta imagen</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Found %1 spots.</source>
+        <translation>Se hallaron %1 manchas.</translation>
+    </message>
+    <message>
+        <source>Found %1 spots; %2.</source>
+        <translation>Se hallaron %1 manchas; %2.</translation>
+    </message>
+    <message>
+        <source>There is no group %1.</source>
+        <translation>No hay ningún grupo %1.</translation>
+    </message>
+    <message>
+        <source>cannot read %1: there is no such file</source>
+        <translation>no se puede leer %1: no existe ese archivo</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a named pipe or a device)</source>
+        <translation>no es un archivo normal (una tubería con nombre o un dispositivo)</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -462,6 +1054,130 @@
     <message>
         <source>Tracks</source>
         <translation>Trazas</translation>
+    </message>
+    <message>
+        <source>Date (UT)</source>
+        <translation>Fecha (UT)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Observador</translation>
+    </message>
+    <message>
+        <source>Seeing</source>
+        <translation>Seeing</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Recuento</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>AAVSO monthly text</source>
+        <translation>Texto mensual AAVSO</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>BAA monthly CSV</source>
+        <translation>CSV mensual BAA</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Groups CSV (the month, or all when empty)</source>
+        <translation>CSV de grupos (el mes, o todo si está vacío)</translation>
+    </message>
+    <message>
+        <source>Daily R of the month (plot)</source>
+        <translation>R diario del mes (gráfico)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Butterfly diagram (the month, or all when empty)</source>
+        <translation>Diagrama de mariposa (el mes, o todo si está vacío)</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log</source>
+        <translation>Registro de observación</translation>
+    </message>
+    <message>
+        <source>Other &amp;Log...</source>
+        <translation>Otro &amp;registro...</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report...</source>
+        <translation>&amp;Guardar informe...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Measurement</source>
+        <translation>&amp;Abrir medición</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>1 observation</source>
+        <translation>1 observación</translation>
+    </message>
+    <message>
+        <source>%1 observations</source>
+        <translation>%1 observaciones</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>imagen</translation>
+    </message>
+    <message>
+        <source>by hemisphere</source>
+        <translation>por hemisferio</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>disco entero</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado %1</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Abrir registro</translation>
+    </message>
+    <message>
+        <source>Logs (*.sqlite);;All files (*)</source>
+        <translation>Registros (*.sqlite);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Mon&amp;th</source>
+        <translation>M&amp;es</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1877,41 @@
     </message>
 </context>
 <context>
+    <name>quorvel::SaveCounted</name>
+    <message>
+        <source>the log&apos;s default observer</source>
+        <translation>el observador predeterminado del registro</translation>
+    </message>
+    <message>
+        <source>observer %1</source>
+        <translation>observador %1</translation>
+    </message>
+    <message>
+        <source>no equipment</source>
+        <translation>sin equipo</translation>
+    </message>
+    <message>
+        <source>equipment %1</source>
+        <translation>equipo %1</translation>
+    </message>
+    <message>
+        <source>seeing %1, %2, %3</source>
+        <translation>seeing %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>observation %1 saved in %2: %3 %4, g %5, f %6, R %7</source>
+        <translation>observación %1 guardada en %2: %3 %4, g %5, f %6, R %7</translation>
+    </message>
+    <message>
+        <source>; group %1 track %2 (new)</source>
+        <translation>; grupo %1 traza %2 (nueva)</translation>
+    </message>
+    <message>
+        <source>; group %1 track %2</source>
+        <translation>; grupo %1 traza %2</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SpotPanel</name>
     <message>
         <source>Group</source>
@@ -1351,7 +2102,7 @@
     </message>
     <message>
         <source>&amp;Move Group to Track...</source>
-        <translation>&amp;Mover grupo a traza...</translation>
+        <translation>Mo&amp;ver grupo a traza...</translation>
     </message>
     <message>
         <source>&amp;Undo Move</source>
@@ -1372,6 +2123,31 @@
     <message>
         <source>Move the group to which track? A track&apos;s number, or new:</source>
         <translation>¿A qué traza mover el grupo? Número de traza o new:</translation>
+    </message>
+    <message>
+        <source> (behind)</source>
+        <translation> (cara oculta)</translation>
+    </message>
+    <message>
+        <source>Move group %1 of %2 (observation %3) from track %4 to track %5?</source>
+        <translation>¿Mover el grupo %1 del %2 (observación %3) de la traza %4 a la traza %5?</translation>
+    </message>
+    <message>
+        <source>Move group %1 of %2 (observation %3) from track %4 to a new track?</source>
+        <translation>¿Mover el grupo %1 del %2 (observación %3) de la traza %4 a una traza nueva?</translation>
+    </message>
+    <message>
+        <source>Group %1 of observation %2 moved from track %3 to track %4; Undo Move puts it back</source>
+        <translation>Grupo %1 de la observación %2 movido de la traza %3 a la traza %4; Deshacer movimiento lo devuelve</translation>
+    </message>
+    <message>
+        <source>Group %1 of observation %2 is back on track %3</source>
+        <translation>El grupo %1 de la observación %2 ha vuelto a la traza %3</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>the answer naming a new track</comment>
+        <translation>nueva</translation>
     </message>
 </context>
 </TS>

@@ -250,6 +250,598 @@
         <source>Move it</source>
         <translation>Le déplacer</translation>
     </message>
+    <message>
+        <source>%1 group</source>
+        <translation>%1 groupe</translation>
+    </message>
+    <message>
+        <source>%1 groups</source>
+        <translation>%1 groupes</translation>
+    </message>
+    <message>
+        <source>%1 spot</source>
+        <translation>%1 tache</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 taches</translation>
+    </message>
+    <message>
+        <source>g %1  f %2  R %3  north %4, %5  south %6, %7  area %8 MSH</source>
+        <translation>g %1  f %2  R %3  nord %4, %5  sud %6, %7  aire %8 MSH</translation>
+    </message>
+    <message>
+        <source>the point %1,%2 lies off the disk</source>
+        <translation>le point %1,%2 est hors du disque</translation>
+    </message>
+    <message>
+        <source>there is no spot %1</source>
+        <translation>il n&apos;y a pas de tache %1</translation>
+    </message>
+    <message>
+        <source>there is no group %1</source>
+        <translation>il n&apos;y a pas de groupe %1</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to move</source>
+        <translation>aucune tache n&apos;a été choisie à déplacer</translation>
+    </message>
+    <message>
+        <source>choose two groups or more to merge</source>
+        <translation>choisissez au moins deux groupes à fusionner</translation>
+    </message>
+    <message>
+        <source>the spots to split off lie in different groups</source>
+        <translation>les taches à séparer sont dans des groupes différents</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to split off</source>
+        <translation>aucune tache n&apos;a été choisie à séparer</translation>
+    </message>
+    <message>
+        <source>a group split must keep a spot in each part</source>
+        <translation>un groupe scindé doit garder une tache dans chaque partie</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to delete</source>
+        <translation>aucune tache n&apos;a été choisie à supprimer</translation>
+    </message>
+    <message>
+        <source>a Zurich class is one of A, B, C, D, E, F, G, H and J</source>
+        <translation>une classe de Zurich est l&apos;une de A, B, C, D, E, F, G, H et J</translation>
+    </message>
+    <message>
+        <source>a McIntosh class is three letters Zpc, such as Dkc</source>
+        <translation>une classe de McIntosh s&apos;écrit en trois lettres Zpc, par exemple Dkc</translation>
+    </message>
+    <message>
+        <source>%1 region within the limb margin (mu &lt; %2)</source>
+        <translation>%1 région dans la marge du limbe (mu &lt; %2)</translation>
+    </message>
+    <message>
+        <source>%1 regions within the limb margin (mu &lt; %2)</source>
+        <translation>%1 régions dans la marge du limbe (mu &lt; %2)</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>non retenu : %1</translation>
+    </message>
+    <message>
+        <source>left out: %1, %2 smaller than %3 px</source>
+        <translation>non retenu : %1, %2 plus petites que %3 px</translation>
+    </message>
+    <message>
+        <source>left out: %1 region smaller than %2 px</source>
+        <translation>non retenu : %1 région plus petite que %2 px</translation>
+    </message>
+    <message>
+        <source>left out: %1 regions smaller than %2 px</source>
+        <translation>non retenu : %1 régions plus petites que %2 px</translation>
+    </message>
+    <message>
+        <source>cannot write the backup copy %1 before migrating the log: %2; the log is left as it is</source>
+        <translation>impossible d&apos;écrire la copie de sauvegarde %1 avant de migrer le journal : %2 ; le journal reste tel quel</translation>
+    </message>
+    <message>
+        <source>there is no log at %1 (log add starts one)</source>
+        <translation>il n&apos;y a pas de journal à %1 (log add en crée un)</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: it is not an SQLite database; it is left as it is</source>
+        <translation>%1 n&apos;est pas un journal de Quorvel : ce n&apos;est pas une base SQLite ; il reste tel quel</translation>
+    </message>
+    <message>
+        <source>cannot open the log %1: %2</source>
+        <translation>impossible d&apos;ouvrir le journal %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: %2; it is left as it is</source>
+        <translation>%1 n&apos;est pas un journal de Quorvel : %2 ; il reste tel quel</translation>
+    </message>
+    <message>
+        <source>the log %1 is empty</source>
+        <translation>le journal %1 est vide</translation>
+    </message>
+    <message>
+        <source>cannot make the log: %1</source>
+        <translation>impossible de créer le journal : %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: it is another program&apos;s database; it is left as it is</source>
+        <translation>%1 n&apos;est pas un journal de Quorvel : c&apos;est la base d&apos;un autre programme ; il reste tel quel</translation>
+    </message>
+    <message>
+        <source>the log %1 has schema version %2, newer than this program&apos;s %3: use a newer Quorvel; it is left as it is</source>
+        <translation>le journal %1 a la version de schéma %2, plus récente que la version %3 de ce programme : utilisez un Quorvel plus récent ; il reste tel quel</translation>
+    </message>
+    <message>
+        <source>the log %1 fails its integrity check (%2); it is left as it is: restore a backup or export what can be read</source>
+        <translation>le journal %1 échoue à son contrôle d&apos;intégrité (%2) ; il reste tel quel : restaurez une sauvegarde ou exportez ce qui peut être lu</translation>
+    </message>
+    <message>
+        <source>the log %1 has the older schema version %2: the next log add migrates it</source>
+        <translation>le journal %1 a l&apos;ancienne version de schéma %2 : le prochain log add le migre</translation>
+    </message>
+    <message>
+        <source>cannot migrate the log %1 from schema version %2: %3; it is left as it was (a copy is in %4)</source>
+        <translation>impossible de migrer le journal %1 depuis la version de schéma %2 : %3 ; il reste tel qu&apos;il était (une copie est dans %4)</translation>
+    </message>
+    <message>
+        <source>the log %1 is busy: another program has been saving for %2 s; nothing was written</source>
+        <translation>le journal %1 est occupé : un autre programme y enregistre depuis %2 s ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2</source>
+        <translation>impossible d&apos;écrire le journal %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2; nothing was written</source>
+        <translation>impossible d&apos;écrire le journal %1 : %2 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>cannot read the log %1: %2</source>
+        <translation>impossible de lire le journal %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was written</source>
+        <translation>%1 : %2 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM</source>
+        <translation>%1 « %2 » illisible : écrivez YYYY-MM</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DDTHH:MMZ in Universal Time</source>
+        <translation>%1 « %2 » illisible : écrivez YYYY-MM-DDTHH:MMZ en temps universel</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; lies before 1600</source>
+        <translation>%1 « %2 » est antérieur à 1600</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; has no month %3</source>
+        <translation>%1 « %2 » n&apos;a pas de mois %3</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; is not a date: %3 %4 has %5 days</source>
+        <translation>%1 « %2 » n&apos;est pas une date : %3 %4 a %5 jours</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; is not a time of day</source>
+        <translation>%1 « %2 » n&apos;est pas une heure du jour</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DD</source>
+        <translation>%1 « %2 » illisible : écrivez YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>a count cannot be negative (%1: %2 groups, %3 spots)</source>
+        <translation>un compte ne peut pas être négatif (%1 : %2 groupes, %3 taches)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 groups but %3 spots: every group has at least one spot (g cannot exceed f)</source>
+        <translation>%1 a %2 groupes mais %3 taches : chaque groupe a au moins une tache (g ne peut pas dépasser f)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 spots in no group: a single spot is a group of one</source>
+        <translation>%1 a %2 taches hors de tout groupe : une tache seule forme un groupe</translation>
+    </message>
+    <message>
+        <source>group %1</source>
+        <translation>groupe %1</translation>
+    </message>
+    <message>
+        <source>%1 has no spots: a group has at least one</source>
+        <translation>%1 n&apos;a pas de taches : un groupe en a au moins une</translation>
+    </message>
+    <message>
+        <source>%1: the latitude lies outside -90..90 degrees</source>
+        <translation>%1 : la latitude est hors de -90..90 degrés</translation>
+    </message>
+    <message>
+        <source>%1: the central-meridian distance lies outside -180..180 degrees</source>
+        <translation>%1 : la distance au méridien central est hors de -180..180 degrés</translation>
+    </message>
+    <message>
+        <source>%1: the Carrington longitude lies outside [0, 360) degrees</source>
+        <translation>%1 : la longitude de Carrington est hors de [0, 360) degrés</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a Zurich class (A, B, C, D, E, F, G, H, J)</source>
+        <translation>%1 : « %2 » n&apos;est pas une classe de Zurich (A, B, C, D, E, F, G, H, J)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a McIntosh class such as Dkc</source>
+        <translation>%1 : « %2 » n&apos;est pas une classe de McIntosh comme Dkc</translation>
+    </message>
+    <message>
+        <source>%1: a NOAA region number is positive</source>
+        <translation>%1 : un numéro de région NOAA est positif</translation>
+    </message>
+    <message>
+        <source>%1: an extent or area is negative, or the umbra exceeds the whole</source>
+        <translation>%1 : une étendue ou une aire est négative, ou l&apos;ombre dépasse le tout</translation>
+    </message>
+    <message>
+        <source>the observer code &apos;%1&apos; is not 1 to 16 letters, digits, &apos;-&apos; or &apos;_&apos;</source>
+        <translation>le code d&apos;observateur « %1 » ne compte pas 1 à 16 lettres, chiffres, « - » ou « _ »</translation>
+    </message>
+    <message>
+        <source>the northern hemisphere</source>
+        <translation>l&apos;hémisphère nord</translation>
+    </message>
+    <message>
+        <source>the southern hemisphere</source>
+        <translation>l&apos;hémisphère sud</translation>
+    </message>
+    <message>
+        <source>the whole disk</source>
+        <translation>le disque entier</translation>
+    </message>
+    <message>
+        <source>the hemispheres&apos; counts do not add up to the whole disk&apos;s</source>
+        <translation>les comptes des hémisphères ne donnent pas celui du disque entier</translation>
+    </message>
+    <message>
+        <source>the seeing &apos;%1&apos; is not one of E, G, F, P (excellent, good, fair, poor) or 1 to 5</source>
+        <translation>le seeing « %1 » n&apos;est ni E, G, F, P (excellent, bon, moyen, mauvais) ni 1 à 5</translation>
+    </message>
+    <message>
+        <source>the counts given differ from those of the groups (%1 groups, %2 spots)</source>
+        <translation>les comptes donnés diffèrent de ceux des groupes (%1 groupes, %2 taches)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s SHA-256 is not 64 hexadecimal digits</source>
+        <translation>le SHA-256 de l&apos;image n&apos;est pas fait de 64 chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>the image&apos;s limb has no radius</source>
+        <translation>le limbe de l&apos;image n&apos;a pas de rayon</translation>
+    </message>
+    <message>
+        <source>an equipment profile needs a name</source>
+        <translation>un profil d&apos;équipement demande un nom</translation>
+    </message>
+    <message>
+        <source>the method &apos;%1&apos; is not projection, visual or photographic</source>
+        <translation>la méthode « %1 » n&apos;est ni projection, ni visuelle, ni photographique</translation>
+    </message>
+    <message>
+        <source>an aperture, focal length or magnification is positive</source>
+        <translation>une ouverture, une focale ou un grossissement est positif</translation>
+    </message>
+    <message>
+        <source>cannot read the log</source>
+        <translation>impossible de lire le journal</translation>
+    </message>
+    <message>
+        <source>there is no observation %1</source>
+        <translation>il n&apos;y a pas d&apos;observation %1</translation>
+    </message>
+    <message>
+        <source>there is no observer %1 in the log %2</source>
+        <translation>il n&apos;y a pas d&apos;observateur %1 dans le journal %2</translation>
+    </message>
+    <message>
+        <source>track %1 does not exist in the log %2</source>
+        <translation>la trace %1 n&apos;existe pas dans le journal %2</translation>
+    </message>
+    <message>
+        <source>cannot read the tracks</source>
+        <translation>impossible de lire les traces</translation>
+    </message>
+    <message>
+        <source>observation %1 has no group %2; nothing was written</source>
+        <translation>l&apos;observation %1 n&apos;a pas de groupe %2 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>cannot make a new track</source>
+        <translation>impossible de créer une nouvelle trace</translation>
+    </message>
+    <message>
+        <source>track %1 does not exist; nothing was written</source>
+        <translation>la trace %1 n&apos;existe pas ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>track %1 already holds group %2 of that observation; nothing was written</source>
+        <translation>la trace %1 contient déjà le groupe %2 de cette observation ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>cannot move the group</source>
+        <translation>impossible de déplacer le groupe</translation>
+    </message>
+    <message>
+        <source>cannot save the observer %1</source>
+        <translation>impossible d&apos;enregistrer l&apos;observateur %1</translation>
+    </message>
+    <message>
+        <source>cannot save the default observer</source>
+        <translation>impossible d&apos;enregistrer l&apos;observateur par défaut</translation>
+    </message>
+    <message>
+        <source>cannot save the equipment profile %1</source>
+        <translation>impossible d&apos;enregistrer le profil d&apos;équipement %1</translation>
+    </message>
+    <message>
+        <source>there is no equipment profile &apos;%1&apos;: give its --method to make one</source>
+        <translation>il n&apos;y a pas de profil d&apos;équipement « %1 » : donnez sa --method pour le créer</translation>
+    </message>
+    <message>
+        <source>cannot save the observation</source>
+        <translation>impossible d&apos;enregistrer l&apos;observation</translation>
+    </message>
+    <message>
+        <source>cannot save the image of the observation</source>
+        <translation>impossible d&apos;enregistrer l&apos;image de l&apos;observation</translation>
+    </message>
+    <message>
+        <source>cannot save a spot</source>
+        <translation>impossible d&apos;enregistrer une tache</translation>
+    </message>
+    <message>
+        <source>cannot save group %1</source>
+        <translation>impossible d&apos;enregistrer le groupe %1</translation>
+    </message>
+    <message>
+        <source>cannot save a new track</source>
+        <translation>impossible d&apos;enregistrer une nouvelle trace</translation>
+    </message>
+    <message>
+        <source>the log already holds an observation by %1 at %2; nothing was written</source>
+        <translation>le journal contient déjà une observation de %1 à %2 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>cannot keep the seeing and the equipment</source>
+        <translation>impossible de garder le seeing et l&apos;équipement</translation>
+    </message>
+    <message>
+        <source>cannot save k</source>
+        <translation>impossible d&apos;enregistrer k</translation>
+    </message>
+    <message>
+        <source>there is no observer %1 in the log</source>
+        <translation>il n&apos;y a pas d&apos;observateur %1 dans le journal</translation>
+    </message>
+    <message>
+        <source>track %1 holds no group any more</source>
+        <translation>la trace %1 ne contient plus aucun groupe</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log</source>
+        <translation>Journal d&apos;observation</translation>
+    </message>
+    <message>
+        <source>give the log&apos;s file: neither XDG_DATA_HOME nor HOME names a folder for it</source>
+        <translation>indiquez le fichier du journal : ni XDG_DATA_HOME ni HOME ne désignent un dossier pour lui</translation>
+    </message>
+    <message>
+        <source>cannot read %1 again for its SHA-256</source>
+        <translation>impossible de relire %1 pour son SHA-256</translation>
+    </message>
+    <message>
+        <source>the log has no observer yet: give your observer code</source>
+        <translation>le journal n&apos;a pas encore d&apos;observateur : donnez votre code d&apos;observateur</translation>
+    </message>
+    <message>
+        <source>date to place the tracks on</source>
+        <translation>date où placer les traces</translation>
+    </message>
+    <message>
+        <source>Choose a group of a track first</source>
+        <translation>Choisissez d&apos;abord un groupe d&apos;une trace</translation>
+    </message>
+    <message>
+        <source>There is no move to undo</source>
+        <translation>Il n&apos;y a aucun déplacement à annuler</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a track&apos;s number nor new</source>
+        <translation>« %1 » n&apos;est ni un numéro de trace ni new</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock %1 as given</source>
+        <translation>EXIF DateTimeOriginal, horloge de l&apos;appareil %1 comme indiqué</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock %1 (OffsetTimeOriginal)</source>
+        <translation>EXIF DateTimeOriginal, horloge de l&apos;appareil %1 (OffsetTimeOriginal)</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock taken as UT (no offset given)</source>
+        <translation>EXIF DateTimeOriginal, horloge de l&apos;appareil prise pour TU (aucun décalage donné)</translation>
+    </message>
+    <message>
+        <source>solar north turned %1° counterclockwise, mirrored (%2, %3, %4)</source>
+        <translation>nord solaire tourné de %1° dans le sens antihoraire, en miroir (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>solar north turned %1° counterclockwise (%2, %3, %4)</source>
+        <translation>nord solaire tourné de %1° dans le sens antihoraire (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>celestial north turned %1° counterclockwise, mirrored (%2, %3, %4)</source>
+        <translation>nord céleste tourné de %1° dans le sens antihoraire, en miroir (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>celestial north turned %1° counterclockwise (%2, %3, %4)</source>
+        <translation>nord céleste tourné de %1° dans le sens antihoraire (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>centre %1, %2, radius %3 px (%4)</source>
+        <translation>centre %1, %2, rayon %3 px (%4)</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk (%1) is set aside: it does not fit the %2 x %3 image</source>
+        <translation>le disque de l&apos;en-tête (%1) est écarté : il ne tient pas dans l&apos;image de %2 x %3</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk: %1</source>
+        <translation>le disque de l&apos;en-tête : %1</translation>
+    </message>
+    <message>
+        <source>the FITS header&apos;s %1 &apos;%2&apos; is not a date</source>
+        <translation>%1 « %2 » de l&apos;en-tête FITS n&apos;est pas une date</translation>
+    </message>
+    <message>
+        <source>%1 and the time of %2</source>
+        <translation>%1 et l&apos;heure de %2</translation>
+    </message>
+    <message>
+        <source>the FITS header&apos;s %1 &apos;%2&apos; is not a time of day</source>
+        <translation>%1 « %2 » de l&apos;en-tête FITS n&apos;est pas une heure du jour</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>the edge found is where a limb-brightened ring rises (EUV, Ca-K), within about 1 % of the photosphere</source>
+        <translation>le bord trouvé est la montée d&apos;un anneau brillant au limbe (EUV, Ca-K), à environ 1 % près de la photosphère</translation>
+    </message>
+    <message>
+        <source>%1; the edge found is where a limb-brightened ring rises (EUV, Ca-K), within about 1 % of the photosphere</source>
+        <translation>%1 ; le bord trouvé est la montée d&apos;un anneau brillant au limbe (EUV, Ca-K), à environ 1 % près de la photosphère</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk (radius %1 px) is set aside: the limb found on the image (radius %2 px) does not agree with it</source>
+        <translation>le disque de l&apos;en-tête (rayon %1 px) est écarté : le limbe trouvé sur l&apos;image (rayon %2 px) ne concorde pas avec lui</translation>
+    </message>
+    <message>
+        <source>limb fit %1 px, header %2 px: the fitted edge lies %3 % outside the header&apos;s photosphere, whose radius is used</source>
+        <translation>limbe ajusté %1 px, en-tête %2 px : le bord ajusté est %3 % à l&apos;extérieur de la photosphère de l&apos;en-tête, dont le rayon est utilisé</translation>
+    </message>
+    <message>
+        <source>limb fit %1 px, header %2 px: the fitted edge lies %3 % inside the header&apos;s photosphere, whose radius is used</source>
+        <translation>limbe ajusté %1 px, en-tête %2 px : le bord ajusté est %3 % à l&apos;intérieur de la photosphère de l&apos;en-tête, dont le rayon est utilisé</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read; it may be damaged or cut short (%2).</source>
+        <translation>L&apos;image %1 ne peut pas être lue ; elle est peut-être endommagée ou tronquée (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not an image Quorvel can open: by its content it is none of PNG, JPEG, TIFF, BMP and FITS.</source>
+        <translation>%1 n&apos;est pas une image que Quorvel sait ouvrir : d&apos;après son contenu, ce n&apos;est ni PNG, ni JPEG, ni TIFF, ni BMP, ni FITS.</translation>
+    </message>
+    <message>
+        <source>The image %1 (%2 x %3 pixels) is too small to hold a solar disk.</source>
+        <translation>L&apos;image %1 (%2 x %3 pixels) est trop petite pour contenir un disque solaire.</translation>
+    </message>
+    <message>
+        <source>The image %1 (%2 x %3 pixels) is larger than Quorvel measures: at most %4 pixels, %5 on a side.</source>
+        <translation>L&apos;image %1 (%2 x %3 pixels) dépasse ce que Quorvel mesure : au plus %4 pixels, %5 par côté.</translation>
+    </message>
+    <message>
+        <source>%1: not enough memory for this image</source>
+        <translation>%1 : pas assez de mémoire pour cette image</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Found %1 spots.</source>
+        <translation>%1 taches trouvées.</translation>
+    </message>
+    <message>
+        <source>Found %1 spots; %2.</source>
+        <translation>%1 taches trouvées ; %2.</translation>
+    </message>
+    <message>
+        <source>There is no group %1.</source>
+        <translation>Il n&apos;y a pas de groupe %1.</translation>
+    </message>
+    <message>
+        <source>cannot read %1: there is no such file</source>
+        <translation>impossible de lire %1 : ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a named pipe or a device)</source>
+        <translation>ce n&apos;est pas un fichier ordinaire (un tube nommé ou un périphérique)</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -462,6 +1054,130 @@
     <message>
         <source>Tracks</source>
         <translation>Traces</translation>
+    </message>
+    <message>
+        <source>Date (UT)</source>
+        <translation>Date (TU)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Observateur</translation>
+    </message>
+    <message>
+        <source>Seeing</source>
+        <translation>Seeing</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Compté</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>AAVSO monthly text</source>
+        <translation>Texte mensuel AAVSO</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>BAA monthly CSV</source>
+        <translation>CSV mensuel BAA</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Groups CSV (the month, or all when empty)</source>
+        <translation>CSV des groupes (le mois, ou tout si vide)</translation>
+    </message>
+    <message>
+        <source>Daily R of the month (plot)</source>
+        <translation>R quotidien du mois (graphique)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>Images PNG (*.png);;Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Butterfly diagram (the month, or all when empty)</source>
+        <translation>Diagramme papillon (le mois, ou tout si vide)</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log</source>
+        <translation>Journal d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Other &amp;Log...</source>
+        <translation>Autre &amp;journal...</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report...</source>
+        <translation>Enregistrer le &amp;rapport...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Measurement</source>
+        <translation>&amp;Ouvrir la mesure</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>1 observation</source>
+        <translation>1 observation</translation>
+    </message>
+    <message>
+        <source>%1 observations</source>
+        <translation>%1 observations</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>by hemisphere</source>
+        <translation>par hémisphère</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>disque entier</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Ouvrir un journal</translation>
+    </message>
+    <message>
+        <source>Logs (*.sqlite);;All files (*)</source>
+        <translation>Journaux (*.sqlite);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Mon&amp;th</source>
+        <translation>&amp;Mois</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1877,41 @@
     </message>
 </context>
 <context>
+    <name>quorvel::SaveCounted</name>
+    <message>
+        <source>the log&apos;s default observer</source>
+        <translation>l&apos;observateur par défaut du journal</translation>
+    </message>
+    <message>
+        <source>observer %1</source>
+        <translation>observateur %1</translation>
+    </message>
+    <message>
+        <source>no equipment</source>
+        <translation>aucun équipement</translation>
+    </message>
+    <message>
+        <source>equipment %1</source>
+        <translation>équipement %1</translation>
+    </message>
+    <message>
+        <source>seeing %1, %2, %3</source>
+        <translation>seeing %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>observation %1 saved in %2: %3 %4, g %5, f %6, R %7</source>
+        <translation>observation %1 enregistrée dans %2 : %3 %4, g %5, f %6, R %7</translation>
+    </message>
+    <message>
+        <source>; group %1 track %2 (new)</source>
+        <translation> ; groupe %1 trace %2 (nouvelle)</translation>
+    </message>
+    <message>
+        <source>; group %1 track %2</source>
+        <translation> ; groupe %1 trace %2</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SpotPanel</name>
     <message>
         <source>Group</source>
@@ -1355,11 +2106,11 @@
     </message>
     <message>
         <source>&amp;Undo Move</source>
-        <translation>&amp;Annuler le déplacement</translation>
+        <translation>A&amp;nnuler le déplacement</translation>
     </message>
     <message>
         <source>&amp;Place on (UT):</source>
-        <translation>&amp;Position le (TU) :</translation>
+        <translation>Posi&amp;tion le (TU) :</translation>
     </message>
     <message>
         <source>Groups of the track:</source>
@@ -1372,6 +2123,31 @@
     <message>
         <source>Move the group to which track? A track&apos;s number, or new:</source>
         <translation>Déplacer le groupe vers quelle trace ? Numéro de trace, ou new :</translation>
+    </message>
+    <message>
+        <source> (behind)</source>
+        <translation> (face cachée)</translation>
+    </message>
+    <message>
+        <source>Move group %1 of %2 (observation %3) from track %4 to track %5?</source>
+        <translation>Déplacer le groupe %1 du %2 (observation %3) de la trace %4 vers la trace %5 ?</translation>
+    </message>
+    <message>
+        <source>Move group %1 of %2 (observation %3) from track %4 to a new track?</source>
+        <translation>Déplacer le groupe %1 du %2 (observation %3) de la trace %4 vers une nouvelle trace ?</translation>
+    </message>
+    <message>
+        <source>Group %1 of observation %2 moved from track %3 to track %4; Undo Move puts it back</source>
+        <translation>Groupe %1 de l&apos;observation %2 déplacé de la trace %3 vers la trace %4 ; Annuler le déplacement le remet</translation>
+    </message>
+    <message>
+        <source>Group %1 of observation %2 is back on track %3</source>
+        <translation>Le groupe %1 de l&apos;observation %2 est de retour sur la trace %3</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>the answer naming a new track</comment>
+        <translation>nouvelle</translation>
     </message>
 </context>
 </TS>

@@ -250,6 +250,598 @@
         <source>Move it</source>
         <translation>Spostarlo</translation>
     </message>
+    <message>
+        <source>%1 group</source>
+        <translation>%1 gruppo</translation>
+    </message>
+    <message>
+        <source>%1 groups</source>
+        <translation>%1 gruppi</translation>
+    </message>
+    <message>
+        <source>%1 spot</source>
+        <translation>%1 macchia</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 macchie</translation>
+    </message>
+    <message>
+        <source>g %1  f %2  R %3  north %4, %5  south %6, %7  area %8 MSH</source>
+        <translation>g %1  f %2  R %3  nord %4, %5  sud %6, %7  area %8 MSH</translation>
+    </message>
+    <message>
+        <source>the point %1,%2 lies off the disk</source>
+        <translation>il punto %1,%2 è fuori dal disco</translation>
+    </message>
+    <message>
+        <source>there is no spot %1</source>
+        <translation>non c&apos;è nessuna macchia %1</translation>
+    </message>
+    <message>
+        <source>there is no group %1</source>
+        <translation>non c&apos;è nessun gruppo %1</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to move</source>
+        <translation>nessuna macchia scelta da spostare</translation>
+    </message>
+    <message>
+        <source>choose two groups or more to merge</source>
+        <translation>scegli due o più gruppi da unire</translation>
+    </message>
+    <message>
+        <source>the spots to split off lie in different groups</source>
+        <translation>le macchie da separare sono in gruppi diversi</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to split off</source>
+        <translation>nessuna macchia scelta da separare</translation>
+    </message>
+    <message>
+        <source>a group split must keep a spot in each part</source>
+        <translation>un gruppo diviso deve tenere una macchia in ogni parte</translation>
+    </message>
+    <message>
+        <source>no spots were chosen to delete</source>
+        <translation>nessuna macchia scelta da eliminare</translation>
+    </message>
+    <message>
+        <source>a Zurich class is one of A, B, C, D, E, F, G, H and J</source>
+        <translation>una classe di Zurigo è una tra A, B, C, D, E, F, G, H e J</translation>
+    </message>
+    <message>
+        <source>a McIntosh class is three letters Zpc, such as Dkc</source>
+        <translation>una classe McIntosh è di tre lettere Zpc, ad esempio Dkc</translation>
+    </message>
+    <message>
+        <source>%1 region within the limb margin (mu &lt; %2)</source>
+        <translation>%1 regione entro il margine del lembo (mu &lt; %2)</translation>
+    </message>
+    <message>
+        <source>%1 regions within the limb margin (mu &lt; %2)</source>
+        <translation>%1 regioni entro il margine del lembo (mu &lt; %2)</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>escluso: %1</translation>
+    </message>
+    <message>
+        <source>left out: %1, %2 smaller than %3 px</source>
+        <translation>escluso: %1, %2 più piccole di %3 px</translation>
+    </message>
+    <message>
+        <source>left out: %1 region smaller than %2 px</source>
+        <translation>escluso: %1 regione più piccola di %2 px</translation>
+    </message>
+    <message>
+        <source>left out: %1 regions smaller than %2 px</source>
+        <translation>escluso: %1 regioni più piccole di %2 px</translation>
+    </message>
+    <message>
+        <source>cannot write the backup copy %1 before migrating the log: %2; the log is left as it is</source>
+        <translation>impossibile scrivere la copia di sicurezza %1 prima di migrare il registro: %2; il registro resta com&apos;è</translation>
+    </message>
+    <message>
+        <source>there is no log at %1 (log add starts one)</source>
+        <translation>non c&apos;è nessun registro in %1 (log add ne crea uno)</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: it is not an SQLite database; it is left as it is</source>
+        <translation>%1 non è un registro di Quorvel: non è un database SQLite; resta com&apos;è</translation>
+    </message>
+    <message>
+        <source>cannot open the log %1: %2</source>
+        <translation>impossibile aprire il registro %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: %2; it is left as it is</source>
+        <translation>%1 non è un registro di Quorvel: %2; resta com&apos;è</translation>
+    </message>
+    <message>
+        <source>the log %1 is empty</source>
+        <translation>il registro %1 è vuoto</translation>
+    </message>
+    <message>
+        <source>cannot make the log: %1</source>
+        <translation>impossibile creare il registro: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of Quorvel: it is another program&apos;s database; it is left as it is</source>
+        <translation>%1 non è un registro di Quorvel: è il database di un altro programma; resta com&apos;è</translation>
+    </message>
+    <message>
+        <source>the log %1 has schema version %2, newer than this program&apos;s %3: use a newer Quorvel; it is left as it is</source>
+        <translation>il registro %1 ha la versione di schema %2, più recente della %3 di questo programma: usa un Quorvel più recente; resta com&apos;è</translation>
+    </message>
+    <message>
+        <source>the log %1 fails its integrity check (%2); it is left as it is: restore a backup or export what can be read</source>
+        <translation>il registro %1 non supera il controllo di integrità (%2); resta com&apos;è: ripristina una copia di sicurezza o esporta ciò che si può leggere</translation>
+    </message>
+    <message>
+        <source>the log %1 has the older schema version %2: the next log add migrates it</source>
+        <translation>il registro %1 ha la vecchia versione di schema %2: il prossimo log add lo migra</translation>
+    </message>
+    <message>
+        <source>cannot migrate the log %1 from schema version %2: %3; it is left as it was (a copy is in %4)</source>
+        <translation>impossibile migrare il registro %1 dalla versione di schema %2: %3; resta com&apos;era (una copia è in %4)</translation>
+    </message>
+    <message>
+        <source>the log %1 is busy: another program has been saving for %2 s; nothing was written</source>
+        <translation>il registro %1 è occupato: un altro programma sta salvando da %2 s; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2</source>
+        <translation>impossibile scrivere il registro %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2; nothing was written</source>
+        <translation>impossibile scrivere il registro %1: %2; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>cannot read the log %1: %2</source>
+        <translation>impossibile leggere il registro %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was written</source>
+        <translation>%1: %2; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>gennaio</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febbraio</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>aprile</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maggio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>giugno</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>luglio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>settembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>ottobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>dicembre</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM</source>
+        <translation>%1 &apos;%2&apos; illeggibile: scrivi YYYY-MM</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DDTHH:MMZ in Universal Time</source>
+        <translation>%1 &apos;%2&apos; illeggibile: scrivi YYYY-MM-DDTHH:MMZ in tempo universale</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; lies before 1600</source>
+        <translation>%1 &apos;%2&apos; è anteriore al 1600</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; has no month %3</source>
+        <translation>%1 &apos;%2&apos; non ha il mese %3</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; is not a date: %3 %4 has %5 days</source>
+        <translation>%1 &apos;%2&apos; non è una data: %3 %4 ha %5 giorni</translation>
+    </message>
+    <message>
+        <source>the %1 &apos;%2&apos; is not a time of day</source>
+        <translation>%1 &apos;%2&apos; non è un&apos;ora del giorno</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DD</source>
+        <translation>%1 &apos;%2&apos; illeggibile: scrivi YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>a count cannot be negative (%1: %2 groups, %3 spots)</source>
+        <translation>un conteggio non può essere negativo (%1: %2 gruppi, %3 macchie)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 groups but %3 spots: every group has at least one spot (g cannot exceed f)</source>
+        <translation>%1 ha %2 gruppi ma %3 macchie: ogni gruppo ha almeno una macchia (g non può superare f)</translation>
+    </message>
+    <message>
+        <source>%1 has %2 spots in no group: a single spot is a group of one</source>
+        <translation>%1 ha %2 macchie senza gruppo: una macchia isolata è un gruppo a sé</translation>
+    </message>
+    <message>
+        <source>group %1</source>
+        <translation>gruppo %1</translation>
+    </message>
+    <message>
+        <source>%1 has no spots: a group has at least one</source>
+        <translation>%1 non ha macchie: un gruppo ne ha almeno una</translation>
+    </message>
+    <message>
+        <source>%1: the latitude lies outside -90..90 degrees</source>
+        <translation>%1: la latitudine è fuori da -90..90 gradi</translation>
+    </message>
+    <message>
+        <source>%1: the central-meridian distance lies outside -180..180 degrees</source>
+        <translation>%1: la distanza dal meridiano centrale è fuori da -180..180 gradi</translation>
+    </message>
+    <message>
+        <source>%1: the Carrington longitude lies outside [0, 360) degrees</source>
+        <translation>%1: la longitudine di Carrington è fuori da [0, 360) gradi</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a Zurich class (A, B, C, D, E, F, G, H, J)</source>
+        <translation>%1: &apos;%2&apos; non è una classe di Zurigo (A, B, C, D, E, F, G, H, J)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a McIntosh class such as Dkc</source>
+        <translation>%1: &apos;%2&apos; non è una classe McIntosh come Dkc</translation>
+    </message>
+    <message>
+        <source>%1: a NOAA region number is positive</source>
+        <translation>%1: un numero di regione NOAA è positivo</translation>
+    </message>
+    <message>
+        <source>%1: an extent or area is negative, or the umbra exceeds the whole</source>
+        <translation>%1: un&apos;estensione o un&apos;area è negativa, o l&apos;ombra supera il totale</translation>
+    </message>
+    <message>
+        <source>the observer code &apos;%1&apos; is not 1 to 16 letters, digits, &apos;-&apos; or &apos;_&apos;</source>
+        <translation>il codice osservatore &apos;%1&apos; non è di 1-16 lettere, cifre, &apos;-&apos; o &apos;_&apos;</translation>
+    </message>
+    <message>
+        <source>the northern hemisphere</source>
+        <translation>l&apos;emisfero nord</translation>
+    </message>
+    <message>
+        <source>the southern hemisphere</source>
+        <translation>l&apos;emisfero sud</translation>
+    </message>
+    <message>
+        <source>the whole disk</source>
+        <translation>il disco intero</translation>
+    </message>
+    <message>
+        <source>the hemispheres&apos; counts do not add up to the whole disk&apos;s</source>
+        <translation>i conteggi degli emisferi non danno quello del disco intero</translation>
+    </message>
+    <message>
+        <source>the seeing &apos;%1&apos; is not one of E, G, F, P (excellent, good, fair, poor) or 1 to 5</source>
+        <translation>il seeing &apos;%1&apos; non è uno tra E, G, F, P (eccellente, buono, discreto, scarso) o da 1 a 5</translation>
+    </message>
+    <message>
+        <source>the counts given differ from those of the groups (%1 groups, %2 spots)</source>
+        <translation>i conteggi dati differiscono da quelli dei gruppi (%1 gruppi, %2 macchie)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s SHA-256 is not 64 hexadecimal digits</source>
+        <translation>lo SHA-256 dell&apos;immagine non è di 64 cifre esadecimali</translation>
+    </message>
+    <message>
+        <source>the image&apos;s limb has no radius</source>
+        <translation>il lembo dell&apos;immagine non ha raggio</translation>
+    </message>
+    <message>
+        <source>an equipment profile needs a name</source>
+        <translation>un profilo di strumentazione richiede un nome</translation>
+    </message>
+    <message>
+        <source>the method &apos;%1&apos; is not projection, visual or photographic</source>
+        <translation>il metodo &apos;%1&apos; non è proiezione, visuale o fotografico</translation>
+    </message>
+    <message>
+        <source>an aperture, focal length or magnification is positive</source>
+        <translation>un&apos;apertura, una focale o un ingrandimento è positivo</translation>
+    </message>
+    <message>
+        <source>cannot read the log</source>
+        <translation>impossibile leggere il registro</translation>
+    </message>
+    <message>
+        <source>there is no observation %1</source>
+        <translation>non c&apos;è nessuna osservazione %1</translation>
+    </message>
+    <message>
+        <source>there is no observer %1 in the log %2</source>
+        <translation>non c&apos;è nessun osservatore %1 nel registro %2</translation>
+    </message>
+    <message>
+        <source>track %1 does not exist in the log %2</source>
+        <translation>la traccia %1 non esiste nel registro %2</translation>
+    </message>
+    <message>
+        <source>cannot read the tracks</source>
+        <translation>impossibile leggere le tracce</translation>
+    </message>
+    <message>
+        <source>observation %1 has no group %2; nothing was written</source>
+        <translation>l&apos;osservazione %1 non ha il gruppo %2; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>cannot make a new track</source>
+        <translation>impossibile creare una nuova traccia</translation>
+    </message>
+    <message>
+        <source>track %1 does not exist; nothing was written</source>
+        <translation>la traccia %1 non esiste; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>track %1 already holds group %2 of that observation; nothing was written</source>
+        <translation>la traccia %1 contiene già il gruppo %2 di quell&apos;osservazione; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>cannot move the group</source>
+        <translation>impossibile spostare il gruppo</translation>
+    </message>
+    <message>
+        <source>cannot save the observer %1</source>
+        <translation>impossibile salvare l&apos;osservatore %1</translation>
+    </message>
+    <message>
+        <source>cannot save the default observer</source>
+        <translation>impossibile salvare l&apos;osservatore predefinito</translation>
+    </message>
+    <message>
+        <source>cannot save the equipment profile %1</source>
+        <translation>impossibile salvare il profilo di strumentazione %1</translation>
+    </message>
+    <message>
+        <source>there is no equipment profile &apos;%1&apos;: give its --method to make one</source>
+        <translation>non c&apos;è nessun profilo di strumentazione &apos;%1&apos;: indica il suo --method per crearlo</translation>
+    </message>
+    <message>
+        <source>cannot save the observation</source>
+        <translation>impossibile salvare l&apos;osservazione</translation>
+    </message>
+    <message>
+        <source>cannot save the image of the observation</source>
+        <translation>impossibile salvare l&apos;immagine dell&apos;osservazione</translation>
+    </message>
+    <message>
+        <source>cannot save a spot</source>
+        <translation>impossibile salvare una macchia</translation>
+    </message>
+    <message>
+        <source>cannot save group %1</source>
+        <translation>impossibile salvare il gruppo %1</translation>
+    </message>
+    <message>
+        <source>cannot save a new track</source>
+        <translation>impossibile salvare una nuova traccia</translation>
+    </message>
+    <message>
+        <source>the log already holds an observation by %1 at %2; nothing was written</source>
+        <translation>il registro contiene già un&apos;osservazione di %1 alle %2; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>cannot keep the seeing and the equipment</source>
+        <translation>impossibile conservare il seeing e la strumentazione</translation>
+    </message>
+    <message>
+        <source>cannot save k</source>
+        <translation>impossibile salvare k</translation>
+    </message>
+    <message>
+        <source>there is no observer %1 in the log</source>
+        <translation>non c&apos;è nessun osservatore %1 nel registro</translation>
+    </message>
+    <message>
+        <source>track %1 holds no group any more</source>
+        <translation>la traccia %1 non contiene più alcun gruppo</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mese</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log</source>
+        <translation>Registro osservativo</translation>
+    </message>
+    <message>
+        <source>give the log&apos;s file: neither XDG_DATA_HOME nor HOME names a folder for it</source>
+        <translation>indica il file del registro: né XDG_DATA_HOME né HOME indicano una cartella per esso</translation>
+    </message>
+    <message>
+        <source>cannot read %1 again for its SHA-256</source>
+        <translation>impossibile rileggere %1 per il suo SHA-256</translation>
+    </message>
+    <message>
+        <source>the log has no observer yet: give your observer code</source>
+        <translation>il registro non ha ancora un osservatore: indica il tuo codice osservatore</translation>
+    </message>
+    <message>
+        <source>date to place the tracks on</source>
+        <translation>data in cui collocare le tracce</translation>
+    </message>
+    <message>
+        <source>Choose a group of a track first</source>
+        <translation>Scegli prima un gruppo di una traccia</translation>
+    </message>
+    <message>
+        <source>There is no move to undo</source>
+        <translation>Non c&apos;è nessuno spostamento da annullare</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a track&apos;s number nor new</source>
+        <translation>&apos;%1&apos; non è né un numero di traccia né new</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock %1 as given</source>
+        <translation>EXIF DateTimeOriginal, orologio della fotocamera %1 come indicato</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock %1 (OffsetTimeOriginal)</source>
+        <translation>EXIF DateTimeOriginal, orologio della fotocamera %1 (OffsetTimeOriginal)</translation>
+    </message>
+    <message>
+        <source>EXIF DateTimeOriginal, camera clock taken as UT (no offset given)</source>
+        <translation>EXIF DateTimeOriginal, orologio della fotocamera preso come UT (nessuno scarto indicato)</translation>
+    </message>
+    <message>
+        <source>solar north turned %1° counterclockwise, mirrored (%2, %3, %4)</source>
+        <translation>nord solare ruotato di %1° in senso antiorario, specchiato (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>solar north turned %1° counterclockwise (%2, %3, %4)</source>
+        <translation>nord solare ruotato di %1° in senso antiorario (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>celestial north turned %1° counterclockwise, mirrored (%2, %3, %4)</source>
+        <translation>nord celeste ruotato di %1° in senso antiorario, specchiato (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>celestial north turned %1° counterclockwise (%2, %3, %4)</source>
+        <translation>nord celeste ruotato di %1° in senso antiorario (%2, %3, %4)</translation>
+    </message>
+    <message>
+        <source>centre %1, %2, radius %3 px (%4)</source>
+        <translation>centro %1, %2, raggio %3 px (%4)</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk (%1) is set aside: it does not fit the %2 x %3 image</source>
+        <translation>il disco dell&apos;intestazione (%1) è scartato: non sta nell&apos;immagine di %2 x %3</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk: %1</source>
+        <translation>il disco dell&apos;intestazione: %1</translation>
+    </message>
+    <message>
+        <source>the FITS header&apos;s %1 &apos;%2&apos; is not a date</source>
+        <translation>%1 &apos;%2&apos; dell&apos;intestazione FITS non è una data</translation>
+    </message>
+    <message>
+        <source>%1 and the time of %2</source>
+        <translation>%1 e l&apos;ora di %2</translation>
+    </message>
+    <message>
+        <source>the FITS header&apos;s %1 &apos;%2&apos; is not a time of day</source>
+        <translation>%1 &apos;%2&apos; dell&apos;intestazione FITS non è un&apos;ora del giorno</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>the edge found is where a limb-brightened ring rises (EUV, Ca-K), within about 1 % of the photosphere</source>
+        <translation>il bordo trovato è dove sale un anello brillante al lembo (EUV, Ca-K), entro circa l&apos;1 % dalla fotosfera</translation>
+    </message>
+    <message>
+        <source>%1; the edge found is where a limb-brightened ring rises (EUV, Ca-K), within about 1 % of the photosphere</source>
+        <translation>%1; il bordo trovato è dove sale un anello brillante al lembo (EUV, Ca-K), entro circa l&apos;1 % dalla fotosfera</translation>
+    </message>
+    <message>
+        <source>the header&apos;s disk (radius %1 px) is set aside: the limb found on the image (radius %2 px) does not agree with it</source>
+        <translation>il disco dell&apos;intestazione (raggio %1 px) è scartato: il lembo trovato nell&apos;immagine (raggio %2 px) non concorda con esso</translation>
+    </message>
+    <message>
+        <source>limb fit %1 px, header %2 px: the fitted edge lies %3 % outside the header&apos;s photosphere, whose radius is used</source>
+        <translation>adattamento del lembo %1 px, intestazione %2 px: il bordo adattato è %3 % fuori dalla fotosfera dell&apos;intestazione, di cui si usa il raggio</translation>
+    </message>
+    <message>
+        <source>limb fit %1 px, header %2 px: the fitted edge lies %3 % inside the header&apos;s photosphere, whose radius is used</source>
+        <translation>adattamento del lembo %1 px, intestazione %2 px: il bordo adattato è %3 % dentro la fotosfera dell&apos;intestazione, di cui si usa il raggio</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read; it may be damaged or cut short (%2).</source>
+        <translation>L&apos;immagine %1 non può essere letta; forse è danneggiata o troncata (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not an image Quorvel can open: by its content it is none of PNG, JPEG, TIFF, BMP and FITS.</source>
+        <translation>%1 non è un&apos;immagine che Quorvel può aprire: dal contenuto non è né PNG, né JPEG, né TIFF, né BMP, né FITS.</translation>
+    </message>
+    <message>
+        <source>The image %1 (%2 x %3 pixels) is too small to hold a solar disk.</source>
+        <translation>L&apos;immagine %1 (%2 x %3 pixel) è troppo piccola per contenere un disco solare.</translation>
+    </message>
+    <message>
+        <source>The image %1 (%2 x %3 pixels) is larger than Quorvel measures: at most %4 pixels, %5 on a side.</source>
+        <translation>L&apos;immagine %1 (%2 x %3 pixel) è più grande di quanto Quorvel misura: al massimo %4 pixel, %5 per lato.</translation>
+    </message>
+    <message>
+        <source>%1: not enough memory for this image</source>
+        <translation>%1: memoria insufficiente per questa immagine</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>Found %1 spots.</source>
+        <translation>Trovate %1 macchie.</translation>
+    </message>
+    <message>
+        <source>Found %1 spots; %2.</source>
+        <translation>Trovate %1 macchie; %2.</translation>
+    </message>
+    <message>
+        <source>There is no group %1.</source>
+        <translation>Non c&apos;è nessun gruppo %1.</translation>
+    </message>
+    <message>
+        <source>cannot read %1: there is no such file</source>
+        <translation>impossibile leggere %1: il file non esiste</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a named pipe or a device)</source>
+        <translation>non è un file normale (una pipe con nome o un dispositivo)</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -462,6 +1054,130 @@
     <message>
         <source>Tracks</source>
         <translation>Tracce</translation>
+    </message>
+    <message>
+        <source>Date (UT)</source>
+        <translation>Data (UT)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Osservatore</translation>
+    </message>
+    <message>
+        <source>Seeing</source>
+        <translation>Seeing</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>AAVSO monthly text</source>
+        <translation>Testo mensile AAVSO</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>BAA monthly CSV</source>
+        <translation>CSV mensile BAA</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Groups CSV (the month, or all when empty)</source>
+        <translation>CSV dei gruppi (il mese, o tutto se vuoto)</translation>
+    </message>
+    <message>
+        <source>Daily R of the month (plot)</source>
+        <translation>R giornaliero del mese (grafico)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>Immagini PNG (*.png);;Disegni SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Butterfly diagram (the month, or all when empty)</source>
+        <translation>Diagramma a farfalla (il mese, o tutto se vuoto)</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Log</source>
+        <translation>Registro osservativo</translation>
+    </message>
+    <message>
+        <source>Other &amp;Log...</source>
+        <translation>Altro &amp;registro...</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapporto</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report...</source>
+        <translation>&amp;Salva rapporto...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Measurement</source>
+        <translation>Apri m&amp;isura</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>1 observation</source>
+        <translation>1 osservazione</translation>
+    </message>
+    <message>
+        <source>%1 observations</source>
+        <translation>%1 osservazioni</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>immagine</translation>
+    </message>
+    <message>
+        <source>by hemisphere</source>
+        <translation>per emisfero</translation>
+    </message>
+    <message>
+        <source>whole disk</source>
+        <translation>disco intero</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salva rapporto</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Salvato %1</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Apri registro</translation>
+    </message>
+    <message>
+        <source>Logs (*.sqlite);;All files (*)</source>
+        <translation>Registri (*.sqlite);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Mon&amp;th</source>
+        <translation>M&amp;ese</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1877,41 @@
     </message>
 </context>
 <context>
+    <name>quorvel::SaveCounted</name>
+    <message>
+        <source>the log&apos;s default observer</source>
+        <translation>l&apos;osservatore predefinito del registro</translation>
+    </message>
+    <message>
+        <source>observer %1</source>
+        <translation>osservatore %1</translation>
+    </message>
+    <message>
+        <source>no equipment</source>
+        <translation>nessuna strumentazione</translation>
+    </message>
+    <message>
+        <source>equipment %1</source>
+        <translation>strumentazione %1</translation>
+    </message>
+    <message>
+        <source>seeing %1, %2, %3</source>
+        <translation>seeing %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>observation %1 saved in %2: %3 %4, g %5, f %6, R %7</source>
+        <translation>osservazione %1 salvata in %2: %3 %4, g %5, f %6, R %7</translation>
+    </message>
+    <message>
+        <source>; group %1 track %2 (new)</source>
+        <translation>; gruppo %1 traccia %2 (nuova)</translation>
+    </message>
+    <message>
+        <source>; group %1 track %2</source>
+        <translation>; gruppo %1 traccia %2</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::SpotPanel</name>
     <message>
         <source>Group</source>
@@ -1372,6 +2123,31 @@
     <message>
         <source>Move the group to which track? A track&apos;s number, or new:</source>
         <translation>Spostare il gruppo su quale traccia? Numero di traccia o new:</translation>
+    </message>
+    <message>
+        <source> (behind)</source>
+        <translation> (lato nascosto)</translation>
+    </message>
+    <message>
+        <source>Move group %1 of %2 (observation %3) from track %4 to track %5?</source>
+        <translation>Spostare il gruppo %1 del %2 (osservazione %3) dalla traccia %4 alla traccia %5?</translation>
+    </message>
+    <message>
+        <source>Move group %1 of %2 (observation %3) from track %4 to a new track?</source>
+        <translation>Spostare il gruppo %1 del %2 (osservazione %3) dalla traccia %4 a una nuova traccia?</translation>
+    </message>
+    <message>
+        <source>Group %1 of observation %2 moved from track %3 to track %4; Undo Move puts it back</source>
+        <translation>Gruppo %1 dell&apos;osservazione %2 spostato dalla traccia %3 alla traccia %4; Annulla spostamento lo rimette</translation>
+    </message>
+    <message>
+        <source>Group %1 of observation %2 is back on track %3</source>
+        <translation>Il gruppo %1 dell&apos;osservazione %2 è tornato sulla traccia %3</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>the answer naming a new track</comment>
+        <translation>nuova</translation>
     </message>
 </context>
 </TS>

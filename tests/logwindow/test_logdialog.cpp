@@ -89,7 +89,7 @@ TEST_F(LogDialogTest, ListsTheDaysOpensAnImageAgainAndSavesTheMonth) {
     EXPECT_EQ(dialog.savereport(dir + "/bad.txt").kind, OutcomeKind::inputfault);
 
     EXPECT_EQ(dialog.load(dir + "/none.sqlite").kind, OutcomeKind::io);
-    EXPECT_NE(dialog.statustext().find("there is no log at"), std::string::npos) << dialog.statustext();
+    EXPECT_NE(dialog.statustext().find("There is no log at"), std::string::npos) << dialog.statustext();
     EXPECT_EQ(dialog.table()->rowCount(), 0);
     EXPECT_EQ(dialog.trackspanel()->tracks()->rowCount(), 0) << "the tracks of the log shown before";
 }

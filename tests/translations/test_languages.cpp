@@ -11,12 +11,19 @@
 #include <memory>
 
 #include "desk.h"
+#include "fitsheader.h"
 #include "graphicswindow.h"
+#include "imageload.h"
+#include "inputfile.h"
 #include "language.h"
 #include "logdialog.h"
+#include "logtime.h"
 #include "mainwindow.h"
+#include "observationcheck.h"
 #include "saveanswersdialog.h"
 #include "measurewindow.h"
+#include "spotcounts.h"
+#include "spottext.h"
 #include "truescaledialog.h"
 #include "twips.h"
 #include "windowchecks.h"
@@ -132,6 +139,47 @@ private slots:
     }
 
     // A message from a layer below the windows, with its values, and a title.
+    // The messages the layers below the windows write, made by those layers
+    // from their own inputs, in every language: a message not marked, a
+    // translation missing, or a message read as another one shows in the
+    // stored text.
+    void lowerlayermessages() {
+        std::vector<std::string> english;
+        const HeaderCards cards = {{"CTYPE1", "HPLN-TAN"}, {"CTYPE2", "HPLT-TAN"}, {"CDELT1", "2.0"}, {"CDELT2", "2.0"},
+                                   {"CROTA2", "-12.5"},    {"CRPIX1", "100.5"},    {"CRPIX2", "100.5"}, {"CRVAL1", "0"},
+                                   {"CRVAL2", "0"},        {"RSUN_OBS", "160"},    {"DATE-OBS", "2024-13-40"}};
+        const FitsHeader header = readheader(cards, 200, 200);
+        const FitsHeader far = readheader({{"CDELT1", "2"}, {"CDELT2", "2"}, {"SOLAR_R", "900"}}, 200, 200);
+        std::string near = header.disknote, apart = header.disknote, ring;
+        agreeingdisk(header, LimbFit{{100, 100, 81}, 0.1, 800, false}, near);
+        agreeingdisk(header, LimbFit{{100, 100, 50}, 0.1, 800, true}, apart);
+        agreeingdisk(far, LimbFit{{100, 100, 90}, 0.1, 800, true}, ring);
+        SpotSurvey left;
+        left.ignoredlimb = 3, left.ignoredsmall = 1;
+        log::GroupRecord group;
+        group.number = 4, group.zurich = "K";
+        log::ObservationRecord observation;
+        observation.observer = "ABC", observation.seeing = "G", observation.counts = {2, 7, false, 0, 0, 0, 0};
+        observation.groups = {group};
+        log::LogTime when;
+        InputFile folder;
+        english = {header.orientationnote, header.disknote, header.date.fault, near, apart, ring, far.disknote,
+                   countstext({3, 1, 31, 1, 0, 2, 1, 1234.4}), ignoredtext(left, 0.2, 4),
+                   checkimagesize("tiny.png", 3, 5).message, log::checkobservation(observation).message,
+                   log::parselogmonth("2026-13", MESSAGE_TEXT("Message", "month"), when).message,
+                   log::parselogtime("2026-02-30T10:00Z", "date to place the tracks on", when).message,
+                   folder.open(".").message};
+        QString text;
+        for (const char* language : {"en", "de", "fr", "es", "it"}) {
+            installtranslations(QLocale(language));
+            text += QString("[%1]\n").arg(language);
+            for (const std::string& m : english) text += translatemessage(m) + "\n";
+        }
+        installtranslations(QLocale("en"));
+        const QString problem = comparestored(text, QUORVEL_SOURCE "/messages.txt");
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
     void messages_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("message");
