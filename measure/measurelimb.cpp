@@ -42,10 +42,12 @@ void MeasureWindow::findlimbagain() {
 
 void MeasureWindow::setlimb(const Circle& c) {
     limb_ = LimbFit{c, limbscatter(image_.gray, c), 0};
-    lbllimb_->setText(QString::fromStdString(
-        "Limb set by hand: centre " + patterntext(c.cx, "0.0") + ", " + patterntext(c.cy, "0.0") + ", radius " +
-        patterntext(c.r, "0.0") + " px" +
-        (std::isnan(limb_->scatter) ? "." : ", edge scatter " + patterntext(limb_->scatter, "0.00") + " px.")));
+    const QString cx = QString::fromStdString(patterntext(c.cx, "0.0")), cy = QString::fromStdString(patterntext(c.cy, "0.0")),
+                  r = QString::fromStdString(patterntext(c.r, "0.0"));
+    lbllimb_->setText(std::isnan(limb_->scatter)
+                          ? tr("Limb set by hand: centre %1, %2, radius %3 px.").arg(cx, cy, r)
+                          : tr("Limb set by hand: centre %1, %2, radius %3 px, edge scatter %4 px.")
+                                .arg(cx, cy, r, QString::fromStdString(patterntext(limb_->scatter, "0.00"))));
     view_->setlimb(c);
     recompute();
 }
@@ -63,7 +65,7 @@ void MeasureWindow::clicked(double x, double y) {
     }
     threepoints_.push_back({x, y});
     if (threepoints_.size() < 3) {
-        status("Click a point on the limb (" + std::to_string(threepoints_.size() + 1) + " of 3).");
+        status(tr("Click a point on the limb (%1 of 3).").arg(threepoints_.size() + 1).toStdString());
         return;
     }
     threemode_ = false;

@@ -1,6 +1,7 @@
 // Save to Log: the measuring window's count kept as the day's observation,
 // with the seeing and the equipment asked once and kept in the log.
 #include "measurewindow.h"
+#include "messagetext.h"
 #include "observationcheck.h"
 #include "saveanswersdialog.h"
 #include "savecounted.h"
@@ -10,7 +11,7 @@ namespace quorvel {
 
 Outcome MeasureWindow::savetolog(const log::SaveAnswers& answers, bool remember) {
     const std::optional<CountSettings> settings = spotpanel_->foundwith();
-    if (!frame_ || !limb_ || !settings) return Outcome::input("Find the spots first: Save to Log keeps the count of an image");
+    if (!frame_ || !limb_ || !settings) return Outcome::input(MESSAGE_TEXT("Message", "Find the spots first: Save to Log keeps the count of an image"));
     if (!log::validseeing(answers.seeing))
         return Outcome::input("the seeing '" + answers.seeing + "' is not one of E, G, F, P (excellent, good, fair, poor) or 1 to 5");
     if (!answers.observer.empty())
@@ -46,7 +47,7 @@ void MeasureWindow::savelogclick() {
     if (saved.done()) return;
     if (saved.kind == OutcomeKind::inputfault) loganswers_.reset();  // read or asked again next time
     status(saved.message, true);
-    (services_.messages ? *services_.messages : desktopmessages_).showmessage("Save to Log", saved.message);
+    (services_.messages ? *services_.messages : desktopmessages_).showmessage(MESSAGE_TEXT("Message", "Save to Log"), saved.message);
 }
 
 void MeasureWindow::changelogclick() {

@@ -1,5 +1,6 @@
 // The measuring window's rows: a spot added by a click, rows deleted and
 // copied, the table filled against the current frame.
+#include "language.h"
 #include "messagetext.h"
 #include "measurewindow.h"
 #include "numbertext.h"
@@ -43,7 +44,7 @@ bool MeasureWindow::addspot(double x, double y) {
     filltable();
     view_->refresh();
     remember(tr("spot %1 added").arg(number), before);
-    status("Spot " + std::to_string(number) + ": " + readouttext(row.disk));
+    status(tr("Spot %1: %2").arg(number).arg(translatemessage(readouttext(row.disk))).toStdString());
     return true;
 }
 

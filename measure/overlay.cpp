@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "graphicsview.h"
+#include "messagetext.h"
 #include "qpaintersurface.h"
 
 namespace quorvel {
@@ -192,7 +193,7 @@ Outcome pngbytes(const QImage& annotated, QByteArray& data) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     if (annotated.isNull() || !annotated.save(&buffer, "PNG"))
-        return Outcome::input("The annotated image could not be made: not enough memory for this image.");
+        return Outcome::input(MESSAGE_TEXT("Message", "The annotated image could not be made: not enough memory for this image."));
     return Outcome::ok();
 }
 

@@ -104,8 +104,8 @@ void SpotPanel::wire() {
             [this] { act(model_.split(selectedspots()), MESSAGE_TEXT("Message", "The spots chosen make a group of their own.")); });
     connect(cmdmove_, &QPushButton::clicked, this, &SpotPanel::moveclick);
     connect(cmddeletespot_, &QPushButton::clicked, this, [this] { act(model_.remove(selectedspots()), MESSAGE_TEXT("Message", "Spots deleted.")); });
-    connect(cmdundo_, &QPushButton::clicked, this, [this] { act(model_.undo() ? Outcome::ok() : Outcome::input("Nothing to undo."), "Undone."); });
-    connect(cmdredo_, &QPushButton::clicked, this, [this] { act(model_.redo() ? Outcome::ok() : Outcome::input("Nothing to redo."), "Done again."); });
+    connect(cmdundo_, &QPushButton::clicked, this, [this] { act(model_.undo() ? Outcome::ok() : Outcome::input(MESSAGE_TEXT("Message", "Nothing to undo.")), MESSAGE_TEXT("Message", "Undone.")); });
+    connect(cmdredo_, &QPushButton::clicked, this, [this] { act(model_.redo() ? Outcome::ok() : Outcome::input(MESSAGE_TEXT("Message", "Nothing to redo.")), MESSAGE_TEXT("Message", "Done again.")); });
     connect(treespots_, &QTreeWidget::itemChanged, this, &SpotPanel::edited);
     connect(new QShortcut(QKeySequence::Delete, treespots_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
             cmddeletespot_, &QPushButton::click);

@@ -71,8 +71,10 @@ void SpotPanel::edited(QTreeWidgetItem* item, int column) {
     refresh();  // the edit as the model took it, or the value before; item is gone
     if (!done.done()) return status_(done.message, true);
     unsaved_ = true;
-    status_("Group " + number + (column == ZURICH ? ": Zurich class " : ": McIntosh class ") +
-                (value.empty() ? "as suggested" : value) + ".",
+    const QString shown = value.empty() ? tr("as suggested") : QString::fromStdString(value);
+    status_((column == ZURICH ? tr("Group %1: Zurich class %2.") : tr("Group %1: McIntosh class %2."))
+                .arg(QString::fromStdString(number), shown)
+                .toStdString(),
             false);
 }
 

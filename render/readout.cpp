@@ -6,6 +6,7 @@
 
 #include "angleconst.h"
 #include "calendardate.h"
+#include "messagetext.h"
 #include "numbertext.h"
 #include "reduce.h"
 #include "sphereprojection.h"
@@ -42,10 +43,13 @@ DiskReadout readdisk(double xs, double ys, const SunState& sun, const ViewOpts& 
 
 std::string readouttext(const DiskReadout& r) {
     const std::string where = "PA " + patterntext(r.pa, "0.0") + "  r " + patterntext(r.rho, "0.000");
-    if (!r.ondisk) return "Off the disk  " + where;
-    return "Lat " + patterntext(std::fabs(r.lat), "0.0") + (r.lat < 0 ? " S" : " N") + "  CMD " +
-           patterntext(std::fabs(r.cmd), "0.0") + (r.cmd < 0 ? " E" : " W") + "  Carr " +
-           patterntext(r.carrington, "0.0") + "  " + where;
+    if (!r.ondisk) return fillin(MESSAGE_TEXT("Message", "Off the disk  %1"), {where});
+    const char* pattern = r.lat < 0 ? (r.cmd < 0 ? MESSAGE_TEXT("Message", "Lat %1 S  CMD %2 E  Carr %3  %4")
+                                                 : MESSAGE_TEXT("Message", "Lat %1 S  CMD %2 W  Carr %3  %4"))
+                                    : (r.cmd < 0 ? MESSAGE_TEXT("Message", "Lat %1 N  CMD %2 E  Carr %3  %4")
+                                                 : MESSAGE_TEXT("Message", "Lat %1 N  CMD %2 W  Carr %3  %4"));
+    return fillin(pattern, {patterntext(std::fabs(r.lat), "0.0"), patterntext(std::fabs(r.cmd), "0.0"),
+                            patterntext(r.carrington, "0.0"), where});
 }
 
 std::string utstamp(int32_t jd, float jdfrac) {

@@ -842,6 +842,58 @@
         <source>it is not a regular file (a named pipe or a device)</source>
         <translation>es ist keine gewöhnliche Datei (eine benannte Pipe oder ein Gerät)</translation>
     </message>
+    <message>
+        <source>Find the spots first: Save to Log keeps the count of an image</source>
+        <translation>Zuerst die Flecken finden: Ins Beobachtungsbuch speichert die Zählung eines Bildes</translation>
+    </message>
+    <message>
+        <source>Save to Log</source>
+        <translation>Ins Beobachtungsbuch</translation>
+    </message>
+    <message>
+        <source>The annotated image could not be made: not enough memory for this image.</source>
+        <translation>Das beschriftete Bild konnte nicht erstellt werden: nicht genug Speicher für dieses Bild.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nichts rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>Undone.</source>
+        <translation>Rückgängig gemacht.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Done again.</source>
+        <translation>Wiederholt.</translation>
+    </message>
+    <message>
+        <source>Off the disk  %1</source>
+        <translation>Außerhalb der Scheibe  %1</translation>
+    </message>
+    <message>
+        <source>Lat %1 S  CMD %2 E  Carr %3  %4</source>
+        <translation>Breite %1 S  ZMD %2 O  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 S  CMD %2 W  Carr %3  %4</source>
+        <translation>Breite %1 S  ZMD %2 W  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 N  CMD %2 E  Carr %3  %4</source>
+        <translation>Breite %1 N  ZMD %2 O  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 N  CMD %2 W  Carr %3  %4</source>
+        <translation>Breite %1 N  ZMD %2 W  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>The document viewer could not open &apos;%1&apos; (%2 ended with status %3). Install a PDF viewer, or open the file yourself: %4</source>
+        <translation>Der Dokumentbetrachter konnte &apos;%1&apos; nicht öffnen (%2 endete mit Status %3). Installieren Sie einen PDF-Betrachter, oder öffnen Sie die Datei selbst: %4</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -1677,6 +1729,18 @@
         <source>Limb found: centre %1, %2, radius %3 px, scatter %4 px (%5 edge points).</source>
         <translation>Sonnenrand gefunden: Mitte %1, %2, Radius %3 px, Streuung %4 px (%5 Randpunkte).</translation>
     </message>
+    <message>
+        <source>Limb set by hand: centre %1, %2, radius %3 px.</source>
+        <translation>Rand von Hand gesetzt: Mitte %1, %2, Radius %3 px.</translation>
+    </message>
+    <message>
+        <source>Limb set by hand: centre %1, %2, radius %3 px, edge scatter %4 px.</source>
+        <translation>Rand von Hand gesetzt: Mitte %1, %2, Radius %3 px, Streuung der Kante %4 px.</translation>
+    </message>
+    <message>
+        <source>Spot %1: %2</source>
+        <translation>Fleck %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -2036,6 +2100,18 @@
     <message>
         <source>Redo</source>
         <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>as suggested</source>
+        <translation>wie vorgeschlagen</translation>
+    </message>
+    <message>
+        <source>Group %1: Zurich class %2.</source>
+        <translation>Gruppe %1: Zürich-Klasse %2.</translation>
+    </message>
+    <message>
+        <source>Group %1: McIntosh class %2.</source>
+        <translation>Gruppe %1: McIntosh-Klasse %2.</translation>
     </message>
 </context>
 <context>

@@ -842,6 +842,58 @@
         <source>it is not a regular file (a named pipe or a device)</source>
         <translation>no es un archivo normal (una tubería con nombre o un dispositivo)</translation>
     </message>
+    <message>
+        <source>Find the spots first: Save to Log keeps the count of an image</source>
+        <translation>Halle primero las manchas: Guardar en el registro conserva el recuento de una imagen</translation>
+    </message>
+    <message>
+        <source>Save to Log</source>
+        <translation>Guardar en el registro</translation>
+    </message>
+    <message>
+        <source>The annotated image could not be made: not enough memory for this image.</source>
+        <translation>No se pudo crear la imagen anotada: no hay memoria suficiente para esta imagen.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nada que deshacer.</translation>
+    </message>
+    <message>
+        <source>Undone.</source>
+        <translation>Deshecho.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nada que rehacer.</translation>
+    </message>
+    <message>
+        <source>Done again.</source>
+        <translation>Rehecho.</translation>
+    </message>
+    <message>
+        <source>Off the disk  %1</source>
+        <translation>Fuera del disco  %1</translation>
+    </message>
+    <message>
+        <source>Lat %1 S  CMD %2 E  Carr %3  %4</source>
+        <translation>Lat %1 S  DMC %2 E  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 S  CMD %2 W  Carr %3  %4</source>
+        <translation>Lat %1 S  DMC %2 O  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 N  CMD %2 E  Carr %3  %4</source>
+        <translation>Lat %1 N  DMC %2 E  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 N  CMD %2 W  Carr %3  %4</source>
+        <translation>Lat %1 N  DMC %2 O  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>The document viewer could not open &apos;%1&apos; (%2 ended with status %3). Install a PDF viewer, or open the file yourself: %4</source>
+        <translation>El visor de documentos no pudo abrir &apos;%1&apos; (%2 terminó con el estado %3). Instale un visor de PDF, o abra el archivo usted mismo: %4</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -1677,6 +1729,18 @@
         <source>Limb found: centre %1, %2, radius %3 px, scatter %4 px (%5 edge points).</source>
         <translation>Limbo encontrado: centro %1, %2, radio %3 px, dispersión %4 px (%5 puntos del borde).</translation>
     </message>
+    <message>
+        <source>Limb set by hand: centre %1, %2, radius %3 px.</source>
+        <translation>Limbo fijado a mano: centro %1, %2, radio %3 px.</translation>
+    </message>
+    <message>
+        <source>Limb set by hand: centre %1, %2, radius %3 px, edge scatter %4 px.</source>
+        <translation>Limbo fijado a mano: centro %1, %2, radio %3 px, dispersión del borde %4 px.</translation>
+    </message>
+    <message>
+        <source>Spot %1: %2</source>
+        <translation>Mancha %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -2036,6 +2100,18 @@
     <message>
         <source>Redo</source>
         <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>as suggested</source>
+        <translation>la sugerida</translation>
+    </message>
+    <message>
+        <source>Group %1: Zurich class %2.</source>
+        <translation>Grupo %1: clase de Zúrich %2.</translation>
+    </message>
+    <message>
+        <source>Group %1: McIntosh class %2.</source>
+        <translation>Grupo %1: clase de McIntosh %2.</translation>
     </message>
 </context>
 <context>

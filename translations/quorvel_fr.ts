@@ -842,6 +842,58 @@
         <source>it is not a regular file (a named pipe or a device)</source>
         <translation>ce n&apos;est pas un fichier ordinaire (un tube nommé ou un périphérique)</translation>
     </message>
+    <message>
+        <source>Find the spots first: Save to Log keeps the count of an image</source>
+        <translation>Trouvez d&apos;abord les taches : Enregistrer au journal garde le compte d&apos;une image</translation>
+    </message>
+    <message>
+        <source>Save to Log</source>
+        <translation>Enregistrer au journal</translation>
+    </message>
+    <message>
+        <source>The annotated image could not be made: not enough memory for this image.</source>
+        <translation>L&apos;image annotée n&apos;a pas pu être créée : pas assez de mémoire pour cette image.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Rien à annuler.</translation>
+    </message>
+    <message>
+        <source>Undone.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Rien à rétablir.</translation>
+    </message>
+    <message>
+        <source>Done again.</source>
+        <translation>Rétabli.</translation>
+    </message>
+    <message>
+        <source>Off the disk  %1</source>
+        <translation>Hors du disque  %1</translation>
+    </message>
+    <message>
+        <source>Lat %1 S  CMD %2 E  Carr %3  %4</source>
+        <translation>Lat %1 S  DMC %2 E  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 S  CMD %2 W  Carr %3  %4</source>
+        <translation>Lat %1 S  DMC %2 O  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 N  CMD %2 E  Carr %3  %4</source>
+        <translation>Lat %1 N  DMC %2 E  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 N  CMD %2 W  Carr %3  %4</source>
+        <translation>Lat %1 N  DMC %2 O  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>The document viewer could not open &apos;%1&apos; (%2 ended with status %3). Install a PDF viewer, or open the file yourself: %4</source>
+        <translation>La visionneuse de documents n&apos;a pas pu ouvrir « %1 » (%2 s&apos;est terminé avec le statut %3). Installez une visionneuse PDF, ou ouvrez le fichier vous-même : %4</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -1677,6 +1729,18 @@
         <source>Limb found: centre %1, %2, radius %3 px, scatter %4 px (%5 edge points).</source>
         <translation>Limbe trouvé : centre %1, %2, rayon %3 px, dispersion %4 px (%5 points du bord).</translation>
     </message>
+    <message>
+        <source>Limb set by hand: centre %1, %2, radius %3 px.</source>
+        <translation>Limbe placé à la main : centre %1, %2, rayon %3 px.</translation>
+    </message>
+    <message>
+        <source>Limb set by hand: centre %1, %2, radius %3 px, edge scatter %4 px.</source>
+        <translation>Limbe placé à la main : centre %1, %2, rayon %3 px, dispersion du bord %4 px.</translation>
+    </message>
+    <message>
+        <source>Spot %1: %2</source>
+        <translation>Tache %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -2036,6 +2100,18 @@
     <message>
         <source>Redo</source>
         <translation>Refaire</translation>
+    </message>
+    <message>
+        <source>as suggested</source>
+        <translation>comme proposé</translation>
+    </message>
+    <message>
+        <source>Group %1: Zurich class %2.</source>
+        <translation>Groupe %1 : classe de Zurich %2.</translation>
+    </message>
+    <message>
+        <source>Group %1: McIntosh class %2.</source>
+        <translation>Groupe %1 : classe de McIntosh %2.</translation>
     </message>
 </context>
 <context>

@@ -842,6 +842,58 @@
         <source>it is not a regular file (a named pipe or a device)</source>
         <translation>non è un file normale (una pipe con nome o un dispositivo)</translation>
     </message>
+    <message>
+        <source>Find the spots first: Save to Log keeps the count of an image</source>
+        <translation>Trova prima le macchie: Salva nel registro conserva il conteggio di un’immagine</translation>
+    </message>
+    <message>
+        <source>Save to Log</source>
+        <translation>Salva nel registro</translation>
+    </message>
+    <message>
+        <source>The annotated image could not be made: not enough memory for this image.</source>
+        <translation>Impossibile creare l&apos;immagine annotata: memoria insufficiente per questa immagine.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Niente da annullare.</translation>
+    </message>
+    <message>
+        <source>Undone.</source>
+        <translation>Annullato.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Niente da ripetere.</translation>
+    </message>
+    <message>
+        <source>Done again.</source>
+        <translation>Ripetuto.</translation>
+    </message>
+    <message>
+        <source>Off the disk  %1</source>
+        <translation>Fuori dal disco  %1</translation>
+    </message>
+    <message>
+        <source>Lat %1 S  CMD %2 E  Carr %3  %4</source>
+        <translation>Lat %1 S  DMC %2 E  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 S  CMD %2 W  Carr %3  %4</source>
+        <translation>Lat %1 S  DMC %2 O  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 N  CMD %2 E  Carr %3  %4</source>
+        <translation>Lat %1 N  DMC %2 E  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>Lat %1 N  CMD %2 W  Carr %3  %4</source>
+        <translation>Lat %1 N  DMC %2 O  Carr %3  %4</translation>
+    </message>
+    <message>
+        <source>The document viewer could not open &apos;%1&apos; (%2 ended with status %3). Install a PDF viewer, or open the file yourself: %4</source>
+        <translation>Il visualizzatore di documenti non ha potuto aprire &apos;%1&apos; (%2 è terminato con lo stato %3). Installa un visualizzatore PDF, o apri il file da te: %4</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
@@ -1677,6 +1729,18 @@
         <source>Limb found: centre %1, %2, radius %3 px, scatter %4 px (%5 edge points).</source>
         <translation>Lembo trovato: centro %1, %2, raggio %3 px, dispersione %4 px (%5 punti del bordo).</translation>
     </message>
+    <message>
+        <source>Limb set by hand: centre %1, %2, radius %3 px.</source>
+        <translation>Lembo impostato a mano: centro %1, %2, raggio %3 px.</translation>
+    </message>
+    <message>
+        <source>Limb set by hand: centre %1, %2, radius %3 px, edge scatter %4 px.</source>
+        <translation>Lembo impostato a mano: centro %1, %2, raggio %3 px, dispersione del bordo %4 px.</translation>
+    </message>
+    <message>
+        <source>Spot %1: %2</source>
+        <translation>Macchia %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ObservationWindow</name>
@@ -2036,6 +2100,18 @@
     <message>
         <source>Redo</source>
         <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>as suggested</source>
+        <translation>come suggerito</translation>
+    </message>
+    <message>
+        <source>Group %1: Zurich class %2.</source>
+        <translation>Gruppo %1: classe di Zurigo %2.</translation>
+    </message>
+    <message>
+        <source>Group %1: McIntosh class %2.</source>
+        <translation>Gruppo %1: classe McIntosh %2.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include "messagetext.h"
 
 namespace quorvel {
 namespace {
@@ -91,9 +92,10 @@ Outcome DesktopShell::open(const std::string& file, const std::string& parameter
                      [opener, path, name, report = failed, tool = opener_](int code, QProcess::ExitStatus how) {
                          opener->deleteLater();
                          if ((code == 0 && how == QProcess::NormalExit) || !report) return;
-                         report("The document viewer could not open '" + name + "' (" + tool +
-                                " ended with status " + std::to_string(code) +
-                                "). Install a PDF viewer, or open the file yourself: " + path);
+                         report(fillin(MESSAGE_TEXT("Message", "The document viewer could not open '%1' (%2 ended with "
+                                                                "status %3). Install a PDF viewer, or open the file "
+                                                                "yourself: %4"),
+                                       {name, tool, std::to_string(code), path}));
                      });
     return Outcome::ok();
 }

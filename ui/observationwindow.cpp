@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include "guidelanguage.h"
+#include "language.h"
 #include "logdialog.h"
 #include "measurewindow.h"
 #include "messagetext.h"
@@ -281,7 +282,7 @@ void ObservationWindow::openhelp(const std::string& guide) {
 void ObservationWindow::pic1_MouseMove(double x, double y) {
     // Only a picture that stands: none after a failed check, none while drawing.
     if (!lblreadout_ || routine.drawing() || routine.state.inputerr == 1) return;
-    lblreadout_->setText(QString::fromStdString(readouttext(readdisk(x, y, routine.state.sun, routine.state.view))));
+    lblreadout_->setText(translatemessage(readouttext(readdisk(x, y, routine.state.sun, routine.state.view))));
 }
 
 void ObservationWindow::pic1_Click(double x, double y) {
