@@ -1,7 +1,11 @@
 // Writes large synthetic solar images for the opening benchmark: a
 // limb-darkened disk with noise, 16 bits a channel, into DIR as sun.fits,
-// sun.tiled.fits (one RICE-compressed tile), sun.png (grey), and the same
-// disk in colour (a reddish filter) as sun.rgb.png and sun.rgb.tif.
+// the same compressed as one tile with RICE_1, GZIP_2, HCOMPRESS_1 and PLIO_1
+// (sun.tiled.fits, sun.gzip2.fits, sun.hcompress.fits, sun.plio.fits: PLIO
+// takes no negative values, so as 32-bit integers), as
+// 32-bit floats quantized into one RICE_1 tile (sun.float.fits), as RICE_1
+// tiles of 512 x 512 (sun.squares.fits), sun.png (grey), and the same disk in
+// colour (a reddish filter) as sun.rgb.png and sun.rgb.tif.
 // usage: make_sun_image SIDE DIR
 #include <fitsio.h>
 
@@ -31,16 +35,37 @@ std::vector<uint16_t> greydisk(long side) {
     return pixels;
 }
 
-int writefits(const std::string& path, long side, bool tiled, std::vector<uint16_t>& pixels) {
+/// One FITS file of the benchmark: its name, compression (0 for none), tile side (0 for the whole image).
+struct FitsKind {
+    const char* name;
+    int compression;
+    long tile;
+    bool floating;  ///< written as 32-bit floats (quantized when compressed)
+};
+
+const FitsKind FITS_KINDS[] = {{"sun.fits", 0, 0, false},          {"sun.tiled.fits", RICE_1, 0, false},
+                               {"sun.gzip2.fits", GZIP_2, 0, false},  {"sun.hcompress.fits", HCOMPRESS_1, 0, false},
+                               {"sun.plio.fits", PLIO_1, 0, false},   {"sun.float.fits", RICE_1, 0, true},
+                               {"sun.squares.fits", RICE_1, 512, false}};
+
+int writefits(const std::string& path, long side, const FitsKind& kind, std::vector<uint16_t>& pixels) {
     int status = 0;
     fitsfile* f = nullptr;
-    long naxes[2] = {side, side};
+    long naxes[2] = {side, side}, tile[2] = {kind.tile ? kind.tile : side, kind.tile ? kind.tile : side};
     fits_create_file(&f, ("!" + path).c_str(), &status);
-    if (tiled) fits_set_compression_type(f, RICE_1, &status), fits_set_tile_dim(f, 2, naxes, &status);
-    fits_create_img(f, USHORT_IMG, 2, naxes, &status);
+    if (kind.compression) fits_set_compression_type(f, kind.compression, &status), fits_set_tile_dim(f, 2, tile, &status);
+    fits_create_img(f, kind.floating ? FLOAT_IMG : kind.compression == PLIO_1 ? LONG_IMG : USHORT_IMG, 2, naxes, &status);
     char date[] = "2024-05-10T12:34:56";
     fits_write_key(f, TSTRING, "DATE-OBS", date, "UT", &status);
-    fits_write_img(f, TUSHORT, 1, side * side, pixels.data(), &status);
+    if (kind.floating) {  // a compressed image is written in its own type only
+        std::vector<float> values(pixels.begin(), pixels.end());
+        fits_write_img(f, TFLOAT, 1, side * side, values.data(), &status);
+    } else if (kind.compression == PLIO_1) {
+        std::vector<int> values(pixels.begin(), pixels.end());
+        fits_write_img(f, TINT, 1, side * side, values.data(), &status);
+    } else {
+        fits_write_img(f, TUSHORT, 1, side * side, pixels.data(), &status);
+    }
     fits_close_file(f, &status);
     return status;
 }
@@ -70,7 +95,12 @@ int main(int argc, char** argv) {
     const long side = std::stol(argv[1]);
     const std::string dir = argv[2];
     std::vector<uint16_t> pixels = greydisk(side);
-    const int status = writefits(dir + "/sun.fits", side, false, pixels) + writefits(dir + "/sun.tiled.fits", side, true, pixels);
+    int status = 0;
+    for (const FitsKind& kind : FITS_KINDS) {
+        const int one = writefits(dir + "/" + kind.name, side, kind, pixels);
+        if (one) std::fprintf(stderr, "%s: cfitsio status %d\n", kind.name, one);
+        status += one;
+    }
     QImage png(reinterpret_cast<const uchar*>(pixels.data()), static_cast<int>(side), static_cast<int>(side),
                static_cast<qsizetype>(side * 2), QImage::Format_Grayscale16);
     const bool saved = png.save(QString::fromStdString(dir + "/sun.png"), "PNG", 90) && writecolour(dir, side, pixels);

@@ -1,7 +1,7 @@
-// A tile-compressed FITS image (RICE or GZIP) read tile by tile straight
-// into the final brightness buffer: no copy of the whole image besides it, where the
-// general reader keeps a decompressed tile, a cached copy and a converted
-// one (three more of a single-tile image).
+// A tile-compressed FITS image read tile by tile straight into the final
+// brightness buffer: no copy of the whole image besides it, where the general
+// reader keeps a decompressed tile, a cached copy and a converted one (three
+// more of a single-tile image).
 #pragma once
 
 #include <fitsio.h>
@@ -16,18 +16,24 @@ namespace quorvel {
 
 /// Reads the first plane of the compressed image HDU f is at into gray
 /// (width x height set, pixels sized), rows as stored (the first FITS row
-/// first), BSCALE and BZERO applied, ZBLANK (or BLANK) pixels NaN.
+/// first), BSCALE and BZERO applied, ZBLANK (or BLANK) pixels NaN, quantized
+/// floats restored.
 ///
 /// Returns nullopt, gray's pixels untouched, when the image is not one this
-/// reads (the general reader takes it): neither RICE_1 with integer pixels
-/// nor GZIP_1 with integer or 32-bit float pixels, tiles not spanning whole
-/// rows, quantized, masked or partly uncompressed tiles. Else done, or an input outcome for a tile that is damaged or
-/// declares more bytes than the file holds.
+/// reads (the general reader takes it); else done, or an input outcome for a
+/// tile that is damaged or declares more bytes than the file holds.
 ///
 /// Notes:
-/// 1. Each tile's values are decoded into the start of its own rows'
-///    floats and widened from the last backwards, so that a value is read
-///    before its bytes are written over.
+/// 1. Read here: RICE_1, GZIP_1, GZIP_2, PLIO_1 and HCOMPRESS_1 tiles of 8-,
+///    16- and 32-bit integers, 32-bit floats quantized into integers (not
+///    under HCOMPRESS) or, under GZIP, stored as they are; tiles of any
+///    shape within one plane.
+/// 2. Left to the general reader: 64-bit values, HCOMPRESS of 32-bit values
+///    (its decoder needs 8 bytes a value), tiles stored uncompressed or with
+///    a null-pixel mask, tiles spanning planes.
+/// 3. A tile spanning whole rows is decoded into the start of its own rows'
+///    floats and widened in place; a narrower one is decoded into a buffer of
+///    its size and copied into place.
 std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray);
 
 }  // namespace quorvel

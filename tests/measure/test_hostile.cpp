@@ -74,21 +74,25 @@ std::string jpegbomb(uint16_t w, uint16_t h) {
     return data.toStdString();
 }
 
-/// The test's disk of 4096 x 4096 pixels, 16 bits, stored as one RICE-compressed tile.
-void tiledfits(const std::string& path) {
-    const GrayImage img = test::makeimage({4096, 4096, 2000, 2060, 1800, test::Look::whitelight, 0.01}, {});
-    std::vector<short> v(img.pixels.size());
-    for (size_t i = 0; i < v.size(); ++i) v[i] = short(20000 * img.pixels[i]);
-    fitsfile* f = nullptr;
-    int status = 0;
-    long naxes[2] = {4096, 4096};
-    fits_create_file(&f, path.c_str(), &status);
-    fits_set_compression_type(f, RICE_1, &status);
-    fits_set_tile_dim(f, 2, naxes, &status);
-    fits_create_img(f, SHORT_IMG, 2, naxes, &status);
-    fits_write_img(f, TSHORT, 1, LONGLONG(v.size()), v.data(), &status);
-    fits_close_file(f, &status);
-    ASSERT_EQ(status, 0);
+/// The test's disk of 4096 x 4096 pixels, 16 bits, stored as one tile
+/// compressed with compression (without noise under PLIO, a code for smooth images).
+std::function<void(const std::string&)> tiledfits(int compression) {
+    return [=](const std::string& path) {
+        const double noise = compression == PLIO_1 ? 0 : 0.01;
+        const GrayImage img = test::makeimage({4096, 4096, 2000, 2060, 1800, test::Look::whitelight, noise}, {});
+        std::vector<short> v(img.pixels.size());
+        for (size_t i = 0; i < v.size(); ++i) v[i] = short(20000 * img.pixels[i]);
+        fitsfile* f = nullptr;
+        int status = 0;
+        long naxes[2] = {4096, 4096};
+        fits_create_file(&f, path.c_str(), &status);
+        fits_set_compression_type(f, compression, &status);
+        fits_set_tile_dim(f, 2, naxes, &status);
+        fits_create_img(f, SHORT_IMG, 2, naxes, &status);
+        fits_write_img(f, TSHORT, 1, LONGLONG(v.size()), v.data(), &status);
+        fits_close_file(f, &status);
+        ASSERT_EQ(status, 0);
+    };
 }
 
 /// A small disk as a JPEG whose EXIF IFD0 counts 65535 entries and points beyond its block.
@@ -168,7 +172,10 @@ TEST(Hostile, EveryFileRefusedOrMeasuredInBounds) {
         {"a header declaring 20000 x 20000", "huge.fits", [](auto& p) { save(p, fitsheader(16, 20000, 20000) + std::string(2880, '\0')); }, 0, DATA_LIMIT, ""},
         {"a header declaring more than the file", "short.fits", [](auto& p) { save(p, fitsheader(-32, 4000, 4000) + std::string(2880, '\0')); }, 0, DATA_LIMIT, ""},
         {"one pixel", "one.png", [](auto& p) { save(p, blackpng(1, 1, 1)); }, 0, DATA_LIMIT, ""},
-        {"one tile-compressed disk", "tiled.fits", tiledfits, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"one tile-compressed disk", "tiled.fits", tiledfits(RICE_1), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"one GZIP_2 tile", "gzip2.fits", tiledfits(GZIP_2), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"one PLIO tile", "plio.fits", tiledfits(PLIO_1), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"one HCOMPRESS tile", "hcompress.fits", tiledfits(HCOMPRESS_1), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"a 16-bit colour TIFF", "colour.tif", colourtiff, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"a small corner", "corner.png", [](auto& p) { save(p, greypng(300, 300, 300, [](auto x, auto y) { return x > 200 && y > 200 ? 'x' : 0; })); }, 0, DATA_LIMIT, ""},
         {"a faint gradient", "faint.png", [](auto& p) { save(p, greypng(400, 400, 400, [](auto x, auto y) { return char((x + y) / 200); })); }, 0, DATA_LIMIT, ""},
