@@ -25,12 +25,10 @@ namespace quorvel {
 ///
 /// Notes:
 /// 1. Read here: RICE_1, GZIP_1, GZIP_2, PLIO_1 and HCOMPRESS_1 tiles of 8-,
-///    16- and 32-bit integers, 32-bit floats quantized into integers (not
-///    under HCOMPRESS) or, under GZIP, stored as they are; tiles of any
-///    shape within one plane.
-/// 2. Left to the general reader: 64-bit values, HCOMPRESS of 32-bit values
-///    (its decoder needs 8 bytes a value), tiles stored uncompressed or with
-///    a null-pixel mask, tiles spanning planes.
+///    16- and 32-bit integers, 32-bit floats quantized into integers or,
+///    under GZIP, stored as they are; tiles of any shape within one plane.
+/// 2. Left to the general reader: 64-bit values, tiles stored uncompressed
+///    or with a null-pixel mask, tiles spanning planes.
 /// 3. A tile spanning whole rows is decoded into the start of its own rows'
 ///    floats and widened in place; a narrower one is decoded into a buffer of
 ///    its size and copied into place.

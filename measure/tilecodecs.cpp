@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 extern "C" {  // cfitsio's tile decoders, exported without a C++ declaration
@@ -13,6 +14,7 @@ int fits_rdecomp_short(unsigned char* c, int clen, unsigned short array[], int n
 int fits_rdecomp_byte(unsigned char* c, int clen, unsigned char array[], int nx, int nblock);
 int pl_l2pi(short* ll_src, int xs, int* px_dst, int npix);
 int fits_hdecompress(unsigned char* input, int smooth, int* a, int* ny, int* nx, int* scale, int* status);
+int fits_hdecompress64(unsigned char* input, int smooth, long long* a, int* ny, int* nx, int* scale, int* status);
 }
 
 namespace quorvel {
@@ -103,8 +105,14 @@ bool decodehcompress(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes
     if (packed[0] != 0xDD || packed[1] != 0x99 || side1 < 1 || side2 < 1 || side1 * side2 != static_cast<int64_t>(count))
         return false;
     int nx = 0, ny = 0, scale = 0, status = 0;
-    return fits_hdecompress(packed.data(), c.smooth, reinterpret_cast<int*>(out), &ny, &nx, &scale, &status) == 0 &&
-           status == 0;
+    if (c.bytepix < 4)
+        return fits_hdecompress(packed.data(), c.smooth, reinterpret_cast<int*>(out), &ny, &nx, &scale, &status) == 0 &&
+               status == 0;
+    std::vector<long long> wide(count);  // 32-bit values: decoded in 64-bit sums, then narrowed in place
+    if (fits_hdecompress64(packed.data(), c.smooth, wide.data(), &ny, &nx, &scale, &status) != 0 || status != 0)
+        return false;
+    std::memcpy(out, wide.data(), count * 4);
+    return true;
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ int decodedbytes(const TileCoding& c);
 ///    compressed bytes is held at a time.
 /// 2. A PLIO or HCOMPRESS tile's header is checked against count before the
 ///    library decodes it, so that nothing is written past count values.
+/// 3. An HCOMPRESS tile of 32-bit values is decoded through 64-bit sums: a
+///    buffer of count * 8 bytes besides out while it is decoded.
 bool decodetile(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes, size_t count, unsigned char* out);
 
 }  // namespace quorvel

@@ -1,7 +1,5 @@
-// Tile-compressed FITS images written here with cfitsio in each code, layout
-// and pixel type from the test's own ramp: every pixel read as the ramp says
-// (a quantized float as the library itself restores it), NaN where the data
-// are blank; damaged tiles refused with a message.
+// Tile-compressed FITS images of the test's own ramp, written with cfitsio in each code, layout and pixel type:
+// read as the ramp says (a quantized float as cfitsio restores it); damaged tiles refused with a message.
 #include <fitsio.h>
 #include <gtest/gtest.h>
 
@@ -18,7 +16,6 @@ namespace quorvel {
 namespace {
 
 constexpr long W = 301, H = 203;
-constexpr int PLAIN = 0;
 constexpr int LOSSLESS = 99;  // floats stored as they are, not quantized
 
 struct Layout {
@@ -54,16 +51,16 @@ void put(fitsfile* f, int type, const std::vector<int>& v, int blank, int& statu
     else fits_write_img(f, type, 1, LONGLONG(t.size()), t.data(), &status);
 }
 
-/// Writes the ramp in the pixel type and storage of l (plain when compression is PLAIN).
+/// Writes the ramp in the pixel type and storage of l.
 void write(const std::string& path, const Layout& l, const std::vector<int>& v, int blank) {
     fitsfile* f = nullptr;
     int status = 0;
     long naxes[2] = {W, H}, tile[2] = {l.tile1, l.tile2};
     fits_create_file(&f, ("!" + path).c_str(), &status);
-    if (l.compression) fits_set_compression_type(f, l.compression, &status);
-    if (l.compression && l.tile1) fits_set_tile_dim(f, 2, tile, &status);
-    if (l.compression && l.quantize == LOSSLESS) fits_set_quantize_level(f, 0, &status);
-    if (l.compression && l.bitpix == FLOAT_IMG && l.quantize != LOSSLESS) fits_set_quantize_method(f, l.quantize, &status);
+    fits_set_compression_type(f, l.compression, &status);
+    if (l.tile1) fits_set_tile_dim(f, 2, tile, &status);
+    if (l.quantize == LOSSLESS) fits_set_quantize_level(f, 0, &status);
+    if (l.bitpix == FLOAT_IMG && l.quantize != LOSSLESS) fits_set_quantize_method(f, l.quantize, &status);
     if (l.quantize == SUBTRACTIVE_DITHER_1) fits_set_dither_seed(f, 9990, &status);  // the sequence wraps within the image
     fits_create_img(f, l.bitpix, 2, naxes, &status);
     if (l.bscale != 1 || l.bzero != 0) {
@@ -112,11 +109,9 @@ size_t firstdifference(const std::vector<float>& got, const std::vector<float>& 
 TEST(FitsTiles, EveryCodeAndLayoutReadsAsTheRamp) {
     const Layout layouts[] = {
         {"uint16, RICE, one tile", USHORT_IMG, RICE_1, W, H, 1, 0, false, 0},
-        {"int16, RICE, a row a tile", SHORT_IMG, RICE_1, 0, 0, 1, 0, false, 0},
-        {"int16, RICE, 7 rows a tile, the last short", SHORT_IMG, RICE_1, W, 7, 1, 0, true, 0},
+        {"int16, RICE, a row a tile", SHORT_IMG, RICE_1, 0, 0, 1, 0, true, 0},
         {"uint8, RICE, one tile, blank", BYTE_IMG, RICE_1, W, H, 1, 0, true, 0},
         {"int32, RICE, scaled", LONG_IMG, RICE_1, W, 50, 0.5, 10, false, 0},
-        {"int16, RICE, square tiles", SHORT_IMG, RICE_1, 64, 64, 1, 0, true, 0},
         {"int16, RICE, tiles of whole columns", SHORT_IMG, RICE_1, 100, H, 1, 0, true, 0},
         {"int16, GZIP_1", SHORT_IMG, GZIP_1, W, H, 1, 0, false, 0},
         {"float32, GZIP_1", FLOAT_IMG, GZIP_1, W, H, 1, 0, false, LOSSLESS},
@@ -132,7 +127,8 @@ TEST(FitsTiles, EveryCodeAndLayoutReadsAsTheRamp) {
         {"float32, RICE, dithered, one tile, blank", FLOAT_IMG, RICE_1, W, H, 1, 0, true, SUBTRACTIVE_DITHER_1},
         {"float32, GZIP_2, dithered with exact zeros", FLOAT_IMG, GZIP_2, W, 10, 1, 0, true, SUBTRACTIVE_DITHER_2},
         {"float32, RICE, undithered, square tiles", FLOAT_IMG, RICE_1, 64, 64, 1, 0, false, NO_DITHER},
-        {"float32, GZIP_1, quantized, HCOMPRESS-free", FLOAT_IMG, GZIP_1, W, H, 1, 0, true, SUBTRACTIVE_DITHER_1}};
+        {"float32, GZIP_1, quantized", FLOAT_IMG, GZIP_1, W, H, 1, 0, true, SUBTRACTIVE_DITHER_1},
+        {"float32, HCOMPRESS, dithered, one tile, blank", FLOAT_IMG, HCOMPRESS_1, W, H, 1, 0, true, SUBTRACTIVE_DITHER_1}};
     QTemporaryDir dir;
     const std::string path = dir.filePath("packed.fits").toStdString();
     for (const Layout& l : layouts) {
