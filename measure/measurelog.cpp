@@ -13,7 +13,10 @@ Outcome MeasureWindow::savetolog(const log::SaveAnswers& answers, bool remember)
     const std::optional<CountSettings> settings = spotpanel_->foundwith();
     if (!frame_ || !limb_ || !settings) return Outcome::input(MESSAGE_TEXT("Message", "Find the spots first: Save to Log keeps the count of an image"));
     if (!log::validseeing(answers.seeing))
-        return Outcome::input("the seeing '" + answers.seeing + "' is not one of E, G, F, P (excellent, good, fair, poor) or 1 to 5");
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message",
+                                    "the seeing '%1' is not one of E, G, F, P (excellent, good, fair, poor) or 1 to 5"),
+                       {answers.seeing}));
     if (!answers.observer.empty())
         if (Outcome code = log::checkobservercode(answers.observer); !code.done()) return code;
     bool ok = true;

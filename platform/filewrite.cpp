@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "messagetext.h"
+
 namespace quorvel {
 namespace {
 
@@ -44,7 +46,7 @@ Outcome streamto(const std::string& path, std::string_view data, bool follow) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !streamkind(st.st_mode)) {
         ::close(fd);
-        return Outcome::io("it changed while it was opened");
+        return Outcome::io(MESSAGE_TEXT("Message", "it changed while it was opened"));
     }
     return streaminto(fd, data);
 }
@@ -85,7 +87,7 @@ Outcome writefile(const std::string& path, std::string_view data, WriteTarget ta
     struct stat here {};
     if (::lstat(path.c_str(), &here) != 0) return errno == ENOENT ? replace(path, data, nullptr) : failure(errno);
     if (S_ISREG(here.st_mode)) return replace(path, data, &here.st_mode);
-    if (S_ISDIR(here.st_mode)) return Outcome::io("Filename refers to a directory");
+    if (S_ISDIR(here.st_mode)) return Outcome::io(MESSAGE_TEXT("Message", "Filename refers to a directory"));
     if (S_ISLNK(here.st_mode)) {
         struct stat target {};
         if (streams && ::stat(path.c_str(), &target) == 0 && streamkind(target.st_mode)) return streamto(path, data, true);

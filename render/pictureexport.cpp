@@ -11,6 +11,7 @@
 #include "graphicsview.h"
 #include "picture.h"
 #include "qpaintersurface.h"
+#include "messagetext.h"
 
 namespace quorvel {
 
@@ -28,8 +29,9 @@ Outcome savefile(const std::string& path, const QByteArray& data) {
     const Outcome written =
         writefile(path, std::string_view(data.constData(), static_cast<size_t>(data.size())), WriteTarget::streamable);
     if (written.done()) return written;
-    return Outcome::io("cannot write " + (path == STANDARD_OUTPUT ? std::string("standard output") : path) + ": " +
-                       written.message);
+    return Outcome::io(fillin(MESSAGE_TEXT("Message", "cannot write %1: %2"),
+                              {path == STANDARD_OUTPUT ? std::string(MESSAGE_TEXT("Message", "standard output")) : path,
+                               written.message}));
 }
 
 std::optional<Outcome> writeimagefile(const std::string& path, QSize logical, double scale, double ratio,
@@ -49,15 +51,17 @@ std::optional<Outcome> writeimagefile(const std::string& path, QSize logical, do
     } else if (writesformat(path, ".png")) {
         QImage image = ratioimage(logical, scale);
         if (image.isNull())
-            return Outcome::input("could not make an image of " + std::to_string(device.width()) + " x " +
-                                  std::to_string(device.height()) + " pixels: not enough memory");
+            return Outcome::input(
+                    fillin(MESSAGE_TEXT("Message", "could not make an image of %1 x %2 pixels: not enough memory"),
+                           {std::to_string(device.width()), std::to_string(device.height())}));
         const int dotspermetre = static_cast<int>(std::lround(96 * ratio / 0.0254));
         image.setDotsPerMeterX(dotspermetre);
         image.setDotsPerMeterY(dotspermetre);
         if (Outcome o = draw(image, 1); !o.done()) return o;
         QBuffer buffer(&data);
         buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "PNG")) return Outcome::io("could not encode the PNG image for " + path);
+        if (!image.save(&buffer, "PNG"))
+            return Outcome::io(fillin(MESSAGE_TEXT("Message", "could not encode the PNG image for %1"), {path}));
     } else {
         return std::nullopt;
     }
@@ -90,7 +94,7 @@ Outcome exportpicture(const ExportRequest& r) {
             QPainterSurface surface(device, r.sizetwips, r.twipsperpixel, devicescale);
             return draw(surface);
         });
-    return result ? *result : Outcome::usage("the output file must end in .png, .svg or .log");
+    return result ? *result : Outcome::usage(MESSAGE_TEXT("Message", "the output file must end in .png, .svg or .log"));
 }
 
 }  // namespace quorvel

@@ -18,6 +18,7 @@
 #include "qpaintersurface.h"
 #include "settingsfiles.h"
 #include "textvalue.h"
+#include "messagetext.h"
 
 namespace quorvel {
 namespace {
@@ -178,23 +179,25 @@ Outcome checktruescale(const TrueScaleRequest& r, bool page) {
     if (Outcome o = requestsizes(r, sizes); !o.done()) return o;
     if (page) {
         if (!(r.diametermm >= SMALLEST_MM && r.diametermm <= LARGEST_MM))
-            return Outcome::input("The disk diameter of " + number(r.diametermm) + " mm is not from " +
-                                  number(SMALLEST_MM) + " to " + number(LARGEST_MM) + " mm.");
+            return Outcome::input(fillin(MESSAGE_TEXT("Message", "The disk diameter of %1 mm is not from %2 to %3 mm."),
+                                         {number(r.diametermm), number(SMALLEST_MM), number(LARGEST_MM)}));
         return Outcome::ok();
     }
     if (!(r.diameterpx >= 1 && r.diameterpx <= LARGEST_PX))
-        return Outcome::input("The disk diameter of " + number(r.diameterpx) + " pixels is not from 1 to " +
-                              number(LARGEST_PX) + " pixels.");
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message", "The disk diameter of %1 pixels is not from 1 to %2 pixels."),
+                       {number(r.diameterpx), number(LARGEST_PX)}));
     if (writesformat(r.path, ".png")) {
         // The caption is not known yet: the widest picture it could make.
         const Layout l = layoutof(r, sizes, r.diameterpx, {});
         const double side = 2 * l.extent * l.scale;
         const double pixels = side * (side + (r.caption ? 0.1 * side : 0));
         if (pixels > LARGEST_IMAGE_PIXELS)
-            return Outcome::input("A disk of " + number(r.diameterpx) + " pixels makes an image of about " +
-                                  number(pixels / 1e6) + " million pixels, more than the " +
-                                  number(LARGEST_IMAGE_PIXELS / 1e6) +
-                                  " million this program makes: choose a smaller diameter, or SVG or PDF.");
+            return Outcome::input(
+                    fillin(MESSAGE_TEXT("Message",
+                                        "A disk of %1 pixels makes an image of about %2 million pixels, more than the "
+                                        "%3 million this program makes: choose a smaller diameter, or SVG or PDF."),
+                           {number(r.diameterpx), number(pixels / 1e6), number(LARGEST_IMAGE_PIXELS / 1e6)}));
     }
     return Outcome::ok();
 }
@@ -212,10 +215,12 @@ Outcome drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const Tru
     const QSizeF need = l.size();
     if (need.width() > page.width() || need.height() > page.height()) {
         const double mm = MM_PER_INCH / LOGICAL_DPI * l.scale;
-        return Outcome::input("A disk of " + number(r.diametermm) + " mm with its scale and caption needs " +
-                              number(need.width() * mm) + " x " + number(need.height() * mm) +
-                              " mm; the printable area is " + number(sizemm.width()) + " x " +
-                              number(sizemm.height()) + " mm. Choose a smaller diameter or a larger paper.");
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message",
+                                    "A disk of %1 mm with its scale and caption needs %2 x %3 mm; the printable area "
+                                    "is %4 x %5 mm. Choose a smaller diameter or a larger paper."),
+                       {number(r.diametermm), number(need.width() * mm), number(need.height() * mm),
+                        number(sizemm.width()), number(sizemm.height())}));
     }
     return drawlayout(device, dpi / LOGICAL_DPI, QPointF((page.width() - need.width()) / 2, 0), l, r);
 }
@@ -223,7 +228,7 @@ Outcome drawtruescale(QPaintDevice& device, QSizeF sizemm, double dpi, const Tru
 Outcome exporttruescale(const TrueScaleRequest& r) {
     const bool pdf = writesformat(r.path, ".pdf");
     if (!pdf && !writesformat(r.path, ".png") && !writesformat(r.path, ".svg") && !writesformat(r.path, ".log"))
-        return Outcome::usage("the output file must end in .png, .svg, .pdf or .log");
+        return Outcome::usage(MESSAGE_TEXT("Message", "the output file must end in .png, .svg, .pdf or .log"));
     if (Outcome o = checktruescale(r, pdf); !o.done()) return o;
     StyleSizes sizes;
     requestsizes(r, sizes);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "filewrite.h"
+#include "messagetext.h"
 
 namespace quorvel {
 namespace {
@@ -16,12 +17,18 @@ QString qpath(const std::string& path) { return QString::fromStdString(path); }
 /// Reads up to limit bytes of a regular file.
 Outcome readfile(const std::string& path, qint64 limit, QByteArray& data) {
     const QFileInfo info(qpath(path));
-    if (!info.exists()) return Outcome::io(path + " does not exist", FAULT_FILE_NOT_FOUND);
+    if (!info.exists())
+        return Outcome::io(fillin(MESSAGE_TEXT("Message", "%1 does not exist"), {path}), FAULT_FILE_NOT_FOUND);
     struct stat link {};  // a link planted by another user would copy a file of ours into the backup
     if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && link.st_uid != ::geteuid())
-        return Outcome::io("'" + path + "' is a link another user made to another file; it is not followed");
-    if (info.isDir()) return Outcome::io("'" + path + "' is a folder, not a settings file");
-    if (!info.isFile()) return Outcome::io("'" + path + "' is not a settings file");  // a device, never read
+        return Outcome::io(
+                fillin(MESSAGE_TEXT("Message", "'%1' is a link another user made to another file; it is not followed"),
+                       {path}));
+    if (info.isDir())
+        return Outcome::io(fillin(MESSAGE_TEXT("Message", "'%1' is a folder, not a settings file"), {path}));
+    if (!info.isFile())
+        return Outcome::io(
+                fillin(MESSAGE_TEXT("Message", "'%1' is not a settings file"), {path}));  // a device, never read
     QFile f(qpath(path));
     auto unreadable = [&] { return "The settings file '" + path + "' cannot be read: " + f.errorString().toStdString(); };
     if (!f.open(QIODevice::ReadOnly))
@@ -51,7 +58,8 @@ Outcome copyfile(const std::string& from, const std::string& to) {
     QByteArray data;
     if (Outcome read = readfile(from, COPY_LIMIT, data); !read.done()) return read;
     const Outcome written = replacefile(to, data.toStdString());
-    return written.done() ? written : Outcome::io("cannot write " + to + ": " + written.message);
+    return written.done() ? written
+                          : Outcome::io(fillin(MESSAGE_TEXT("Message", "cannot write %1: %2"), {to, written.message}));
 }
 
 }  // namespace quorvel

@@ -894,6 +894,70 @@
         <source>The document viewer could not open &apos;%1&apos; (%2 ended with status %3). Install a PDF viewer, or open the file yourself: %4</source>
         <translation>Der Dokumentbetrachter konnte &apos;%1&apos; nicht öffnen (%2 endete mit Status %3). Installieren Sie einen PDF-Betrachter, oder öffnen Sie die Datei selbst: %4</translation>
     </message>
+    <message>
+        <source>it changed while it was opened</source>
+        <translation>sie hat sich beim Öffnen geändert</translation>
+    </message>
+    <message>
+        <source>Filename refers to a directory</source>
+        <translation>der Dateiname bezeichnet einen Ordner</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>could not make an image of %1 x %2 pixels: not enough memory</source>
+        <translation>ein Bild von %1 x %2 Pixeln konnte nicht erstellt werden: nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>could not encode the PNG image for %1</source>
+        <translation>das PNG-Bild für %1 konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .log</source>
+        <translation>die Ausgabedatei muss auf .png, .svg oder .log enden</translation>
+    </message>
+    <message>
+        <source>The disk diameter of %1 mm is not from %2 to %3 mm.</source>
+        <translation>Der Scheibendurchmesser von %1 mm liegt nicht zwischen %2 und %3 mm.</translation>
+    </message>
+    <message>
+        <source>The disk diameter of %1 pixels is not from 1 to %2 pixels.</source>
+        <translation>Der Scheibendurchmesser von %1 Pixeln liegt nicht zwischen 1 und %2 Pixeln.</translation>
+    </message>
+    <message>
+        <source>A disk of %1 pixels makes an image of about %2 million pixels, more than the %3 million this program makes: choose a smaller diameter, or SVG or PDF.</source>
+        <translation>Eine Scheibe von %1 Pixeln ergibt ein Bild von etwa %2 Millionen Pixeln, mehr als die %3 Millionen, die dieses Programm erstellt: wählen Sie einen kleineren Durchmesser, oder SVG oder PDF.</translation>
+    </message>
+    <message>
+        <source>A disk of %1 mm with its scale and caption needs %2 x %3 mm; the printable area is %4 x %5 mm. Choose a smaller diameter or a larger paper.</source>
+        <translation>Eine Scheibe von %1 mm mit Skala und Beschriftung braucht %2 x %3 mm; der druckbare Bereich ist %4 x %5 mm. Wählen Sie einen kleineren Durchmesser oder ein größeres Papier.</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg, .pdf or .log</source>
+        <translation>die Ausgabedatei muss auf .png, .svg, .pdf oder .log enden</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link another user made to another file; it is not followed</source>
+        <translation>&apos;%1&apos; ist eine Verknüpfung, die ein anderer Benutzer auf eine andere Datei angelegt hat; ihr wird nicht gefolgt</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a settings file</source>
+        <translation>&apos;%1&apos; ist ein Ordner, keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a settings file</source>
+        <translation>&apos;%1&apos; ist keine Einstellungsdatei</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

@@ -894,6 +894,70 @@
         <source>The document viewer could not open &apos;%1&apos; (%2 ended with status %3). Install a PDF viewer, or open the file yourself: %4</source>
         <translation>El visor de documentos no pudo abrir &apos;%1&apos; (%2 terminó con el estado %3). Instale un visor de PDF, o abra el archivo usted mismo: %4</translation>
     </message>
+    <message>
+        <source>it changed while it was opened</source>
+        <translation>cambió mientras se abría</translation>
+    </message>
+    <message>
+        <source>Filename refers to a directory</source>
+        <translation>el nombre designa una carpeta</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>la salida estándar</translation>
+    </message>
+    <message>
+        <source>could not make an image of %1 x %2 pixels: not enough memory</source>
+        <translation>no se pudo crear una imagen de %1 x %2 píxeles: no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>could not encode the PNG image for %1</source>
+        <translation>no se pudo codificar la imagen PNG para %1</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .log</source>
+        <translation>el archivo de salida debe terminar en .png, .svg o .log</translation>
+    </message>
+    <message>
+        <source>The disk diameter of %1 mm is not from %2 to %3 mm.</source>
+        <translation>El diámetro del disco de %1 mm no está entre %2 y %3 mm.</translation>
+    </message>
+    <message>
+        <source>The disk diameter of %1 pixels is not from 1 to %2 pixels.</source>
+        <translation>El diámetro del disco de %1 píxeles no está entre 1 y %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>A disk of %1 pixels makes an image of about %2 million pixels, more than the %3 million this program makes: choose a smaller diameter, or SVG or PDF.</source>
+        <translation>Un disco de %1 píxeles da una imagen de unos %2 millones de píxeles, más que los %3 millones que crea este programa: elija un diámetro menor, o SVG o PDF.</translation>
+    </message>
+    <message>
+        <source>A disk of %1 mm with its scale and caption needs %2 x %3 mm; the printable area is %4 x %5 mm. Choose a smaller diameter or a larger paper.</source>
+        <translation>Un disco de %1 mm con su escala y su leyenda necesita %2 x %3 mm; el área imprimible es de %4 x %5 mm. Elija un diámetro menor o un papel mayor.</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg, .pdf or .log</source>
+        <translation>el archivo de salida debe terminar en .png, .svg, .pdf o .log</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link another user made to another file; it is not followed</source>
+        <translation>&apos;%1&apos; es un enlace que otro usuario hizo a otro archivo; no se sigue</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a settings file</source>
+        <translation>&apos;%1&apos; es una carpeta, no un archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a settings file</source>
+        <translation>&apos;%1&apos; no es un archivo de ajustes</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

@@ -894,6 +894,70 @@
         <source>The document viewer could not open &apos;%1&apos; (%2 ended with status %3). Install a PDF viewer, or open the file yourself: %4</source>
         <translation>La visionneuse de documents n&apos;a pas pu ouvrir « %1 » (%2 s&apos;est terminé avec le statut %3). Installez une visionneuse PDF, ou ouvrez le fichier vous-même : %4</translation>
     </message>
+    <message>
+        <source>it changed while it was opened</source>
+        <translation>il a changé pendant son ouverture</translation>
+    </message>
+    <message>
+        <source>Filename refers to a directory</source>
+        <translation>le nom désigne un dossier</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>la sortie standard</translation>
+    </message>
+    <message>
+        <source>could not make an image of %1 x %2 pixels: not enough memory</source>
+        <translation>impossible de créer une image de %1 x %2 pixels : pas assez de mémoire</translation>
+    </message>
+    <message>
+        <source>could not encode the PNG image for %1</source>
+        <translation>impossible d&apos;encoder l&apos;image PNG pour %1</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .log</source>
+        <translation>le fichier de sortie doit finir par .png, .svg ou .log</translation>
+    </message>
+    <message>
+        <source>The disk diameter of %1 mm is not from %2 to %3 mm.</source>
+        <translation>Le diamètre du disque de %1 mm n&apos;est pas compris entre %2 et %3 mm.</translation>
+    </message>
+    <message>
+        <source>The disk diameter of %1 pixels is not from 1 to %2 pixels.</source>
+        <translation>Le diamètre du disque de %1 pixels n&apos;est pas compris entre 1 et %2 pixels.</translation>
+    </message>
+    <message>
+        <source>A disk of %1 pixels makes an image of about %2 million pixels, more than the %3 million this program makes: choose a smaller diameter, or SVG or PDF.</source>
+        <translation>Un disque de %1 pixels donne une image d&apos;environ %2 millions de pixels, plus que les %3 millions que ce programme crée : choisissez un diamètre plus petit, ou SVG ou PDF.</translation>
+    </message>
+    <message>
+        <source>A disk of %1 mm with its scale and caption needs %2 x %3 mm; the printable area is %4 x %5 mm. Choose a smaller diameter or a larger paper.</source>
+        <translation>Un disque de %1 mm avec son échelle et sa légende demande %2 x %3 mm ; la zone imprimable fait %4 x %5 mm. Choisissez un diamètre plus petit ou un papier plus grand.</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg, .pdf or .log</source>
+        <translation>le fichier de sortie doit finir par .png, .svg, .pdf ou .log</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link another user made to another file; it is not followed</source>
+        <translation>« %1 » est un lien qu&apos;un autre utilisateur a fait vers un autre fichier ; il n&apos;est pas suivi</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a settings file</source>
+        <translation>« %1 » est un dossier, pas un fichier de réglages</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a settings file</source>
+        <translation>« %1 » n&apos;est pas un fichier de réglages</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

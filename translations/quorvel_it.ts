@@ -894,6 +894,70 @@
         <source>The document viewer could not open &apos;%1&apos; (%2 ended with status %3). Install a PDF viewer, or open the file yourself: %4</source>
         <translation>Il visualizzatore di documenti non ha potuto aprire &apos;%1&apos; (%2 è terminato con lo stato %3). Installa un visualizzatore PDF, o apri il file da te: %4</translation>
     </message>
+    <message>
+        <source>it changed while it was opened</source>
+        <translation>è cambiato mentre veniva aperto</translation>
+    </message>
+    <message>
+        <source>Filename refers to a directory</source>
+        <translation>il nome indica una cartella</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>l&apos;output standard</translation>
+    </message>
+    <message>
+        <source>could not make an image of %1 x %2 pixels: not enough memory</source>
+        <translation>impossibile creare un&apos;immagine di %1 x %2 pixel: memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>could not encode the PNG image for %1</source>
+        <translation>impossibile codificare l&apos;immagine PNG per %1</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .log</source>
+        <translation>il file di uscita deve finire in .png, .svg o .log</translation>
+    </message>
+    <message>
+        <source>The disk diameter of %1 mm is not from %2 to %3 mm.</source>
+        <translation>Il diametro del disco di %1 mm non è tra %2 e %3 mm.</translation>
+    </message>
+    <message>
+        <source>The disk diameter of %1 pixels is not from 1 to %2 pixels.</source>
+        <translation>Il diametro del disco di %1 pixel non è tra 1 e %2 pixel.</translation>
+    </message>
+    <message>
+        <source>A disk of %1 pixels makes an image of about %2 million pixels, more than the %3 million this program makes: choose a smaller diameter, or SVG or PDF.</source>
+        <translation>Un disco di %1 pixel dà un&apos;immagine di circa %2 milioni di pixel, più dei %3 milioni che questo programma crea: scegli un diametro minore, o SVG o PDF.</translation>
+    </message>
+    <message>
+        <source>A disk of %1 mm with its scale and caption needs %2 x %3 mm; the printable area is %4 x %5 mm. Choose a smaller diameter or a larger paper.</source>
+        <translation>Un disco di %1 mm con la sua scala e la didascalia richiede %2 x %3 mm; l&apos;area stampabile è di %4 x %5 mm. Scegli un diametro minore o una carta più grande.</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg, .pdf or .log</source>
+        <translation>il file di uscita deve finire in .png, .svg, .pdf o .log</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 non esiste</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link another user made to another file; it is not followed</source>
+        <translation>&apos;%1&apos; è un collegamento che un altro utente ha fatto verso un altro file; non viene seguito</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a settings file</source>
+        <translation>&apos;%1&apos; è una cartella, non un file di impostazioni</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a settings file</source>
+        <translation>&apos;%1&apos; non è un file di impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
