@@ -141,25 +141,27 @@ std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t f
         return Outcome::input("The FITS file " + path + " is damaged or cut short: its compressed tile " +
                               std::to_string(tile) + " cannot be read.");
     };
-    const bool wholerows = l->tilewidth == gray.width;
-    std::vector<float> narrow(wholerows ? 0 : static_cast<size_t>(l->tilewidth * l->tileheight));
+    const long across = (gray.width + l->tilewidth - 1) / l->tilewidth, width = gray.width;
+    const long others = across > 2 ? l->tilewidth : across == 2 ? width - l->tilewidth : 0;  // the widest tile but the first
+    std::vector<float> narrow(static_cast<size_t>(others * l->tileheight));
     for (long tile = 1, y0 = 0; y0 < gray.height; y0 += l->tileheight) {
         const long rows = std::min<long>(l->tileheight, gray.height - y0);
-        for (long x0 = 0; x0 < gray.width; x0 += l->tilewidth, ++tile) {
-            const long columns = std::min<long>(l->tilewidth, gray.width - x0);
+        float* band = &gray.pixels[static_cast<size_t>(y0 * width)];
+        for (long x0 = 0; x0 < width; x0 += l->tilewidth, ++tile) {
+            const long columns = std::min<long>(l->tilewidth, width - x0);
             const size_t count = static_cast<size_t>(rows * columns);
             LONGLONG bytes = 0, offset = 0;
             int status = 0;
             if (fits_read_descriptll(f, l->coding.column, tile, &bytes, &offset, &status) != 0 || bytes <= 0 ||
                 bytes > filesize || bytes > INT_MAX)
                 return damaged(tile);
-            float* at = wholerows ? &gray.pixels[static_cast<size_t>(y0) * gray.width] : narrow.data();
-            unsigned char* out = reinterpret_cast<unsigned char*>(at);
+            unsigned char* out = reinterpret_cast<unsigned char*>(x0 == 0 ? band : narrow.data());
             if (!decodetile(f, l->coding, tile, bytes, count, out)) return damaged(tile);
             tofloats(out, count, tilevalues(f, *l, tile));
-            for (long y = 0; y < rows && !wholerows; ++y)
-                std::copy_n(&narrow[static_cast<size_t>(y * columns)], columns,
-                            &gray.pixels[static_cast<size_t>((y0 + y) * gray.width + x0)]);
+            for (long y = rows - 1; y >= 0 && x0 == 0 && columns < width; --y)  // the first tile's rows spread out
+                std::memmove(&band[y * width], &band[y * columns], static_cast<size_t>(columns) * sizeof(float));
+            for (long y = 0; y < rows && x0 > 0; ++y)
+                std::copy_n(&narrow[static_cast<size_t>(y * columns)], columns, &band[y * width + x0]);
         }
     }
     return Outcome::ok();

@@ -29,9 +29,10 @@ namespace quorvel {
 ///    under GZIP, stored as they are; tiles of any shape within one plane.
 /// 2. Left to the general reader: 64-bit values, tiles stored uncompressed
 ///    or with a null-pixel mask, tiles spanning planes.
-/// 3. A tile spanning whole rows is decoded into the start of its own rows'
-///    floats and widened in place; a narrower one is decoded into a buffer of
-///    its size and copied into place.
+/// 3. The first tile of each band of tiles is decoded into the start of its
+///    own rows' floats and widened in place, then its rows are spread out to
+///    the image's width; the others are decoded into a buffer of their size
+///    and copied into place, so that a single tile takes no buffer.
 std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray);
 
 }  // namespace quorvel

@@ -111,7 +111,7 @@ TEST(FitsTiles, EveryCodeAndLayoutReadsAsTheRamp) {
         {"int16, RICE, a row a tile", SHORT_IMG, RICE_1, 0, 0, 1, 0, true, 0},
         {"uint8, RICE, one tile, blank", BYTE_IMG, RICE_1, W, H, 1, 0, true, 0},
         {"int32, RICE, scaled", LONG_IMG, RICE_1, W, 50, 0.5, 10, false, 0},
-        {"int16, RICE, tiles of whole columns", SHORT_IMG, RICE_1, 100, H, 1, 0, true, 0},
+        {"int16, RICE, two tiles of whole columns, the second narrower", SHORT_IMG, RICE_1, 200, H, 1, 0, true, 0},
         {"int16, GZIP_1", SHORT_IMG, GZIP_1, W, H, 1, 0, false, 0},
         {"float32, GZIP_1", FLOAT_IMG, GZIP_1, W, H, 1, 0, false, LOSSLESS},
         {"uint16, GZIP_2, one tile", USHORT_IMG, GZIP_2, W, H, 1, 0, false, 0},
