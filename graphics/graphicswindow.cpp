@@ -206,6 +206,7 @@ TrueScaleRequest GraphicsWindow::truescalerequest() const {
     r.diameterpx = px && *px > 0 ? *px : 500;
     r.diametermm = lastdiametermm_;
     r.caption = lastcaption_;
+    r.letters = routine.state.letters;
     return r;
 }
 

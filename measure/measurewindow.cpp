@@ -54,6 +54,7 @@ Orientation MeasureWindow::orientation(bool& ok) const {
 OverlayOpts MeasureWindow::overlayopts() const {
     OverlayOpts o;
     o.colours = colours_;
+    o.lettertexts = translatedcompass();
     for (const auto& [box, member] : overlayboxes_) o.*member = box->isChecked();
     const auto gap = strictnumber(txtgspace_->text().toStdString());
     if (gap && *gap >= 1 && *gap <= 90) o.gridinterval = static_cast<float>(*gap);

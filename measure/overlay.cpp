@@ -129,7 +129,7 @@ void diskelements(Surface& s, const SunState& sun, const ViewOpts& view, double 
     if (o.scale) pascale(inside, r, angle, view.flip, view.invert, PaScale{10.0f, 30.0f, TEXT_HEIGHT, c.pacolour});
     if (o.letters) {  // compass puts them at 1.28 of its radius: here just beyond the scale's numbers
         const double centre = 1.17 * r + LETTERS_BEYOND * TPP;
-        compass(inside, static_cast<float>(centre / 1.28), angle, view.flip, view.invert, c.pacolour, "NE");
+        compass(inside, static_cast<float>(centre / 1.28), angle, view.flip, view.invert, c.pacolour, "NE", o.lettertexts);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <vector>
 
+#include "compassletters.h"
 #include "imageframe.h"
 #include "outcome.h"
 #include "spotrow.h"
@@ -18,6 +19,7 @@ struct OverlayOpts {
     float gridinterval = 10;  ///< degrees
     StyleOpts colours;        ///< grid, equator, axis, limb (limbcolour), scale and letters (pacolour), spots (arrowcolour)
     double opacity = 0.8;     ///< of the whole overlay, 0..1
+    CompassLetters lettertexts;  ///< the N and E letters as shown
 };
 
 /// Colours that show over a photograph, for a window without a style panel.

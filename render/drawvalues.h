@@ -6,6 +6,7 @@
 #include <string>
 
 #include "captions.h"
+#include "compassletters.h"
 #include "obsinput.h"
 #include "sunstate.h"
 #include "viewopts.h"
@@ -45,6 +46,7 @@ struct RedrawState {
     ViewOpts view;         ///< display options as the redraw read them
     int32_t gridcolour = 0xB9B9FF;  ///< grid lines, RGB(255, 185, 185); set at the start of each redraw
     int16_t inputerr = 0;  ///< 0 lets a repaint redraw; 1 after a failed check; 2 after the rotation arrows.
+    CompassLetters letters;  ///< set by the window; a redraw leaves it as it is
 };
 
 /// Runs the computing steps of a redraw.

@@ -93,10 +93,11 @@ void drawnormalgpicture(Surface& s, RedrawState& st, const PictureControls& c, c
 
     // N, E and W in the picture's own small font, just outside the reference lines.
     const double theta = 90 - static_cast<double>(angle);
-    const std::pair<const char*, double> letters[] = {{"N", theta}, {"E", theta + 90}, {"W", theta - 90}};
+    const std::pair<const std::string&, double> letters[] = {
+        {st.letters.north, theta}, {st.letters.east, theta + 90}, {st.letters.west, theta - 90}};
     for (const auto& [letter, t] : letters) {
         const Point at = -1.05 * 1.87 * u * direction(t) - Point{90, 90};
-        const Colour colour = letter[0] == 'N' ? rgb(120, 120, 255) : rgb(202, 202, 255);
+        const Colour colour = &letter == &st.letters.north ? rgb(120, 120, 255) : rgb(202, 202, 255);
         fontprint(s, letter, v.sx(at.x), v.sy(at.y), colour, "Arial", 11, 400, 0);
     }
     solarequator(s, v, r, sun.rot, sun.b0, RED);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "colour.h"
+#include "compassletters.h"
 #include "sunstate.h"
 #include "surface.h"
 #include "viewmap.h"
@@ -92,7 +93,7 @@ void posangscale(Surface& s, float radius, float angle, int16_t flip, int16_t in
 /// The direction letters N, S, E, W (or those of letters), blue unless told;
 /// the events run after the first.
 void compass(Surface& s, float radius, float angle, int16_t flip, int16_t invert, Colour colour = BLUE,
-             std::string_view letters = "NSEW");
+             std::string_view letters = "NSEW", const CompassLetters& shownas = {});
 
 /// The shape of a rotation arrow, degrees of heliographic latitude and longitude.
 struct ArrowShape {

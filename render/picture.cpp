@@ -53,7 +53,7 @@ void drawpicture(Surface& s, RedrawState& st, const PictureControls& controls, A
     solarequator(s, v, r, sun.rot, sun.b0, RED);
 
     if (controls.checked(CheckBox::chkposang)) posangscale(s, r, angle, view.flip, view.invert);
-    compass(s, r, angle, view.flip, view.invert);
+    compass(s, r, angle, view.flip, view.invert, BLUE, "NSEW", st.letters);
     if (controls.checked(CheckBox::chksunrot)) {
         for (float lat : {15.0f, -15.0f}) {
             ArrowShape shape;

@@ -1,6 +1,7 @@
 #include "truescale.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -43,11 +44,21 @@ std::vector<std::string> captionlines(const TrueScaleRequest& r, const RedrawSta
                               r.fields.hour + ":" + (r.fields.min.size() < 2 ? "0" : "") + r.fields.min;
     const double ut = s.dayfrac * 24.0;
     const int uth = static_cast<int>(ut), utm = static_cast<int>(std::lround((ut - uth) * 60)) % 60;
-    return {"Local " + local + (o.dst ? " (DST)" : "") + "   zone " + signedtext(o.tz).substr(o.tz < 0 ? 0 : 1) +
-                " h   UT " + twodigits(uth) + ":" + twodigits(utm) + "   JD " + jdcaption(s.jd, s.jdfrac),
-            "Lat " + patterntext(o.lat, "0.0") + "   Long " + patterntext(o.lon, "0.0") + " (east negative)   P " +
-                pcaption(s.p) + "   B0 " + b0caption(s.b0) + "   L0 " + l0caption(s.l0) + "   Rotation " +
-                std::to_string(carringtonrotation(s.jd, s.jdfrac, s.l0))};
+    // In the window's language where its translations are installed; quorvel_cli has none.
+    auto words = [](const char* english) { return QCoreApplication::translate("quorvel::TrueScale", english); };
+    auto text = [](const std::string& t) { return QString::fromStdString(t); };
+    const QString first =
+        words(o.dst ? QT_TRANSLATE_NOOP("quorvel::TrueScale", "Local %1 (DST)   zone %2 h   UT %3   JD %4")
+                    : QT_TRANSLATE_NOOP("quorvel::TrueScale", "Local %1   zone %2 h   UT %3   JD %4"))
+            .arg(text(local), text(signedtext(o.tz).substr(o.tz < 0 ? 0 : 1)),
+                 text(twodigits(uth) + ":" + twodigits(utm)), text(jdcaption(s.jd, s.jdfrac)));
+    const QString second =
+        words(QT_TRANSLATE_NOOP("quorvel::TrueScale",
+                                "Lat %1   Long %2 (east negative)   P %3   B0 %4   L0 %5   Rotation %6"))
+            .arg(text(patterntext(o.lat, "0.0")), text(patterntext(o.lon, "0.0")), text(pcaption(s.p)),
+                 text(b0caption(s.b0)), text(l0caption(s.l0)),
+                 QString::number(carringtonrotation(s.jd, s.jdfrac, s.l0)));
+    return {first.toStdString(), second.toStdString()};
 }
 
 }  // namespace
@@ -132,6 +143,7 @@ Outcome momentlines(const TrueScaleRequest& r, std::vector<std::string>& lines) 
 /// disk reaching extent every way, the caption below it.
 Outcome drawlayout(Surface& surface, HeadlessRedraw& redraw, const Layout& l, const TrueScaleRequest& r) {
     auto picture = [&](Surface& s, RedrawState& st, const PictureControls& c, ArrowPoints& pts) {
+        st.letters = r.letters;
         drawgraphicpicture(s, st, c, r.style, l.sizes, pts);
         for (size_t i = 0; i < l.lines.size(); ++i) {  // twips from the disk's centre
             const double x = (l.margin() - l.centre().x()) * TPP;

@@ -10,6 +10,7 @@
 #include <QPaintDevice>
 #include <QSizeF>
 
+#include "compassletters.h"
 #include "obsinput.h"
 #include "pictureexport.h"
 #include "formcontrols.h"
@@ -28,6 +29,7 @@ struct TrueScaleRequest {
     double diametermm = 150;              ///< PDF and print: disk diameter, millimetres
     bool caption = false;                 ///< date, time, place, P, B0, L0 and rotation below the disk
     std::string path;                     ///< ".png", ".svg" or ".pdf"
+    CompassLetters letters;               ///< the compass letters as the window shows them
 };
 
 /// The style, the style boxes and the check boxes a quorvel_g settings record holds.

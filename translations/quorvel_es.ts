@@ -995,6 +995,29 @@
     </message>
 </context>
 <context>
+    <name>quorvel::Compass</name>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::GraphicsWindow</name>
     <message>
         <source>Quorvel-G       Graphics production version of Quorvel</source>
@@ -2288,6 +2311,21 @@
         <source>new</source>
         <comment>the answer naming a new track</comment>
         <translation>nueva</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TrueScale</name>
+    <message>
+        <source>Local %1 (DST)   zone %2 h   UT %3   JD %4</source>
+        <translation>Hora local %1 (horario de verano)   huso %2 h   UT %3   DJ %4</translation>
+    </message>
+    <message>
+        <source>Local %1   zone %2 h   UT %3   JD %4</source>
+        <translation>Hora local %1   huso %2 h   UT %3   DJ %4</translation>
+    </message>
+    <message>
+        <source>Lat %1   Long %2 (east negative)   P %3   B0 %4   L0 %5   Rotation %6</source>
+        <translation>Lat %1   Long %2 (este negativo)   P %3   B0 %4   L0 %5   Rotación %6</translation>
     </message>
 </context>
 </TS>

@@ -33,6 +33,7 @@ ObservationWindow::ObservationWindow(WindowServices services)
     setObjectName("f1");
     setAutoFillBackground(true);
     setformpalette(this);
+    routine.state.letters = translatedcompass();
 }
 
 void ObservationWindow::buildinputs(ControlFactory& f) {

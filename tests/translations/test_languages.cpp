@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "compassletters.h"
 #include "desk.h"
 #include "fitsheader.h"
 #include "graphicswindow.h"
@@ -174,6 +175,8 @@ private slots:
             installtranslations(QLocale(language));
             text += QString("[%1]\n").arg(language);
             for (const std::string& m : english) text += translatemessage(m) + "\n";
+            const CompassLetters c = translatedcompass();
+            text += QString::fromStdString("compass " + c.north + " " + c.east + " " + c.south + " " + c.west + "\n");
         }
         installtranslations(QLocale("en"));
         const QString problem = comparestored(text, QUORVEL_SOURCE "/messages.txt");
