@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "compassletters.h"
 #include "headless.h"
 #include "picture.h"
 #include "qpaintersurface.h"
@@ -102,6 +103,7 @@ DiskPicture drawdisk(const DiskView& v) {
     const QSizeF twips(v.widthpx * TWIPS_PER_PIXEL, v.heightpx * TWIPS_PER_PIXEL);
     DiskPicture d;
     quorvel::HeadlessRedraw recorded(v.checked);
+    recorded.routine.state.letters = quorvel::translatedcompass();  // as the window shows them
     quorvel::RecordingSurface surface(static_cast<float>(twips.width()), static_cast<float>(twips.height()),
                                       TWIPS_PER_PIXEL);
     if (!recorded.draw(surface, v.fields, v.altaz, quorvel::drawpicture, quorvel::CaptionStyle::viewer).done()) return d;
@@ -112,6 +114,7 @@ DiskPicture drawdisk(const DiskView& v) {
 
     d.image = quorvel::ratioimage(quorvel::pixelsof(twips, TWIPS_PER_PIXEL), FIGURE_SCALE);
     quorvel::HeadlessRedraw painted(v.checked);
+    painted.routine.state.letters = recorded.routine.state.letters;
     quorvel::QPainterSurface painter(d.image, twips, TWIPS_PER_PIXEL);
     painted.draw(painter, v.fields, v.altaz, quorvel::drawpicture, quorvel::CaptionStyle::viewer);
     painter.finish();
