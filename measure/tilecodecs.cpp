@@ -8,13 +8,13 @@
 #include <cstring>
 #include <vector>
 
+#include "hcompress.h"
+
 extern "C" {  // cfitsio's tile decoders, exported without a C++ declaration
 int fits_rdecomp(unsigned char* c, int clen, unsigned int array[], int nx, int nblock);
 int fits_rdecomp_short(unsigned char* c, int clen, unsigned short array[], int nx, int nblock);
 int fits_rdecomp_byte(unsigned char* c, int clen, unsigned char array[], int nx, int nblock);
 int pl_l2pi(short* ll_src, int xs, int* px_dst, int npix);
-int fits_hdecompress(unsigned char* input, int smooth, int* a, int* ny, int* nx, int* scale, int* status);
-int fits_hdecompress64(unsigned char* input, int smooth, long long* a, int* ny, int* nx, int* scale, int* status);
 }
 
 namespace quorvel {
@@ -22,8 +22,6 @@ namespace {
 
 /// Compressed bytes read and inflated at a time.
 constexpr size_t PIECE_BYTES = size_t{1} << 20;
-/// Zero bytes after an HCOMPRESS tile: its decoder reads without a bound.
-constexpr size_t HCOMPRESS_SLACK = 4096;
 
 /// The whole tile as stored, in elements of T (bytes of the column each), with slack zeros after it.
 template <class T>
@@ -94,24 +92,13 @@ bool decodeplio(fitsfile* f, const TileCoding& c, long tile, LONGLONG words, siz
     return pl_l2pi(list.data(), 1, reinterpret_cast<int*>(out), static_cast<int>(count)) == static_cast<int>(count);
 }
 
-uint32_t bigendian32(const unsigned char* at) {
-    return uint32_t{at[0]} << 24 | uint32_t{at[1]} << 16 | uint32_t{at[2]} << 8 | uint32_t{at[3]};
-}
-
 bool decodehcompress(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes, size_t count, unsigned char* out) {
     std::vector<unsigned char> packed;
-    if (bytes < 14 || !readpacked(f, c, tile, bytes, packed, HCOMPRESS_SLACK)) return false;
-    const int64_t side1 = static_cast<int32_t>(bigendian32(&packed[2])), side2 = static_cast<int32_t>(bigendian32(&packed[6]));
-    if (packed[0] != 0xDD || packed[1] != 0x99 || side1 < 1 || side2 < 1 || side1 * side2 != static_cast<int64_t>(count))
-        return false;
-    int nx = 0, ny = 0, scale = 0, status = 0;
-    if (c.bytepix < 4)
-        return fits_hdecompress(packed.data(), c.smooth, reinterpret_cast<int*>(out), &ny, &nx, &scale, &status) == 0 &&
-               status == 0;
-    std::vector<long long> wide(count);  // 32-bit values: decoded in 64-bit sums, then narrowed in place
-    if (fits_hdecompress64(packed.data(), c.smooth, wide.data(), &ny, &nx, &scale, &status) != 0 || status != 0)
-        return false;
-    std::memcpy(out, wide.data(), count * 4);
+    if (!readpacked(f, c, tile, bytes, packed, 0)) return false;
+    if (c.bytepix < 4) return hdecompress(packed.data(), packed.size(), count, reinterpret_cast<int32_t*>(out));
+    std::vector<int64_t> wide(count);  // 32-bit values: decoded in 64-bit sums, then narrowed
+    if (!hdecompress(packed.data(), packed.size(), count, wide.data())) return false;
+    std::transform(wide.begin(), wide.end(), reinterpret_cast<int32_t*>(out), [](int64_t v) { return static_cast<int32_t>(v); });
     return true;
 }
 

@@ -32,8 +32,9 @@ int decodedbytes(const TileCoding& c);
 /// Notes:
 /// 1. GZIP tiles are read and inflated in pieces: only a piece of the
 ///    compressed bytes is held at a time.
-/// 2. A PLIO or HCOMPRESS tile's header is checked against count before the
-///    library decodes it, so that nothing is written past count values.
+/// 2. A PLIO tile's header is checked against count before cfitsio decodes
+///    it, so that nothing is read or written past the tile; HCOMPRESS is
+///    decoded here (hcompress.h).
 /// 3. An HCOMPRESS tile of 32-bit values is decoded through 64-bit sums: a
 ///    buffer of count * 8 bytes besides out while it is decoded.
 bool decodetile(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes, size_t count, unsigned char* out);

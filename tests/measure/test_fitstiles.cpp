@@ -171,6 +171,8 @@ TEST(FitsTiles, DamagedTileRefused) {
         {"PLIO, a list longer than the tile", PLIO_1, [](auto& p, auto& t) { overwrite(p, t.start + 4, std::string("\0\0\x7f\xff\x7f\xff", 6)); }},
         {"PLIO, instructions before the list", PLIO_1, [](auto& p, auto& t) { overwrite(p, t.start, std::string("\0\0\x80\0\0\0", 6)); }},
         {"HCOMPRESS, a wider image than the tile", HCOMPRESS_1, [](auto& p, auto& t) { overwrite(p, t.start + 2, std::string("\0\0\x7f\xff", 4)); }},
+        {"HCOMPRESS, a stream cut short", HCOMPRESS_1, [](auto& p, auto& t) { overwrite(p, t.descriptor, std::string{'\0', '\0', char(t.bytes / 512), char(t.bytes / 2)}); }},
+        {"HCOMPRESS, a plane of an unknown kind", HCOMPRESS_1, [](auto& p, auto& t) { overwrite(p, t.start + 25, "\x55"); }},
         {"HCOMPRESS, not its code", HCOMPRESS_1, [](auto& p, auto& t) { overwrite(p, t.start, "\x1f\x8b"); }},
         {"a tile longer than the file", RICE_1, [](auto& p, auto& t) { overwrite(p, t.descriptor, "\x7f\xff\xff\xff"); }}};
     QTemporaryDir dir;

@@ -1,0 +1,236 @@
+#include "hcompress.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+/// Bytes of the stream's header: a magic number, the two sizes, the scale,
+/// the sum of all pixels and the bit planes of the three kinds of quadrant.
+constexpr size_t HEADER_BYTES = 25;
+/// Columns unshuffled together, so that each row is read in one run.
+constexpr int STRIP = 64;
+
+/// The stream's bits, most significant first; zeros past its end, noted.
+class BitStream {
+public:
+    BitStream(const unsigned char* bytes, size_t size) : bytes_(bytes), size_(size) {}
+    int bits(int n) {  // n <= 8
+        if (held_ < n) {
+            buffer_ = (buffer_ << 8) | (next_ < size_ ? bytes_[next_] : 0u);
+            overrun_ = overrun_ || next_ >= size_;
+            ++next_, held_ += 8;
+        }
+        held_ -= n;
+        return static_cast<int>((buffer_ >> held_) & ((1u << n) - 1));
+    }
+    /// n 4-bit values in turn into out.
+    void nybbles(int n, unsigned char* out) {
+        for (int k = 0; k + 1 < n; k += 2) {
+            const int pair = bits(8);
+            out[k] = static_cast<unsigned char>(pair >> 4), out[k + 1] = static_cast<unsigned char>(pair & 15);
+        }
+        if (n % 2) out[n - 1] = static_cast<unsigned char>(bits(4));
+    }
+    void restart() { held_ = 0; }  ///< the rest of the byte held is dropped
+    bool overrun() const { return overrun_; }
+    /// A 4-bit quadtree code, by its fixed Huffman code of 3 to 6 bits.
+    int huffman() {
+        int c = bits(3);
+        if (c < 4) return 1 << c;
+        c = (c << 1) | bits(1);
+        static const int FOUR[] = {3, 5, 10, 12, 15};  // codes 8 to 12
+        if (c < 13) return FOUR[c - 8];
+        c = (c << 1) | bits(1);
+        static const int FIVE[] = {6, 7, 9, 11, 13};  // codes 26 to 30
+        if (c < 31) return FIVE[c - 26];
+        return ((c << 1) | bits(1)) == 62 ? 0 : 14;
+    }
+
+private:
+    const unsigned char* bytes_;
+    size_t size_, next_ = HEADER_BYTES;
+    uint32_t buffer_ = 0;
+    int held_ = 0;
+    bool overrun_ = false;
+};
+
+/// Bit plane bit of the nqx x nqy quadrant at a (rows of stride n) set from
+/// the 4-bit codes of its 2 x 2 blocks, in turn: the highest bit the block's
+/// first pixel, then the one after it, the one below it, the one below after.
+template <class T>
+void setbits(const unsigned char* codes, int nqx, int nqy, T* a, int n, int bit) {
+    for (int i = 0, k = 0; i < nqx; i += 2)
+        for (int j = 0; j < nqy; j += 2, ++k) {
+            const T c = codes[k];
+            if (c == 0) continue;
+            T* at = a + static_cast<ptrdiff_t>(n) * i + j;
+            at[0] |= ((c >> 3) & 1) << bit;
+            if (j + 1 < nqy) at[1] |= ((c >> 2) & 1) << bit;
+            if (i + 1 < nqx) at[n] |= ((c >> 1) & 1) << bit;
+            if (i + 1 < nqx && j + 1 < nqy) at[n + 1] |= (c & 1) << bit;
+        }
+}
+
+/// One quadtree step: the (nx+1)/2 x (ny+1)/2 codes at the start of s become
+/// nx x ny bits (each code a 2 x 2 block), and each bit set is replaced by
+/// the next code of the stream.
+void expand(BitStream& in, std::vector<unsigned char>& s, int nx, int ny) {
+    const int nx2 = (nx + 1) / 2, ny2 = (ny + 1) / 2;
+    for (int i = nx2 - 1; i >= 0; --i)  // from the end: the codes are read before they are written over
+        for (int j = ny2 - 1; j >= 0; --j) {
+            const int c = s[static_cast<size_t>(i * ny2 + j)];
+            const int at = 2 * i * ny + 2 * j;
+            s[static_cast<size_t>(at)] = (c >> 3) & 1;
+            if (j * 2 + 1 < ny) s[static_cast<size_t>(at + 1)] = (c >> 2) & 1;
+            if (i * 2 + 1 < nx) s[static_cast<size_t>(at + ny)] = (c >> 1) & 1;
+            if (i * 2 + 1 < nx && j * 2 + 1 < ny) s[static_cast<size_t>(at + ny + 1)] = c & 1;
+        }
+    for (int i = nx * ny - 1; i >= 0; --i)
+        if (s[static_cast<size_t>(i)]) s[static_cast<size_t>(i)] = static_cast<unsigned char>(in.huffman());
+}
+
+/// The bit planes of one quadrant of nqx x nqy coefficients at a (rows of stride n), the highest first.
+template <class T>
+bool decodequadrant(BitStream& in, T* a, int n, int nqx, int nqy, int planes) {
+    int log2n = 0;
+    while ((1 << log2n) < std::max(nqx, nqy)) ++log2n;
+    const int nqx2 = (nqx + 1) / 2, nqy2 = (nqy + 1) / 2;
+    std::vector<unsigned char> s(static_cast<size_t>(std::max(1, nqx2 * nqy2)));
+    for (int bit = planes - 1; bit >= 0 && !in.overrun(); --bit) {
+        const int kind = in.bits(4);
+        if (kind == 0) {  // the plane's codes as they are
+            in.nybbles(nqx2 * nqy2, s.data());
+        } else if (kind == 0xf) {  // quadtree-coded
+            if ((s[0] = static_cast<unsigned char>(in.huffman())) == 0) continue;  // a plane of zeros
+            for (int k = 1, c = 1 << log2n, nx = 1, ny = 1, fx = nqx, fy = nqy; k < log2n; ++k) {
+                c >>= 1, nx <<= 1, ny <<= 1;
+                fx <= c ? --nx : fx -= c;
+                fy <= c ? --ny : fy -= c;
+                expand(in, s, nx, ny);
+            }
+        } else {
+            return false;
+        }
+        setbits(s.data(), nqx, nqy, a, n, bit);
+    }
+    return !in.overrun();
+}
+
+/// The coefficients at a (n of them, every stride-th) put back in their
+/// order: the first half to the even places, the second half to the odd.
+template <class T>
+void unshuffle(T* a, int n, ptrdiff_t stride, std::vector<T>& tmp) {
+    const int half = (n + 1) / 2;
+    tmp.resize(static_cast<size_t>(n - half));
+    for (int i = half; i < n; ++i) tmp[static_cast<size_t>(i - half)] = a[i * stride];
+    for (int i = half - 1; i >= 0; --i) a[2 * i * stride] = a[i * stride];
+    for (int i = 1; i < n; i += 2) a[i * stride] = tmp[static_cast<size_t>(i / 2)];
+}
+
+/// unshuffle down the first columns columns of rows rows (of stride ny) at
+/// once, a strip of STRIP columns at a time, so that rows are read in runs.
+template <class T>
+void unshufflecolumns(T* a, int rows, int columns, int ny, std::vector<T>& tmp) {
+    const int half = (rows + 1) / 2;
+    for (int j0 = 0; j0 < columns; j0 += STRIP) {
+        const int w = std::min(STRIP, columns - j0);
+        const auto row = [&](int i) { return a + static_cast<ptrdiff_t>(i) * ny + j0; };
+        tmp.resize(static_cast<size_t>((rows - half) * w));
+        for (int i = half; i < rows; ++i) std::copy_n(row(i), w, &tmp[static_cast<size_t>((i - half) * w)]);
+        for (int i = half - 1; i > 0; --i) std::copy_n(row(i), w, row(2 * i));
+        for (int i = 1; i < rows; i += 2) std::copy_n(&tmp[static_cast<size_t>(i / 2 * w)], w, row(i));
+    }
+}
+
+/// The rounding of one level of the inverse transform: bit0 the lowest bit
+/// kept of the cross difference, twice it of the slopes.
+struct Level {
+    int64_t bit0, shift;
+    int64_t round(int64_t h, int64_t bit, bool last) const {  // h to a multiple of bit, halves away from zero
+        const int64_t half = bit >> 1, below = last && bit == bit0 ? 0 : half - 1;
+        return (h + (h >= 0 ? half : below)) & -bit;
+    }
+};
+
+/// One 2 x 2 block of coefficients (h0, hx below, hy after, hc below after) back into pixels.
+template <class T>
+void invertblock(T* a00, T* a10, bool after, bool below, const Level& v, bool last) {
+    const int64_t bit1 = v.bit0 << 1;
+    int64_t h0 = *a00, hx = below ? v.round(*a10, bit1, last) : 0, hy = after ? v.round(a00[1], bit1, last) : 0;
+    const int64_t hc = below && after ? v.round(a10[1], v.bit0, last) : 0;
+    const int64_t low0 = hc & v.bit0;
+    hx = hx >= 0 ? hx - low0 : hx + low0;
+    hy = hy >= 0 ? hy - low0 : hy + low0;
+    const int64_t low1 = (hc ^ hx ^ hy) & bit1;
+    h0 = h0 >= 0 ? h0 + low0 - low1 : h0 + (low0 == 0 ? low1 : low0 - low1);
+    *a00 = static_cast<T>((h0 - hx - hy + hc) >> v.shift);
+    if (after) a00[1] = static_cast<T>((h0 - hx + hy - hc) >> v.shift);
+    if (below) *a10 = static_cast<T>((h0 + hx - hy - hc) >> v.shift);
+    if (below && after) a10[1] = static_cast<T>((h0 + hx + hy + hc) >> v.shift);
+}
+
+/// The inverse H-transform of the nx x ny coefficients at a, in place.
+template <class T>
+void hinv(T* a, int nx, int ny) {
+    int log2n = 0;
+    while ((1 << log2n) < std::max(nx, ny)) ++log2n;
+    if (log2n == 0) return;
+    Level v{int64_t{1} << (log2n - 1), 1};
+    a[0] = static_cast<T>(v.round(a[0], v.bit0 << 2, false));
+    std::vector<T> tmp;
+    for (int k = log2n - 1, c = 1 << log2n, nxtop = 1, nytop = 1, nxf = nx, nyf = ny; k >= 0; --k, v.bit0 >>= 1) {
+        c >>= 1, nxtop <<= 1, nytop <<= 1;
+        nxf <= c ? --nxtop : nxf -= c;
+        nyf <= c ? --nytop : nyf -= c;
+        const bool last = k == 0;
+        v.shift = last ? 2 : 1;
+        for (int i = 0; i < nxtop; ++i) unshuffle(a + static_cast<ptrdiff_t>(ny) * i, nytop, 1, tmp);
+        unshufflecolumns(a, nxtop, nytop, ny, tmp);
+        for (int i = 0; i < nxtop; i += 2)
+            for (int j = 0; j < nytop; j += 2) {
+                T* a00 = a + static_cast<ptrdiff_t>(ny) * i + j;
+                invertblock(a00, a00 + ny, j + 1 < nytop, i + 1 < nxtop, v, last);
+            }
+    }
+}
+
+}  // namespace
+
+template <class T>
+bool hdecompress(const unsigned char* bytes, size_t size, size_t count, T* out) {
+    if (size < HEADER_BYTES || bytes[0] != 0xDD || bytes[1] != 0x99) return false;
+    const auto big = [&](size_t at, int n) {
+        uint64_t v = 0;
+        for (int i = 0; i < n; ++i) v = v << 8 | bytes[at + static_cast<size_t>(i)];
+        return v;
+    };
+    const int nx = static_cast<int32_t>(big(2, 4)), ny = static_cast<int32_t>(big(6, 4));
+    const int scale = static_cast<int32_t>(big(10, 4));
+    const int most = static_cast<int>(sizeof(T)) * 8 - 1;
+    if (nx < 1 || ny < 1 || static_cast<uint64_t>(nx) * static_cast<uint64_t>(ny) != count || bytes[22] > most ||
+        bytes[23] > most || bytes[24] > most)
+        return false;
+    std::fill_n(out, count, T{0});
+    BitStream in(bytes, size);
+    const int nx2 = (nx + 1) / 2, ny2 = (ny + 1) / 2;
+    const ptrdiff_t down = static_cast<ptrdiff_t>(ny) * nx2;
+    if (!decodequadrant(in, out, ny, nx2, ny2, bytes[22]) || !decodequadrant(in, out + ny2, ny, nx2, ny / 2, bytes[23]) ||
+        !decodequadrant(in, out + down, ny, nx / 2, ny2, bytes[23]) ||
+        !decodequadrant(in, out + down + ny2, ny, nx / 2, ny / 2, bytes[24]) || in.bits(4) != 0)
+        return false;
+    in.restart();
+    for (size_t i = 0; i < count; ++i)  // the signs of the coefficients not zero
+        if (out[i] != 0 && in.bits(1)) out[i] = -out[i];
+    if (in.overrun()) return false;
+    out[0] = static_cast<T>(static_cast<int64_t>(big(14, 8)));  // the sum of all pixels
+    for (size_t i = 0; i < count && scale > 1; ++i) out[i] = static_cast<T>(static_cast<int64_t>(out[i]) * scale);
+    hinv(out, nx, ny);
+    return true;
+}
+
+template bool hdecompress<int32_t>(const unsigned char*, size_t, size_t, int32_t*);
+template bool hdecompress<int64_t>(const unsigned char*, size_t, size_t, int64_t*);
+
+}  // namespace quorvel

@@ -1,0 +1,27 @@
+// The HCOMPRESS_1 code of a FITS tile decoded here, every read of the stream
+// bounded by its length: the quadtree-coded bit planes of the H-transform's
+// coefficients, their signs, then the inverse transform.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace quorvel {
+
+/// Decodes the HCOMPRESS_1 stream of size bytes at bytes into count values
+/// of T (int32_t for 8- and 16-bit images, int64_t for 32-bit ones, whose
+/// sums need 64 bits) at out, the first axis of the stream varying fastest.
+///
+/// Returns false, out partly written, when the stream is damaged or cut
+/// short, does not hold count values, or has more bit planes than T holds.
+///
+/// Notes:
+/// 1. cfitsio's own decoder reports a damaged stream while holding its lock,
+///    and so waits for ever, and reads past the stream's end: here a damaged
+///    stream is refused.
+/// 2. Smoothing (SMOOTH not 0 with a scale above 1) is not applied: the
+///    caller leaves such images to the general reader.
+template <class T>
+bool hdecompress(const unsigned char* bytes, size_t size, size_t count, T* out);
+
+}  // namespace quorvel
