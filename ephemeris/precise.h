@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "messagetext.h"
+
 namespace quorvel {
 
 /// Delta T = TT - UT1, seconds, from the Espenak-Meeus (2006) polynomials.
@@ -27,7 +29,7 @@ double deltat(double jd);
 /// Its accuracy is measured for 1900-2100; beyond, the Earth's ephemeris and
 /// Delta T grow slowly less certain.
 inline constexpr double PRECISE_FIRST_JD = 990923.5, PRECISE_END_JD = 2817152.5;
-inline constexpr const char* PRECISE_SPAN_MESSAGE = "the precise model covers the years -1999 to 3000";
+inline constexpr const char* PRECISE_SPAN_MESSAGE = MESSAGE_TEXT("Message", "the precise model covers the years -1999 to 3000");
 
 /// Returns whether the UT Julian Date jd lies in [PRECISE_FIRST_JD, PRECISE_END_JD).
 inline bool precisecovers(double jd) { return jd >= PRECISE_FIRST_JD && jd < PRECISE_END_JD; }

@@ -5,6 +5,7 @@
 
 #include "coarseedges.h"
 #include "limbprofiles.h"
+#include "messagetext.h"
 
 namespace quorvel {
 namespace {
@@ -17,7 +18,7 @@ constexpr size_t LEAST_POINTS = 12;
 constexpr double LEAST_EXPLAINED = 0.5; // share of the profiles within the frame whose edge the circle keeps
 constexpr int GRID = 64;                // samples a side of the inside and outside check
 constexpr double BRIGHTER = 0.05;       // the inside over the outside, share of the image's range
-const char* const NO_DISK = "no solar disk was found";
+const char* const NO_DISK = MESSAGE_TEXT("Message", "no solar disk was found");
 
 /// Edge points of the image around a circle, and how many profiles lay within the frame.
 std::vector<PixelXY> edgepoints(const GrayImage& img, const Circle& c, double halfwidth, float dark, EdgeKind kind,
@@ -97,8 +98,8 @@ Outcome findlimb(const GrayImage& img, LimbFit& limb) {
     }
     if (!fit) return Outcome::input(NO_DISK);
     if (kind != EdgeKind::line && !brighterinside(img, fit->circle, coarse.dark))
-        return Outcome::input(std::string(NO_DISK) + ": the circle found is no brighter inside than outside (a bright ring, "
-                                                     "or a coronagraph's occulter)");
+        return Outcome::input(MESSAGE_TEXT("Message", "no solar disk was found: the circle found is no brighter inside "
+                                                      "than outside (a bright ring, or a coronagraph's occulter)"));
     limb = LimbFit{fit->circle, fit->scatter, static_cast<int32_t>(fit->used), kind == EdgeKind::ring};
     return Outcome::ok();
 }

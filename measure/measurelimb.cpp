@@ -1,6 +1,5 @@
 // The measuring window's limb: found on the image, dragged, or set through
 // three points clicked on it; the readout of the point under the mouse.
-#include <cctype>
 #include <cmath>
 
 #include "language.h"
@@ -32,9 +31,7 @@ void MeasureWindow::findlimbagain() {
                    .toStdString());
     } else {
         lbllimb_->setText(tr("No limb."));
-        std::string said = found.message;
-        said[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(said[0])));
-        status(said + ". Set the limb by 3 points.", true);
+        status(fillin(MESSAGE_TEXT("Message", "%1. Set the limb by 3 points."), {found.message}), true);
     }
     view_->setlimb(limb_ ? std::optional(limb_->circle) : std::nullopt);
     recompute();

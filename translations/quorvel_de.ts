@@ -958,6 +958,22 @@
         <source>&apos;%1&apos; is not a settings file</source>
         <translation>&apos;%1&apos; ist keine Einstellungsdatei</translation>
     </message>
+    <message>
+        <source>the precise model covers the years -1999 to 3000</source>
+        <translation>das genaue Modell umfasst die Jahre -1999 bis 3000</translation>
+    </message>
+    <message>
+        <source>no solar disk was found</source>
+        <translation>es wurde keine Sonnenscheibe gefunden</translation>
+    </message>
+    <message>
+        <source>no solar disk was found: the circle found is no brighter inside than outside (a bright ring, or a coronagraph&apos;s occulter)</source>
+        <translation>es wurde keine Sonnenscheibe gefunden: der gefundene Kreis ist innen nicht heller als außen (ein heller Ring oder die Blende eines Koronografen)</translation>
+    </message>
+    <message>
+        <source>%1. Set the limb by 3 points.</source>
+        <translation>%1. Setzen Sie den Rand durch 3 Punkte.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

@@ -958,6 +958,22 @@
         <source>&apos;%1&apos; is not a settings file</source>
         <translation>&apos;%1&apos; no es un archivo de ajustes</translation>
     </message>
+    <message>
+        <source>the precise model covers the years -1999 to 3000</source>
+        <translation>el modelo preciso cubre los años -1999 a 3000</translation>
+    </message>
+    <message>
+        <source>no solar disk was found</source>
+        <translation>no se encontró ningún disco solar</translation>
+    </message>
+    <message>
+        <source>no solar disk was found: the circle found is no brighter inside than outside (a bright ring, or a coronagraph&apos;s occulter)</source>
+        <translation>no se encontró ningún disco solar: el círculo hallado no es más brillante dentro que fuera (un anillo brillante, o el ocultador de un coronógrafo)</translation>
+    </message>
+    <message>
+        <source>%1. Set the limb by 3 points.</source>
+        <translation>%1. Fije el limbo por 3 puntos.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

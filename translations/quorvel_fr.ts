@@ -958,6 +958,22 @@
         <source>&apos;%1&apos; is not a settings file</source>
         <translation>« %1 » n&apos;est pas un fichier de réglages</translation>
     </message>
+    <message>
+        <source>the precise model covers the years -1999 to 3000</source>
+        <translation>le modèle précis couvre les années -1999 à 3000</translation>
+    </message>
+    <message>
+        <source>no solar disk was found</source>
+        <translation>aucun disque solaire n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>no solar disk was found: the circle found is no brighter inside than outside (a bright ring, or a coronagraph&apos;s occulter)</source>
+        <translation>aucun disque solaire n&apos;a été trouvé : le cercle trouvé n&apos;est pas plus clair dedans que dehors (un anneau brillant, ou l&apos;occulteur d&apos;un coronographe)</translation>
+    </message>
+    <message>
+        <source>%1. Set the limb by 3 points.</source>
+        <translation>%1. Placez le limbe par 3 points.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

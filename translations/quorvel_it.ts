@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>choose two groups or more to merge</source>
-        <translation>scegli due o più gruppi da unire</translation>
+        <translation>scegliere due o più gruppi da unire</translation>
     </message>
     <message>
         <source>the spots to split off lie in different groups</source>
@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>the log %1 has schema version %2, newer than this program&apos;s %3: use a newer Quorvel; it is left as it is</source>
-        <translation>il registro %1 ha la versione di schema %2, più recente della %3 di questo programma: usa un Quorvel più recente; resta com&apos;è</translation>
+        <translation>il registro %1 ha la versione di schema %2, più recente della %3 di questo programma: usare un Quorvel più recente; resta com&apos;è</translation>
     </message>
     <message>
         <source>the log %1 fails its integrity check (%2); it is left as it is: restore a backup or export what can be read</source>
-        <translation>il registro %1 non supera il controllo di integrità (%2); resta com&apos;è: ripristina una copia di sicurezza o esporta ciò che si può leggere</translation>
+        <translation>il registro %1 non supera il controllo di integrità (%2); resta com&apos;è: ripristinare una copia di sicurezza o esportare ciò che si può leggere</translation>
     </message>
     <message>
         <source>the log %1 has the older schema version %2: the next log add migrates it</source>
@@ -464,11 +464,11 @@
     </message>
     <message>
         <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM</source>
-        <translation>%1 &apos;%2&apos; illeggibile: scrivi YYYY-MM</translation>
+        <translation>%1 &apos;%2&apos; illeggibile: scrivere YYYY-MM</translation>
     </message>
     <message>
         <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DDTHH:MMZ in Universal Time</source>
-        <translation>%1 &apos;%2&apos; illeggibile: scrivi YYYY-MM-DDTHH:MMZ in tempo universale</translation>
+        <translation>%1 &apos;%2&apos; illeggibile: scrivere YYYY-MM-DDTHH:MMZ in tempo universale</translation>
     </message>
     <message>
         <source>the %1 &apos;%2&apos; lies before 1600</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>cannot read the %1 &apos;%2&apos;: write it as YYYY-MM-DD</source>
-        <translation>%1 &apos;%2&apos; illeggibile: scrivi YYYY-MM-DD</translation>
+        <translation>%1 &apos;%2&apos; illeggibile: scrivere YYYY-MM-DD</translation>
     </message>
     <message>
         <source>a count cannot be negative (%1: %2 groups, %3 spots)</source>
@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>there is no equipment profile &apos;%1&apos;: give its --method to make one</source>
-        <translation>non c&apos;è nessun profilo di strumentazione &apos;%1&apos;: indica il suo --method per crearlo</translation>
+        <translation>non c&apos;è nessun profilo di strumentazione &apos;%1&apos;: indicare il suo --method per crearlo</translation>
     </message>
     <message>
         <source>cannot save the observation</source>
@@ -692,7 +692,7 @@
     </message>
     <message>
         <source>give the log&apos;s file: neither XDG_DATA_HOME nor HOME names a folder for it</source>
-        <translation>indica il file del registro: né XDG_DATA_HOME né HOME indicano una cartella per esso</translation>
+        <translation>indicare il file del registro: né XDG_DATA_HOME né HOME indicano una cartella per esso</translation>
     </message>
     <message>
         <source>cannot read %1 again for its SHA-256</source>
@@ -700,7 +700,7 @@
     </message>
     <message>
         <source>the log has no observer yet: give your observer code</source>
-        <translation>il registro non ha ancora un osservatore: indica il tuo codice osservatore</translation>
+        <translation>il registro non ha ancora un osservatore: indicare il proprio codice osservatore</translation>
     </message>
     <message>
         <source>date to place the tracks on</source>
@@ -708,7 +708,7 @@
     </message>
     <message>
         <source>Choose a group of a track first</source>
-        <translation>Scegli prima un gruppo di una traccia</translation>
+        <translation>Scegliere prima un gruppo di una traccia</translation>
     </message>
     <message>
         <source>There is no move to undo</source>
@@ -844,7 +844,7 @@
     </message>
     <message>
         <source>Find the spots first: Save to Log keeps the count of an image</source>
-        <translation>Trova prima le macchie: Salva nel registro conserva il conteggio di un’immagine</translation>
+        <translation>Trovare prima le macchie: Salva nel registro conserva il conteggio di un’immagine</translation>
     </message>
     <message>
         <source>Save to Log</source>
@@ -892,7 +892,7 @@
     </message>
     <message>
         <source>The document viewer could not open &apos;%1&apos; (%2 ended with status %3). Install a PDF viewer, or open the file yourself: %4</source>
-        <translation>Il visualizzatore di documenti non ha potuto aprire &apos;%1&apos; (%2 è terminato con lo stato %3). Installa un visualizzatore PDF, o apri il file da te: %4</translation>
+        <translation>Il visualizzatore di documenti non ha potuto aprire &apos;%1&apos; (%2 è terminato con lo stato %3). Installare un visualizzatore PDF, o aprire il file da sé: %4</translation>
     </message>
     <message>
         <source>it changed while it was opened</source>
@@ -932,11 +932,11 @@
     </message>
     <message>
         <source>A disk of %1 pixels makes an image of about %2 million pixels, more than the %3 million this program makes: choose a smaller diameter, or SVG or PDF.</source>
-        <translation>Un disco di %1 pixel dà un&apos;immagine di circa %2 milioni di pixel, più dei %3 milioni che questo programma crea: scegli un diametro minore, o SVG o PDF.</translation>
+        <translation>Un disco di %1 pixel dà un&apos;immagine di circa %2 milioni di pixel, più dei %3 milioni che questo programma crea: scegliere un diametro minore, o SVG o PDF.</translation>
     </message>
     <message>
         <source>A disk of %1 mm with its scale and caption needs %2 x %3 mm; the printable area is %4 x %5 mm. Choose a smaller diameter or a larger paper.</source>
-        <translation>Un disco di %1 mm con la sua scala e la didascalia richiede %2 x %3 mm; l&apos;area stampabile è di %4 x %5 mm. Scegli un diametro minore o una carta più grande.</translation>
+        <translation>Un disco di %1 mm con la sua scala e la didascalia richiede %2 x %3 mm; l&apos;area stampabile è di %4 x %5 mm. Scegliere un diametro minore o una carta più grande.</translation>
     </message>
     <message>
         <source>the output file must end in .png, .svg, .pdf or .log</source>
@@ -957,6 +957,22 @@
     <message>
         <source>&apos;%1&apos; is not a settings file</source>
         <translation>&apos;%1&apos; non è un file di impostazioni</translation>
+    </message>
+    <message>
+        <source>the precise model covers the years -1999 to 3000</source>
+        <translation>il modello preciso copre gli anni da -1999 a 3000</translation>
+    </message>
+    <message>
+        <source>no solar disk was found</source>
+        <translation>non è stato trovato alcun disco solare</translation>
+    </message>
+    <message>
+        <source>no solar disk was found: the circle found is no brighter inside than outside (a bright ring, or a coronagraph&apos;s occulter)</source>
+        <translation>non è stato trovato alcun disco solare: il cerchio trovato non è più luminoso dentro che fuori (un anello brillante, o l&apos;occultatore di un coronografo)</translation>
+    </message>
+    <message>
+        <source>%1. Set the limb by 3 points.</source>
+        <translation>%1. Impostare il lembo da 3 punti.</translation>
     </message>
 </context>
 <context>
