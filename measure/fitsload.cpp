@@ -7,6 +7,7 @@
 
 #include "fitstiles.h"
 #include "imageload.h"
+#include "messagetext.h"
 
 namespace quorvel {
 namespace {
@@ -27,9 +28,11 @@ Outcome checkdeclared(fitsfile* f, const std::string& path, const long naxes[3],
         return Outcome::ok();  // the read says what is wrong
     const int64_t needed = static_cast<int64_t>(data) + int64_t{naxes[0]} * naxes[1] * std::abs(bitpix) / 8;
     if (needed <= filesize) return Outcome::ok();
-    return Outcome::input("The FITS file " + path + " is cut short: its header declares " + std::to_string(naxes[0]) +
-                          " x " + std::to_string(naxes[1]) + " pixels, " + std::to_string(needed) +
-                          " bytes in all, but the file holds " + std::to_string(filesize) + ".");
+    return Outcome::input(fillin(MESSAGE_TEXT("Message",
+                                              "The FITS file %1 is cut short: its header declares %2 x %3 pixels, %4 "
+                                              "bytes in all, but the file holds %5."),
+                                 {path, std::to_string(naxes[0]), std::to_string(naxes[1]), std::to_string(needed),
+                                  std::to_string(filesize)}));
 }
 
 /// The first plane in one read (a RICE- or GZIP-compressed image tile by
@@ -44,7 +47,8 @@ Outcome readplane(fitsfile* f, const std::string& path, int64_t filesize, GrayIm
     if (tiles && !tiles->done()) return *tiles;
     if (!tiles && fits_read_pix(f, TFLOAT, first, static_cast<LONGLONG>(gray.pixels.size()), &blank,
                                 gray.pixels.data(), &anyblank, &status) != 0)
-        return Outcome::input("The FITS file " + path + " is damaged or cut short: " + fitserror(status) + ".");
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "The FITS file %1 is damaged or cut short: %2."),
+                                     {path, fitserror(status)}));
     const auto row = [&](int32_t y) { return gray.pixels.begin() + static_cast<std::ptrdiff_t>(y) * gray.width; };
     for (int32_t y = 0; y < gray.height / 2; ++y) std::swap_ranges(row(y), row(y + 1), row(gray.height - 1 - y));
     return Outcome::ok();
@@ -112,12 +116,14 @@ Outcome loadfits(const std::string& path, const InputFile& file, LoadedImage& ou
     fitsfile* raw = nullptr;
     int status = 0;
     if (fits_open_diskfile(&raw, file.procname().c_str(), READONLY, &status) != 0)
-        return Outcome::input("The FITS file " + path + " cannot be read: " + fitserror(status) + ".");
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message", "The FITS file %1 cannot be read: %2."), {path, fitserror(status)}));
     FitsFile f(raw);
     long naxes[3];
     if (!firstimage(f.get(), naxes, status))
-        return Outcome::input(status ? "The FITS file " + path + " is damaged: " + fitserror(status) + "."
-                                     : "The FITS file " + path + " holds no image.");
+        return Outcome::input(
+                status ? fillin(MESSAGE_TEXT("Message", "The FITS file %1 is damaged: %2."), {path, fitserror(status)})
+                       : fillin(MESSAGE_TEXT("Message", "The FITS file %1 holds no image."), {path}));
     if (Outcome fits = checkimagesize(path, naxes[0], naxes[1]); !fits.done()) return fits;
     if (Outcome fits = checkdeclared(f.get(), path, naxes, file.size()); !fits.done()) return fits;
     LoadedImage next;

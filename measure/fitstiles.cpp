@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "messagetext.h"
 #include "tilecodecs.h"
 #include "tilevalues.h"
 
@@ -139,8 +140,10 @@ std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t f
     const std::optional<TileLayout> l = tilelayout(f, gray.width, gray.height);
     if (!l) return std::nullopt;
     const auto damaged = [&](long tile) {
-        return Outcome::input("The FITS file " + path + " is damaged or cut short: its compressed tile " +
-                              std::to_string(tile) + " cannot be read.");
+        return Outcome::input(
+                fillin(MESSAGE_TEXT("Message",
+                                    "The FITS file %1 is damaged or cut short: its compressed tile %2 cannot be read."),
+                       {path, std::to_string(tile)}));
     };
     const long across = (gray.width + l->tilewidth - 1) / l->tilewidth, width = gray.width;
     const long others = across > 2 ? l->tilewidth : across == 2 ? width - l->tilewidth : 0;  // the widest tile but the first

@@ -974,6 +974,30 @@
         <source>%1. Set the limb by 3 points.</source>
         <translation>%1. Setzen Sie den Rand durch 3 Punkte.</translation>
     </message>
+    <message>
+        <source>The FITS file %1 is cut short: its header declares %2 x %3 pixels, %4 bytes in all, but the file holds %5.</source>
+        <translation>Die FITS-Datei %1 ist abgeschnitten: ihr Header gibt %2 x %3 Pixel an, %4 Byte insgesamt, aber die Datei enthält %5.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged or cut short: %2.</source>
+        <translation>Die FITS-Datei %1 ist beschädigt oder abgeschnitten: %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 cannot be read: %2.</source>
+        <translation>Die FITS-Datei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged: %2.</source>
+        <translation>Die FITS-Datei %1 ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 holds no image.</source>
+        <translation>Die FITS-Datei %1 enthält kein Bild.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged or cut short: its compressed tile %2 cannot be read.</source>
+        <translation>Die FITS-Datei %1 ist beschädigt oder abgeschnitten: ihre komprimierte Kachel %2 kann nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

@@ -974,6 +974,30 @@
         <source>%1. Set the limb by 3 points.</source>
         <translation>%1. Fije el limbo por 3 puntos.</translation>
     </message>
+    <message>
+        <source>The FITS file %1 is cut short: its header declares %2 x %3 pixels, %4 bytes in all, but the file holds %5.</source>
+        <translation>El archivo FITS %1 está cortado: su cabecera declara %2 x %3 píxeles, %4 bytes en total, pero el archivo contiene %5.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged or cut short: %2.</source>
+        <translation>El archivo FITS %1 está dañado o cortado: %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 cannot be read: %2.</source>
+        <translation>El archivo FITS %1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged: %2.</source>
+        <translation>El archivo FITS %1 está dañado: %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 holds no image.</source>
+        <translation>El archivo FITS %1 no contiene ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged or cut short: its compressed tile %2 cannot be read.</source>
+        <translation>El archivo FITS %1 está dañado o cortado: su tesela comprimida %2 no se puede leer.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

@@ -974,6 +974,30 @@
         <source>%1. Set the limb by 3 points.</source>
         <translation>%1. Placez le limbe par 3 points.</translation>
     </message>
+    <message>
+        <source>The FITS file %1 is cut short: its header declares %2 x %3 pixels, %4 bytes in all, but the file holds %5.</source>
+        <translation>Le fichier FITS %1 est tronqué : son en-tête déclare %2 x %3 pixels, %4 octets en tout, mais le fichier n&apos;en contient que %5.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged or cut short: %2.</source>
+        <translation>Le fichier FITS %1 est endommagé ou tronqué : %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 cannot be read: %2.</source>
+        <translation>Le fichier FITS %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged: %2.</source>
+        <translation>Le fichier FITS %1 est endommagé : %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 holds no image.</source>
+        <translation>Le fichier FITS %1 ne contient aucune image.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged or cut short: its compressed tile %2 cannot be read.</source>
+        <translation>Le fichier FITS %1 est endommagé ou tronqué : sa tuile compressée %2 ne peut pas être lue.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

@@ -974,6 +974,30 @@
         <source>%1. Set the limb by 3 points.</source>
         <translation>%1. Impostare il lembo da 3 punti.</translation>
     </message>
+    <message>
+        <source>The FITS file %1 is cut short: its header declares %2 x %3 pixels, %4 bytes in all, but the file holds %5.</source>
+        <translation>Il file FITS %1 è troncato: la sua intestazione dichiara %2 x %3 pixel, %4 byte in tutto, ma il file ne contiene %5.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged or cut short: %2.</source>
+        <translation>Il file FITS %1 è danneggiato o troncato: %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 cannot be read: %2.</source>
+        <translation>Il file FITS %1 non può essere letto: %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged: %2.</source>
+        <translation>Il file FITS %1 è danneggiato: %2.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 holds no image.</source>
+        <translation>Il file FITS %1 non contiene alcuna immagine.</translation>
+    </message>
+    <message>
+        <source>The FITS file %1 is damaged or cut short: its compressed tile %2 cannot be read.</source>
+        <translation>Il file FITS %1 è danneggiato o troncato: la sua tessera compressa %2 non può essere letta.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>
