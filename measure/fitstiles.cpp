@@ -80,7 +80,6 @@ void readparameters(fitsfile* f, TileCoding& c) {
 bool readable(const TileLayout& l, long bitpix) {
     const TileCodec codec = l.coding.codec;
     if (codec == TileCodec::rice && l.coding.blocksize != 16 && l.coding.blocksize != 32) return false;
-    if (codec == TileCodec::hcompress && l.coding.smooth != 0) return false;  // smoothing is not applied here
     if (l.values.quantize != Quantize::none) return bitpix == -32 && codec != TileCodec::plio && l.coding.bytepix == 4;
     if (bitpix == -32) return codec == TileCodec::gzip1 || codec == TileCodec::gzip2;
     return bitpix == 8 || bitpix == 16 || bitpix == 32;

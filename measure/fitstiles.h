@@ -27,9 +27,8 @@ namespace quorvel {
 /// 1. Read here: RICE_1, GZIP_1, GZIP_2, PLIO_1 and HCOMPRESS_1 tiles of 8-,
 ///    16- and 32-bit integers, 32-bit floats quantized into integers or,
 ///    under GZIP, stored as they are; tiles of any shape within one plane.
-/// 2. Left to the general reader: 64-bit values, HCOMPRESS with smoothing,
-///    tiles stored uncompressed or with a null-pixel mask, tiles spanning
-///    planes.
+/// 2. Left to the general reader: 64-bit values, tiles stored uncompressed
+///    or with a null-pixel mask, tiles spanning planes.
 /// 3. The first tile of each band of tiles is decoded into the start of its
 ///    own rows' floats and widened in place, then its rows are spread out to
 ///    the image's width; the others are decoded into a buffer of their size

@@ -1,6 +1,7 @@
 #include "hcompress.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 namespace quorvel {
@@ -11,6 +12,12 @@ namespace {
 constexpr size_t HEADER_BYTES = 25;
 /// Columns unshuffled together, so that each row is read in one run.
 constexpr int STRIP = 64;
+
+/// The type sums of coefficients of type T are taken in: wide enough that
+/// no sum of a damaged stream's values overflows.
+__extension__ using Int128 = __int128;
+template <class T>
+using Sum = std::conditional_t<sizeof(T) == 8, Int128, int64_t>;
 
 /// The stream's bits, most significant first; zeros past its end, noted.
 class BitStream {
@@ -148,22 +155,24 @@ void unshufflecolumns(T* a, int rows, int columns, int ny, std::vector<T>& tmp) 
 /// kept of the cross difference, twice it of the slopes.
 struct Level {
     int64_t bit0, shift;
-    int64_t round(int64_t h, int64_t bit, bool last) const {  // h to a multiple of bit, halves away from zero
-        const int64_t half = bit >> 1, below = last && bit == bit0 ? 0 : half - 1;
-        return (h + (h >= 0 ? half : below)) & -bit;
+    template <class W>
+    W round(W h, int64_t bit, bool last) const {  // h to a multiple of bit, halves away from zero
+        const W half = bit >> 1, below = last && bit == bit0 ? 0 : half - 1;
+        return (h + (h >= 0 ? half : below)) & -W{bit};
     }
 };
 
 /// One 2 x 2 block of coefficients (h0, hx below, hy after, hc below after) back into pixels.
 template <class T>
 void invertblock(T* a00, T* a10, bool after, bool below, const Level& v, bool last) {
+    using W = Sum<T>;
     const int64_t bit1 = v.bit0 << 1;
-    int64_t h0 = *a00, hx = below ? v.round(*a10, bit1, last) : 0, hy = after ? v.round(a00[1], bit1, last) : 0;
-    const int64_t hc = below && after ? v.round(a10[1], v.bit0, last) : 0;
-    const int64_t low0 = hc & v.bit0;
+    W h0 = *a00, hx = below ? v.round(W{*a10}, bit1, last) : 0, hy = after ? v.round(W{a00[1]}, bit1, last) : 0;
+    const W hc = below && after ? v.round(W{a10[1]}, v.bit0, last) : 0;
+    const W low0 = hc & v.bit0;
     hx = hx >= 0 ? hx - low0 : hx + low0;
     hy = hy >= 0 ? hy - low0 : hy + low0;
-    const int64_t low1 = (hc ^ hx ^ hy) & bit1;
+    const W low1 = (hc ^ hx ^ hy) & bit1;
     h0 = h0 >= 0 ? h0 + low0 - low1 : h0 + (low0 == 0 ? low1 : low0 - low1);
     *a00 = static_cast<T>((h0 - hx - hy + hc) >> v.shift);
     if (after) a00[1] = static_cast<T>((h0 - hx + hy - hc) >> v.shift);
@@ -171,14 +180,60 @@ void invertblock(T* a00, T* a10, bool after, bool below, const Level& v, bool la
     if (below && after) a10[1] = static_cast<T>((h0 + hx + hy + hc) >> v.shift);
 }
 
+/// A slope change toward diff (in units of 1 / unit of the coefficient at c),
+/// within the monotone range [low, high) and smax either way.
+template <class T, class W = Sum<T>>
+void nudge(T& c, W diff, W low, W high, int unit, int smax) {
+    if (low >= high) return;
+    const W s = (std::clamp(diff, low, high) - W{c} * unit) / unit;  // toward zero
+    c = static_cast<T>(c + std::clamp(s, W{-smax}, W{smax}));
+}
+
+/// Smoothing of a lossy image: the slopes and cross differences of the
+/// nxtop x nytop block of a (rows of stride ny) moved toward what the
+/// neighbouring means suggest, by at most half the scale.
+template <class T>
+void hsmooth(T* a, int nxtop, int nytop, ptrdiff_t ny, int scale) {
+    const int smax = scale >> 1;
+    if (smax <= 0) return;
+    using W = Sum<T>;
+    const ptrdiff_t ny2 = 2 * ny;
+    const W zero = 0;
+    for (int i = 2; i < nxtop - 2; i += 2)  // x slopes, from the means before and after in x
+        for (int j = 0; j < nytop; j += 2) {
+            T* p = a + ny * i + j;
+            const W hm = p[-ny2], h0 = p[0], hp = p[ny2];
+            nudge(p[ny], hp - hm, std::min(std::max(hp - h0, h0 - hm), zero) * 4, std::max(std::min(hp - h0, h0 - hm), zero) * 4,
+                  8, smax);
+        }
+    for (int i = 0; i < nxtop; i += 2)  // y slopes
+        for (int j = 2; j < nytop - 2; j += 2) {
+            T* p = a + ny * i + j;
+            const W hm = p[-2], h0 = p[0], hp = p[2];
+            nudge(p[1], hp - hm, std::min(std::max(hp - h0, h0 - hm), zero) * 4, std::max(std::min(hp - h0, h0 - hm), zero) * 4,
+                  8, smax);
+        }
+    for (int i = 2; i < nxtop - 2; i += 2)  // cross differences, from the four diagonal means
+        for (int j = 2; j < nytop - 2; j += 2) {
+            T* p = a + ny * i + j;
+            const W mm = p[-ny2 - 2], pm = p[ny2 - 2], mp = p[-ny2 + 2], pp = p[ny2 + 2], h0 = p[0];
+            const W hx2 = W{p[ny]} * 2, hy2 = W{p[1]} * 2;
+            const W high = std::min(std::min(std::max(pp - h0, zero) - hx2 - hy2, std::max(h0 - pm, zero) + hx2 - hy2),
+                                          std::min(std::max(h0 - mp, zero) - hx2 + hy2, std::max(mm - h0, zero) + hx2 + hy2));
+            const W low = std::max(std::max(std::min(pp - h0, zero) - hx2 - hy2, std::min(h0 - pm, zero) + hx2 - hy2),
+                                         std::max(std::min(h0 - mp, zero) - hx2 + hy2, std::min(mm - h0, zero) + hx2 + hy2));
+            nudge(p[ny + 1], pp + mm - mp - pm, low * 16, high * 16, 64, smax);
+        }
+}
+
 /// The inverse H-transform of the nx x ny coefficients at a, in place.
 template <class T>
-void hinv(T* a, int nx, int ny) {
+void hinv(T* a, int nx, int ny, bool smooth, int scale) {
     int log2n = 0;
     while ((1 << log2n) < std::max(nx, ny)) ++log2n;
     if (log2n == 0) return;
     Level v{int64_t{1} << (log2n - 1), 1};
-    a[0] = static_cast<T>(v.round(a[0], v.bit0 << 2, false));
+    a[0] = static_cast<T>(v.round(Sum<T>{a[0]}, v.bit0 << 2, false));
     std::vector<T> tmp;
     for (int k = log2n - 1, c = 1 << log2n, nxtop = 1, nytop = 1, nxf = nx, nyf = ny; k >= 0; --k, v.bit0 >>= 1) {
         c >>= 1, nxtop <<= 1, nytop <<= 1;
@@ -188,6 +243,7 @@ void hinv(T* a, int nx, int ny) {
         v.shift = last ? 2 : 1;
         for (int i = 0; i < nxtop; ++i) unshuffle(a + static_cast<ptrdiff_t>(ny) * i, nytop, 1, tmp);
         unshufflecolumns(a, nxtop, nytop, ny, tmp);
+        if (smooth) hsmooth(a, nxtop, nytop, ny, scale);
         for (int i = 0; i < nxtop; i += 2)
             for (int j = 0; j < nytop; j += 2) {
                 T* a00 = a + static_cast<ptrdiff_t>(ny) * i + j;
@@ -199,7 +255,7 @@ void hinv(T* a, int nx, int ny) {
 }  // namespace
 
 template <class T>
-bool hdecompress(const unsigned char* bytes, size_t size, size_t count, T* out) {
+bool hdecompress(const unsigned char* bytes, size_t size, size_t count, bool smooth, T* out) {
     if (size < HEADER_BYTES || bytes[0] != 0xDD || bytes[1] != 0x99) return false;
     const auto big = [&](size_t at, int n) {
         uint64_t v = 0;
@@ -225,12 +281,12 @@ bool hdecompress(const unsigned char* bytes, size_t size, size_t count, T* out) 
         if (out[i] != 0 && in.bits(1)) out[i] = -out[i];
     if (in.overrun()) return false;
     out[0] = static_cast<T>(static_cast<int64_t>(big(14, 8)));  // the sum of all pixels
-    for (size_t i = 0; i < count && scale > 1; ++i) out[i] = static_cast<T>(static_cast<int64_t>(out[i]) * scale);
-    hinv(out, nx, ny);
+    for (size_t i = 0; i < count && scale > 1; ++i) out[i] = static_cast<T>(Sum<T>{out[i]} * scale);
+    hinv(out, nx, ny, smooth, scale);
     return true;
 }
 
-template bool hdecompress<int32_t>(const unsigned char*, size_t, size_t, int32_t*);
-template bool hdecompress<int64_t>(const unsigned char*, size_t, size_t, int64_t*);
+template bool hdecompress<int32_t>(const unsigned char*, size_t, size_t, bool, int32_t*);
+template bool hdecompress<int64_t>(const unsigned char*, size_t, size_t, bool, int64_t*);
 
 }  // namespace quorvel

@@ -10,7 +10,8 @@ namespace quorvel {
 
 /// Decodes the HCOMPRESS_1 stream of size bytes at bytes into count values
 /// of T (int32_t for 8- and 16-bit images, int64_t for 32-bit ones, whose
-/// sums need 64 bits) at out, the first axis of the stream varying fastest.
+/// sums need 64 bits) at out, the first axis of the stream varying fastest;
+/// a lossy one (its scale above 1) smoothed where smooth is set.
 ///
 /// Returns false, out partly written, when the stream is damaged or cut
 /// short, does not hold count values, or has more bit planes than T holds.
@@ -19,9 +20,7 @@ namespace quorvel {
 /// 1. cfitsio's own decoder reports a damaged stream while holding its lock,
 ///    and so waits for ever, and reads past the stream's end: here a damaged
 ///    stream is refused.
-/// 2. Smoothing (SMOOTH not 0 with a scale above 1) is not applied: the
-///    caller leaves such images to the general reader.
 template <class T>
-bool hdecompress(const unsigned char* bytes, size_t size, size_t count, T* out);
+bool hdecompress(const unsigned char* bytes, size_t size, size_t count, bool smooth, T* out);
 
 }  // namespace quorvel

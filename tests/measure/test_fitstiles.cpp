@@ -17,6 +17,7 @@ namespace {
 
 constexpr long W = 301, H = 203;
 constexpr int LOSSLESS = 99;  // floats stored as they are, not quantized
+constexpr int SMOOTHED = 98;  // HCOMPRESS of integers, lossy and smoothed when read
 
 struct Layout {
     const char* name;
@@ -24,7 +25,7 @@ struct Layout {
     long tile1, tile2;  // 0: cfitsio's default (whole rows, one a tile)
     double bscale, bzero;
     bool blank;     // a corner of blank pixels
-    int quantize;   // floats: LOSSLESS, or NO_DITHER, SUBTRACTIVE_DITHER_1 or _2
+    int quantize;   // floats: LOSSLESS, or NO_DITHER, SUBTRACTIVE_DITHER_1 or _2; integers: 0 or SMOOTHED
 };
 
 /// The ramp with a ripple, a row of zeros and (where l says) a blank corner, in l's range (under PLIO
@@ -61,6 +62,7 @@ void write(const std::string& path, const Layout& l, const std::vector<int>& v, 
     if (l.quantize == LOSSLESS) fits_set_quantize_level(f, 0, &status);
     if (l.bitpix == FLOAT_IMG && l.quantize != LOSSLESS) fits_set_quantize_method(f, l.quantize, &status);
     if (l.quantize == SUBTRACTIVE_DITHER_1) fits_set_dither_seed(f, 9990, &status);  // the sequence wraps within the image
+    if (l.quantize == SMOOTHED) fits_set_hcomp_scale(f, 2.5, &status), fits_set_hcomp_smooth(f, 1, &status);
     fits_create_img(f, l.bitpix, 2, naxes, &status);
     if (l.bscale != 1 || l.bzero != 0) {
         fits_write_key(f, TDOUBLE, "BSCALE", const_cast<double*>(&l.bscale), nullptr, &status);
@@ -79,10 +81,10 @@ void write(const std::string& path, const Layout& l, const std::vector<int>& v, 
 }
 
 /// The brightness the test expects, bottom row first as the loader turns it:
-/// the ramp scaled, or for quantized floats what cfitsio's reader restores.
+/// the ramp scaled, or for quantized floats and smoothed HCOMPRESS what cfitsio's reader restores.
 std::vector<float> expected(const std::string& path, const Layout& l, const std::vector<int>& v, int blank) {
     std::vector<float> e(v.size());
-    if (l.bitpix == FLOAT_IMG && l.quantize != LOSSLESS) {
+    if ((l.bitpix == FLOAT_IMG && l.quantize != LOSSLESS) || l.quantize == SMOOTHED) {
         fitsfile* f = nullptr;
         int status = 0, anynull = 0;
         long first[2] = {1, 1};
@@ -122,6 +124,7 @@ TEST(FitsTiles, EveryCodeAndLayoutReadsAsTheRamp) {
         {"int16, HCOMPRESS, one tile, blank", SHORT_IMG, HCOMPRESS_1, W, H, 1, 0, true, 0},
         {"uint8, HCOMPRESS, 16 rows a tile", BYTE_IMG, HCOMPRESS_1, W, 16, 1, 0, false, 0},
         {"int32, HCOMPRESS, one tile", LONG_IMG, HCOMPRESS_1, W, H, 1, 0, false, 0},
+        {"int16, HCOMPRESS, lossy, smoothed, 40 rows a tile", SHORT_IMG, HCOMPRESS_1, W, 40, 1, 0, false, SMOOTHED},
         {"float32, RICE, dithered, one tile, blank", FLOAT_IMG, RICE_1, W, H, 1, 0, true, SUBTRACTIVE_DITHER_1},
         {"float32, GZIP_2, dithered with exact zeros", FLOAT_IMG, GZIP_2, W, 10, 1, 0, true, SUBTRACTIVE_DITHER_2},
         {"float32, RICE, undithered, square tiles", FLOAT_IMG, RICE_1, 64, 64, 1, 0, false, NO_DITHER},
