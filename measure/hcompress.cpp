@@ -40,7 +40,20 @@ public:
         }
         if (n % 2) out[n - 1] = static_cast<unsigned char>(bits(4));
     }
-    void restart() { held_ = 0; }  ///< the rest of the byte held is dropped
+    /// The sign of each value of a[0, n) not zero, a bit each (1 negative), from a byte boundary.
+    template <class T>
+    void signs(T* a, size_t n) {
+        unsigned byte = 0;
+        int left = 0;
+        for (size_t i = 0; i < n; ++i) {
+            if (a[i] == 0) continue;
+            if (left == 0) {
+                overrun_ = overrun_ || next_ >= size_;
+                byte = next_ < size_ ? bytes_[next_] : 0u, ++next_, left = 8;
+            }
+            if ((byte >> --left) & 1) a[i] = -a[i];
+        }
+    }
     bool overrun() const { return overrun_; }
     /// A 4-bit quadtree code, by its fixed Huffman code of 3 to 6 bits.
     int huffman() {
@@ -276,9 +289,7 @@ bool hdecompress(const unsigned char* bytes, size_t size, size_t count, bool smo
         !decodequadrant(in, out + down, ny, nx / 2, ny2, bytes[23]) ||
         !decodequadrant(in, out + down + ny2, ny, nx / 2, ny / 2, bytes[24]) || in.bits(4) != 0)
         return false;
-    in.restart();
-    for (size_t i = 0; i < count; ++i)  // the signs of the coefficients not zero
-        if (out[i] != 0 && in.bits(1)) out[i] = -out[i];
+    in.signs(out, count);
     if (in.overrun()) return false;
     out[0] = static_cast<T>(static_cast<int64_t>(big(14, 8)));  // the sum of all pixels
     for (size_t i = 0; i < count && scale > 1; ++i) out[i] = static_cast<T>(Sum<T>{out[i]} * scale);
