@@ -39,7 +39,7 @@ $(FUZZ_BUILD)/bin/%: deps
 
 # The fuzz targets, then the hostile files through the sanitized quorvel_cli.
 fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings $(FUZZ_BUILD)/bin/fuzz_exif \
-            $(FUZZ_BUILD)/bin/test_hostile
+            $(FUZZ_BUILD)/bin/fuzz_hcompress $(FUZZ_BUILD)/bin/test_hostile
 	rm -rf $(FUZZ_BUILD)/corpus_fields && mkdir -p $(FUZZ_BUILD)/corpus_fields
 	cp tests/fuzz/seeds_fields/* $(FUZZ_BUILD)/corpus_fields/
 	$(FUZZ_BUILD)/bin/fuzz_fields -runs=$(FUZZ_RUNS) -max_len=4096 $(FUZZ_BUILD)/corpus_fields \
@@ -55,6 +55,11 @@ fuzz-short: $(FUZZ_BUILD)/bin/fuzz_fields $(FUZZ_BUILD)/bin/fuzz_settings $(FUZZ
 	$(FUZZ_BUILD)/bin/fuzz_exif -runs=$(FUZZ_RUNS) -max_len=4096 -dict=tests/fuzz/exif.dict $(FUZZ_BUILD)/corpus_exif \
 	  >$(FUZZ_BUILD)/fuzz_exif.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/fuzz_exif.log; exit 1; }
 	grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz_exif.log
+	rm -rf $(FUZZ_BUILD)/corpus_hcompress && mkdir -p $(FUZZ_BUILD)/corpus_hcompress
+	cp tests/fuzz/seeds_hcompress/* $(FUZZ_BUILD)/corpus_hcompress/
+	$(FUZZ_BUILD)/bin/fuzz_hcompress -runs=$(FUZZ_RUNS) -max_len=4096 $(FUZZ_BUILD)/corpus_hcompress \
+	  >$(FUZZ_BUILD)/fuzz_hcompress.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/fuzz_hcompress.log; exit 1; }
+	grep -E '^Done [0-9]+ runs' $(FUZZ_BUILD)/fuzz_hcompress.log
 	$(FUZZ_BUILD)/bin/test_hostile
 
 fuzz: FUZZ_RUNS = 5000000

@@ -117,7 +117,8 @@ bool decodequadrant(BitStream& in, T* a, int n, int nqx, int nqy, int planes) {
     int log2n = 0;
     while ((1 << log2n) < std::max(nqx, nqy)) ++log2n;
     const int nqx2 = (nqx + 1) / 2, nqy2 = (nqy + 1) / 2;
-    std::vector<unsigned char> s(static_cast<size_t>(std::max(1, nqx2 * nqy2)));
+    // the codes of each step: an empty quadrant (nqx or nqy 0) still steps through 1 x n of them
+    std::vector<unsigned char> s(static_cast<size_t>(std::max(1, nqx2) * std::max(1, nqy2)));
     for (int bit = planes - 1; bit >= 0 && !in.overrun(); --bit) {
         const int kind = in.bits(4);
         if (kind == 0) {  // the plane's codes as they are
