@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 #include <algorithm>
+#include <map>
 
 #include "messagetext.h"
 
@@ -12,6 +13,9 @@ namespace quorvel {
 namespace {
 
 const char* const CONTEXT = "Message";
+
+/// Whether a catalogue of ours is installed: without one every message stays as it is.
+bool translating = false;
 
 /// The pattern as an expression that captures its values: "%1 of %2" -> "^(.*) of (.*)$".
 QRegularExpression patternexpression(const QString& pattern, QList<int>& order) {
@@ -25,6 +29,24 @@ QRegularExpression patternexpression(const QString& pattern, QList<int>& order) 
         from = m.capturedEnd();
     }
     return QRegularExpression(expression + QRegularExpression::escape(pattern.mid(from)) + "$");
+}
+
+/// A pattern's expression and the numbers of its values in their order,
+/// made once for each pattern (messages are translated as the mouse moves).
+struct CompiledPattern {
+    QRegularExpression expression;
+    QList<int> order;
+};
+
+const CompiledPattern& compiled(const std::string& pattern) {
+    static std::map<std::string, CompiledPattern> made;
+    auto it = made.find(pattern);
+    if (it == made.end()) {
+        CompiledPattern c;
+        c.expression = patternexpression(QString::fromStdString(pattern), c.order);
+        it = made.emplace(pattern, std::move(c)).first;
+    }
+    return it->second;
 }
 
 /// The translated pattern with each %n replaced by value n.
@@ -57,11 +79,13 @@ QString installtranslations(const QLocale& locale) {
     static QTranslator own, qt;
     QCoreApplication::removeTranslator(&own);
     QCoreApplication::removeTranslator(&qt);
+    translating = false;
     for (const QString& tag : locale.uiLanguages()) {
         const QString language = QLocale(tag).name().section('_', 0, 0);
         if (language == "en" || language == "C") return {};
         if (!own.load("quorvel_" + language, ":/i18n")) continue;
         QCoreApplication::installTranslator(&own);
+        translating = true;
         if (qt.load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qt);
         return language;
@@ -71,6 +95,7 @@ QString installtranslations(const QLocale& locale) {
 
 QString translatemessage(const std::string& english) {
     const QString text = QString::fromStdString(english);
+    if (!translating) return text;
     const QString whole = QCoreApplication::translate(CONTEXT, english.c_str());
     if (whole != text) return whole;
     if (text.contains('\n')) {  // messages of several lines, one after the other
@@ -79,12 +104,11 @@ QString translatemessage(const std::string& english) {
         return lines.join('\n');
     }
     for (const std::string& pattern : mostliteralfirst(filledpatterns())) {
-        const QString source = QString::fromStdString(pattern);
+        const auto& [expression, order] = compiled(pattern);
+        const QRegularExpressionMatch m = expression.match(text);
+        if (order.isEmpty() || !m.hasMatch()) continue;
         // Patterns the same in every language ("%1: %2") still have their values translated.
         const QString translated = QCoreApplication::translate(CONTEXT, pattern.c_str());
-        QList<int> order;
-        const QRegularExpressionMatch m = patternexpression(source, order).match(text);
-        if (order.isEmpty() || !m.hasMatch()) continue;
         QStringList values(*std::max_element(order.begin(), order.end()));
         for (qsizetype i = 0; i < order.size(); ++i) {
             const QString value = m.captured(static_cast<int>(i) + 1);
