@@ -2,7 +2,8 @@
 // limb-darkened disk with noise, 16 bits a channel, into DIR as sun.fits,
 // the same compressed as one tile with RICE_1, GZIP_2, HCOMPRESS_1 and PLIO_1
 // (sun.tiled.fits, sun.gzip2.fits, sun.hcompress.fits, sun.plio.fits: PLIO
-// takes no negative values, so as 32-bit integers), as
+// takes no negative values, so as 32-bit integers), as 32-bit integers in one
+// HCOMPRESS_1 tile too (sun.hcompress32.fits), as
 // 32-bit floats quantized into one RICE_1 tile (sun.float.fits), as RICE_1
 // tiles of 512 x 512 (sun.squares.fits), sun.png (grey), and the same disk in
 // colour (a reddish filter) as sun.rgb.png and sun.rgb.tif.
@@ -41,12 +42,17 @@ struct FitsKind {
     int compression;
     long tile;
     bool floating;  ///< written as 32-bit floats (quantized when compressed)
+    bool wide;      ///< written as 32-bit integers (of the same 16-bit values)
 };
 
-const FitsKind FITS_KINDS[] = {{"sun.fits", 0, 0, false},          {"sun.tiled.fits", RICE_1, 0, false},
-                               {"sun.gzip2.fits", GZIP_2, 0, false},  {"sun.hcompress.fits", HCOMPRESS_1, 0, false},
-                               {"sun.plio.fits", PLIO_1, 0, false},   {"sun.float.fits", RICE_1, 0, true},
-                               {"sun.squares.fits", RICE_1, 512, false}};
+const FitsKind FITS_KINDS[] = {{"sun.fits", 0, 0, false, false},
+                               {"sun.tiled.fits", RICE_1, 0, false, false},
+                               {"sun.gzip2.fits", GZIP_2, 0, false, false},
+                               {"sun.hcompress.fits", HCOMPRESS_1, 0, false, false},
+                               {"sun.hcompress32.fits", HCOMPRESS_1, 0, false, true},
+                               {"sun.plio.fits", PLIO_1, 0, false, true},
+                               {"sun.float.fits", RICE_1, 0, true, false},
+                               {"sun.squares.fits", RICE_1, 512, false, false}};
 
 int writefits(const std::string& path, long side, const FitsKind& kind, std::vector<uint16_t>& pixels) {
     int status = 0;
@@ -54,13 +60,13 @@ int writefits(const std::string& path, long side, const FitsKind& kind, std::vec
     long naxes[2] = {side, side}, tile[2] = {kind.tile ? kind.tile : side, kind.tile ? kind.tile : side};
     fits_create_file(&f, ("!" + path).c_str(), &status);
     if (kind.compression) fits_set_compression_type(f, kind.compression, &status), fits_set_tile_dim(f, 2, tile, &status);
-    fits_create_img(f, kind.floating ? FLOAT_IMG : kind.compression == PLIO_1 ? LONG_IMG : USHORT_IMG, 2, naxes, &status);
+    fits_create_img(f, kind.floating ? FLOAT_IMG : kind.wide ? LONG_IMG : USHORT_IMG, 2, naxes, &status);
     char date[] = "2024-05-10T12:34:56";
     fits_write_key(f, TSTRING, "DATE-OBS", date, "UT", &status);
     if (kind.floating) {  // a compressed image is written in its own type only
         std::vector<float> values(pixels.begin(), pixels.end());
         fits_write_img(f, TFLOAT, 1, side * side, values.data(), &status);
-    } else if (kind.compression == PLIO_1) {
+    } else if (kind.wide) {
         std::vector<int> values(pixels.begin(), pixels.end());
         fits_write_img(f, TINT, 1, side * side, values.data(), &status);
     } else {

@@ -11,7 +11,7 @@ cli=$1 maker=$2 side=${3:-8000}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 QT_QPA_PLATFORM=offscreen "$maker" "$side" "$dir"
-for image in sun.fits sun.tiled.fits sun.gzip2.fits sun.hcompress.fits sun.plio.fits sun.float.fits sun.squares.fits \
+for image in sun.fits sun.tiled.fits sun.gzip2.fits sun.hcompress.fits sun.hcompress32.fits sun.plio.fits sun.float.fits sun.squares.fits \
   sun.png sun.rgb.png sun.rgb.tif; do
   QT_QPA_PLATFORM=offscreen /usr/bin/time -f "%e %U %S %M" -o "$dir/time" \
     "$cli" measure "$dir/$image" --day 10 --month 5 --year 2024 --hour 12 --min 35 --lat 51.5 --spot $((side / 2)),$((side / 2)) >"$dir/out" 2>/dev/null

@@ -10,6 +10,14 @@ namespace {
 /// Bytes of the stream's header: a magic number, the two sizes, the scale,
 /// the sum of all pixels and the bit planes of the three kinds of quadrant.
 constexpr size_t HEADER_BYTES = 25;
+
+/// The unsigned big-endian number of n bytes at bytes.
+uint64_t bigendian(const unsigned char* bytes, int n) {
+    uint64_t v = 0;
+    for (int i = 0; i < n; ++i) v = v << 8 | bytes[i];
+    return v;
+}
+
 /// Columns unshuffled together, so that each row is read in one run.
 constexpr int STRIP = 64;
 
@@ -271,11 +279,7 @@ void hinv(T* a, int nx, int ny, bool smooth, int scale) {
 template <class T>
 bool hdecompress(const unsigned char* bytes, size_t size, size_t count, bool smooth, T* out) {
     if (size < HEADER_BYTES || bytes[0] != 0xDD || bytes[1] != 0x99) return false;
-    const auto big = [&](size_t at, int n) {
-        uint64_t v = 0;
-        for (int i = 0; i < n; ++i) v = v << 8 | bytes[at + static_cast<size_t>(i)];
-        return v;
-    };
+    const auto big = [bytes](size_t at, int n) { return bigendian(bytes + at, n); };
     const int nx = static_cast<int32_t>(big(2, 4)), ny = static_cast<int32_t>(big(6, 4));
     const int scale = static_cast<int32_t>(big(10, 4));
     const int most = static_cast<int>(sizeof(T)) * 8 - 1;
@@ -296,6 +300,24 @@ bool hdecompress(const unsigned char* bytes, size_t size, size_t count, bool smo
     for (size_t i = 0; i < count && scale > 1; ++i) out[i] = static_cast<T>(Sum<T>{out[i]} * scale);
     hinv(out, nx, ny, smooth, scale);
     return true;
+}
+
+bool hcompressnarrow(const unsigned char* bytes, size_t size) {
+    if (size < HEADER_BYTES || bytes[0] != 0xDD || bytes[1] != 0x99) return false;
+    const auto big = [bytes](size_t at, int n) { return bigendian(bytes + at, n); };
+    const int64_t nx = static_cast<int32_t>(big(2, 4)), ny = static_cast<int32_t>(big(6, 4));
+    const int64_t scale = std::max(1, static_cast<int32_t>(big(10, 4)));  // 0 or 1: lossless
+    const int64_t sumall = static_cast<int64_t>(big(14, 8));
+    const int planes = std::max({bytes[22], bytes[23], bytes[24]});
+    constexpr int64_t ROOM = int64_t{1} << 30;  // half the 32-bit range
+    if (nx < 1 || ny < 1 || nx > ROOM || ny > ROOM || scale > ROOM || planes > 28) return false;
+    if (sumall <= -ROOM || sumall >= ROOM || (int64_t{1} << planes) > ROOM / scale) return false;
+    // A coefficient with its scale, smoothing and rounding; each level halves at
+    // least what it adds to the three coefficients of a block, so no value
+    // passes the top's sum or three coefficients by more than the rounding.
+    const int64_t rounding = 8 * std::max(nx, ny);
+    const int64_t coefficient = (int64_t{1} << planes) * scale + scale + rounding;
+    return std::abs(sumall) * scale + rounding < ROOM && 3 * coefficient < ROOM;
 }
 
 template bool hdecompress<int32_t>(const unsigned char*, size_t, size_t, bool, int32_t*);

@@ -23,4 +23,11 @@ namespace quorvel {
 template <class T>
 bool hdecompress(const unsigned char* bytes, size_t size, size_t count, bool smooth, T* out);
 
+/// Whether every value of the stream of size bytes at bytes, and every value
+/// its inverse transform passes through, fits in 32 bits with room to spare,
+/// so that hdecompress<int32_t> decodes it exactly: from the sum of all
+/// pixels, the scale and the bit planes its header gives (a 32-bit image of
+/// 16-bit values, as cameras write them, but not one that uses its whole range).
+bool hcompressnarrow(const unsigned char* bytes, size_t size);
+
 }  // namespace quorvel

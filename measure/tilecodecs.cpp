@@ -95,7 +95,8 @@ bool decodeplio(fitsfile* f, const TileCoding& c, long tile, LONGLONG words, siz
 bool decodehcompress(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes, size_t count, unsigned char* out) {
     std::vector<unsigned char> packed;
     if (!readpacked(f, c, tile, bytes, packed, 0)) return false;
-    if (c.bytepix < 4) return hdecompress(packed.data(), packed.size(), count, c.smooth != 0, reinterpret_cast<int32_t*>(out));
+    if (c.bytepix < 4 || hcompressnarrow(packed.data(), packed.size()))  // straight into the tile's own room
+        return hdecompress(packed.data(), packed.size(), count, c.smooth != 0, reinterpret_cast<int32_t*>(out));
     std::vector<int64_t> wide(count);  // 32-bit values: decoded in 64-bit sums, then narrowed
     if (!hdecompress(packed.data(), packed.size(), count, c.smooth != 0, wide.data())) return false;
     std::transform(wide.begin(), wide.end(), reinterpret_cast<int32_t*>(out), [](int64_t v) { return static_cast<int32_t>(v); });

@@ -73,13 +73,14 @@ start() {
   "\$@" 2>>"$home/stderr" &
 }
 start "$graphics"
-first=\$(window "$graphics")
-[ -n "\$first" ] || said "quorvel_g, started first from its entry, showed no window of its class"
-kill \$(xdotool getwindowpid \$first)
+graphicspid=\$!
+[ -n "\$(window "$graphics")" ] || said "quorvel_g, started first from its entry, showed no window of its class"
+kill \$graphicspid
 start "$viewer" "$home/disk.png"   # "Open With Quorvel"
+measuringpid=\$!
 measuring=\$(timeout 20 xdotool search --sync --onlyvisible --name '^Measure Image\$' | head -n 1)
 [ -n "\$measuring" ] || said "quorvel's entry, given an image, opened no measuring window"
-kill \$(xdotool getwindowpid \$measuring)
+kill \$measuringpid
 start "$viewer"
 viewerpid=\$!
 [ -n "\$(window "$viewer")" ] || said "quorvel, started from its entry, showed no window of its class"

@@ -18,6 +18,7 @@ namespace {
 constexpr long W = 301, H = 203;
 constexpr int LOSSLESS = 99;  // floats stored as they are, not quantized
 constexpr int SMOOTHED = 98;  // HCOMPRESS of integers, lossy and smoothed when read
+constexpr int NARROW = 97;    // 32-bit integers of a 16-bit range, as cameras write them
 
 struct Layout {
     const char* name;
@@ -25,14 +26,14 @@ struct Layout {
     long tile1, tile2;  // 0: cfitsio's default (whole rows, one a tile)
     double bscale, bzero;
     bool blank;     // a corner of blank pixels
-    int quantize;   // floats: LOSSLESS, or NO_DITHER, SUBTRACTIVE_DITHER_1 or _2; integers: 0 or SMOOTHED
+    int quantize;   // floats: LOSSLESS, or NO_DITHER, SUBTRACTIVE_DITHER_1 or _2; integers: 0, SMOOTHED or NARROW
 };
 
 /// The ramp with a ripple, a row of zeros and (where l says) a blank corner, in l's range (under PLIO
 /// a small one: cfitsio's writer overruns its buffer where the values jump from pixel to pixel).
 std::vector<int> ramp(const Layout& l, int blank) {
     const double top = l.compression == PLIO_1 ? 4000 : l.bitpix == BYTE_IMG ? 240 : l.bitpix == SHORT_IMG ? 30000
-                     : l.bitpix == USHORT_IMG ? 60000 : l.bitpix == FLOAT_IMG ? 1e6 : 2e9;
+                     : l.bitpix == USHORT_IMG || l.quantize == NARROW ? 60000 : l.bitpix == FLOAT_IMG ? 1e6 : 2e9;
     std::vector<int> v(size_t(W * H));
     for (long y = 0; y < H; ++y)
         for (long x = 0; x < W; ++x)
@@ -124,6 +125,7 @@ TEST(FitsTiles, EveryCodeAndLayoutReadsAsTheRamp) {
         {"int16, HCOMPRESS, one tile, blank", SHORT_IMG, HCOMPRESS_1, W, H, 1, 0, true, 0},
         {"uint8, HCOMPRESS, 16 rows a tile", BYTE_IMG, HCOMPRESS_1, W, 16, 1, 0, false, 0},
         {"int32, HCOMPRESS, one tile", LONG_IMG, HCOMPRESS_1, W, H, 1, 0, false, 0},
+        {"int32 of a 16-bit range, HCOMPRESS, one tile", LONG_IMG, HCOMPRESS_1, W, H, 1, 0, false, NARROW},
         {"int16, HCOMPRESS, lossy, smoothed, 40 rows a tile", SHORT_IMG, HCOMPRESS_1, W, 40, 1, 0, false, SMOOTHED},
         {"float32, RICE, dithered, one tile, blank", FLOAT_IMG, RICE_1, W, H, 1, 0, true, SUBTRACTIVE_DITHER_1},
         {"float32, GZIP_2, dithered with exact zeros", FLOAT_IMG, GZIP_2, W, 10, 1, 0, true, SUBTRACTIVE_DITHER_2},
