@@ -42,7 +42,19 @@ public:
     }
     /// n 4-bit values in turn into out.
     void nybbles(int n, unsigned char* out) {
-        for (int k = 0; k + 1 < n; k += 2) {
+        int k = 0;
+        if (held_ == 0 || held_ == 4) {  // on a byte or half a byte: the bytes as they come
+            const size_t whole = static_cast<size_t>(n / 2), have = next_ < size_ ? std::min(whole, size_ - next_) : 0;
+            unsigned pending = buffer_ & 15;  // the half byte held, when there is one
+            for (size_t b = 0; b < have; ++b) {
+                const unsigned byte = bytes_[next_ + b];
+                out[2 * b] = static_cast<unsigned char>(held_ ? pending : byte >> 4);
+                out[2 * b + 1] = static_cast<unsigned char>(held_ ? byte >> 4 : byte & 15);
+                pending = byte & 15;
+            }
+            next_ += have, buffer_ = (buffer_ & ~15u) | pending, k = static_cast<int>(2 * have);
+        }
+        for (; k + 1 < n; k += 2) {
             const int pair = bits(8);
             out[k] = static_cast<unsigned char>(pair >> 4), out[k + 1] = static_cast<unsigned char>(pair & 15);
         }
@@ -59,7 +71,8 @@ public:
                 overrun_ = overrun_ || next_ >= size_;
                 byte = next_ < size_ ? bytes_[next_] : 0u, ++next_, left = 8;
             }
-            if ((byte >> --left) & 1) a[i] = -a[i];
+            const T negative = static_cast<T>((byte >> --left) & 1);
+            a[i] = (a[i] ^ -negative) + negative;  // without a branch: the signs are as good as random
         }
     }
     bool overrun() const { return overrun_; }
@@ -84,27 +97,34 @@ private:
     bool overrun_ = false;
 };
 
-/// Bit plane bit of the nqx x nqy quadrant at a (rows of stride n) set from
-/// the 4-bit codes of its 2 x 2 blocks, in turn: the highest bit the block's
-/// first pixel, then the one after it, the one below it, the one below after.
+/// Planes of bit planes, from top down, of the nqx x nqy quadrant at a
+/// (rows of stride n) set from the 4-bit codes of its 2 x 2 blocks, the
+/// codes of plane p at codes + p * stride: in each code the highest bit the
+/// block's first pixel, then the one after it, the one below it, the one
+/// below after. All the planes in one pass over the quadrant.
 template <class T>
-void setbits(const unsigned char* codes, int nqx, int nqy, T* a, int n, int bit) {
+void setbits(const unsigned char* codes, size_t stride, int planes, int top, int nqx, int nqy, T* a, int n) {
     for (int i = 0, k = 0; i < nqx; i += 2)
         for (int j = 0; j < nqy; j += 2, ++k) {
-            const T c = codes[k];
-            if (c == 0) continue;
+            T b[4] = {0, 0, 0, 0};
+            for (int p = 0; p < planes; ++p) {
+                const T c = codes[static_cast<size_t>(p) * stride + static_cast<size_t>(k)];
+                const int bit = top - p;
+                b[0] |= ((c >> 3) & 1) << bit, b[1] |= ((c >> 2) & 1) << bit;
+                b[2] |= ((c >> 1) & 1) << bit, b[3] |= (c & 1) << bit;
+            }
             T* at = a + static_cast<ptrdiff_t>(n) * i + j;
-            at[0] |= ((c >> 3) & 1) << bit;
-            if (j + 1 < nqy) at[1] |= ((c >> 2) & 1) << bit;
-            if (i + 1 < nqx) at[n] |= ((c >> 1) & 1) << bit;
-            if (i + 1 < nqx && j + 1 < nqy) at[n + 1] |= (c & 1) << bit;
+            at[0] |= b[0];
+            if (j + 1 < nqy) at[1] |= b[1];
+            if (i + 1 < nqx) at[n] |= b[2];
+            if (i + 1 < nqx && j + 1 < nqy) at[n + 1] |= b[3];
         }
 }
 
 /// One quadtree step: the (nx+1)/2 x (ny+1)/2 codes at the start of s become
 /// nx x ny bits (each code a 2 x 2 block), and each bit set is replaced by
 /// the next code of the stream.
-void expand(BitStream& in, std::vector<unsigned char>& s, int nx, int ny) {
+void expand(BitStream& in, unsigned char* s, int nx, int ny) {
     const int nx2 = (nx + 1) / 2, ny2 = (ny + 1) / 2;
     for (int i = nx2 - 1; i >= 0; --i)  // from the end: the codes are read before they are written over
         for (int j = ny2 - 1; j >= 0; --j) {
@@ -119,6 +139,9 @@ void expand(BitStream& in, std::vector<unsigned char>& s, int nx, int ny) {
         if (s[static_cast<size_t>(i)]) s[static_cast<size_t>(i)] = static_cast<unsigned char>(in.huffman());
 }
 
+/// Bit planes decoded before they are set together: fewer passes over the coefficients.
+constexpr int PLANES_A_PASS = 4;
+
 /// The bit planes of one quadrant of nqx x nqy coefficients at a (rows of stride n), the highest first.
 template <class T>
 bool decodequadrant(BitStream& in, T* a, int n, int nqx, int nqy, int planes) {
@@ -126,23 +149,32 @@ bool decodequadrant(BitStream& in, T* a, int n, int nqx, int nqy, int planes) {
     while ((1 << log2n) < std::max(nqx, nqy)) ++log2n;
     const int nqx2 = (nqx + 1) / 2, nqy2 = (nqy + 1) / 2;
     // the codes of each step: an empty quadrant (nqx or nqy 0) still steps through 1 x n of them
-    std::vector<unsigned char> s(static_cast<size_t>(std::max(1, nqx2) * std::max(1, nqy2)));
+    const size_t stride = static_cast<size_t>(std::max(1, nqx2) * std::max(1, nqy2));
+    std::vector<unsigned char> held(stride * static_cast<size_t>(std::min(planes, PLANES_A_PASS)));
+    int count = 0;
     for (int bit = planes - 1; bit >= 0 && !in.overrun(); --bit) {
+        unsigned char* s = held.data() + stride * static_cast<size_t>(count);
         const int kind = in.bits(4);
         if (kind == 0) {  // the plane's codes as they are
-            in.nybbles(nqx2 * nqy2, s.data());
+            in.nybbles(nqx2 * nqy2, s);
         } else if (kind == 0xf) {  // quadtree-coded
-            if ((s[0] = static_cast<unsigned char>(in.huffman())) == 0) continue;  // a plane of zeros
-            for (int k = 1, c = 1 << log2n, nx = 1, ny = 1, fx = nqx, fy = nqy; k < log2n; ++k) {
-                c >>= 1, nx <<= 1, ny <<= 1;
-                fx <= c ? --nx : fx -= c;
-                fy <= c ? --ny : fy -= c;
-                expand(in, s, nx, ny);
+            if ((s[0] = static_cast<unsigned char>(in.huffman())) == 0) {  // a plane of zeros
+                std::fill_n(s, stride, 0);
+            } else {
+                for (int k = 1, c = 1 << log2n, nx = 1, ny = 1, fx = nqx, fy = nqy; k < log2n; ++k) {
+                    c >>= 1, nx <<= 1, ny <<= 1;
+                    fx <= c ? --nx : fx -= c;
+                    fy <= c ? --ny : fy -= c;
+                    expand(in, s, nx, ny);
+                }
             }
         } else {
             return false;
         }
-        setbits(s.data(), nqx, nqy, a, n, bit);
+        if (++count == PLANES_A_PASS || bit == 0) {
+            setbits(held.data(), stride, count, bit + count - 1, nqx, nqy, a, n);
+            count = 0;
+        }
     }
     return !in.overrun();
 }
