@@ -73,6 +73,14 @@ std::vector<std::string> mostliteralfirst(std::vector<std::string> patterns) {
     return patterns;
 }
 
+/// The patterns filled so far in the order they are tried, sorted again only
+/// when new ones have been filled (messages are translated as the mouse moves).
+const std::vector<std::string>& patternsinorder() {
+    static std::vector<std::string> sorted;
+    if (filledcount() != sorted.size()) sorted = mostliteralfirst(filledpatterns());
+    return sorted;
+}
+
 }  // namespace
 
 QString installtranslations(const QLocale& locale) {
@@ -103,7 +111,7 @@ QString translatemessage(const std::string& english) {
         for (QString& line : lines) line = translatemessage(line.toStdString());
         return lines.join('\n');
     }
-    for (const std::string& pattern : mostliteralfirst(filledpatterns())) {
+    for (const std::string& pattern : patternsinorder()) {
         const auto& [expression, order] = compiled(pattern);
         const QRegularExpressionMatch m = expression.match(text);
         if (order.isEmpty() || !m.hasMatch()) continue;

@@ -32,6 +32,11 @@ std::string fillin(const char* pattern, std::initializer_list<std::string> value
     return out;
 }
 
+size_t filledcount() {
+    const std::lock_guard<std::mutex> lock(patternslock);
+    return patterns().size();
+}
+
 std::vector<std::string> filledpatterns() {
     const std::lock_guard<std::mutex> lock(patternslock);
     return {patterns().begin(), patterns().end()};

@@ -21,4 +21,7 @@ std::string fillin(const char* pattern, std::initializer_list<std::string> value
 /// Every pattern fillin has filled so far in this process.
 std::vector<std::string> filledpatterns();
 
+/// How many patterns fillin has filled so far (filledpatterns().size()).
+size_t filledcount();
+
 }  // namespace quorvel
