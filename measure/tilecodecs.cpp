@@ -92,15 +92,32 @@ bool decodeplio(fitsfile* f, const TileCoding& c, long tile, LONGLONG words, siz
     return pl_l2pi(list.data(), 1, reinterpret_cast<int*>(out), static_cast<int>(count)) == static_cast<int>(count);
 }
 
+/// A tile's stored bytes read a piece at a time.
+class TilePieces : public ByteSource {
+public:
+    TilePieces(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes)
+        : f_(f), column_(c.column), tile_(tile), bytes_(bytes), piece_(std::min<size_t>(PIECE_BYTES, static_cast<size_t>(bytes))) {}
+    size_t next(const unsigned char*& piece) override {
+        const LONGLONG n = std::min<LONGLONG>(static_cast<LONGLONG>(piece_.size()), bytes_ - read_);
+        int status = 0, anynull = 0;
+        if (n <= 0 || fits_read_col(f_, TBYTE, column_, tile_, read_ + 1, n, nullptr, piece_.data(), &anynull, &status) != 0)
+            return 0;
+        read_ += n;
+        piece = piece_.data();
+        return static_cast<size_t>(n);
+    }
+
+private:
+    fitsfile* f_;
+    int column_;
+    long tile_;
+    LONGLONG bytes_, read_ = 0;
+    std::vector<unsigned char> piece_;
+};
+
 bool decodehcompress(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes, size_t count, unsigned char* out) {
-    std::vector<unsigned char> packed;
-    if (!readpacked(f, c, tile, bytes, packed, 0)) return false;
-    if (c.bytepix < 4 || hcompressnarrow(packed.data(), packed.size()))  // straight into the tile's own room
-        return hdecompress(packed.data(), packed.size(), count, c.smooth != 0, reinterpret_cast<int32_t*>(out));
-    std::vector<int64_t> wide(count);  // 32-bit values: decoded in 64-bit sums, then narrowed
-    if (!hdecompress(packed.data(), packed.size(), count, c.smooth != 0, wide.data())) return false;
-    std::transform(wide.begin(), wide.end(), reinterpret_cast<int32_t*>(out), [](int64_t v) { return static_cast<int32_t>(v); });
-    return true;
+    TilePieces stream(f, c, tile, bytes);
+    return hdecompress(stream, count, c.smooth != 0, c.bytepix == 4, reinterpret_cast<int32_t*>(out));
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ int decodedbytes(const TileCoding& c);
 /// 2. A PLIO tile's header is checked against count before cfitsio decodes
 ///    it, so that nothing is read or written past the tile; HCOMPRESS is
 ///    decoded here (hcompress.h).
-/// 3. An HCOMPRESS tile of 32-bit values is decoded through 64-bit sums: a
-///    buffer of count * 8 bytes besides out while it is decoded.
+/// 3. An HCOMPRESS tile of 32-bit values whose sums need more than 32 bits
+///    takes at most count * 3 bytes besides out while it is decoded.
 bool decodetile(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes, size_t count, unsigned char* out);
 
 }  // namespace quorvel

@@ -19,6 +19,8 @@ constexpr long W = 301, H = 203;
 constexpr int LOSSLESS = 99;  // floats stored as they are, not quantized
 constexpr int SMOOTHED = 98;  // HCOMPRESS of integers, lossy and smoothed when read
 constexpr int NARROW = 97;    // 32-bit integers of a 16-bit range, as cameras write them
+constexpr int JUMPS = 96;     // 32-bit integers jumping across their whole range from column to column
+constexpr int JUMPS_SMOOTHED = 95;  // the same, lossy and smoothed when read
 
 struct Layout {
     const char* name;
@@ -26,7 +28,7 @@ struct Layout {
     long tile1, tile2;  // 0: cfitsio's default (whole rows, one a tile)
     double bscale, bzero;
     bool blank;     // a corner of blank pixels
-    int quantize;   // floats: LOSSLESS, or NO_DITHER, SUBTRACTIVE_DITHER_1 or _2; integers: 0, SMOOTHED or NARROW
+    int quantize;   // floats: LOSSLESS, or NO_DITHER, SUBTRACTIVE_DITHER_1 or _2; integers: 0, SMOOTHED, NARROW, JUMPS or JUMPS_SMOOTHED
 };
 
 /// The ramp with a ripple, a row of zeros and (where l says) a blank corner, in l's range (under PLIO
@@ -38,6 +40,7 @@ std::vector<int> ramp(const Layout& l, int blank) {
     for (long y = 0; y < H; ++y)
         for (long x = 0; x < W; ++x)
             v[size_t(y * W + x)] = y == 20 && x < 30 ? 0 : int(top * (0.05 + 0.9 * double(x + y) / (W + H)) + std::min(40.0, top / 50) * std::sin(x * 0.7 + y * 1.3));
+    for (size_t i = 1; i < v.size() && (l.quantize == JUMPS || l.quantize == JUMPS_SMOOTHED); i += 2) v[i] = -v[i] - 1;
     if (l.blank)
         for (long y = 0; y < 9; ++y) std::fill_n(&v[size_t(y * W)], 11, blank);
     return v;
@@ -63,7 +66,7 @@ void write(const std::string& path, const Layout& l, const std::vector<int>& v, 
     if (l.quantize == LOSSLESS) fits_set_quantize_level(f, 0, &status);
     if (l.bitpix == FLOAT_IMG && l.quantize != LOSSLESS) fits_set_quantize_method(f, l.quantize, &status);
     if (l.quantize == SUBTRACTIVE_DITHER_1) fits_set_dither_seed(f, 9990, &status);  // the sequence wraps within the image
-    if (l.quantize == SMOOTHED) fits_set_hcomp_scale(f, 2.5, &status), fits_set_hcomp_smooth(f, 1, &status);
+    if (l.quantize == SMOOTHED || l.quantize == JUMPS_SMOOTHED) fits_set_hcomp_scale(f, 2.5, &status), fits_set_hcomp_smooth(f, 1, &status);
     fits_create_img(f, l.bitpix, 2, naxes, &status);
     if (l.bscale != 1 || l.bzero != 0) {
         fits_write_key(f, TDOUBLE, "BSCALE", const_cast<double*>(&l.bscale), nullptr, &status);
@@ -85,7 +88,7 @@ void write(const std::string& path, const Layout& l, const std::vector<int>& v, 
 /// the ramp scaled, or for quantized floats and smoothed HCOMPRESS what cfitsio's reader restores.
 std::vector<float> expected(const std::string& path, const Layout& l, const std::vector<int>& v, int blank) {
     std::vector<float> e(v.size());
-    if ((l.bitpix == FLOAT_IMG && l.quantize != LOSSLESS) || l.quantize == SMOOTHED) {
+    if ((l.bitpix == FLOAT_IMG && l.quantize != LOSSLESS) || l.quantize == SMOOTHED || l.quantize == JUMPS_SMOOTHED) {
         fitsfile* f = nullptr;
         int status = 0, anynull = 0;
         long first[2] = {1, 1};
@@ -127,6 +130,8 @@ TEST(FitsTiles, EveryCodeAndLayoutReadsAsTheRamp) {
         {"int32, HCOMPRESS, one tile", LONG_IMG, HCOMPRESS_1, W, H, 1, 0, false, 0},
         {"int32 of a 16-bit range, HCOMPRESS, one tile", LONG_IMG, HCOMPRESS_1, W, H, 1, 0, false, NARROW},
         {"int16, HCOMPRESS, lossy, smoothed, 40 rows a tile", SHORT_IMG, HCOMPRESS_1, W, 40, 1, 0, false, SMOOTHED},
+        {"int32 across the range, HCOMPRESS, one tile", LONG_IMG, HCOMPRESS_1, W, H, 1, 0, false, JUMPS},
+        {"int32 across the range, HCOMPRESS, lossy, smoothed, 40 rows a tile", LONG_IMG, HCOMPRESS_1, W, 40, 1, 0, false, JUMPS_SMOOTHED},
         {"float32, RICE, dithered, one tile, blank", FLOAT_IMG, RICE_1, W, H, 1, 0, true, SUBTRACTIVE_DITHER_1},
         {"float32, GZIP_2, dithered with exact zeros", FLOAT_IMG, GZIP_2, W, 10, 1, 0, true, SUBTRACTIVE_DITHER_2},
         {"float32, RICE, undithered, square tiles", FLOAT_IMG, RICE_1, 64, 64, 1, 0, false, NO_DITHER},
