@@ -86,7 +86,7 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
     std::vector<std::string> notes;
     OpenedDisk disk;
     if (Outcome opened = opendisk(path, opts, notes, disk); !opened.done()) return opened;
-    const LoadedImage& image = disk.image;
+    LoadedImage& image = disk.image;
     FitsHeader& header = disk.header;
     if (image.camera) header.date = cameramoment(*image.camera, cameraoffset);
     else if (cameraoffset) notes.push_back("--camera-offset is not used: the image holds no camera date");
@@ -133,7 +133,9 @@ Outcome measure(const std::string& path, const Options& opts, const std::vector<
     if (!overlay.empty()) {
         OverlayOpts look;
         look.colours = overlaycolours();
+        image.gray = GrayImage();  // not needed again: the memory for the annotated copy
         QImage annotated = annotatedimage(image.picture, frame, look, rows);
+        image.picture = QImage();
         if (counting.find && !annotated.isNull())
             drawspots(annotated, survey, frame.sun.l0, QColor(255, 200, 0), QColor(255, 40, 40));
         QByteArray data;

@@ -4,8 +4,13 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include "messagetext.h"
+#include "pngload.h"
 
 namespace quorvel {
 namespace {
@@ -24,17 +29,39 @@ std::string thousands(int64_t n) {
     return t;
 }
 
+/// Gives back to the system the whole pages within [from, to): memory of
+/// the image that has been read and is not needed again.
+void releasepages(const uchar* from, const uchar* to) {
+    const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    const uintptr_t first = (reinterpret_cast<uintptr_t>(from) + page - 1) / page * page;
+    const uintptr_t last = reinterpret_cast<uintptr_t>(to) / page * page;
+    if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+}
+
 /// Brightness 0..1 of a Qt image, through the 16-bit grey conversion of each
-/// row in turn (no grey copy of the whole image).
-GrayImage grayof(const QImage& image) {
-    const int w = image.width();
-    GrayImage out{w, image.height(), std::vector<float>(static_cast<size_t>(w) * image.height())};
-    for (int y = 0; y < image.height(); ++y) {
-        const QImage g = image.copy(0, y, w, 1).convertToFormat(QImage::Format_Grayscale16);
-        const auto* row = reinterpret_cast<const quint16*>(g.constScanLine(0));
-        float* dst = &out.pixels[static_cast<size_t>(y) * w];
-        for (int x = 0; x < w; ++x) dst[x] = row[x] * (1.0f / 65535);
+/// row in turn, and, where picture is given, the image in 24-bit colour.
+///
+/// Notes:
+/// 1. The image's rows are given back to the system once they are read, and
+///    the brightness and the picture take memory only as they are written:
+///    the three together never need more than the larger of the image and
+///    the other two (a 16-bit colour image: 8 bytes a pixel, not 15).
+GrayImage grayof(QImage& image, QImage* picture) {
+    const int w = image.width(), h = image.height();
+    GrayImage out{w, h, {}};
+    out.pixels.reserve(static_cast<size_t>(w) * h);  // untouched until written
+    if (picture) *picture = QImage(w, h, QImage::Format_RGB888);  // the same
+    if (picture && picture->isNull()) throw std::bad_alloc();
+    const uchar* start = image.bits();  // the only reference: no copy
+    for (int y = 0; y < h; ++y) {
+        const QImage row = image.copy(0, y, w, 1);
+        const QImage g = row.convertToFormat(QImage::Format_Grayscale16);
+        const auto* grey = reinterpret_cast<const quint16*>(g.constScanLine(0));
+        for (int x = 0; x < w; ++x) out.pixels.push_back(grey[x] * (1.0f / 65535));
+        if (picture) std::memcpy(picture->scanLine(y), row.convertToFormat(QImage::Format_RGB888).constScanLine(0), 3 * size_t(w));
+        releasepages(start, image.constScanLine(y) + image.bytesPerLine());
     }
+    image = QImage();
     return out;
 }
 
@@ -46,7 +73,7 @@ Outcome damaged(const std::string& path, const QImageReader& reader) {
 
 /// A PNG, JPEG, TIFF or BMP image: its size checked from its header before
 /// it is decoded, Qt's reader limited to what that size needs; the colour
-/// picture shares the decoded pixels, a grey one is made from the brightness.
+/// picture made row by row with the brightness, a grey one from the brightness.
 Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
     const QByteArray format = QImageReader::imageFormat(&device);
     if (std::find(std::begin(QT_FORMATS), std::end(QT_FORMATS), format) == std::end(QT_FORMATS))
@@ -54,6 +81,7 @@ Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
                                                   "%1 is not an image Quorvel can open: by its content it is none of "
                                                   "PNG, JPEG, TIFF, BMP and FITS."),
                                      {path}));
+    if (format == "png") return loadpng(path, device, out);
     LoadedImage next;
     if (format == "jpeg") {
         const QByteArray start = device.peek(EXIF_BYTES);
@@ -67,13 +95,10 @@ Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
     QImage image;
     if (!reader.read(&image) || image.isNull()) return damaged(path, reader);
     if (image.allGray()) {
-        next.gray = grayof(image);
-        image = QImage();
+        next.gray = grayof(image, nullptr);
         next.picture = stretchedpicture(next.gray);
     } else {
-        image.convertTo(QImage::Format_RGB32);  // in place where the depth allows
-        next.gray = grayof(image);
-        next.picture = std::move(image);
+        next.gray = grayof(image, &next.picture);
     }
     out = std::move(next);
     return Outcome::ok();
@@ -135,6 +160,7 @@ QImage stretchedpicture(const GrayImage& g) {
     }
     const float scale = hi > lo ? 255.0f / (hi - lo) : 0.0f;
     QImage picture(g.width, g.height, QImage::Format_Grayscale8);
+    if (picture.isNull()) throw std::bad_alloc();  // no memory for it
     for (int32_t y = 0; y < g.height; ++y) {
         uchar* row = picture.scanLine(y);
         const float* src = &g.pixels[static_cast<size_t>(y) * g.width];

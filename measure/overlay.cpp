@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <memory>
+#include <new>
 
 #include "graphicsview.h"
 #include "messagetext.h"
@@ -11,6 +14,11 @@
 
 namespace quorvel {
 namespace {
+
+/// Bytes kept free for Qt's own small allocations while it draws: it does not
+/// survive one that fails, so the drawing is not begun without them.
+constexpr size_t DRAWING_HEADROOM = size_t{32} << 20;
+
 
 constexpr double TPP = 15;                // picture units (twips) a logical pixel
 constexpr double LARGEST_DRAWN_RADIUS = 400;  // logical pixels of a saved image's disk
@@ -156,10 +164,11 @@ StyleOpts overlaycolours() {
     return c;
 }
 
-void drawoverlay(QImage& target, const ImageFrame& f, const Placement& at, const OverlayOpts& o,
+bool drawoverlay(QImage& target, const ImageFrame& f, const Placement& at, const OverlayOpts& o,
                  const std::vector<SpotRow>& spots) {
     const double dpr = target.devicePixelRatio();
     QImage layer(target.size(), QImage::Format_ARGB32_Premultiplied);
+    if (layer.isNull() || !std::unique_ptr<char[]>(new (std::nothrow) char[DRAWING_HEADROOM])) return false;
     layer.setDevicePixelRatio(dpr);
     layer.fill(Qt::transparent);
     {
@@ -176,15 +185,33 @@ void drawoverlay(QImage& target, const ImageFrame& f, const Placement& at, const
     QPainter p(&target);
     p.setOpacity(std::clamp(o.opacity, 0.0, 1.0));
     p.drawImage(QPointF(0, 0), layer);
+    return true;
 }
+
+namespace {
+
+/// The picture in 32-bit colour, converted a row at a time: Qt converts a
+/// large image in threads of its pool, and waits for ever where there is no
+/// memory left to start one. A null image where there is no memory for it.
+QImage colour32(const QImage& picture) {
+    QImage out(picture.size(), QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        const QImage row = picture.copy(0, y, picture.width(), 1).convertToFormat(QImage::Format_RGB32);
+        if (row.isNull()) return {};
+        std::memcpy(out.scanLine(y), row.constScanLine(0), static_cast<size_t>(out.width()) * 4);
+    }
+    return out;
+}
+
+}  // namespace
 
 QImage annotatedimage(const QImage& picture, const ImageFrame& f, const OverlayOpts& o,
                       const std::vector<SpotRow>& spots) {
-    QImage out = picture.convertToFormat(QImage::Format_RGB32);
+    QImage out = colour32(picture);
     if (out.isNull()) return out;
     const double k = std::max(1.0, f.sun.radius / LARGEST_DRAWN_RADIUS);  // image pixels a logical pixel
     out.setDevicePixelRatio(k);
-    drawoverlay(out, f, Placement{1 / k, 0, 0}, o, spots);
+    if (!drawoverlay(out, f, Placement{1 / k, 0, 0}, o, spots)) return {};
     out.setDevicePixelRatio(1);
     return out;
 }

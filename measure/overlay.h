@@ -33,8 +33,9 @@ struct Placement {
 };
 
 /// Draws the overlay of the frame (image pixels) on target at placement.
-/// Line widths and texts are in the target's logical pixels.
-void drawoverlay(QImage& target, const ImageFrame& frame, const Placement& at, const OverlayOpts& opts,
+/// Line widths and texts are in the target's logical pixels. Returns false,
+/// target untouched, when there is no memory for the layer it is drawn on.
+bool drawoverlay(QImage& target, const ImageFrame& frame, const Placement& at, const OverlayOpts& opts,
                  const std::vector<SpotRow>& spots);
 
 /// The picture at its own resolution with the overlay. The overlay is drawn

@@ -74,25 +74,51 @@ std::string jpegbomb(uint16_t w, uint16_t h) {
     return data.toStdString();
 }
 
-/// The test's disk of 4096 x 4096 pixels, 16 bits, stored as one tile
-/// compressed with compression (without noise under PLIO, a code for smooth images).
-std::function<void(const std::string&)> tiledfits(int compression) {
+/// The test's disk of 4096 x 4096 pixels, 16 bits (or 32 across their whole
+/// range), stored as one tile compressed with compression (without noise
+/// under PLIO, a code for smooth images).
+std::function<void(const std::string&)> tiledfits(int compression, bool wide = false) {
     return [=](const std::string& path) {
         const double noise = compression == PLIO_1 ? 0 : 0.01;
         const GrayImage img = test::makeimage({4096, 4096, 2000, 2060, 1800, test::Look::whitelight, noise}, {});
-        std::vector<short> v(img.pixels.size());
-        for (size_t i = 0; i < v.size(); ++i) v[i] = short(20000 * img.pixels[i]);
+        std::vector<int> v(img.pixels.size());
+        std::vector<short> narrow(wide ? 0 : v.size());
+        for (size_t i = 0; i < v.size(); ++i) v[i] = wide ? int(4e9 * std::min(img.pixels[i], 1.0f) - 2e9) : int(20000 * img.pixels[i]);
+        std::copy(v.begin(), v.begin() + ptrdiff_t(narrow.size()), narrow.begin());
         fitsfile* f = nullptr;
         int status = 0;
         long naxes[2] = {4096, 4096};
         fits_create_file(&f, path.c_str(), &status);
         fits_set_compression_type(f, compression, &status);
         fits_set_tile_dim(f, 2, naxes, &status);
-        fits_create_img(f, SHORT_IMG, 2, naxes, &status);
-        fits_write_img(f, TSHORT, 1, LONGLONG(v.size()), v.data(), &status);
+        fits_create_img(f, wide ? LONG_IMG : SHORT_IMG, 2, naxes, &status);
+        if (wide) fits_write_img(f, TINT, 1, LONGLONG(v.size()), v.data(), &status);
+        else fits_write_img(f, TSHORT, 1, LONGLONG(narrow.size()), narrow.data(), &status);
         fits_close_file(f, &status);
         ASSERT_EQ(status, 0);
     };
+}
+
+/// A PNG of w x h black pixels of 16 bits a channel, red, green, blue and
+/// alpha: every row deflated in turn, a few hundred kilobytes for 128 MB of pixels.
+std::string blackcolourpng(uint32_t w, uint32_t h) {
+    z_stream z{};
+    deflateInit(&z, 9);
+    const std::string row(size_t(w) * 8 + 1, '\0');
+    std::string out, piece(1 << 16, '\0');
+    for (uint32_t y = 0; y <= h; ++y) {
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(row.data()));
+        z.avail_in = y < h ? uInt(row.size()) : 0;
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(piece.data());
+            z.avail_out = uInt(piece.size());
+            deflate(&z, y < h ? Z_NO_FLUSH : Z_FINISH);
+            out.append(piece.data(), piece.size() - z.avail_out);
+        } while (z.avail_out == 0);
+    }
+    deflateEnd(&z);
+    return "\x89PNG\r\n\x1a\n" + chunk("IHDR", be32(w) + be32(h) + std::string("\x10\x06\0\0\0", 5)) + chunk("IDAT", out) +
+           chunk("IEND", "");
 }
 
 /// A small disk as a JPEG whose EXIF IFD0 counts 65535 entries and points beyond its block.
@@ -166,7 +192,7 @@ ChildRun runmeasure(const std::string& dir, const std::string& file, rlim_t limi
 TEST(Hostile, EveryFileRefusedOrMeasuredInBounds) {
     QTemporaryDir tmp;
     const std::string dir = tmp.path().toStdString();
-    const rlim_t TIGHT = rlim_t{200} << 20, OVERLAY_TIGHT = rlim_t{480} << 20;  // bytes: a load fails, an overlay fails
+    const rlim_t TIGHT = rlim_t{200} << 20, OVERLAY_TIGHT = rlim_t{420} << 20;  // bytes: a load fails, an overlay fails
     const std::string overlay = "--min 0 --limb 4096,4096,3000 --overlay DIR/o.png";
     const struct { const char* name; const char* file; std::function<void(const std::string&)> make; double pixels; rlim_t limit; std::string more; } cases[] = {
         {"a header declaring 20000 x 20000", "huge.fits", [](auto& p) { save(p, fitsheader(16, 20000, 20000) + std::string(2880, '\0')); }, 0, DATA_LIMIT, ""},
@@ -176,6 +202,8 @@ TEST(Hostile, EveryFileRefusedOrMeasuredInBounds) {
         {"one GZIP_2 tile", "gzip2.fits", tiledfits(GZIP_2), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"one PLIO tile", "plio.fits", tiledfits(PLIO_1), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"one HCOMPRESS tile", "hcompress.fits", tiledfits(HCOMPRESS_1), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"one HCOMPRESS tile across the 32-bit range", "hcompress32.fits", tiledfits(HCOMPRESS_1, true), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"a 16-bit colour PNG bomb", "bomb16.png", [](auto& p) { save(p, blackcolourpng(4096, 4096)); }, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"a 16-bit colour TIFF", "colour.tif", colourtiff, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"a small corner", "corner.png", [](auto& p) { save(p, greypng(300, 300, 300, [](auto x, auto y) { return x > 200 && y > 200 ? 'x' : 0; })); }, 0, DATA_LIMIT, ""},
         {"a faint gradient", "faint.png", [](auto& p) { save(p, greypng(400, 400, 400, [](auto x, auto y) { return char((x + y) / 200); })); }, 0, DATA_LIMIT, ""},

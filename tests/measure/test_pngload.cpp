@@ -1,0 +1,144 @@
+// PNG images of every kind, written here by the test's own encoder (colour
+// types, bit depths, palettes with transparency, Adam7 interlacing), read
+// back pixel for pixel: the brightness and the picture.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <fstream>
+#include <functional>
+
+#include "imageload.h"
+
+namespace quorvel {
+namespace {
+
+constexpr int W = 37, H = 23;
+
+/// A pixel of the test's pattern: red, green, blue and alpha, 0..65535.
+struct Rgba {
+    int r, g, b, a;
+};
+Rgba pattern(int x, int y) {
+    return {(x * 1771 + y * 37) % 65536, (y * 2851 + x * 91) % 65536, ((x ^ y) * 1499) % 65536, 65535 - x * 300};
+}
+
+struct Kind {
+    const char* name;
+    int colourtype, depth;  // as PNG stores them
+    bool interlaced;
+};
+
+std::string be32(uint32_t v) { return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; }
+std::string chunk(const std::string& type, const std::string& data) {
+    const std::string td = type + data;
+    return be32(uint32_t(data.size())) + td + be32(uint32_t(crc32(0, reinterpret_cast<const Bytef*>(td.data()), uInt(td.size()))));
+}
+
+/// The stored samples of pixel (x, y) under k: a palette index is x % 16.
+std::vector<int> samples(const Kind& k, int x, int y) {
+    const Rgba p = pattern(x, y);
+    const int grey = p.g, top = (1 << k.depth) - 1;
+    const auto scaled = [&](int v) { return int(int64_t{v} * top / 65535); };
+    switch (k.colourtype) {
+        case 0: return {scaled(grey)};
+        case 2: return {scaled(p.r), scaled(p.g), scaled(p.b)};
+        case 3: return {x % 16};
+        case 4: return {scaled(grey), scaled(p.a)};
+        default: return {scaled(p.r), scaled(p.g), scaled(p.b), scaled(p.a)};
+    }
+}
+
+/// One row of the pixels at x0, x0 + dx, ... of row y, filter byte first, samples packed big-endian.
+std::string row(const Kind& k, int y, int x0, int dx) {
+    std::string out(1, '\0');
+    unsigned bits = 0, held = 0;
+    for (int x = x0; x < W; x += dx)
+        for (int s : samples(k, x, y)) {
+            if (k.depth == 16) out += char(s >> 8), out += char(s);
+            else bits = bits << k.depth | unsigned(s), held += unsigned(k.depth);
+            if (held == 8) out += char(bits), bits = held = 0;
+        }
+    if (held) out += char(bits << (8 - held));
+    return out;
+}
+
+/// The PNG of the pattern under k, with a palette of 16 greys (half of them transparent) where it has one.
+std::string encode(const Kind& k) {
+    std::string raw;
+    const int X0[] = {0, 4, 0, 2, 0, 1, 0}, DX[] = {8, 8, 4, 4, 2, 2, 1}, Y0[] = {0, 0, 4, 0, 2, 0, 1}, DY[] = {8, 8, 8, 4, 4, 2, 2};
+    for (int pass = 0; pass < (k.interlaced ? 7 : 1); ++pass) {
+        const int x0 = k.interlaced ? X0[pass] : 0, dx = k.interlaced ? DX[pass] : 1;
+        const int y0 = k.interlaced ? Y0[pass] : 0, dy = k.interlaced ? DY[pass] : 1;
+        for (int y = y0; y < H && x0 < W; y += dy) raw += row(k, y, x0, dx);
+    }
+    std::string z(compressBound(uLong(raw.size())), '\0');
+    uLongf n = uLongf(z.size());
+    compress(reinterpret_cast<Bytef*>(z.data()), &n, reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()));
+    std::string palette, alpha;
+    for (int i = 0; i < 16; ++i) palette += std::string(3, char(i * 17)), alpha += char(i < 8 ? 0 : 255);
+    const std::string header = be32(W) + be32(H) + char(k.depth) + char(k.colourtype) + std::string(2, '\0') + char(k.interlaced);
+    return "\x89PNG\r\n\x1a\n" + chunk("IHDR", header) +
+           (k.colourtype == 3 ? chunk("PLTE", palette) + chunk("tRNS", alpha) : "") + chunk("IDAT", z.substr(0, n)) +
+           chunk("IEND", "");
+}
+
+/// What the loader should give at (x, y): the brightness (0..1), and the
+/// picture's colour (8 bits a channel) with Qt's own luminance of it as stored.
+std::pair<float, QRgb> expected(const Kind& k, int x, int y) {
+    const std::vector<int> s = samples(k, x, y);
+    const int top = (1 << k.depth) - 1;
+    if (k.colourtype == 0 || k.colourtype == 4) return {float(s[0] / double(top)), 0};  // grey: its value, alpha ignored
+    const std::vector<int> c = k.colourtype == 3 ? std::vector<int>(3, s[0] * 17) : s;
+    QImage one(1, 1, k.depth == 16 ? QImage::Format_RGBX64 : QImage::Format_RGB888);
+    if (k.depth == 16) one.setPixelColor(0, 0, QColor::fromRgba64(quint16(c[0]), quint16(c[1]), quint16(c[2])));
+    else one.setPixel(0, 0, qRgb(c[0], c[1], c[2]));
+    const quint16 grey = reinterpret_cast<const quint16*>(one.convertToFormat(QImage::Format_Grayscale16).constScanLine(0))[0];
+    const auto to8 = [&](int v) { return k.depth == 16 ? (v * 255 + 32767) / 65535 : v; };
+    return {grey / 65535.0f, qRgb(to8(c[0]), to8(c[1]), to8(c[2]))};
+}
+
+TEST(PngLoad, EveryKindReadsAsWritten) {
+    const Kind kinds[] = {{"grey, 1 bit", 0, 1, false},          {"grey, 4 bits, interlaced", 0, 4, true},
+                          {"grey, 16 bits, interlaced", 0, 16, true}, {"grey and alpha, 8 bits", 4, 8, false},
+                          {"RGB, 8 bits", 2, 8, false},          {"RGB, 16 bits, interlaced", 2, 16, true},
+                          {"RGBA, 16 bits", 6, 16, false},       {"RGBA, 8 bits, interlaced", 6, 8, true},
+                          {"palette with transparency, 4 bits, interlaced", 3, 4, true}};
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("kind.png").toStdString();
+    for (const Kind& k : kinds) {
+        SCOPED_TRACE(k.name);
+        std::ofstream(path, std::ios::binary) << encode(k);
+        LoadedImage image;
+        ASSERT_TRUE(loadimage(path, image).done());
+        ASSERT_EQ(image.gray.width, W);
+        ASSERT_EQ(image.gray.height, H);
+        const bool colour = k.colourtype == 2 || k.colourtype == 3 || k.colourtype == 6;
+        int wrong = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const auto [grey, rgb] = expected(k, x, y);
+                const bool same = std::abs(image.gray.at(x, y) - grey) < 1e-6f && (!colour || image.picture.pixel(x, y) == rgb);
+                if (!same && wrong++ == 0)
+                    ADD_FAILURE() << "first at " << x << "," << y << ": " << image.gray.at(x, y) << " for " << grey;
+            }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_EQ(image.picture.format(), colour ? QImage::Format_RGB888 : QImage::Format_Grayscale8);
+    }
+}
+
+TEST(PngLoad, CutShortRefused) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("cut.png").toStdString();
+    const std::string whole = encode({"RGB", 2, 16, true});
+    std::ofstream(path, std::ios::binary) << whole.substr(0, whole.size() - 40);
+    LoadedImage image;
+    const Outcome o = loadimage(path, image);
+    EXPECT_FALSE(o.done());
+    EXPECT_NE(o.message.find("cannot be read; it may be damaged or cut short"), std::string::npos) << o.message;
+    EXPECT_TRUE(image.picture.isNull());
+}
+
+}  // namespace
+}  // namespace quorvel
