@@ -38,27 +38,62 @@ void releasepages(const uchar* from, const uchar* to) {
     if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
 }
 
-/// Brightness 0..1 of a Qt image, through the 16-bit grey conversion of each
-/// row in turn, and, where picture is given, the image in 24-bit colour.
+/// Whether the image's format holds colour as plain (not premultiplied) channels of 8 or 16 bits.
+bool plaincolour(const QImage& image, bool& wide) {
+    const QImage::Format f = image.format();
+    wide = f == QImage::Format_RGBX64 || f == QImage::Format_RGBA64;
+    return wide || f == QImage::Format_RGB32 || f == QImage::Format_ARGB32;
+}
+
+/// The brightness 0..1 of one row into to: Qt's 16-bit grey conversion, or
+/// where every pixel of the image is grey and its colours plain, the grey itself.
+void rowbrightness(const QImage& row, bool allgrey, float* to) {
+    bool wide = false;
+    const int w = row.width();
+    if (allgrey && plaincolour(row, wide)) {
+        const auto* wide64 = reinterpret_cast<const QRgba64*>(row.constScanLine(0));
+        const auto* narrow = reinterpret_cast<const QRgb*>(row.constScanLine(0));
+        for (int x = 0; x < w; ++x) to[x] = wide ? wide64[x].red() * (1.0f / 65535) : qRed(narrow[x]) * (1.0f / 255);
+        return;
+    }
+    const QImage g = row.convertToFormat(QImage::Format_Grayscale16);
+    const auto* grey = reinterpret_cast<const quint16*>(g.constScanLine(0));
+    for (int x = 0; x < w; ++x) to[x] = grey[x] * (1.0f / 65535);
+}
+
+/// One row in 24-bit colour into to: 16-bit channels rounded to 8.
+void rowcolour(const QImage& row, uchar* to) {
+    bool wide = false;
+    if (!plaincolour(row, wide) || !wide) {
+        std::memcpy(to, row.convertToFormat(QImage::Format_RGB888).constScanLine(0), 3 * static_cast<size_t>(row.width()));
+        return;
+    }
+    const auto* p = reinterpret_cast<const QRgba64*>(row.constScanLine(0));
+    const auto to8 = [](unsigned v) { return static_cast<uchar>((v * 255u + 32767u) / 65535u); };
+    for (int x = 0; x < row.width(); ++x, to += 3) to[0] = to8(p[x].red()), to[1] = to8(p[x].green()), to[2] = to8(p[x].blue());
+}
+
+/// Brightness 0..1 of a Qt image, a row at a time (rowbrightness), and,
+/// where picture is given, the image in 24-bit colour.
 ///
 /// Notes:
 /// 1. The image's rows are given back to the system once they are read, and
 ///    the brightness and the picture take memory only as they are written:
 ///    the three together never need more than the larger of the image and
 ///    the other two (a 16-bit colour image: 8 bytes a pixel, not 15).
-GrayImage grayof(QImage& image, QImage* picture) {
+GrayImage grayof(QImage& image, bool allgrey, QImage* picture) {
     const int w = image.width(), h = image.height();
     GrayImage out{w, h, {}};
     out.pixels.reserve(static_cast<size_t>(w) * h);  // untouched until written
     if (picture) *picture = QImage(w, h, QImage::Format_RGB888);  // the same
     if (picture && picture->isNull()) throw std::bad_alloc();
     const uchar* start = image.bits();  // the only reference: no copy
+    std::vector<float> brightness(static_cast<size_t>(w));
     for (int y = 0; y < h; ++y) {
         const QImage row = image.copy(0, y, w, 1);
-        const QImage g = row.convertToFormat(QImage::Format_Grayscale16);
-        const auto* grey = reinterpret_cast<const quint16*>(g.constScanLine(0));
-        for (int x = 0; x < w; ++x) out.pixels.push_back(grey[x] * (1.0f / 65535));
-        if (picture) std::memcpy(picture->scanLine(y), row.convertToFormat(QImage::Format_RGB888).constScanLine(0), 3 * size_t(w));
+        rowbrightness(row, allgrey, brightness.data());
+        out.pixels.insert(out.pixels.end(), brightness.begin(), brightness.end());
+        if (picture) rowcolour(row, picture->scanLine(y));
         releasepages(start, image.constScanLine(y) + image.bytesPerLine());
     }
     image = QImage();
@@ -95,10 +130,10 @@ Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
     QImage image;
     if (!reader.read(&image) || image.isNull()) return damaged(path, reader);
     if (image.allGray()) {
-        next.gray = grayof(image, nullptr);
+        next.gray = grayof(image, true, nullptr);
         next.picture = stretchedpicture(next.gray);
     } else {
-        next.gray = grayof(image, &next.picture);
+        next.gray = grayof(image, false, &next.picture);
     }
     out = std::move(next);
     return Outcome::ok();

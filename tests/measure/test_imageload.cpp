@@ -1,6 +1,7 @@
 // PNG images of every kind, written here by the test's own encoder (colour
-// types, bit depths, palettes with transparency, Adam7 interlacing), read
-// back pixel for pixel: the brightness and the picture.
+// types, bit depths, palettes with transparency, Adam7 interlacing), and
+// TIFF and BMP images written by Qt, read back pixel for pixel: the
+// brightness and the picture.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -138,6 +139,48 @@ TEST(PngLoad, CutShortRefused) {
     EXPECT_FALSE(o.done());
     EXPECT_NE(o.message.find("cannot be read; it may be damaged or cut short"), std::string::npos) << o.message;
     EXPECT_TRUE(image.picture.isNull());
+}
+
+TEST(QtImageLoad, ColourAndGreyReadAsWritten) {
+    struct Case {
+        const char* name;
+        QImage::Format format;
+        const char* type;
+        bool grey;  // the same in every channel
+    };
+    const Case cases[] = {{"TIFF, 16 bits a channel", QImage::Format_RGBA64, "TIFF", false},
+                          {"TIFF, 16-bit greys", QImage::Format_RGBX64, "TIFF", true},
+                          {"TIFF, 8 bits a channel", QImage::Format_RGB32, "TIFF", false},
+                          {"BMP, 8-bit greys", QImage::Format_RGB32, "BMP", true}};
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage written(W, H, c.format);
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const Rgba p = pattern(x, y);
+                written.setPixelColor(x, y, c.grey ? QColor::fromRgba64(quint16(p.g), quint16(p.g), quint16(p.g))
+                                                   : QColor::fromRgba64(quint16(p.r), quint16(p.g), quint16(p.b)));
+            }
+        const QString path = dir.filePath(QString("kind.") + c.type);
+        ASSERT_TRUE(written.save(path, c.type));
+        const QImage stored = QImage(path).convertToFormat(c.format);  // as the file holds it
+        LoadedImage image;
+        ASSERT_TRUE(loadimage(path.toStdString(), image).done());
+        int wrong = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const QImage one = stored.copy(x, y, 1, 1);
+                const QRgba64 p = one.pixelColor(0, 0).rgba64();
+                const float grey = c.grey ? (stored.depth() == 64 ? p.red() / 65535.0f : qRed(one.pixel(0, 0)) / 255.0f)
+                                          : reinterpret_cast<const quint16*>(one.convertToFormat(QImage::Format_Grayscale16).constScanLine(0))[0] / 65535.0f;
+                const QRgb rgb = qRgb((p.red() * 255 + 32767) / 65535, (p.green() * 255 + 32767) / 65535, (p.blue() * 255 + 32767) / 65535);
+                const bool same = std::abs(image.gray.at(x, y) - grey) < 1e-6f && (c.grey || image.picture.pixel(x, y) == rgb);
+                if (!same && wrong++ == 0)
+                    ADD_FAILURE() << "first at " << x << "," << y << ": " << image.gray.at(x, y) << " for " << grey;
+            }
+        EXPECT_EQ(wrong, 0);
+    }
 }
 
 }  // namespace
