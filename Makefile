@@ -77,6 +77,7 @@ bench: build
 	bench/precise_table_rate.sh $(BUILD)/bin/quorvel_cli
 	$(BUILD)/bin/model_accuracy tests/ephemeris/precise_sunpy.txt
 	bench/measure_open.sh $(BUILD)/bin/quorvel_cli $(BUILD)/bin/make_sun_image
+	bench/small_open.sh $(BUILD)/bin/quorvel_cli
 	bench/log_report.sh $(BUILD)/bin/quorvel_cli $(BUILD)/bin/make_log
 	taskset -c 0 $(BUILD)/bin/bench_spots
 

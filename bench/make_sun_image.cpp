@@ -3,7 +3,8 @@
 // the same compressed as one tile with RICE_1, GZIP_2, HCOMPRESS_1 and PLIO_1
 // (sun.tiled.fits, sun.gzip2.fits, sun.hcompress.fits, sun.plio.fits: PLIO
 // takes no negative values, so as 32-bit integers), as 32-bit integers in one
-// HCOMPRESS_1 tile too (sun.hcompress32.fits), as
+// HCOMPRESS_1 tile too (sun.hcompress32.fits), spread across the whole
+// 32-bit range (sun.hcompress32wide.fits), as
 // 32-bit floats quantized into one RICE_1 tile (sun.float.fits), as RICE_1
 // tiles of 512 x 512 (sun.squares.fits), sun.png (grey), and the same disk in
 // colour (a reddish filter) as sun.rgb.png and sun.rgb.tif.
@@ -43,6 +44,7 @@ struct FitsKind {
     long tile;
     bool floating;  ///< written as 32-bit floats (quantized when compressed)
     bool wide;      ///< written as 32-bit integers (of the same 16-bit values)
+    bool spread = false;  ///< those values times 65536, less 2^31: across the whole range
 };
 
 const FitsKind FITS_KINDS[] = {{"sun.fits", 0, 0, false, false},
@@ -50,6 +52,7 @@ const FitsKind FITS_KINDS[] = {{"sun.fits", 0, 0, false, false},
                                {"sun.gzip2.fits", GZIP_2, 0, false, false},
                                {"sun.hcompress.fits", HCOMPRESS_1, 0, false, false},
                                {"sun.hcompress32.fits", HCOMPRESS_1, 0, false, true},
+                               {"sun.hcompress32wide.fits", HCOMPRESS_1, 0, false, true, true},
                                {"sun.plio.fits", PLIO_1, 0, false, true},
                                {"sun.float.fits", RICE_1, 0, true, false},
                                {"sun.squares.fits", RICE_1, 512, false, false}};
@@ -68,6 +71,7 @@ int writefits(const std::string& path, long side, const FitsKind& kind, std::vec
         fits_write_img(f, TFLOAT, 1, side * side, values.data(), &status);
     } else if (kind.wide) {
         std::vector<int> values(pixels.begin(), pixels.end());
+        for (int& v : values) v = kind.spread ? static_cast<int>(int64_t{v} * 65536 - (int64_t{1} << 31)) : v;
         fits_write_img(f, TINT, 1, side * side, values.data(), &status);
     } else {
         fits_write_img(f, TUSHORT, 1, side * side, pixels.data(), &status);
