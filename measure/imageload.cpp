@@ -128,6 +128,10 @@ Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
     if (Outcome fits = checkimagesize(path, size.width(), size.height()); !fits.done()) return fits;
     reader.setAllocationLimit(static_cast<int>(int64_t{size.width()} * size.height() * 8 / (1 << 20)) + 1);
     QImage image;
+    if (const QImage::Format f = reader.imageFormat(); f != QImage::Format_Invalid) {
+        image = QImage(size, f);  // the reader decodes into it: a failure to allocate is told as such
+        if (image.isNull()) throw std::bad_alloc();
+    }
     if (!reader.read(&image) || image.isNull()) return damaged(path, reader);
     if (image.allGray()) {
         next.gray = grayof(image, true, nullptr);

@@ -205,6 +205,7 @@ TEST(Hostile, EveryFileRefusedOrMeasuredInBounds) {
         {"one HCOMPRESS tile across the 32-bit range", "hcompress32.fits", tiledfits(HCOMPRESS_1, true), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"a 16-bit colour PNG bomb", "bomb16.png", [](auto& p) { save(p, blackcolourpng(4096, 4096)); }, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"a 16-bit colour TIFF", "colour.tif", colourtiff, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"a 16-bit colour TIFF in too little memory", "colour.tif", nullptr, 4096.0 * 4096, rlim_t{120} << 20, "--min 0"},
         {"a small corner", "corner.png", [](auto& p) { save(p, greypng(300, 300, 300, [](auto x, auto y) { return x > 200 && y > 200 ? 'x' : 0; })); }, 0, DATA_LIMIT, ""},
         {"a faint gradient", "faint.png", [](auto& p) { save(p, greypng(400, 400, 400, [](auto x, auto y) { return char((x + y) / 200); })); }, 0, DATA_LIMIT, ""},
         {"a small arc", "arc.png", [](auto& p) { save(p, greypng(300, 300, 300, [](auto x, auto y) { return (x - 40) * (x - 40) + (y - 40) * (y - 40) < 3600 && x > 20 && y > 20 ? 'x' : 0; })); }, 0, DATA_LIMIT, ""},
