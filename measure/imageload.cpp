@@ -9,8 +9,10 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include "imagerows.h"
 #include "messagetext.h"
 #include "pngload.h"
+#include "tiffload.h"
 
 namespace quorvel {
 namespace {
@@ -45,20 +47,14 @@ bool plaincolour(const QImage& image, bool& wide) {
     return wide || f == QImage::Format_RGB32 || f == QImage::Format_ARGB32;
 }
 
-/// The brightness 0..1 of one row into to: Qt's 16-bit grey conversion, or
-/// where every pixel of the image is grey and its colours plain, the grey itself.
-void rowbrightness(const QImage& row, bool allgrey, float* to) {
+/// The brightness 0..1 of one row into to: of a colour one as
+/// colourbrightness gives it, else through Qt's 16-bit grey conversion.
+void rowbrightness(const QImage& row, float* to) {
     bool wide = false;
-    const int w = row.width();
-    if (allgrey && plaincolour(row, wide)) {
-        const auto* wide64 = reinterpret_cast<const QRgba64*>(row.constScanLine(0));
-        const auto* narrow = reinterpret_cast<const QRgb*>(row.constScanLine(0));
-        for (int x = 0; x < w; ++x) to[x] = wide ? wide64[x].red() * (1.0f / 65535) : qRed(narrow[x]) * (1.0f / 255);
-        return;
-    }
+    if (plaincolour(row, wide)) return colourbrightness(row, to, 1);
     const QImage g = row.convertToFormat(QImage::Format_Grayscale16);
     const auto* grey = reinterpret_cast<const quint16*>(g.constScanLine(0));
-    for (int x = 0; x < w; ++x) to[x] = grey[x] * (1.0f / 65535);
+    for (int x = 0; x < row.width(); ++x) to[x] = grey[x] * (1.0f / 65535);
 }
 
 /// One row in 24-bit colour into to: 16-bit channels rounded to 8.
@@ -81,7 +77,7 @@ void rowcolour(const QImage& row, uchar* to) {
 ///    the brightness and the picture take memory only as they are written:
 ///    the three together never need more than the larger of the image and
 ///    the other two (a 16-bit colour image: 8 bytes a pixel, not 15).
-GrayImage grayof(QImage& image, bool allgrey, QImage* picture) {
+GrayImage grayof(QImage& image, QImage* picture) {
     const int w = image.width(), h = image.height();
     GrayImage out{w, h, {}};
     out.pixels.reserve(static_cast<size_t>(w) * h);  // untouched until written
@@ -91,7 +87,7 @@ GrayImage grayof(QImage& image, bool allgrey, QImage* picture) {
     std::vector<float> brightness(static_cast<size_t>(w));
     for (int y = 0; y < h; ++y) {
         const QImage row = image.copy(0, y, w, 1);
-        rowbrightness(row, allgrey, brightness.data());
+        rowbrightness(row, brightness.data());
         out.pixels.insert(out.pixels.end(), brightness.begin(), brightness.end());
         if (picture) rowcolour(row, picture->scanLine(y));
         releasepages(start, image.constScanLine(y) + image.bytesPerLine());
@@ -106,10 +102,11 @@ Outcome damaged(const std::string& path, const QImageReader& reader) {
                    {path, reader.errorString().toStdString()}));
 }
 
-/// A PNG, JPEG, TIFF or BMP image: its size checked from its header before
-/// it is decoded, Qt's reader limited to what that size needs; the colour
-/// picture made row by row with the brightness, a grey one from the brightness.
-Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
+/// A PNG, JPEG, TIFF or BMP image (fd the file): a PNG read by loadpng, most
+/// TIFFs by loadtiff; the others by Qt, their size checked from their header
+/// before they are decoded, Qt's reader limited to what that size needs, the
+/// colour picture made row by row with the brightness, a grey one from the brightness.
+Outcome loadqt(const std::string& path, QIODevice& device, int fd, LoadedImage& out) {
     const QByteArray format = QImageReader::imageFormat(&device);
     if (std::find(std::begin(QT_FORMATS), std::end(QT_FORMATS), format) == std::end(QT_FORMATS))
         return Outcome::input(fillin(MESSAGE_TEXT("Message",
@@ -117,6 +114,8 @@ Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
                                                   "PNG, JPEG, TIFF, BMP and FITS."),
                                      {path}));
     if (format == "png") return loadpng(path, device, out);
+    if (format == "tiff")
+        if (std::optional<Outcome> read = loadtiff(path, fd, out)) return *read;
     LoadedImage next;
     if (format == "jpeg") {
         const QByteArray start = device.peek(EXIF_BYTES);
@@ -134,10 +133,10 @@ Outcome loadqt(const std::string& path, QIODevice& device, LoadedImage& out) {
     }
     if (!reader.read(&image) || image.isNull()) return damaged(path, reader);
     if (image.allGray()) {
-        next.gray = grayof(image, true, nullptr);
+        next.gray = grayof(image, nullptr);
         next.picture = stretchedpicture(next.gray);
     } else {
-        next.gray = grayof(image, false, &next.picture);
+        next.gray = grayof(image, &next.picture);
     }
     out = std::move(next);
     return Outcome::ok();
@@ -181,7 +180,7 @@ Outcome loadimage(const std::string& path, LoadedImage& image) {
         return Outcome::io(
                 fillin(MESSAGE_TEXT("Message", "cannot read %1: %2"), {path, device.errorString().toStdString()}));
     LoadedImage next;
-    const Outcome loaded = device.peek(9) == "SIMPLE  =" ? loadfits(path, file, next) : loadqt(path, device, next);
+    const Outcome loaded = device.peek(9) == "SIMPLE  =" ? loadfits(path, file, next) : loadqt(path, device, file.fd(), next);
     if (!loaded.done()) return loaded;
     image = std::move(next);
     return Outcome::ok();

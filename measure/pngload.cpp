@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "imagerows.h"
 #include "messagetext.h"
 
 namespace quorvel {
@@ -52,16 +53,6 @@ QColorSpace colourspace(png_structp png, png_infop info) {
     return {};
 }
 
-/// What the rows hold once libpng has turned them: grey or RGB (16-bit RGB
-/// with its alpha or a filler after it, as Qt's 64-bit format), 8 or 16 bits a value.
-struct RowLayout {
-    bool colour = false, wide = false;
-    QImage::Format format() const {
-        return colour ? (wide ? QImage::Format_RGBX64 : QImage::Format_RGB888)
-                      : (wide ? QImage::Format_Grayscale16 : QImage::Format_Grayscale8);
-    }
-};
-
 /// Sets libpng to deliver rows of one layout, whatever the file's.
 RowLayout settransforms(png_structp png, png_infop info) {
     const int type = png_get_color_type(png, info), depth = png_get_bit_depth(png, info);
@@ -73,36 +64,6 @@ RowLayout settransforms(png_structp png, png_infop info) {
     png_read_update_info(png, info);
     return l;
 }
-
-/// Brightness and, for a colour image, the picture of one row of n pixels
-/// as libpng gives it, for the pixels at x0, x0 + step, ... of row y.
-class RowSink {
-public:
-    RowSink(RowLayout l, QColorSpace cs, LoadedImage& out) : l_(l), cs_(std::move(cs)), out_(out) {}
-    void put(const png_byte* row, int n, int x0, int step, int y) {
-        QImage in(row, n, 1, l_.format());
-        if (cs_.isValid() && l_.colour) in.setColorSpace(cs_);
-        const QImage grey = l_.wide && !l_.colour ? in : in.convertToFormat(QImage::Format_Grayscale16);
-        const auto* g = reinterpret_cast<const quint16*>(grey.constScanLine(0));
-        float* to = &out_.gray.pixels[static_cast<size_t>(y) * static_cast<size_t>(out_.gray.width)];
-        for (int i = 0; i < n; ++i) to[x0 + i * step] = g[i] * (1.0f / 65535);
-        if (!l_.colour) return;
-        uchar* at = out_.picture.scanLine(y) + 3 * x0;
-        const auto* wide = reinterpret_cast<const quint16*>(row);
-        const ptrdiff_t next = 3 * step;
-        if (!l_.wide) {
-            for (int i = 0; i < n; ++i, at += next) std::memcpy(at, row + 3 * i, 3);
-            return;
-        }
-        for (int i = 0; i < n; ++i, at += next, wide += 4)  // 16 bits rounded to 8
-            for (int k = 0; k < 3; ++k) at[k] = static_cast<uchar>((wide[k] * 255u + 32767u) / 65535u);
-    }
-
-private:
-    RowLayout l_;
-    QColorSpace cs_;
-    LoadedImage& out_;
-};
 
 /// The image's rows, pass by pass where it is interlaced, put in place.
 void readrows(png_structp png, int width, int height, bool interlaced, png_byte* row, RowSink& sink) {
@@ -170,14 +131,10 @@ Outcome loadpng(const std::string& path, QIODevice& device, LoadedImage& image) 
     if (!readheader(s, h)) return damaged();
     if (Outcome fits = checkimagesize(path, h.width, h.height); !fits.done()) return fits;
     LoadedImage next;
-    next.gray.width = h.width, next.gray.height = h.height;
-    next.gray.pixels.resize(static_cast<size_t>(h.width) * static_cast<size_t>(h.height));
-    if (h.layout.colour) next.picture = QImage(h.width, h.height, QImage::Format_RGB888);
-    if (h.layout.colour && next.picture.isNull()) throw std::bad_alloc();
+    RowSink sink(h.layout, h.space, h.width, h.height, next);
     std::vector<png_byte> row(h.rowbytes);
-    RowSink sink(h.layout, h.space, next);
     if (!readbody(s, h, row.data(), sink)) return damaged();
-    if (!h.layout.colour) next.picture = stretchedpicture(next.gray);
+    sink.finish();
     image = std::move(next);
     return Outcome::ok();
 }

@@ -4,8 +4,8 @@
 # liberfa-dev: the precise model; libsqlite3-dev: the observer's log; python3-sunpy:
 # regenerating its reference vectors (tests/ephemeris/make_precise_vectors.py);
 # lintian: the package's check; qt6-tools-dev, qt6-l10n-tools: the translations (lupdate,
-# lrelease); qt6-translations-l10n: Qt's own, for the standard buttons; libpng-dev:
-# PNG images read a row at a time.
+# lrelease); qt6-translations-l10n: Qt's own, for the standard buttons; libpng-dev,
+# libtiff-dev: PNG and TIFF images read a row at a time.
 set -eu
 
 PACKAGES="build-essential cmake make pkg-config dpkg-dev
@@ -16,7 +16,7 @@ PACKAGES="build-essential cmake make pkg-config dpkg-dev
   desktop-file-utils appstream lintian
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   locales poppler-utils time
-  liberfa-dev libsqlite3-dev zlib1g-dev libpng-dev"
+  liberfa-dev libsqlite3-dev zlib1g-dev libpng-dev libtiff-dev"
 
 missing=""
 for p in $PACKAGES; do

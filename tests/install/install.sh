@@ -52,6 +52,10 @@ trap 'kill \$xvfb' EXIT
 i=0
 until [ -n "\$(cat "$home/display")" ]; do [ \$i -lt 100 ] || exit 1; sleep 0.1; i=\$((i + 1)); done
 export DISPLAY=:\$(cat "$home/display") PATH="$home/bin:$prefix/bin:\$PATH"
+# Until the server takes connections: on a busy machine its first ones have
+# been refused.
+i=0
+until xdpyinfo >/dev/null 2>&1; do [ \$i -lt 100 ] || exit 1; sleep 0.1; i=\$((i + 1)); done
 cd "\$HOME"
 config=\$HOME/.config/quorvel
 said() { echo "\$*" >>"$home/failures"; exit 1; }

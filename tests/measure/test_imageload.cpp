@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <fstream>
@@ -85,6 +86,14 @@ std::string encode(const Kind& k) {
            chunk("IEND", "");
 }
 
+/// The brightness of a one-pixel colour image: a grey its grey, any other
+/// colour Qt's own luminance of it.
+float luminance(const QImage& one) {
+    const QRgba64 c = one.pixelColor(0, 0).rgba64();
+    if (c.red() == c.green() && c.green() == c.blue()) return c.red() / 65535.0f;
+    return reinterpret_cast<const quint16*>(one.convertToFormat(QImage::Format_Grayscale16).constScanLine(0))[0] / 65535.0f;
+}
+
 /// What the loader should give at (x, y): the brightness (0..1), and the
 /// picture's colour (8 bits a channel) with Qt's own luminance of it as stored.
 std::pair<float, QRgb> expected(const Kind& k, int x, int y) {
@@ -92,15 +101,14 @@ std::pair<float, QRgb> expected(const Kind& k, int x, int y) {
     const int top = (1 << k.depth) - 1;
     if (k.colourtype == 0 || k.colourtype == 4) return {float(s[0] / double(top)), 0};  // grey: its value, alpha ignored
     const std::vector<int> c = k.colourtype == 3 ? std::vector<int>(3, s[0] * 17) : s;
-    QImage one(1, 1, k.depth == 16 ? QImage::Format_RGBX64 : QImage::Format_RGB888);
+    QImage one(1, 1, k.depth == 16 ? QImage::Format_RGBX64 : QImage::Format_RGB32);
     if (k.depth == 16) one.setPixelColor(0, 0, QColor::fromRgba64(quint16(c[0]), quint16(c[1]), quint16(c[2])));
     else one.setPixel(0, 0, qRgb(c[0], c[1], c[2]));
-    const quint16 grey = reinterpret_cast<const quint16*>(one.convertToFormat(QImage::Format_Grayscale16).constScanLine(0))[0];
     const auto to8 = [&](int v) { return k.depth == 16 ? (v * 255 + 32767) / 65535 : v; };
-    return {grey / 65535.0f, qRgb(to8(c[0]), to8(c[1]), to8(c[2]))};
+    return {luminance(one), qRgb(to8(c[0]), to8(c[1]), to8(c[2]))};
 }
 
-TEST(PngLoad, EveryKindReadsAsWritten) {
+TEST(ImageLoad, EveryPngKindReadsAsWritten) {
     const Kind kinds[] = {{"grey, 1 bit", 0, 1, false},          {"grey, 4 bits, interlaced", 0, 4, true},
                           {"grey, 16 bits, interlaced", 0, 16, true}, {"grey and alpha, 8 bits", 4, 8, false},
                           {"RGB, 8 bits", 2, 8, false},          {"RGB, 16 bits, interlaced", 2, 16, true},
@@ -129,19 +137,28 @@ TEST(PngLoad, EveryKindReadsAsWritten) {
     }
 }
 
-TEST(PngLoad, CutShortRefused) {
+TEST(ImageLoad, PngAndTiffCutShortRefused) {
     QTemporaryDir dir;
-    const std::string path = dir.filePath("cut.png").toStdString();
-    const std::string whole = encode({"RGB", 2, 16, true});
-    std::ofstream(path, std::ios::binary) << whole.substr(0, whole.size() - 40);
-    LoadedImage image;
-    const Outcome o = loadimage(path, image);
-    EXPECT_FALSE(o.done());
-    EXPECT_NE(o.message.find("cannot be read; it may be damaged or cut short"), std::string::npos) << o.message;
-    EXPECT_TRUE(image.picture.isNull());
+    QImage colour(W, H, QImage::Format_RGBX64);
+    colour.fill(QColor(200, 120, 40));
+    QByteArray tiff;
+    QBuffer buffer(&tiff);
+    buffer.open(QIODevice::WriteOnly);
+    colour.save(&buffer, "TIFF");
+    const std::string png = encode({"RGB", 2, 16, true});
+    for (const auto& [name, whole] : {std::pair<const char*, std::string>{"cut.png", png}, {"cut.tif", tiff.toStdString()}}) {
+        SCOPED_TRACE(name);
+        const std::string path = dir.filePath(name).toStdString();
+        std::ofstream(path, std::ios::binary) << whole.substr(0, whole.size() / 2);
+        LoadedImage image;
+        const Outcome o = loadimage(path, image);
+        EXPECT_FALSE(o.done());
+        EXPECT_NE(o.message.find("cannot be read; it may be damaged or cut short"), std::string::npos) << o.message;
+        EXPECT_TRUE(image.picture.isNull());
+    }
 }
 
-TEST(QtImageLoad, ColourAndGreyReadAsWritten) {
+TEST(ImageLoad, TiffAndBmpReadAsWritten) {
     struct Case {
         const char* name;
         QImage::Format format;
@@ -172,8 +189,7 @@ TEST(QtImageLoad, ColourAndGreyReadAsWritten) {
             for (int x = 0; x < W; ++x) {
                 const QImage one = stored.copy(x, y, 1, 1);
                 const QRgba64 p = one.pixelColor(0, 0).rgba64();
-                const float grey = c.grey ? (stored.depth() == 64 ? p.red() / 65535.0f : qRed(one.pixel(0, 0)) / 255.0f)
-                                          : reinterpret_cast<const quint16*>(one.convertToFormat(QImage::Format_Grayscale16).constScanLine(0))[0] / 65535.0f;
+                const float grey = luminance(one);
                 const QRgb rgb = qRgb((p.red() * 255 + 32767) / 65535, (p.green() * 255 + 32767) / 65535, (p.blue() * 255 + 32767) / 65535);
                 const bool same = std::abs(image.gray.at(x, y) - grey) < 1e-6f && (c.grey || image.picture.pixel(x, y) == rgb);
                 if (!same && wrong++ == 0)
