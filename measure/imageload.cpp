@@ -47,11 +47,11 @@ bool plaincolour(const QImage& image, bool& wide) {
     return wide || f == QImage::Format_RGB32 || f == QImage::Format_ARGB32;
 }
 
-/// The brightness 0..1 of one row into to: of a colour one as
-/// colourbrightness gives it, else through Qt's 16-bit grey conversion.
-void rowbrightness(const QImage& row, float* to) {
+/// The brightness 0..1 of one row into to: of a colour one as Luminances
+/// gives it, else through Qt's 16-bit grey conversion.
+void rowbrightness(const QImage& row, Luminances& colour, float* to) {
     bool wide = false;
-    if (plaincolour(row, wide)) return colourbrightness(row, to, 1);
+    if (plaincolour(row, wide)) return colour.brightness(row, to, 1);
     const QImage g = row.convertToFormat(QImage::Format_Grayscale16);
     const auto* grey = reinterpret_cast<const quint16*>(g.constScanLine(0));
     for (int x = 0; x < row.width(); ++x) to[x] = grey[x] * (1.0f / 65535);
@@ -85,9 +85,10 @@ GrayImage grayof(QImage& image, QImage* picture) {
     if (picture && picture->isNull()) throw std::bad_alloc();
     const uchar* start = image.bits();  // the only reference: no copy
     std::vector<float> brightness(static_cast<size_t>(w));
+    Luminances luminances;
     for (int y = 0; y < h; ++y) {
         const QImage row = image.copy(0, y, w, 1);
-        rowbrightness(row, brightness.data());
+        rowbrightness(row, luminances, brightness.data());
         out.pixels.insert(out.pixels.end(), brightness.begin(), brightness.end());
         if (picture) rowcolour(row, picture->scanLine(y));
         releasepages(start, image.constScanLine(y) + image.bytesPerLine());

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace quorvel {
 
@@ -10,26 +11,51 @@ QImage::Format RowLayout::format() const {
                   : (wide ? QImage::Format_Grayscale16 : QImage::Format_Grayscale8);
 }
 
-void colourbrightness(const QImage& row, float* to, int step) {
-    const bool wide = row.depth() == 64, packed = row.format() == QImage::Format_RGB888;
-    const QImage luminance =  // from 32 bits, not 24: Qt keeps 16 bits of it then
-            (packed ? row.convertToFormat(QImage::Format_RGB32) : row).convertToFormat(QImage::Format_Grayscale16);
-    const auto* l = reinterpret_cast<const quint16*>(luminance.constScanLine(0));
-    const uchar* p = row.constScanLine(0);
-    const int bytes = packed ? 3 : wide ? 8 : 4;
-    for (int i = 0; i < row.width(); ++i, p += bytes) {
-        unsigned r, g, b;
-        if (wide) {
-            const auto* c = reinterpret_cast<const QRgba64*>(p);
-            r = c->red(), g = c->green(), b = c->blue();
-        } else if (packed) {
-            r = p[0] * 257u, g = p[1] * 257u, b = p[2] * 257u;
-        } else {
-            const QRgb c = *reinterpret_cast<const QRgb*>(p);
-            r = qRed(c) * 257u, g = qGreen(c) * 257u, b = qBlue(c) * 257u;
-        }
-        to[static_cast<ptrdiff_t>(i) * step] = (r == g && g == b ? r : l[i]) * (1.0f / 65535);
+namespace {
+
+/// The red, green and blue of the pixel at p of a row of that format, 16 bits each.
+struct Rgb16 {
+    unsigned r, g, b;
+};
+Rgb16 rgbat(const uchar* p, bool wide, bool packed) {
+    if (wide) {
+        const auto* c = reinterpret_cast<const QRgba64*>(p);
+        return {c->red(), c->green(), c->blue()};
     }
+    if (packed) return {p[0] * 257u, p[1] * 257u, p[2] * 257u};
+    const QRgb c = *reinterpret_cast<const QRgb*>(p);
+    return {qRed(c) * 257u, qGreen(c) * 257u, qBlue(c) * 257u};
+}
+
+}  // namespace
+
+void Luminances::brightness(const QImage& row, float* to, int step) {
+    const bool wide = row.depth() == 64, packed = row.format() == QImage::Format_RGB888;
+    const int bytes = packed ? 3 : wide ? 8 : 4, w = row.width();
+    coloured_.resize(static_cast<size_t>(w)), which_.resize(static_cast<size_t>(w));
+    distinct_.resize(static_cast<size_t>(w) * static_cast<size_t>(bytes));
+    int colours = 0, runs = 0;  // pixels not grey, and runs of one colour among them
+    const uchar* p = row.constScanLine(0);
+    Rgb16 last{0, 0, 0};
+    for (int i = 0; i < w; ++i, p += bytes) {
+        const Rgb16 c = rgbat(p, wide, packed);
+        if (c.r == c.g && c.g == c.b) {
+            to[static_cast<ptrdiff_t>(i) * step] = c.r * (1.0f / 65535);
+            continue;
+        }
+        if (colours == 0 || coloured_[static_cast<size_t>(colours - 1)] != i - 1 || c.r != last.r || c.g != last.g || c.b != last.b)
+            std::memcpy(&distinct_[static_cast<size_t>(runs++) * static_cast<size_t>(bytes)], p, static_cast<size_t>(bytes));
+        last = c;
+        coloured_[static_cast<size_t>(colours)] = i, which_[static_cast<size_t>(colours++)] = runs - 1;
+    }
+    if (colours == 0) return;
+    QImage distinct(distinct_.data(), runs, 1, row.format());
+    distinct.setColorSpace(row.colorSpace());
+    const QImage luminance =  // from 32 bits, not 24: Qt keeps 16 bits of it then
+            (packed ? distinct.convertToFormat(QImage::Format_RGB32) : distinct).convertToFormat(QImage::Format_Grayscale16);
+    const auto* l = reinterpret_cast<const quint16*>(luminance.constScanLine(0));
+    for (size_t k = 0; k < static_cast<size_t>(colours); ++k)
+        to[static_cast<ptrdiff_t>(coloured_[k]) * step] = l[which_[k]] * (1.0f / 65535);
 }
 
 RowSink::RowSink(RowLayout layout, QColorSpace space, int width, int height, LoadedImage& out)
@@ -50,7 +76,7 @@ void RowSink::put(const uchar* row, int n, int x0, int step, int y) {
         return;
     }
     if (space_.isValid()) in.setColorSpace(space_);
-    colourbrightness(in, to, step);
+    luminances_.brightness(in, to, step);
     uchar* at = out_.picture.scanLine(y) + 3 * x0;
     const ptrdiff_t next = 3 * step;
     if (!layout_.wide) {
@@ -58,8 +84,8 @@ void RowSink::put(const uchar* row, int n, int x0, int step, int y) {
         return;
     }
     const auto* wide = reinterpret_cast<const quint16*>(row);
-    for (int i = 0; i < n; ++i, at += next, wide += 4)  // 16 bits rounded to 8
-        for (int k = 0; k < 3; ++k) at[k] = static_cast<uchar>((wide[k] * 255u + 32767u) / 65535u);
+    const auto to8 = [](unsigned v) { return static_cast<uchar>((v * 255u + 32767u) / 65535u); };  // 16 bits rounded to 8
+    for (int i = 0; i < n; ++i, at += next, wide += 4) at[0] = to8(wide[0]), at[1] = to8(wide[1]), at[2] = to8(wide[2]);
 }
 
 void RowSink::finish() {

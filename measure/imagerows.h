@@ -4,6 +4,7 @@
 
 #include <QColorSpace>
 #include <QImage>
+#include <vector>
 
 #include "imageload.h"
 
@@ -17,11 +18,19 @@ struct RowLayout {
     QImage::Format format() const;
 };
 
-/// The brightness 0..1 of a row of n colour pixels (RGB888, RGB32, ARGB32,
-/// RGBX64 or RGBA64) into to[0], to[step], ...: a grey pixel its grey, any
-/// other its luminance as Qt converts colour to grey, in the row's colour
-/// space (sRGB where it has none), at 16 bits.
-void colourbrightness(const QImage& row, float* to, int step);
+/// The brightness 0..1 of rows of colour pixels (RGB888, RGB32, ARGB32,
+/// RGBX64 or RGBA64): a grey pixel its grey, any other its luminance as Qt
+/// converts colour to grey, in the row's colour space (sRGB where it has
+/// none), at 16 bits; a run of one colour converted once.
+class Luminances {
+public:
+    /// The row's brightness into to[0], to[step], ...
+    void brightness(const QImage& row, float* to, int step);
+
+private:
+    std::vector<int> coloured_, which_;  ///< the pixels that are not grey; each its colour's place in distinct_
+    std::vector<uchar> distinct_;        ///< their colours, a run of one colour once
+};
 
 /// Receives an image's rows in any order and makes its brightness 0..1 and,
 /// for a colour image, its picture in 24-bit colour.
@@ -38,6 +47,7 @@ public:
 private:
     RowLayout layout_;
     QColorSpace space_;  ///< the image's, for a colour pixel's luminance
+    Luminances luminances_;
     LoadedImage& out_;
 };
 
