@@ -137,6 +137,12 @@ TileValues tilevalues(fitsfile* f, const TileLayout& l, long tile) {
 
 std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
     const std::optional<TileLayout> l = tilelayout(f, gray.width, gray.height);
+    if (!l && stringkey(f, "ZCMPTYPE") == "HCOMPRESS_1")  // cfitsio's decoder would wait for ever on a damaged one
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "The FITS file %1 is compressed with HCOMPRESS_1 in a way "
+                                                             "Quorvel does not read: in tiles over several planes, "
+                                                             "stored uncompressed, with a mask of null pixels, or of "
+                                                             "64-bit values."),
+                                     {path}));
     if (!l) return std::nullopt;
     const auto damaged = [&](long tile) {
         return Outcome::input(

@@ -28,7 +28,9 @@ namespace quorvel {
 ///    16- and 32-bit integers, 32-bit floats quantized into integers or,
 ///    under GZIP, stored as they are; tiles of any shape within one plane.
 /// 2. Left to the general reader: 64-bit values, tiles stored uncompressed
-///    or with a null-pixel mask, tiles spanning planes.
+///    or with a null-pixel mask, tiles spanning planes; under HCOMPRESS_1
+///    those are refused (an input outcome), cfitsio's decoder waiting for
+///    ever on a damaged tile.
 /// 3. The first tile of each band of tiles is decoded into the start of its
 ///    own rows' floats and widened in place, then its rows are spread out to
 ///    the image's width; the others are decoded into a buffer of their size

@@ -998,6 +998,10 @@
         <source>The FITS file %1 is damaged or cut short: its compressed tile %2 cannot be read.</source>
         <translation>Die FITS-Datei %1 ist beschädigt oder abgeschnitten: ihre komprimierte Kachel %2 kann nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>The FITS file %1 is compressed with HCOMPRESS_1 in a way Quorvel does not read: in tiles over several planes, stored uncompressed, with a mask of null pixels, or of 64-bit values.</source>
+        <translation>Die FITS-Datei %1 ist mit HCOMPRESS_1 auf eine Weise komprimiert, die Quorvel nicht liest: in Kacheln über mehrere Ebenen, unkomprimiert abgelegt, mit einer Maske leerer Pixel oder mit 64-Bit-Werten.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

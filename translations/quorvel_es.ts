@@ -998,6 +998,10 @@
         <source>The FITS file %1 is damaged or cut short: its compressed tile %2 cannot be read.</source>
         <translation>El archivo FITS %1 está dañado o cortado: su tesela comprimida %2 no se puede leer.</translation>
     </message>
+    <message>
+        <source>The FITS file %1 is compressed with HCOMPRESS_1 in a way Quorvel does not read: in tiles over several planes, stored uncompressed, with a mask of null pixels, or of 64-bit values.</source>
+        <translation>El archivo FITS %1 está comprimido con HCOMPRESS_1 de una forma que Quorvel no lee: en mosaicos que abarcan varios planos, guardado sin comprimir, con una máscara de píxeles nulos o con valores de 64 bits.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

@@ -998,6 +998,10 @@
         <source>The FITS file %1 is damaged or cut short: its compressed tile %2 cannot be read.</source>
         <translation>Le fichier FITS %1 est endommagé ou tronqué : sa tuile compressée %2 ne peut pas être lue.</translation>
     </message>
+    <message>
+        <source>The FITS file %1 is compressed with HCOMPRESS_1 in a way Quorvel does not read: in tiles over several planes, stored uncompressed, with a mask of null pixels, or of 64-bit values.</source>
+        <translation>Le fichier FITS %1 est compressé en HCOMPRESS_1 d&apos;une manière que Quorvel ne lit pas : en tuiles sur plusieurs plans, stocké sans compression, avec un masque de pixels nuls ou en valeurs de 64 bits.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

@@ -998,6 +998,10 @@
         <source>The FITS file %1 is damaged or cut short: its compressed tile %2 cannot be read.</source>
         <translation>Il file FITS %1 è danneggiato o troncato: la sua tessera compressa %2 non può essere letta.</translation>
     </message>
+    <message>
+        <source>The FITS file %1 is compressed with HCOMPRESS_1 in a way Quorvel does not read: in tiles over several planes, stored uncompressed, with a mask of null pixels, or of 64-bit values.</source>
+        <translation>Il file FITS %1 è compresso con HCOMPRESS_1 in un modo che Quorvel non legge: in tessere su più piani, memorizzato non compresso, con una maschera di pixel nulli o con valori a 64 bit.</translation>
+    </message>
 </context>
 <context>
     <name>TrueScaleDialog</name>

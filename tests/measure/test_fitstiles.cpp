@@ -199,5 +199,22 @@ TEST(FitsTiles, DamagedTileRefused) {
     }
 }
 
+TEST(FitsTiles, HcompressNotReadHereRefused) {  // a damaged one would leave cfitsio waiting for ever
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("masked.fits").toStdString();
+    const Layout l{"masked", SHORT_IMG, HCOMPRESS_1, W, H, 1, 0, false, 0};
+    write(path, l, ramp(l, 0), 0);
+    overwrite(path, tileplace(path).start + 25, "\x55");  // a plane of an unknown kind
+    fitsfile* f = nullptr;
+    int status = 0;
+    fits_open_file(&f, (path + "[1]").c_str(), READWRITE, &status);
+    fits_insert_col(f, 3, const_cast<char*>("NULL_PIXEL_MASK"), const_cast<char*>("1PB"), &status);
+    fits_close_file(f, &status);
+    ASSERT_EQ(status, 0);
+    LoadedImage image;
+    const Outcome read = loadimage(path, image);
+    EXPECT_NE(read.message.find("is compressed with HCOMPRESS_1 in a way Quorvel does not read"), std::string::npos) << read.message;
+}
+
 }  // namespace
 }  // namespace quorvel
