@@ -20,6 +20,7 @@ struct TileLayout {
     TileValues values;  ///< as for every tile, before a tile's own ZSCALE, ZZERO and ZBLANK
     int zscale = 0, zzero = 0, zblank = 0;  ///< the columns of those, 0 where there is none
     long dither0 = 1;                       ///< ZDITHER0
+    std::optional<TileCoding> mask;         ///< how a tile's mask of null pixels is stored, where there is one
 };
 
 std::optional<double> numberkey(fitsfile* f, const char* name) {
@@ -98,8 +99,15 @@ std::optional<TileLayout> tilelayout(fitsfile* f, long width, long height) {
     if (!codec || !quantize || l.coding.column == 0 || l.tilewidth < 1 || l.tilewidth > width || l.tileheight < 1 ||
         l.tileheight > height || (naxis > 2 && longkey(f, "ZTILE3", 1) != 1))
         return std::nullopt;
-    for (const char* other : {"UNCOMPRESSED_DATA", "GZIP_COMPRESSED_DATA", "NULL_PIXEL_MASK"})
+    for (const char* other : {"UNCOMPRESSED_DATA", "GZIP_COMPRESSED_DATA"})
         if (column(f, other)) return std::nullopt;
+    if (const int mask = column(f, "NULL_PIXEL_MASK")) {  // bytes, 1 for a null pixel; RICE_1 unless ZMASKCMP says otherwise
+        const std::string name = stringkey(f, "ZMASKCMP");
+        const std::optional<TileCodec> code = codecnamed(name.empty() ? "RICE_1" : name);
+        if (!code || (*code != TileCodec::rice && *code != TileCodec::gzip1 && *code != TileCodec::gzip2))
+            return std::nullopt;
+        l.mask = TileCoding{*code, mask, 1, 32, 0};
+    }
     l.coding.codec = *codec;
     l.coding.bytepix = 4;  // RICE's BYTEPIX unless it says otherwise
     readparameters(f, l.coding);
@@ -117,6 +125,24 @@ std::optional<TileLayout> tilelayout(fitsfile* f, long width, long height) {
     if (!l.values.blank && !quantized) l.values.blank = numberkey(f, "BLANK");
     l.dither0 = longkey(f, "ZDITHER0", 1);
     return l;
+}
+
+/// Makes the count floats at out NaN where tile number tile's mask of null
+/// pixels marks them (a tile without nulls stores no mask); false when the
+/// mask is damaged.
+bool applymask(fitsfile* f, const TileCoding& mask, long tile, int64_t filesize, size_t count, float* out,
+               std::vector<unsigned char>& marks) {
+    LONGLONG bytes = 0, offset = 0;
+    int status = 0;
+    if (fits_read_descriptll(f, mask.column, tile, &bytes, &offset, &status) != 0 || bytes < 0 || bytes > filesize ||
+        bytes > INT_MAX)
+        return false;
+    if (bytes == 0) return true;
+    marks.resize(count);
+    if (!decodetile(f, mask, tile, bytes, count, marks.data())) return false;
+    for (size_t i = 0; i < count; ++i)
+        if (marks[i]) out[i] = NAN;
+    return true;
 }
 
 /// The values of tile number tile: the layout's, with the tile's own ZSCALE, ZZERO and ZBLANK over them.
@@ -137,11 +163,13 @@ TileValues tilevalues(fitsfile* f, const TileLayout& l, long tile) {
 
 std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
     const std::optional<TileLayout> l = tilelayout(f, gray.width, gray.height);
-    if (!l && stringkey(f, "ZCMPTYPE") == "HCOMPRESS_1")  // cfitsio's decoder would wait for ever on a damaged one
-        return Outcome::input(fillin(MESSAGE_TEXT("Message", "The FITS file %1 is compressed with HCOMPRESS_1 in a way "
-                                                             "Quorvel does not read: in tiles over several planes, "
-                                                             "stored uncompressed, with a mask of null pixels, or of "
-                                                             "64-bit values."),
+    // Refused: cfitsio's HCOMPRESS decoder waits for ever on a damaged tile, and
+    // its general reader takes 12 bytes a pixel of a small file declaring a mask.
+    if (!l && (stringkey(f, "ZCMPTYPE") == "HCOMPRESS_1" || column(f, "NULL_PIXEL_MASK")))
+        return Outcome::input(fillin(MESSAGE_TEXT("Message", "The FITS file %1 is tile-compressed in a way Quorvel does "
+                                                             "not read: with HCOMPRESS_1 in tiles over several planes, "
+                                                             "stored uncompressed or of 64-bit values, or with a mask of "
+                                                             "null pixels in a code other than RICE_1 and GZIP."),
                                      {path}));
     if (!l) return std::nullopt;
     const auto damaged = [&](long tile) {
@@ -153,6 +181,7 @@ std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t f
     const long across = (gray.width + l->tilewidth - 1) / l->tilewidth, width = gray.width;
     const long others = across > 2 ? l->tilewidth : across == 2 ? width - l->tilewidth : 0;  // the widest tile but the first
     std::vector<float> narrow(static_cast<size_t>(others * l->tileheight));
+    std::vector<unsigned char> marks;  // a tile's mask of null pixels, where it has one
     for (long tile = 1, y0 = 0; y0 < gray.height; y0 += l->tileheight) {
         const long rows = std::min<long>(l->tileheight, gray.height - y0);
         float* band = &gray.pixels[static_cast<size_t>(y0 * width)];
@@ -167,6 +196,8 @@ std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t f
             unsigned char* out = reinterpret_cast<unsigned char*>(x0 == 0 ? band : narrow.data());
             if (!decodetile(f, l->coding, tile, bytes, count, out)) return damaged(tile);
             tofloats(out, count, tilevalues(f, *l, tile));
+            if (l->mask && !applymask(f, *l->mask, tile, filesize, count, reinterpret_cast<float*>(out), marks))
+                return damaged(tile);
             for (long y = rows - 1; y >= 0 && x0 == 0 && columns < width; --y)  // the first tile's rows spread out
                 std::memmove(&band[y * width], &band[y * columns], static_cast<size_t>(columns) * sizeof(float));
             for (long y = 0; y < rows && x0 > 0; ++y)

@@ -27,11 +27,13 @@ namespace quorvel {
 /// 1. Read here: RICE_1, GZIP_1, GZIP_2, PLIO_1 and HCOMPRESS_1 tiles of 8-,
 ///    16- and 32-bit integers, 32-bit floats quantized into integers or,
 ///    under GZIP, stored as they are; tiles of any shape within one plane.
-/// 2. Left to the general reader: 64-bit values, tiles stored uncompressed
-///    or with a null-pixel mask, tiles spanning planes; under HCOMPRESS_1
-///    those are refused (an input outcome), cfitsio's decoder waiting for
-///    ever on a damaged tile.
-/// 3. The first tile of each band of tiles is decoded into the start of its
+/// 2. A tile's mask of null pixels, where the image has one, is read too
+///    (stored with RICE_1, GZIP_1 or GZIP_2) and its pixels made NaN.
+/// 3. Left to the general reader: 64-bit values, tiles stored uncompressed,
+///    tiles spanning planes; refused (an input outcome) under HCOMPRESS_1,
+///    cfitsio's decoder waiting for ever on a damaged tile, and with a mask
+///    in another code, its general reader taking 12 bytes a pixel.
+/// 4. The first tile of each band of tiles is decoded into the start of its
 ///    own rows' floats and widened in place, then its rows are spread out to
 ///    the image's width; the others are decoded into a buffer of their size
 ///    and copied into place, so that a single tile takes no buffer.

@@ -26,8 +26,8 @@ struct TileCoding {
 int decodedbytes(const TileCoding& c);
 
 /// Decodes tile number tile (from 1) of count values, bytes long as stored,
-/// into out, which holds at least count * 4 bytes; false when the tile is
-/// damaged or cut short.
+/// into out, which holds at least count * decodedbytes(c) bytes; false when
+/// the tile is damaged or cut short.
 ///
 /// Notes:
 /// 1. GZIP tiles are read and inflated in pieces: only a piece of the
