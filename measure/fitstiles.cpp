@@ -21,6 +21,7 @@ struct TileLayout {
     int zscale = 0, zzero = 0, zblank = 0;  ///< the columns of those, 0 where there is none
     long dither0 = 1;                       ///< ZDITHER0
     std::optional<TileCoding> mask;         ///< how a tile's mask of null pixels is stored, where there is one
+    std::optional<TileCoding> whole;        ///< how a float tile that could not be quantized is stored, where one may be
 };
 
 std::optional<double> numberkey(fitsfile* f, const char* name) {
@@ -99,8 +100,11 @@ std::optional<TileLayout> tilelayout(fitsfile* f, long width, long height) {
     if (!codec || !quantize || l.coding.column == 0 || l.tilewidth < 1 || l.tilewidth > width || l.tileheight < 1 ||
         l.tileheight > height || (naxis > 2 && longkey(f, "ZTILE3", 1) != 1))
         return std::nullopt;
-    for (const char* other : {"UNCOMPRESSED_DATA", "GZIP_COMPRESSED_DATA"})
-        if (column(f, other)) return std::nullopt;
+    if (column(f, "UNCOMPRESSED_DATA")) return std::nullopt;
+    if (const int gzipped = column(f, "GZIP_COMPRESSED_DATA")) {  // floats as they are: a constant tile cannot be quantized
+        if (bitpix != -32) return std::nullopt;
+        l.whole = TileCoding{TileCodec::gzip1, gzipped, 4, 32, 0};
+    }
     if (const int mask = column(f, "NULL_PIXEL_MASK")) {  // bytes, 1 for a null pixel; RICE_1 unless ZMASKCMP says otherwise
         const std::string name = stringkey(f, "ZMASKCMP");
         const std::optional<TileCodec> code = codecnamed(name.empty() ? "RICE_1" : name);
@@ -125,6 +129,22 @@ std::optional<TileLayout> tilelayout(fitsfile* f, long width, long height) {
     if (!l.values.blank && !quantized) l.values.blank = numberkey(f, "BLANK");
     l.dither0 = longkey(f, "ZDITHER0", 1);
     return l;
+}
+
+/// The stored bytes of tile number tile: in the image's code, or as floats
+/// under GZIP_1 where the tile could not be quantized and the image allows it
+/// (coding is then set to that); 0 where it is damaged.
+LONGLONG tilebytes(fitsfile* f, const TileLayout& l, long tile, int64_t filesize, TileCoding& coding) {
+    for (const std::optional<TileCoding>& c : {std::optional<TileCoding>(l.coding), l.whole}) {
+        LONGLONG bytes = 0, offset = 0;
+        int status = 0;
+        if (!c || fits_read_descriptll(f, c->column, tile, &bytes, &offset, &status) != 0 || bytes < 0 ||
+            bytes > filesize || bytes > INT_MAX)
+            return 0;
+        coding = *c;
+        if (bytes > 0) return bytes;
+    }
+    return 0;
 }
 
 /// Makes the count floats at out NaN where tile number tile's mask of null
@@ -188,14 +208,12 @@ std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t f
         for (long x0 = 0; x0 < width; x0 += l->tilewidth, ++tile) {
             const long columns = std::min<long>(l->tilewidth, width - x0);
             const size_t count = static_cast<size_t>(rows * columns);
-            LONGLONG bytes = 0, offset = 0;
-            int status = 0;
-            if (fits_read_descriptll(f, l->coding.column, tile, &bytes, &offset, &status) != 0 || bytes <= 0 ||
-                bytes > filesize || bytes > INT_MAX)
-                return damaged(tile);
+            TileCoding coding;
+            const LONGLONG bytes = tilebytes(f, *l, tile, filesize, coding);
             unsigned char* out = reinterpret_cast<unsigned char*>(x0 == 0 ? band : narrow.data());
-            if (!decodetile(f, l->coding, tile, bytes, count, out)) return damaged(tile);
-            tofloats(out, count, tilevalues(f, *l, tile));
+            if (bytes == 0 || !decodetile(f, coding, tile, bytes, count, out)) return damaged(tile);
+            const bool quantized = coding.column == l->coding.column;
+            tofloats(out, count, quantized ? tilevalues(f, *l, tile) : TileValues{4, true, true, 1, 0, {}, Quantize::none, 1});
             if (l->mask && !applymask(f, *l->mask, tile, filesize, count, reinterpret_cast<float*>(out), marks))
                 return damaged(tile);
             for (long y = rows - 1; y >= 0 && x0 == 0 && columns < width; --y)  // the first tile's rows spread out

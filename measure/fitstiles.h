@@ -28,7 +28,9 @@ namespace quorvel {
 ///    16- and 32-bit integers, 32-bit floats quantized into integers or,
 ///    under GZIP, stored as they are; tiles of any shape within one plane.
 /// 2. A tile's mask of null pixels, where the image has one, is read too
-///    (stored with RICE_1, GZIP_1 or GZIP_2) and its pixels made NaN.
+///    (stored with RICE_1, GZIP_1 or GZIP_2) and its pixels made NaN; so is
+///    a float tile stored as it is under GZIP_1 where it could not be
+///    quantized (a constant one).
 /// 3. Left to the general reader: 64-bit values, tiles stored uncompressed,
 ///    tiles spanning planes; refused (an input outcome) under HCOMPRESS_1,
 ///    cfitsio's decoder waiting for ever on a damaged tile, and with a mask

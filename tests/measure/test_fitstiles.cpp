@@ -157,15 +157,16 @@ TEST(FitsTiles, EveryCodeAndLayoutReadsAsTheRamp) {
 
 struct TilePlace { LONGLONG bytes = 0, start = 0, descriptor = 0; };  // tile 1's length, its first byte, its descriptor's
 
-TilePlace tileplace(const std::string& path) {
+TilePlace tileplace(const std::string& path, const char* column = "COMPRESSED_DATA") {
     fitsfile* f = nullptr;
-    int status = 0;
+    int status = 0, number = 0;
     LONGLONG header = 0, data = 0, end = 0, bytes = 0, offset = 0, rowbytes = 0, rows = 0;
     fits_open_image(&f, path.c_str(), READONLY, &status);  // the table holding the tiles
     fits_get_hduaddrll(f, &header, &data, &end, &status);
     fits_read_key(f, TLONGLONG, "NAXIS1", &rowbytes, nullptr, &status);  // the heap follows the table
     fits_read_key(f, TLONGLONG, "NAXIS2", &rows, nullptr, &status);
-    fits_read_descriptll(f, 1, 1, &bytes, &offset, &status);
+    fits_get_colnum(f, CASEINSEN, const_cast<char*>(column), &number, &status);
+    fits_read_descriptll(f, number, 1, &bytes, &offset, &status);
     fits_close_file(f, &status);
     EXPECT_EQ(status, 0);
     return {bytes, data + rowbytes * rows + offset, data};
@@ -223,7 +224,7 @@ void addmask(const std::string& path, const char* code, const std::vector<signed
     ASSERT_EQ(status, 0);
 }
 
-TEST(FitsTiles, NullPixelMasks) {
+TEST(FitsTiles, MasksAndTilesStoredOtherwise) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("masked.fits").toStdString();
     const Layout l{"masked", SHORT_IMG, RICE_1, W, H, 1, 0, false, 0};
@@ -239,6 +240,17 @@ TEST(FitsTiles, NullPixelMasks) {
     LoadedImage image;
     ASSERT_TRUE(loadimage(path, image).done());
     EXPECT_EQ(firstdifference(image.gray.pixels, want), want.size());
+
+    // A constant float tile cannot be quantized: stored as it is, under GZIP_1.
+    const Layout q{"constant tile", FLOAT_IMG, RICE_1, 100, 100, 1, 0, false, SUBTRACTIVE_DITHER_1};
+    std::vector<int> flat = ramp(q, 0);
+    for (long y = 0; y < 100; ++y) std::fill_n(&flat[size_t(y * W)], 100, 1234);
+    write(path, q, flat, 0);
+    ASSERT_TRUE(loadimage(path, image).done());
+    EXPECT_EQ(firstdifference(image.gray.pixels, expected(path, q, flat, 0)), flat.size());
+    EXPECT_EQ(image.gray.at(0, H - 1), 1234.0f);
+    overwrite(path, tileplace(path, "GZIP_COMPRESSED_DATA").start + 10, std::string(8, '\x55'));
+    EXPECT_NE(loadimage(path, image).message.find("its compressed tile 1 cannot be read"), std::string::npos);
 
     // Left to cfitsio, a damaged HCOMPRESS tile would wait for ever, and a small
     // file declaring a mask take 12 bytes a pixel: read here, or refused.

@@ -99,6 +99,22 @@ std::function<void(const std::string&)> tiledfits(int compression, bool wide = f
     };
 }
 
+/// A constant float image of 4096 x 4096 in one RICE_1 tile: too flat to be
+/// quantized, cfitsio stores it as it is under GZIP_1 in a column of its own.
+void constantfits(const std::string& path) {
+    std::vector<float> v(size_t{4096} * 4096, 5.5f);
+    fitsfile* f = nullptr;
+    int status = 0;
+    long naxes[2] = {4096, 4096};
+    fits_create_file(&f, path.c_str(), &status);
+    fits_set_compression_type(f, RICE_1, &status);
+    fits_set_tile_dim(f, 2, naxes, &status);
+    fits_create_img(f, FLOAT_IMG, 2, naxes, &status);
+    fits_write_img(f, TFLOAT, 1, LONGLONG(v.size()), v.data(), &status);
+    fits_close_file(f, &status);
+    ASSERT_EQ(status, 0);
+}
+
 /// A PNG of w x h black pixels of 16 bits a channel, red, green, blue and
 /// alpha: every row deflated in turn, a few hundred kilobytes for 128 MB of pixels.
 std::string blackcolourpng(uint32_t w, uint32_t h) {
@@ -203,6 +219,7 @@ TEST(Hostile, EveryFileRefusedOrMeasuredInBounds) {
         {"one PLIO tile", "plio.fits", tiledfits(PLIO_1), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"one HCOMPRESS tile", "hcompress.fits", tiledfits(HCOMPRESS_1), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"one HCOMPRESS tile across the 32-bit range", "hcompress32.fits", tiledfits(HCOMPRESS_1, true), 4096.0 * 4096, DATA_LIMIT, "--min 0"},
+        {"one constant float tile", "constant.fits", constantfits, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"a 16-bit colour PNG bomb", "bomb16.png", [](auto& p) { save(p, blackcolourpng(4096, 4096)); }, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"a 16-bit colour TIFF", "colour.tif", colourtiff, 4096.0 * 4096, DATA_LIMIT, "--min 0"},
         {"a 16-bit colour TIFF in too little memory", "colour.tif", nullptr, 4096.0 * 4096, rlim_t{120} << 20, "--min 0"},
