@@ -35,20 +35,19 @@ Outcome checkdeclared(fitsfile* f, const std::string& path, const long naxes[3],
                                   std::to_string(filesize)}));
 }
 
-/// The first plane in one read (a RICE- or GZIP-compressed image tile by
-/// tile into gray, another compressed one decompressed once by cfitsio), its rows
-/// turned so that the first FITS row is at the bottom.
+/// The first plane in one read (a tile-compressed image tile by tile into
+/// gray, readtiles), its rows turned so that the first FITS row is at the bottom.
 Outcome readplane(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
     long first[3] = {1, 1, 1};
     float blank = NAN;
     int anyblank = 0, status = 0;
-    const std::optional<Outcome> tiles = fits_is_compressed_image(f, &status) ? readtiles(f, path, filesize, gray)
-                                                                              : std::nullopt;
-    if (tiles && !tiles->done()) return *tiles;
-    if (!tiles && fits_read_pix(f, TFLOAT, first, static_cast<LONGLONG>(gray.pixels.size()), &blank,
-                                gray.pixels.data(), &anyblank, &status) != 0)
+    if (fits_is_compressed_image(f, &status)) {
+        if (Outcome read = readtiles(f, path, filesize, gray); !read.done()) return read;
+    } else if (fits_read_pix(f, TFLOAT, first, static_cast<LONGLONG>(gray.pixels.size()), &blank, gray.pixels.data(),
+                             &anyblank, &status) != 0) {
         return Outcome::input(fillin(MESSAGE_TEXT("Message", "The FITS file %1 is damaged or cut short: %2."),
                                      {path, fitserror(status)}));
+    }
     const auto row = [&](int32_t y) { return gray.pixels.begin() + static_cast<std::ptrdiff_t>(y) * gray.width; };
     for (int32_t y = 0; y < gray.height / 2; ++y) std::swap_ranges(row(y), row(y + 1), row(gray.height - 1 - y));
     return Outcome::ok();

@@ -22,6 +22,8 @@ struct TileLayout {
     long dither0 = 1;                       ///< ZDITHER0
     std::optional<TileCoding> mask;         ///< how a tile's mask of null pixels is stored, where there is one
     std::optional<TileCoding> whole;        ///< how a float tile that could not be quantized is stored, where one may be
+    int uncompressed = 0;                   ///< the column of tiles stored as they are, 0 where there is none
+    bool floating = false;                  ///< a float image
 };
 
 std::optional<double> numberkey(fitsfile* f, const char* name) {
@@ -100,7 +102,8 @@ std::optional<TileLayout> tilelayout(fitsfile* f, long width, long height) {
     if (!codec || !quantize || l.coding.column == 0 || l.tilewidth < 1 || l.tilewidth > width || l.tileheight < 1 ||
         l.tileheight > height || (naxis > 2 && longkey(f, "ZTILE3", 1) != 1))
         return std::nullopt;
-    if (column(f, "UNCOMPRESSED_DATA")) return std::nullopt;
+    l.uncompressed = column(f, "UNCOMPRESSED_DATA");
+    l.floating = bitpix == -32;
     if (const int gzipped = column(f, "GZIP_COMPRESSED_DATA")) {  // floats as they are: a constant tile cannot be quantized
         if (bitpix != -32) return std::nullopt;
         l.whole = TileCoding{TileCodec::gzip1, gzipped, 4, 32, 0};
@@ -131,20 +134,40 @@ std::optional<TileLayout> tilelayout(fitsfile* f, long width, long height) {
     return l;
 }
 
-/// The stored bytes of tile number tile: in the image's code, or as floats
-/// under GZIP_1 where the tile could not be quantized and the image allows it
-/// (coding is then set to that); 0 where it is damaged.
-LONGLONG tilebytes(fitsfile* f, const TileLayout& l, long tile, int64_t filesize, TileCoding& coding) {
-    for (const std::optional<TileCoding>& c : {std::optional<TileCoding>(l.coding), l.whole}) {
-        LONGLONG bytes = 0, offset = 0;
+/// How a tile is stored: in the image's code, as floats under GZIP_1 where
+/// it could not be quantized, or as its values are (where it would not compress).
+enum class Stored { coded, gzipped, asis };
+
+/// The length of tile number tile as stored (bytes; values where as it is),
+/// how, and the coding of a coded one; 0 where it is damaged.
+LONGLONG tilelength(fitsfile* f, const TileLayout& l, long tile, int64_t filesize, Stored& how, TileCoding& coding) {
+    const auto length = [&](int column, LONGLONG& n) {
+        LONGLONG offset = 0;
         int status = 0;
-        if (!c || fits_read_descriptll(f, c->column, tile, &bytes, &offset, &status) != 0 || bytes < 0 ||
-            bytes > filesize || bytes > INT_MAX)
-            return 0;
-        coding = *c;
-        if (bytes > 0) return bytes;
-    }
+        return column && fits_read_descriptll(f, column, tile, &n, &offset, &status) == 0 && n >= 0 && n <= filesize &&
+               n <= INT_MAX;
+    };
+    LONGLONG n = 0;
+    if (!length(l.coding.column, n)) return 0;
+    coding = l.coding, how = Stored::coded;
+    if (n > 0) return n;
+    if (l.whole && length(l.whole->column, n) && n > 0) return coding = *l.whole, how = Stored::gzipped, n;
+    if (length(l.uncompressed, n) && n > 0) return how = Stored::asis, n;
     return 0;
+}
+
+/// Reads a tile stored as it is: count values into out, as 32-bit integers
+/// or floats (as the image is), with the values for them; false when it is
+/// not count values long or cannot be read.
+bool readasis(fitsfile* f, const TileLayout& l, long tile, LONGLONG length, size_t count, unsigned char* out,
+              TileValues& values) {
+    int status = 0, anynull = 0;
+    if (static_cast<size_t>(length) != count ||
+        fits_read_col(f, l.floating ? TFLOAT : TINT, l.uncompressed, tile, 1, length, nullptr, out, &anynull, &status) != 0)
+        return false;
+    values = l.floating ? TileValues{4, false, true, 1, 0, {}, Quantize::none, 1} : l.values;
+    values.bytepix = 4, values.bigendian = false, values.quantize = Quantize::none;
+    return true;
 }
 
 /// Makes the count floats at out NaN where tile number tile's mask of null
@@ -181,17 +204,16 @@ TileValues tilevalues(fitsfile* f, const TileLayout& l, long tile) {
 
 }  // namespace
 
-std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
+Outcome readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray) {
     const std::optional<TileLayout> l = tilelayout(f, gray.width, gray.height);
-    // Refused: cfitsio's HCOMPRESS decoder waits for ever on a damaged tile, and
-    // its general reader takes 12 bytes a pixel of a small file declaring a mask.
-    if (!l && (stringkey(f, "ZCMPTYPE") == "HCOMPRESS_1" || column(f, "NULL_PIXEL_MASK")))
+    // Refused rather than left to cfitsio: its HCOMPRESS decoder waits for ever
+    // on a damaged tile, and its general reader takes 12 bytes a pixel or more
+    // of a small file declaring one large tile.
+    if (!l)
         return Outcome::input(fillin(MESSAGE_TEXT("Message", "The FITS file %1 is tile-compressed in a way Quorvel does "
-                                                             "not read: with HCOMPRESS_1 in tiles over several planes, "
-                                                             "stored uncompressed or of 64-bit values, or with a mask of "
-                                                             "null pixels in a code other than RICE_1 and GZIP."),
+                                                             "not read: its tiles span several planes, hold 64-bit "
+                                                             "values, or use a code or a mask it does not know."),
                                      {path}));
-    if (!l) return std::nullopt;
     const auto damaged = [&](long tile) {
         return Outcome::input(
                 fillin(MESSAGE_TEXT("Message",
@@ -208,12 +230,17 @@ std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t f
         for (long x0 = 0; x0 < width; x0 += l->tilewidth, ++tile) {
             const long columns = std::min<long>(l->tilewidth, width - x0);
             const size_t count = static_cast<size_t>(rows * columns);
+            Stored how = Stored::coded;
             TileCoding coding;
-            const LONGLONG bytes = tilebytes(f, *l, tile, filesize, coding);
+            TileValues values;
+            const LONGLONG length = tilelength(f, *l, tile, filesize, how, coding);
             unsigned char* out = reinterpret_cast<unsigned char*>(x0 == 0 ? band : narrow.data());
-            if (bytes == 0 || !decodetile(f, coding, tile, bytes, count, out)) return damaged(tile);
-            const bool quantized = coding.column == l->coding.column;
-            tofloats(out, count, quantized ? tilevalues(f, *l, tile) : TileValues{4, true, true, 1, 0, {}, Quantize::none, 1});
+            if (length == 0 || (how == Stored::asis ? !readasis(f, *l, tile, length, count, out, values)
+                                                   : !decodetile(f, coding, tile, length, count, out)))
+                return damaged(tile);
+            if (how == Stored::coded) values = tilevalues(f, *l, tile);
+            if (how == Stored::gzipped) values = TileValues{4, true, true, 1, 0, {}, Quantize::none, 1};  // the floats as they are
+            tofloats(out, count, values);
             if (l->mask && !applymask(f, *l->mask, tile, filesize, count, reinterpret_cast<float*>(out), marks))
                 return damaged(tile);
             for (long y = rows - 1; y >= 0 && x0 == 0 && columns < width; --y)  // the first tile's rows spread out

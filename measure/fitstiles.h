@@ -19,9 +19,10 @@ namespace quorvel {
 /// first), BSCALE and BZERO applied, ZBLANK (or BLANK) pixels NaN, quantized
 /// floats restored.
 ///
-/// Returns nullopt, gray's pixels untouched, when the image is not one this
-/// reads (the general reader takes it); else done, or an input outcome for a
-/// tile that is damaged or declares more bytes than the file holds.
+/// Returns done, or an input outcome for a tile that is damaged or declares
+/// more bytes than the file holds, or for an image stored in a way read here
+/// in no tile (64-bit values, tiles spanning planes, an unknown code or
+/// mask): cfitsio's decoders are not trusted with those.
 ///
 /// Notes:
 /// 1. Read here: RICE_1, GZIP_1, GZIP_2, PLIO_1 and HCOMPRESS_1 tiles of 8-,
@@ -30,15 +31,11 @@ namespace quorvel {
 /// 2. A tile's mask of null pixels, where the image has one, is read too
 ///    (stored with RICE_1, GZIP_1 or GZIP_2) and its pixels made NaN; so is
 ///    a float tile stored as it is under GZIP_1 where it could not be
-///    quantized (a constant one).
-/// 3. Left to the general reader: 64-bit values, tiles stored uncompressed,
-///    tiles spanning planes; refused (an input outcome) under HCOMPRESS_1,
-///    cfitsio's decoder waiting for ever on a damaged tile, and with a mask
-///    in another code, its general reader taking 12 bytes a pixel.
-/// 4. The first tile of each band of tiles is decoded into the start of its
+///    quantized (a constant one), and a tile stored uncompressed.
+/// 3. The first tile of each band of tiles is decoded into the start of its
 ///    own rows' floats and widened in place, then its rows are spread out to
 ///    the image's width; the others are decoded into a buffer of their size
 ///    and copied into place, so that a single tile takes no buffer.
-std::optional<Outcome> readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray);
+Outcome readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayImage& gray);
 
 }  // namespace quorvel

@@ -999,8 +999,8 @@
         <translation>Die FITS-Datei %1 ist beschädigt oder abgeschnitten: ihre komprimierte Kachel %2 kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>The FITS file %1 is tile-compressed in a way Quorvel does not read: with HCOMPRESS_1 in tiles over several planes, stored uncompressed or of 64-bit values, or with a mask of null pixels in a code other than RICE_1 and GZIP.</source>
-        <translation>Die FITS-Datei %1 ist in Kacheln auf eine Weise komprimiert, die Quorvel nicht liest: mit HCOMPRESS_1 in Kacheln über mehrere Ebenen, unkomprimiert abgelegt oder mit 64-Bit-Werten, oder mit einer Maske leerer Pixel in einem anderen Code als RICE_1 und GZIP.</translation>
+        <source>The FITS file %1 is tile-compressed in a way Quorvel does not read: its tiles span several planes, hold 64-bit values, or use a code or a mask it does not know.</source>
+        <translation>Die FITS-Datei %1 ist in Kacheln auf eine Weise komprimiert, die Quorvel nicht liest: Ihre Kacheln reichen über mehrere Ebenen, enthalten 64-Bit-Werte oder verwenden einen Code oder eine Maske, die es nicht kennt.</translation>
     </message>
 </context>
 <context>

@@ -999,8 +999,8 @@
         <translation>El archivo FITS %1 está dañado o cortado: su tesela comprimida %2 no se puede leer.</translation>
     </message>
     <message>
-        <source>The FITS file %1 is tile-compressed in a way Quorvel does not read: with HCOMPRESS_1 in tiles over several planes, stored uncompressed or of 64-bit values, or with a mask of null pixels in a code other than RICE_1 and GZIP.</source>
-        <translation>El archivo FITS %1 está comprimido en mosaicos de una forma que Quorvel no lee: con HCOMPRESS_1 en mosaicos que abarcan varios planos, guardado sin comprimir o con valores de 64 bits, o con una máscara de píxeles nulos en un código distinto de RICE_1 y GZIP.</translation>
+        <source>The FITS file %1 is tile-compressed in a way Quorvel does not read: its tiles span several planes, hold 64-bit values, or use a code or a mask it does not know.</source>
+        <translation>El archivo FITS %1 está comprimido en mosaicos de una forma que Quorvel no lee: sus mosaicos abarcan varios planos, contienen valores de 64 bits o usan un código o una máscara que no conoce.</translation>
     </message>
 </context>
 <context>

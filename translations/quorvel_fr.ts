@@ -999,8 +999,8 @@
         <translation>Le fichier FITS %1 est endommagé ou tronqué : sa tuile compressée %2 ne peut pas être lue.</translation>
     </message>
     <message>
-        <source>The FITS file %1 is tile-compressed in a way Quorvel does not read: with HCOMPRESS_1 in tiles over several planes, stored uncompressed or of 64-bit values, or with a mask of null pixels in a code other than RICE_1 and GZIP.</source>
-        <translation>Le fichier FITS %1 est compressé en tuiles d&apos;une manière que Quorvel ne lit pas : en HCOMPRESS_1 en tuiles sur plusieurs plans, stocké sans compression ou en valeurs de 64 bits, ou avec un masque de pixels nuls dans un autre code que RICE_1 et GZIP.</translation>
+        <source>The FITS file %1 is tile-compressed in a way Quorvel does not read: its tiles span several planes, hold 64-bit values, or use a code or a mask it does not know.</source>
+        <translation>Le fichier FITS %1 est compressé en tuiles d&apos;une manière que Quorvel ne lit pas : ses tuiles couvrent plusieurs plans, contiennent des valeurs de 64 bits, ou utilisent un code ou un masque qu&apos;il ne connaît pas.</translation>
     </message>
 </context>
 <context>

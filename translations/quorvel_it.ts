@@ -999,8 +999,8 @@
         <translation>Il file FITS %1 è danneggiato o troncato: la sua tessera compressa %2 non può essere letta.</translation>
     </message>
     <message>
-        <source>The FITS file %1 is tile-compressed in a way Quorvel does not read: with HCOMPRESS_1 in tiles over several planes, stored uncompressed or of 64-bit values, or with a mask of null pixels in a code other than RICE_1 and GZIP.</source>
-        <translation>Il file FITS %1 è compresso a tessere in un modo che Quorvel non legge: con HCOMPRESS_1 in tessere su più piani, memorizzato non compresso o con valori a 64 bit, o con una maschera di pixel nulli in un codice diverso da RICE_1 e GZIP.</translation>
+        <source>The FITS file %1 is tile-compressed in a way Quorvel does not read: its tiles span several planes, hold 64-bit values, or use a code or a mask it does not know.</source>
+        <translation>Il file FITS %1 è compresso a tessere in un modo che Quorvel non legge: le sue tessere coprono più piani, contengono valori a 64 bit o usano un codice o una maschera che non conosce.</translation>
     </message>
 </context>
 <context>

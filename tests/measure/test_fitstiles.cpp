@@ -241,6 +241,22 @@ TEST(FitsTiles, MasksAndTilesStoredOtherwise) {
     ASSERT_TRUE(loadimage(path, image).done());
     EXPECT_EQ(firstdifference(image.gray.pixels, want), want.size());
 
+    // A tile that would not compress, stored as it is in a column of its own.
+    write(path, l, v, 0);
+    {
+        fitsfile* f = nullptr;
+        int status = 0;
+        fits_open_file(&f, (path + "[1]").c_str(), READWRITE, &status);
+        fits_insert_col(f, 2, const_cast<char*>("UNCOMPRESSED_DATA"), const_cast<char*>("1PI"), &status);
+        std::vector<short> values(v.begin(), v.end());
+        fits_write_col(f, TSHORT, 2, 1, 1, LONGLONG(values.size()), values.data(), &status);
+        fits_close_file(f, &status);
+        ASSERT_EQ(status, 0);
+    }
+    overwrite(path, tileplace(path).descriptor, std::string(4, '\0'));  // no compressed bytes for it
+    ASSERT_TRUE(loadimage(path, image).done());
+    EXPECT_EQ(firstdifference(image.gray.pixels, expected(path, l, v, 0)), v.size());
+
     // A constant float tile cannot be quantized: stored as it is, under GZIP_1.
     const Layout q{"constant tile", FLOAT_IMG, RICE_1, 100, 100, 1, 0, false, SUBTRACTIVE_DITHER_1};
     std::vector<int> flat = ramp(q, 0);
