@@ -64,11 +64,16 @@ struct TiffFile {
     }
 };
 
+/// Bytes of a band of tiles held at once, at most: a larger one is left to Qt.
+constexpr uint64_t LARGEST_BAND = uint64_t{64} << 20;
+
 /// How the file's rows are stored, where they are read here.
 struct Strips {
     uint32_t width = 0, height = 0;
-    uint16_t samples = 1;  ///< values a pixel
+    uint32_t tilewidth = 0, tileheight = 0;  ///< 0 for strips
+    uint16_t samples = 1;                    ///< values a pixel
     RowLayout layout;
+    size_t pixelbytes() const { return static_cast<size_t>(layout.wide ? 2 : 1) * samples; }
 };
 
 std::optional<Strips> readable(TIFF* t) {
@@ -84,9 +89,13 @@ std::optional<Strips> readable(TIFF* t) {
     TIFFGetFieldDefaulted(t, TIFFTAG_ORIENTATION, &orientation);
     s.layout = {photometric == PHOTOMETRIC_RGB, bits == 16};
     const uint16_t least = s.layout.colour ? 3 : 1;
-    if (TIFFIsTiled(t) || planar != PLANARCONFIG_CONTIG || format != SAMPLEFORMAT_UINT ||
-        orientation != ORIENTATION_TOPLEFT || (bits != 8 && bits != 16) ||
-        (!s.layout.colour && photometric != PHOTOMETRIC_MINISBLACK) || s.samples < least || s.samples > least + 1)
+    if (planar != PLANARCONFIG_CONTIG || format != SAMPLEFORMAT_UINT || orientation != ORIENTATION_TOPLEFT ||
+        (bits != 8 && bits != 16) || (!s.layout.colour && photometric != PHOTOMETRIC_MINISBLACK) || s.samples < least ||
+        s.samples > least + 1)
+        return std::nullopt;
+    if (TIFFIsTiled(t) && (!TIFFGetField(t, TIFFTAG_TILEWIDTH, &s.tilewidth) ||
+                           !TIFFGetField(t, TIFFTAG_TILELENGTH, &s.tileheight) || s.tilewidth == 0 || s.tileheight == 0 ||
+                           uint64_t{s.tileheight} * std::max(s.width, s.tilewidth) * s.pixelbytes() > LARGEST_BAND))
         return std::nullopt;
     return s;
 }
@@ -113,6 +122,19 @@ const uchar* relayout(const uchar* stored, int width, int samples, const RowLayo
         for (int k = 0; k < wanted; ++k)
             to[x * wanted + k] = k < samples ? from[x * samples + k] : T(~T{0});
     return room.data();
+}
+
+/// The rows y0 to y0 + rows of a tiled image into band, a row after the
+/// other, through a tile at a time; false where a tile cannot be read.
+bool readband(TIFF* t, const Strips& s, int y0, int rows, std::vector<uchar>& band, std::vector<uchar>& tile) {
+    const size_t pixel = s.pixelbytes(), rowbytes = pixel * s.width, tilerow = pixel * s.tilewidth;
+    tile.resize(std::max<size_t>(static_cast<size_t>(TIFFTileSize64(t)), tilerow * s.tileheight));
+    for (uint32_t x0 = 0; x0 < s.width; x0 += s.tilewidth) {
+        if (TIFFReadTile(t, tile.data(), x0, static_cast<uint32_t>(y0), 0, 0) < 0) return false;
+        const size_t n = pixel * std::min(s.tilewidth, s.width - x0);
+        for (int r = 0; r < rows; ++r) std::memcpy(&band[r * rowbytes + pixel * x0], &tile[r * tilerow], n);
+    }
+    return true;
 }
 
 }  // namespace
@@ -142,13 +164,20 @@ std::optional<Outcome> loadtiff(const std::string& path, int fd, LoadedImage& im
     const int width = static_cast<int>(s->width), height = static_cast<int>(s->height);
     LoadedImage next;
     RowSink sink(s->layout, colourspace(file.tif), width, height, next);
-    const size_t bytes = static_cast<size_t>(s->layout.wide ? 2 : 1) * s->samples * s->width;
-    std::vector<uchar> stored(static_cast<size_t>(std::max<uint64_t>(TIFFScanlineSize64(file.tif), bytes))), room;
-    for (int y = 0; y < height; ++y) {
-        if (TIFFReadScanline(file.tif, stored.data(), static_cast<uint32_t>(y), 0) < 0) return damaged();
-        const uchar* row = s->layout.wide ? relayout<uint16_t>(stored.data(), width, s->samples, s->layout, room)
-                                          : relayout<uint8_t>(stored.data(), width, s->samples, s->layout, room);
-        sink.put(row, width, 0, 1, y);
+    const size_t rowbytes = s->pixelbytes() * s->width;
+    std::vector<uchar> band, tile, room;
+    for (int y0 = 0; y0 < height;) {
+        const int rows = s->tileheight ? std::min(height - y0, static_cast<int>(s->tileheight)) : 1;
+        band.resize(std::max<size_t>(rows * rowbytes, s->tileheight ? 0 : TIFFScanlineSize64(file.tif)));
+        if (s->tileheight ? !readband(file.tif, *s, y0, rows, band, tile)
+                          : TIFFReadScanline(file.tif, band.data(), static_cast<uint32_t>(y0), 0) < 0)
+            return damaged();
+        for (int r = 0; r < rows; ++r, ++y0) {
+            const uchar* stored = band.data() + r * rowbytes;
+            const uchar* row = s->layout.wide ? relayout<uint16_t>(stored, width, s->samples, s->layout, room)
+                                              : relayout<uint8_t>(stored, width, s->samples, s->layout, room);
+            sink.put(row, width, 0, 1, y0);
+        }
     }
     sink.finish();
     image = std::move(next);

@@ -19,9 +19,10 @@ namespace quorvel {
 /// TIFF is damaged or cut short, or its declared size is refused.
 ///
 /// Notes:
-/// 1. Read here: strips of grey or RGB pixels of 8 or 16 bits a value, each
-///    pixel's values together, an alpha or other extra value ignored, rows
-///    from the top left, under any code libtiff decodes. Left to Qt: tiles,
+/// 1. Read here: strips, or tiles a band of which takes at most 64 MB, of
+///    grey or RGB pixels of 8 or 16 bits a value, each pixel's values
+///    together, an alpha or other extra value ignored, rows from the top
+///    left, under any code libtiff decodes. Left to Qt: larger tiles,
 ///    palettes, planes stored apart, other bit depths and orientations.
 /// 2. A colour pixel's brightness is its luminance in the image's ICC profile
 ///    (sRGB where it has none), as Qt converts colour to grey.

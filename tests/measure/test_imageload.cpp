@@ -3,6 +3,7 @@
 // TIFF and BMP images written by Qt, read back pixel for pixel: the
 // brightness and the picture.
 #include <gtest/gtest.h>
+#include <tiffio.h>
 #include <zlib.h>
 
 #include <QBuffer>
@@ -158,16 +159,43 @@ TEST(ImageLoad, PngAndTiffCutShortRefused) {
     }
 }
 
+/// The image as a TIFF of 16 x 16 tiles, red, green and blue of 16 bits (written with libtiff: Qt writes strips only).
+bool tiledtiff(const QString& path, const QImage& image) {
+    TIFF* t = TIFFOpen(path.toLocal8Bit().constData(), "w");
+    if (!t) return false;
+    TIFFSetField(t, TIFFTAG_IMAGEWIDTH, uint32_t(W)), TIFFSetField(t, TIFFTAG_IMAGELENGTH, uint32_t(H));
+    TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 16), TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, 3);
+    TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB), TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(t, TIFFTAG_TILEWIDTH, 16), TIFFSetField(t, TIFFTAG_TILELENGTH, 16);
+    TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+    bool ok = true;
+    for (int y0 = 0; y0 < H; y0 += 16)
+        for (int x0 = 0; x0 < W; x0 += 16) {
+            std::vector<uint16_t> tile(16 * 16 * 3, 0);
+            for (int y = y0; y < std::min(H, y0 + 16); ++y)
+                for (int x = x0; x < std::min(W, x0 + 16); ++x) {
+                    const QRgba64 c = image.pixelColor(x, y).rgba64();
+                    uint16_t* at = &tile[size_t(((y - y0) * 16 + (x - x0)) * 3)];
+                    at[0] = c.red(), at[1] = c.green(), at[2] = c.blue();
+                }
+            ok = ok && TIFFWriteTile(t, tile.data(), uint32_t(x0), uint32_t(y0), 0, 0) >= 0;
+        }
+    TIFFClose(t);
+    return ok;
+}
+
 TEST(ImageLoad, TiffAndBmpReadAsWritten) {
     struct Case {
         const char* name;
         QImage::Format format;
         const char* type;
         bool grey;  // the same in every channel
+        bool tiles = false;
     };
     const Case cases[] = {{"TIFF, 16 bits a channel", QImage::Format_RGBA64, "TIFF", false},
                           {"TIFF, 16-bit greys", QImage::Format_RGBX64, "TIFF", true},
                           {"TIFF, 8 bits a channel", QImage::Format_RGB32, "TIFF", false},
+                          {"TIFF in tiles, 16 bits a channel", QImage::Format_RGBX64, "TIFF", false, true},
                           {"BMP, 8-bit greys", QImage::Format_RGB32, "BMP", true}};
     QTemporaryDir dir;
     for (const Case& c : cases) {
@@ -180,7 +208,7 @@ TEST(ImageLoad, TiffAndBmpReadAsWritten) {
                                                    : QColor::fromRgba64(quint16(p.r), quint16(p.g), quint16(p.b)));
             }
         const QString path = dir.filePath(QString("kind.") + c.type);
-        ASSERT_TRUE(written.save(path, c.type));
+        ASSERT_TRUE(c.tiles ? tiledtiff(path, written) : written.save(path, c.type));
         const QImage stored = QImage(path).convertToFormat(c.format);  // as the file holds it
         LoadedImage image;
         ASSERT_TRUE(loadimage(path.toStdString(), image).done());
