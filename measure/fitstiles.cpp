@@ -134,6 +134,9 @@ std::optional<TileLayout> tilelayout(fitsfile* f, long width, long height) {
     return l;
 }
 
+/// The values of a tile of 32-bit floats as they are, in big-endian order or not.
+TileValues floatsasthey(bool bigendian) { return {4, bigendian, true, 1, 0, {}, Quantize::none, 1}; }
+
 /// How a tile is stored: in the image's code, as floats under GZIP_1 where
 /// it could not be quantized, or as its values are (where it would not compress).
 enum class Stored { coded, gzipped, asis };
@@ -165,7 +168,7 @@ bool readasis(fitsfile* f, const TileLayout& l, long tile, LONGLONG length, size
     if (static_cast<size_t>(length) != count ||
         fits_read_col(f, l.floating ? TFLOAT : TINT, l.uncompressed, tile, 1, length, nullptr, out, &anynull, &status) != 0)
         return false;
-    values = l.floating ? TileValues{4, false, true, 1, 0, {}, Quantize::none, 1} : l.values;
+    values = l.floating ? floatsasthey(false) : l.values;
     values.bytepix = 4, values.bigendian = false, values.quantize = Quantize::none;
     return true;
 }
@@ -239,7 +242,7 @@ Outcome readtiles(fitsfile* f, const std::string& path, int64_t filesize, GrayIm
                                                    : !decodetile(f, coding, tile, length, count, out)))
                 return damaged(tile);
             if (how == Stored::coded) values = tilevalues(f, *l, tile);
-            if (how == Stored::gzipped) values = TileValues{4, true, true, 1, 0, {}, Quantize::none, 1};  // the floats as they are
+            if (how == Stored::gzipped) values = floatsasthey(true);
             tofloats(out, count, values);
             if (l->mask && !applymask(f, *l->mask, tile, filesize, count, reinterpret_cast<float*>(out), marks))
                 return damaged(tile);

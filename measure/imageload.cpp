@@ -65,8 +65,8 @@ void rowcolour(const QImage& row, uchar* to) {
         return;
     }
     const auto* p = reinterpret_cast<const QRgba64*>(row.constScanLine(0));
-    const auto to8 = [](unsigned v) { return static_cast<uchar>((v * 255u + 32767u) / 65535u); };
-    for (int x = 0; x < row.width(); ++x, to += 3) to[0] = to8(p[x].red()), to[1] = to8(p[x].green()), to[2] = to8(p[x].blue());
+    for (int x = 0; x < row.width(); ++x, to += 3)
+        to[0] = eightbits(p[x].red()), to[1] = eightbits(p[x].green()), to[2] = eightbits(p[x].blue());
 }
 
 /// Brightness 0..1 of a Qt image, a row at a time (rowbrightness), and,
@@ -98,9 +98,7 @@ GrayImage grayof(QImage& image, QImage* picture) {
 }
 
 Outcome damaged(const std::string& path, const QImageReader& reader) {
-    return Outcome::input(
-            fillin(MESSAGE_TEXT("Message", "The image %1 cannot be read; it may be damaged or cut short (%2)."),
-                   {path, reader.errorString().toStdString()}));
+    return unreadableimage(path, reader.errorString().toStdString());
 }
 
 /// A PNG, JPEG, TIFF or BMP image (fd the file): a PNG read by loadpng, most
@@ -163,6 +161,11 @@ Outcome checkimagesize(const std::string& path, int64_t width, int64_t height) {
                                                   "most %4 pixels, %5 on a side."),
                                      {path, w, h, thousands(LARGEST_IMAGE_PIXELS), thousands(LARGEST_IMAGE_SIDE)}));
     return Outcome::ok();
+}
+
+Outcome unreadableimage(const std::string& path, const std::string& why) {
+    return Outcome::input(
+            fillin(MESSAGE_TEXT("Message", "The image %1 cannot be read; it may be damaged or cut short (%2)."), {path, why}));
 }
 
 Outcome withinmemory(const std::string& path, const std::function<Outcome()>& step) {

@@ -61,6 +61,9 @@ Outcome checkimagesize(const std::string& path, int64_t width, int64_t height);
 /// "PATH: not enough memory for this image".
 Outcome withinmemory(const std::string& path, const std::function<Outcome()>& step);
 
+/// "The image PATH cannot be read; it may be damaged or cut short (WHY).", an input outcome.
+Outcome unreadableimage(const std::string& path, const std::string& why);
+
 /// The grey picture of the pixels: a linear stretch between two percentiles.
 QImage stretchedpicture(const GrayImage& gray);
 

@@ -84,8 +84,8 @@ void RowSink::put(const uchar* row, int n, int x0, int step, int y) {
         return;
     }
     const auto* wide = reinterpret_cast<const quint16*>(row);
-    const auto to8 = [](unsigned v) { return static_cast<uchar>((v * 255u + 32767u) / 65535u); };  // 16 bits rounded to 8
-    for (int i = 0; i < n; ++i, at += next, wide += 4) at[0] = to8(wide[0]), at[1] = to8(wide[1]), at[2] = to8(wide[2]);
+    for (int i = 0; i < n; ++i, at += next, wide += 4)
+        at[0] = eightbits(wide[0]), at[1] = eightbits(wide[1]), at[2] = eightbits(wide[2]);
 }
 
 void RowSink::finish() {

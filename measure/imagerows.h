@@ -18,6 +18,9 @@ struct RowLayout {
     QImage::Format format() const;
 };
 
+/// A 16-bit value rounded to 8 bits.
+inline uchar eightbits(unsigned v) { return static_cast<uchar>((v * 255u + 32767u) / 65535u); }
+
 /// The brightness 0..1 of rows of colour pixels (RGB888, RGB32, ARGB32,
 /// RGBX64 or RGBA64): a grey pixel its grey, any other its luminance as Qt
 /// converts colour to grey, in the row's colour space (sRGB where it has

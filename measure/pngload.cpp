@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "imagerows.h"
-#include "messagetext.h"
 
 namespace quorvel {
 namespace {
@@ -122,11 +121,7 @@ Outcome loadpng(const std::string& path, QIODevice& device, LoadedImage& image) 
     if (!s.info) throw std::bad_alloc();
     png_set_read_fn(s.png, &device, readbytes);
     png_set_option(s.png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);  // the chunks' own checksums are checked
-    const auto damaged = [&] {
-        return Outcome::input(
-                fillin(MESSAGE_TEXT("Message", "The image %1 cannot be read; it may be damaged or cut short (%2)."),
-                       {path, s.error}));
-    };
+    const auto damaged = [&] { return unreadableimage(path, s.error); };
     PngHeader h;
     if (!readheader(s, h)) return damaged();
     if (Outcome fits = checkimagesize(path, h.width, h.height); !fits.done()) return fits;

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "imagerows.h"
-#include "messagetext.h"
 
 namespace quorvel {
 namespace {
@@ -152,11 +151,7 @@ std::optional<Outcome> loadtiff(const std::string& path, int fd, LoadedImage& im
     file.tif = TIFFClientOpenExt(path.c_str(), "rm", &source, readbytes, writebytes, seekto, closefile, filesize,
                                  mapnothing, unmapnothing, options);
     TIFFOpenOptionsFree(options);
-    const auto damaged = [&] {
-        return Outcome::input(
-                fillin(MESSAGE_TEXT("Message", "The image %1 cannot be read; it may be damaged or cut short (%2)."),
-                       {path, source.error}));
-    };
+    const auto damaged = [&] { return unreadableimage(path, source.error); };
     if (!file.tif) return damaged();
     const std::optional<Strips> s = readable(file.tif);
     if (!s) return std::nullopt;

@@ -53,21 +53,43 @@ void placebytes(const unsigned char* piece, size_t n, size_t at, size_t count, i
     }
 }
 
+/// A tile's stored bytes read a piece at a time.
+class TilePieces : public ByteSource {
+public:
+    TilePieces(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes)
+        : f_(f), column_(c.column), tile_(tile), bytes_(bytes), piece_(std::min<size_t>(PIECE_BYTES, static_cast<size_t>(bytes))) {}
+    size_t next(const unsigned char*& piece) override {
+        const LONGLONG n = std::min<LONGLONG>(static_cast<LONGLONG>(piece_.size()), bytes_ - read_);
+        int status = 0, anynull = 0;
+        if (n <= 0 || fits_read_col(f_, TBYTE, column_, tile_, read_ + 1, n, nullptr, piece_.data(), &anynull, &status) != 0)
+            return 0;
+        read_ += n;
+        piece = piece_.data();
+        return static_cast<size_t>(n);
+    }
+
+private:
+    fitsfile* f_;
+    int column_;
+    long tile_;
+    LONGLONG bytes_, read_ = 0;
+    std::vector<unsigned char> piece_;
+};
+
 /// Inflates a GZIP tile of exactly count values into out, reading it piece by piece.
 bool inflatetile(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes, size_t count, unsigned char* out) {
     const bool shuffled = c.codec == TileCodec::gzip2 && c.bytepix > 1;
     const size_t total = count * static_cast<size_t>(c.bytepix);
-    std::vector<unsigned char> in(std::min<size_t>(PIECE_BYTES, static_cast<size_t>(bytes))), piece(shuffled ? PIECE_BYTES : 0);
+    std::vector<unsigned char> piece(shuffled ? PIECE_BYTES : 0);
+    TilePieces stream(f, c, tile, bytes);
     z_stream z{};
     if (inflateInit2(&z, 15 + 32) != Z_OK) return false;  // a gzip or zlib header
-    int ended = Z_OK, status = 0, anynull = 0;
-    for (LONGLONG read = 0; ended == Z_OK;) {
-        if (z.avail_in == 0 && read < bytes) {
-            const LONGLONG n = std::min<LONGLONG>(static_cast<LONGLONG>(in.size()), bytes - read);
-            if (fits_read_col(f, TBYTE, c.column, tile, read + 1, n, nullptr, in.data(), &anynull, &status) != 0) break;
-            z.next_in = in.data();
-            z.avail_in = static_cast<uInt>(n);
-            read += n;
+    int ended = Z_OK;
+    while (ended == Z_OK) {
+        if (z.avail_in == 0) {
+            const unsigned char* in = nullptr;
+            z.avail_in = static_cast<uInt>(stream.next(in));  // 0 at the end: inflate then stops
+            z.next_in = const_cast<unsigned char*>(in);
         }
         const size_t at = z.total_out;
         z.next_out = shuffled ? piece.data() : out + at;
@@ -91,29 +113,6 @@ bool decodeplio(fitsfile* f, const TileCoding& c, long tile, LONGLONG words, siz
     if ((wide && words < 5) || first < 1 || length > words || count > INT_MAX) return false;
     return pl_l2pi(list.data(), 1, reinterpret_cast<int*>(out), static_cast<int>(count)) == static_cast<int>(count);
 }
-
-/// A tile's stored bytes read a piece at a time.
-class TilePieces : public ByteSource {
-public:
-    TilePieces(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes)
-        : f_(f), column_(c.column), tile_(tile), bytes_(bytes), piece_(std::min<size_t>(PIECE_BYTES, static_cast<size_t>(bytes))) {}
-    size_t next(const unsigned char*& piece) override {
-        const LONGLONG n = std::min<LONGLONG>(static_cast<LONGLONG>(piece_.size()), bytes_ - read_);
-        int status = 0, anynull = 0;
-        if (n <= 0 || fits_read_col(f_, TBYTE, column_, tile_, read_ + 1, n, nullptr, piece_.data(), &anynull, &status) != 0)
-            return 0;
-        read_ += n;
-        piece = piece_.data();
-        return static_cast<size_t>(n);
-    }
-
-private:
-    fitsfile* f_;
-    int column_;
-    long tile_;
-    LONGLONG bytes_, read_ = 0;
-    std::vector<unsigned char> piece_;
-};
 
 bool decodehcompress(fitsfile* f, const TileCoding& c, long tile, LONGLONG bytes, size_t count, unsigned char* out) {
     TilePieces stream(f, c, tile, bytes);

@@ -18,10 +18,14 @@
 #include <sstream>
 
 #include "exifbytes.h"
+#include "pngchunks.h"
 #include "syntheticsun.h"
 
 namespace quorvel {
 namespace {
+
+using test::be32;
+using test::chunk;
 
 #if defined(__has_feature)
 constexpr bool SANITIZED = __has_feature(address_sanitizer);  // no memory limits, slower code
@@ -43,11 +47,6 @@ std::string fitsheader(int bitpix, long n1, long n2) {
     return h.append(2880 - h.size(), ' ');
 }
 
-std::string be32(uint32_t v) { return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; }
-std::string chunk(const std::string& type, const std::string& data) {
-    const std::string td = type + data;
-    return be32(uint32_t(data.size())) + td + be32(uint32_t(crc32(0, reinterpret_cast<const Bytef*>(td.data()), uInt(td.size()))));
-}
 /// An 8-bit grey PNG of w x h pixels of value(x, y), its data cut to the first rows.
 std::string greypng(uint32_t w, uint32_t h, uint32_t rows, const std::function<char(uint32_t, uint32_t)>& value) {
     std::string raw(size_t(w + 1) * rows, '\0');

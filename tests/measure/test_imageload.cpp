@@ -13,9 +13,13 @@
 #include <functional>
 
 #include "imageload.h"
+#include "pngchunks.h"
 
 namespace quorvel {
 namespace {
+
+using test::be32;
+using test::chunk;
 
 constexpr int W = 37, H = 23;
 
@@ -33,11 +37,6 @@ struct Kind {
     bool interlaced;
 };
 
-std::string be32(uint32_t v) { return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; }
-std::string chunk(const std::string& type, const std::string& data) {
-    const std::string td = type + data;
-    return be32(uint32_t(data.size())) + td + be32(uint32_t(crc32(0, reinterpret_cast<const Bytef*>(td.data()), uInt(td.size()))));
-}
 
 /// The stored samples of pixel (x, y) under k: a palette index is x % 16.
 std::vector<int> samples(const Kind& k, int x, int y) {
